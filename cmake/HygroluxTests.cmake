@@ -1,0 +1,16 @@
+# hygrolux_add_test(<name> SOURCES <files...> LIBS <targets...> [WIDGETS])
+# One QtTest executable per test class, registered with CTest. Widget and scene
+# tests run on the offscreen platform; every test gets its own settings location.
+function(hygrolux_add_test name)
+    cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+    target_compile_definitions(${name} PRIVATE
+        HYGROLUX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+        HYGROLUX_RESOURCES_DIR="${HYGROLUX_RESOURCES_DIR}")
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name})
+    set(env "QT_QPA_PLATFORM=offscreen" "HOME=${CMAKE_BINARY_DIR}/tests/home" "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/tests/home/config"
+            "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/tests/home/data" "QT_LOGGING_RULES=qt.qpa.*=false")
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT "${env}")
+endfunction()

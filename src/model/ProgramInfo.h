@@ -1,0 +1,18 @@
+#ifndef ProgramInfoH
+#define ProgramInfoH
+
+// Name and version of the program, shared by the desktop program, the report and the
+// command-line tool.
+
+#include <QString>
+
+namespace ProgramInfo {
+
+/*! Product name shown in the start line, the about box and the report. */
+QString productName();
+/*! Version number, for example "2.4.0". */
+QString version();
+
+} // namespace ProgramInfo
+
+#endif // ProgramInfoH

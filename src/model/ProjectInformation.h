@@ -1,0 +1,44 @@
+#ifndef ProjectInformationH
+#define ProjectInformationH
+
+// Descriptive data of a project (names, description, final remarks) and the heat flow direction
+// that selects the air-space values. Part of the document; shown in the report. The application
+// settings keep one instance as the defaults of new projects.
+
+#include <QString>
+
+class QSettings;
+
+class ProjectInformation {
+public:
+    /*! Values of m_heatFlowDirection. */
+    enum HeatFlowDirection {
+        /*! Horizontal construction, heat flows up. */
+        HeatFlowUpwards = 0,
+        /*! Horizontal construction, heat flows down. */
+        HeatFlowDownwards = 1,
+        /*! Vertical construction. */
+        HeatFlowHorizontal = 2
+    };
+
+    /*! Reads the defaults of new projects from the group "ProjectDefaults/DefaultProjectSettings" of
+        \a settings (which must be at top level); missing keys give the default values. */
+    void readDefaults(QSettings &settings);
+    /*! Writes the values as defaults of new projects into the same group. */
+    void writeDefaults(QSettings &settings) const;
+
+    bool operator==(const ProjectInformation &other) const;
+    bool operator!=(const ProjectInformation &other) const { return !(*this == other); }
+
+    QString m_projectName;
+    QString m_constructionID;
+    QString m_userName;
+    QString m_company;
+    QString m_description;
+    /*! Final remarks of the project (rich text). */
+    QString m_disclaimerText;
+    /*! One of HeatFlowDirection. */
+    int m_heatFlowDirection = HeatFlowHorizontal;
+};
+
+#endif // ProjectInformationH

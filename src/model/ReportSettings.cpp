@@ -1,0 +1,76 @@
+#include "ReportSettings.h"
+
+#include <QSettings>
+#include <QStringList>
+
+void ReportSettings::read(QSettings &settings) {
+    settings.beginGroup("ReportSettings");
+    if (settings.contains("ActivatedFrames"))
+        readFrames(settings.value("ActivatedFrames").toString());
+    else
+        m_frames = ReportSettings().m_frames;
+    m_pageNumbersVisible = settings.value("CurrentPageNumbersVisible", false).toBool();
+    m_userLogo.read(settings);
+    m_printDisclaimer = settings.value("PrintDisclaimer", false).toBool();
+    m_disclaimerText = settings.value("DisclaimerText", QString()).toString();
+    m_minimumHeatResVersion = settings.value("MinimumHeatResVersion", 1).toInt();
+    m_minimumHeatResConstruction = settings.value("MinimumHeatResConstruction", 12).toInt();
+    m_frsiCheck = settings.value("FrsiCheck", false).toBool();
+    m_dryingReserve = settings.value("DryingReserve", 0.0).toDouble();
+    // Older versions stored only whether the assessment follows the standard (2018) or user limits.
+    if (settings.contains("DIN4108_3Accordance"))
+        m_DIN4108_3Accordance_Type =
+            settings.value("DIN4108_3Accordance").toBool() ? DIN4108_3_2018 : DIN4108_3_UserDefined;
+    else
+        m_DIN4108_3Accordance_Type = settings.value("DIN4108_3Accordance_Type", DIN4108_3_2018).toInt();
+    m_nonCapillarAw = settings.value("NonCapillarAw", 0.2 / 60).toDouble();
+    m_capillarActiveAw = settings.value("CapillarActiveAw", 0.7 / 60).toDouble();
+    m_capillaryCheckOneSide = settings.value("CapillaryCheckOneSide", true).toBool();
+    settings.endGroup();
+}
+
+void ReportSettings::write(QSettings &settings) const {
+    settings.beginGroup("ReportSettings");
+    settings.setValue("ActivatedFrames", framesText());
+    settings.setValue("CurrentPageNumbersVisible", m_pageNumbersVisible);
+    m_userLogo.write(settings);
+    settings.setValue("PrintDisclaimer", m_printDisclaimer);
+    settings.setValue("DisclaimerText", m_disclaimerText);
+    settings.setValue("MinimumHeatResVersion", m_minimumHeatResVersion);
+    settings.setValue("MinimumHeatResConstruction", m_minimumHeatResConstruction);
+    settings.setValue("FrsiCheck", m_frsiCheck);
+    settings.setValue("DryingReserve", m_dryingReserve);
+    settings.setValue("DIN4108_3Accordance_Type", m_DIN4108_3Accordance_Type);
+    settings.setValue("NonCapillarAw", m_nonCapillarAw);
+    settings.setValue("CapillarActiveAw", m_capillarActiveAw);
+    settings.setValue("CapillaryCheckOneSide", m_capillaryCheckOneSide);
+    settings.endGroup();
+}
+
+double ReportSettings::awLimitForEdition(int edition) {
+    switch (edition) {
+    case DIN4108_3_2001: return 0.2;
+    case DIN4108_3_2014: return 0.5;
+    case DIN4108_3_2018: return 0.1;
+    default: return 0.0;
+    }
+}
+
+void ReportSettings::readFrames(const QString &activatedFrames) {
+    const QStringList parts = activatedFrames.split(' ', Qt::SkipEmptyParts);
+    for (int id = 0; id < NumFrames && id < parts.size(); ++id) {
+        bool ok = false;
+        const int active = parts[id].toInt(&ok);
+        if (ok && active != 0)
+            m_frames.insert(id);
+        else
+            m_frames.remove(id);
+    }
+}
+
+QString ReportSettings::framesText() const {
+    QString text;
+    for (int id = 0; id < NumFrames; ++id)
+        text += QString("%1 ").arg(m_frames.contains(id) ? 1 : 0);
+    return text;
+}

@@ -1,0 +1,49 @@
+#ifndef MaterialLayerH
+#define MaterialLayerH
+
+// One layer of a construction: a full copy of its material plus the width in metres. Used by the layer list
+// of the input data, the construction database and the calculation.
+//
+// Naming of the physical values: on a layer, lambda(direction) and mu() return the values the calculation
+// uses (air spaces depend on width and heat flow direction). They deliberately hide Material::lambda() and
+// Material::mu(); the raw material values stay reachable through material().lambda() and material().mu().
+
+#include "Material.h"
+
+class MaterialLayer : public Material {
+public:
+    /*! Width unit factors from metres, as chosen by the user. */
+    enum WidthUnit { Metre = 1, Decimetre = 10, Centimetre = 100, Millimetre = 1000 };
+
+    MaterialLayer() = default;
+    /*! Copies the material and sets the width in m; a product sd-value then fixes the width. */
+    MaterialLayer(const Material &material, double width);
+
+    /*! The layer's material copy. */
+    const Material &material() const { return *this; }
+    Material &material() { return *this; }
+
+    /*! Width multiplied by the unit factor (1, 10, 100, 1000); any other factor gives metres. */
+    double width(int unit = Metre) const;
+    /*! Stores value / unit factor in m (any other factor: metres). Ignored when the material has an sd-value,
+        since then the width follows from it. */
+    void setWidth(double value, int unit = Metre);
+    /*! If the material has an sd-value, width = sd_value / effectiveMu(width). Call after the material or its
+        parameters were changed. */
+    void updateWidthFromSd();
+
+    /*! Thermal conductivity in W/(m K) for the layer width and heat flow direction (0 up, 1 down, 2 horizontal). */
+    double lambda(int heatFlowDirection) const { return effectiveLambda(m_width, heatFlowDirection); }
+    /*! Vapour diffusion resistance factor for the layer width. */
+    double mu() const { return effectiveMu(m_width); }
+
+    /*! Writes version 4, the width and the material record. */
+    void writeBinary(QDataStream &out) const;
+    /*! Reads version, width and material record (material id 65536); true when the stream status is Ok. */
+    bool readBinary(QDataStream &in);
+
+private:
+    double m_width = 0;
+};
+
+#endif // MaterialLayerH

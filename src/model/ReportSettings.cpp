@@ -8,7 +8,7 @@ void ReportSettings::read(QSettings &settings) {
     if (settings.contains("ActivatedFrames"))
         readFrames(settings.value("ActivatedFrames").toString());
     else
-        m_frames = ReportSettings().m_frames;
+        m_frames = defaultFrames();
     m_pageNumbersVisible = settings.value("CurrentPageNumbersVisible", false).toBool();
     m_userLogo.read(settings);
     m_printDisclaimer = settings.value("PrintDisclaimer", false).toBool();
@@ -41,10 +41,34 @@ void ReportSettings::write(QSettings &settings) const {
     settings.setValue("FrsiCheck", m_frsiCheck);
     settings.setValue("DryingReserve", m_dryingReserve);
     settings.setValue("DIN4108_3Accordance_Type", m_DIN4108_3Accordance_Type);
+    // The older key takes precedence when read: left in place it would undo every later change.
+    settings.remove("DIN4108_3Accordance");
     settings.setValue("NonCapillarAw", m_nonCapillarAw);
     settings.setValue("CapillarActiveAw", m_capillarActiveAw);
     settings.setValue("CapillaryCheckOneSide", m_capillaryCheckOneSide);
     settings.endGroup();
+}
+
+bool ReportSettings::operator==(const ReportSettings &other) const {
+    return m_frames == other.m_frames && m_pageNumbersVisible == other.m_pageNumbersVisible &&
+           m_userLogo == other.m_userLogo && m_printDisclaimer == other.m_printDisclaimer &&
+           m_disclaimerText == other.m_disclaimerText && m_minimumHeatResVersion == other.m_minimumHeatResVersion &&
+           m_minimumHeatResConstruction == other.m_minimumHeatResConstruction && m_frsiCheck == other.m_frsiCheck &&
+           m_dryingReserve == other.m_dryingReserve && m_DIN4108_3Accordance_Type == other.m_DIN4108_3Accordance_Type &&
+           m_nonCapillarAw == other.m_nonCapillarAw && m_capillarActiveAw == other.m_capillarActiveAw &&
+           m_capillaryCheckOneSide == other.m_capillaryCheckOneSide;
+}
+
+QSet<int> ReportSettings::defaultFrames() {
+    return {HeaderFrameId,
+            FooterFrameId,
+            ProjectInfoFrameId,
+            SketchFrameId,
+            ConstructionLayerFrameId,
+            ClimateFrameId,
+            WaterContentDiagramFrameId,
+            ConclusionsFrameId,
+            GlaserFrameId};
 }
 
 double ReportSettings::awLimitForEdition(int edition) {

@@ -40,22 +40,20 @@ public:
     /*! Reads the group "ReportSettings" of \a settings (which must be at top level). Missing keys
         give the defaults; "ActivatedFrames" changes only the frames it lists. */
     void read(QSettings &settings);
-    /*! Writes the group "ReportSettings"; the older keys are not written. */
+    /*! Writes the group "ReportSettings"; the older keys are removed rather than written. */
     void write(QSettings &settings) const;
+
+    bool operator==(const ReportSettings &other) const;
+    bool operator!=(const ReportSettings &other) const { return !(*this == other); }
+
+    /*! Frames printed by default: {0, 1, 2, 3, 4, 5, 9, 11, 12}. */
+    static QSet<int> defaultFrames();
 
     /*! Water absorption limit in kg/(m2 h^0.5) of a DIN 4108-3 edition; 0 for user-defined or unknown. */
     static double awLimitForEdition(int edition);
 
-    /*! Active frame ids, default {0, 1, 2, 3, 4, 5, 9, 11, 12}. */
-    QSet<int> m_frames = {HeaderFrameId,
-                          FooterFrameId,
-                          ProjectInfoFrameId,
-                          SketchFrameId,
-                          ConstructionLayerFrameId,
-                          ClimateFrameId,
-                          WaterContentDiagramFrameId,
-                          ConclusionsFrameId,
-                          GlaserFrameId};
+    /*! Active frame ids. */
+    QSet<int> m_frames = defaultFrames();
     /*! Print "Page %1 of %2" in the footer. */
     bool m_pageNumbersVisible = false;
     UserLogoSettings m_userLogo;

@@ -16,6 +16,8 @@ void UserLogoSettings::write(QSettings &settings) const {
     settings.setValue("CurrentUserLogoPath", m_path);
     settings.setValue("UserLogoWidthSetting", m_widthSetting);
     settings.setValue("UserLogoWidthSize", m_size);
+    // A left-over older flag would bring back a logo the user has switched off.
+    settings.remove("CurrentUserLogoVisible");
 }
 
 bool UserLogoSettings::operator==(const UserLogoSettings &other) const {

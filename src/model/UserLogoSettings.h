@@ -17,7 +17,7 @@ public:
         defaults. The older flag "CurrentUserLogoVisible" moves a visible logo without a position
         beside the project information. */
     void read(QSettings &settings);
-    /*! Writes the logo keys into the current group (never the older flag). */
+    /*! Writes the logo keys into the current group and drops the older flag. */
     void write(QSettings &settings) const;
 
     bool operator==(const UserLogoSettings &other) const;

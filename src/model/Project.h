@@ -1,0 +1,68 @@
+#ifndef ProjectH
+#define ProjectH
+
+// The open project: owns at most one Document, the modified flag and the file name. Every change of the
+// project goes through setModified(), which recalculates when needed and tells the user interface what
+// changed through modified(int). The program uses the one instance(); tests may create their own.
+
+#include "Document.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class Project : public QObject {
+    Q_OBJECT
+public:
+    /*! Modification types passed to setModified() and emitted by modified(). */
+    enum ModificationType {
+        /*! Anything that can change results: input check and recalculation. */
+        AllModified = 0,
+        /*! Layer colour or material name. */
+        LayerAppearanceModified = 1,
+        /*! Project information. */
+        ProjectInfoModified = 2
+    };
+
+    explicit Project(QObject *parent = nullptr);
+    ~Project() override;
+
+    /*! The program's project, created on first use. */
+    static Project &instance();
+
+    /*! Replaces the document by a new default one whose project information is \a defaults, and clears
+        the file name. */
+    void createNew(const ProjectInformation &defaults = ProjectInformation());
+    /*! Deletes the document. */
+    void close();
+
+    bool hasDocument() const { return m_document != nullptr; }
+    /*! The document, nullptr when no project is open. */
+    Document *document() { return m_document.get(); }
+    const Document *document() const { return m_document.get(); }
+    /*! Copies input data, calculation and project information of \a document into the owned document
+        (created when there is none). */
+    void setDocumentData(const Document &document);
+
+    bool isModified() const { return m_modified; }
+    void clearModified() { m_modified = false; }
+
+    /*! Path of the project file; empty for a new project. */
+    const QString &fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName) { m_fileName = fileName; }
+
+    /*! Sets the modified flag; for AllModified runs the input check and the calculation of the document;
+        then emits modified(modType). */
+    void setModified(int modType);
+
+signals:
+    void modified(int modType);
+
+private:
+    std::unique_ptr<Document> m_document;
+    bool m_modified = false;
+    QString m_fileName;
+};
+
+#endif // ProjectH

@@ -5,7 +5,7 @@
 // layers (A_w at or below the edition's limit) and wood or wood-based layers with their admissible condensate
 // masses. Built on demand by the criteria evaluation and discarded afterwards.
 
-#include "MaterialLayer.h"
+#include "model/MaterialLayer.h"
 
 #include <QCoreApplication>
 #include <QString>

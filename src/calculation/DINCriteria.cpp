@@ -1,0 +1,194 @@
+#include "DINCriteria.h"
+
+#include "CalculationResults.h"
+#include "ClimatePresets.h"
+#include "DINCriteriaResult.h"
+#include "InputData.h"
+#include "MaterialLayer.h"
+#include "MinimumHeatResistance.h"
+#include "ReportSettings.h"
+
+#include <QJsonValue>
+#include <cmath>
+
+namespace {
+
+// Inner surface resistance of the mould check, independent of the project's climate.
+const double FrsiInnerSurfaceResistance = 0.25;
+// Drying must be complete within the summer period of DIN 4108-3.
+const double MaximumDryingDays = 90;
+
+/*! Result codes after which no condensate mass or drying time exists to be judged. */
+bool calculationFailed(int resultCode) {
+    return resultCode >= RC_InvalidInput && resultCode <= RC_CondensationRightSurface;
+}
+
+DINCriterion criterion(DINCriterion::Kind kind, const QString &caption, double required, double value, bool fulfilled) {
+    DINCriterion row;
+    row.kind = kind;
+    row.caption = caption;
+    row.required = required;
+    row.value = value;
+    row.fulfilled = fulfilled;
+    row.verdict = DINCriteria::verdictText(fulfilled);
+    return row;
+}
+
+const DINCriterion *find(const std::vector<DINCriterion> &criteria, DINCriterion::Kind kind) {
+    for (const DINCriterion &row : criteria)
+        if (row.kind == kind)
+            return &row;
+    return nullptr;
+}
+
+QJsonValue criterionJson(const DINCriterion *row) {
+    if (!row)
+        return QJsonValue::Null;
+    switch (row->kind) {
+    case DINCriterion::MinimumResistance:
+        return QJsonObject{{"version", row->version},   {"kind", row->constructionKind}, {"row", row->rowLabel},
+                           {"required", row->required}, {"R_layers", row->value},        {"fulfilled", row->fulfilled}};
+    case DINCriterion::TemperatureFactor:
+        return QJsonObject{{"fRsiMin", row->required}, {"fRsi", row->value}, {"fulfilled", row->fulfilled}};
+    case DINCriterion::CondensateMass:
+        return QJsonObject{{"nonCapillary", row->nonCapillary},
+                           {"limit", row->required},
+                           {"Mc", row->value},
+                           {"fulfilled", row->fulfilled}};
+    case DINCriterion::Wood:
+        return QJsonObject{
+            {"kind", row->woodBased ? "woodBased" : "wood"}, {"limit", row->required}, {"fulfilled", row->fulfilled}};
+    case DINCriterion::DryingTime: return QJsonObject{{"days", row->value}, {"fulfilled", row->fulfilled}};
+    case DINCriterion::DryingReserve:
+        return QJsonObject{{"reserve", row->required}, {"dryingMass", row->value}, {"fulfilled", row->fulfilled}};
+    }
+    return QJsonValue::Null;
+}
+
+} // namespace
+
+std::vector<DINCriterion> DINCriteria::evaluate(const InputData &input, int heatFlowDirection,
+                                                const CalculationResults &results, const ReportSettings &settings) {
+    const QVector<MaterialLayer> &layers = input.layers();
+    const AssessmentConditions &conditions = input.conditions();
+    const int edition = settings.m_DIN4108_3Accordance_Type;
+    const DINCriteriaResult classification(layers, results.condensationZones,
+                                           DINCriteriaResult::layerAwLimit(edition, settings.m_nonCapillarAw));
+
+    std::vector<DINCriterion> criteria;
+    criteria.push_back(minimumResistanceCriterion(settings, results.R_layers));
+    if (settings.m_frsiCheck)
+        criteria.push_back(temperatureFactorCriterion(layers, heatFlowDirection, conditions.interiorWinter(),
+                                                      conditions.exteriorWinter()));
+    criteria.push_back(condensateCriterion(classification, results, edition));
+    if (classification.hasWoodOrWoodBased())
+        criteria.push_back(woodCriterion(classification, results.Mc));
+    criteria.push_back(dryingTimeCriterion(results));
+    if (results.Mc_stationary > 0 && std::fabs(settings.m_dryingReserve) > 1e-10)
+        criteria.push_back(dryingReserveCriterion(results, settings.m_dryingReserve));
+    return criteria;
+}
+
+QJsonObject DINCriteria::toJson(const std::vector<DINCriterion> &criteria) {
+    return QJsonObject{
+        {"minimumResistance", criterionJson(find(criteria, DINCriterion::MinimumResistance))},
+        {"frsi", criterionJson(find(criteria, DINCriterion::TemperatureFactor))},
+        {"condensate", criterionJson(find(criteria, DINCriterion::CondensateMass))},
+        {"wood", criterionJson(find(criteria, DINCriterion::Wood))},
+        {"dryingTime", criterionJson(find(criteria, DINCriterion::DryingTime))},
+        {"dryingReserve", criterionJson(find(criteria, DINCriterion::DryingReserve))},
+    };
+}
+
+QString DINCriteria::verdictText(bool fulfilled) {
+    return fulfilled ? tr("Requirement fulfilled") : tr("Requirement not fulfilled");
+}
+
+double DINCriteria::minimumTemperatureFactor(double T_i, double rh_i) {
+    const double theta_si = (T_i + 109.8) * std::pow(rh_i / 80, 0.1247) - 109.8;
+    const double f = (theta_si + 5) / (T_i + 5);
+    return std::trunc(10 * f) / 10;
+}
+
+double DINCriteria::temperatureFactor(double R, double R_se) {
+    return (R + R_se) / (FrsiInnerSurfaceResistance + R + R_se);
+}
+
+DINCriterion DINCriteria::minimumResistanceCriterion(const ReportSettings &settings, double R_layers) {
+    const int version = settings.m_minimumHeatResVersion;
+    const int kind = settings.m_minimumHeatResConstruction;
+    const double rMin = MinimumHeatResistance::minimumResistance(version, kind);
+    const QString rowLabel = MinimumHeatResistance::rowLabel(version, kind);
+    const QString caption = tr("%1 row %2, thermal resistance  R >= %L3 m<sup>2</sup>K/W")
+                                .arg(MinimumHeatResistance::versionText(version), rowLabel)
+                                .arg(rMin, 0, 'f', 2);
+    DINCriterion row = criterion(DINCriterion::MinimumResistance, caption, rMin, R_layers, R_layers >= rMin);
+    row.version = version;
+    row.constructionKind = kind;
+    row.rowLabel = rowLabel;
+    return row;
+}
+
+DINCriterion DINCriteria::temperatureFactorCriterion(const QVector<MaterialLayer> &layers, int heatFlowDirection,
+                                                     const ClimateRecord &inside, const ClimateRecord &outside) {
+    double R = 0;
+    for (const MaterialLayer &layer : layers)
+        R += layer.width() / layer.lambda(heatFlowDirection);
+    const double fRsiMin = minimumTemperatureFactor(inside.T, inside.rh);
+    const double fRsi = temperatureFactor(R, outside.Rs);
+    const bool fulfilled = fRsi >= fRsiMin;
+    DINCriterion row =
+        criterion(DINCriterion::TemperatureFactor,
+                  tr("DIN 4108-2 Check for minmal <i>f</i><sub>Rsi</sub> &gt;= %L1").arg(fRsiMin, 0, 'f', 1), fRsiMin,
+                  fRsi, fulfilled);
+    const QString valueFormat = fulfilled ? tr("<i>f</i><sub>Rsi</sub> = %L1")
+                                          : tr("<i>f</i><sub>Rsi</sub> = <font color=\"#FF0000\"><b>%L1</b></font>");
+    row.valueText = valueFormat.arg(fRsi, 0, 'f', 2);
+    return row;
+}
+
+DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classification,
+                                              const CalculationResults &results, int edition) {
+    const bool nonCapillary = classification.nonCapillaryInZones(results.condensationZones);
+    const double limit = nonCapillary ? 0.5 : 1.0;
+    const bool fulfilled = !calculationFailed(results.resultCode) && results.Mc <= limit;
+    QString caption;
+    if (nonCapillary)
+        caption = tr("%1 with A<sub>w</sub> &le; %2 kg/m<sup>2</sup>h<sup>0.5</sup>")
+                      .arg(tr("DIN 4108-3 (no capillary suction) M<sub>c</sub> &lt;= 0.5kg/m<sup>2</sup>"))
+                      .arg(ReportSettings::awLimitForEdition(edition));
+    else
+        caption = tr("DIN 4108-3 (with capillary suction) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>");
+    DINCriterion row = criterion(DINCriterion::CondensateMass, caption, limit, results.Mc, fulfilled);
+    row.nonCapillary = nonCapillary;
+    if (nonCapillary)
+        row.heading = DINCriteriaResult::editionHeading(edition);
+    return row;
+}
+
+DINCriterion DINCriteria::woodCriterion(const DINCriteriaResult &classification, double Mc) {
+    const QChar delta(0x0394);
+    const bool woodBased = !classification.woodBasedLayers.empty();
+    DINCriterion row =
+        woodBased
+            ? criterion(DINCriterion::Wood, tr("DIN 4108-3 (Wood based material) %1u<sub>m</sub> &lt; 3%").arg(delta),
+                        classification.woodBasedLimit, Mc, classification.woodBasedOk(Mc))
+            : criterion(DINCriterion::Wood, tr("DIN 4108-3 (Wood) %1u<sub>m</sub> &lt; 5%").arg(delta),
+                        classification.woodLimit, Mc, classification.woodOk(Mc));
+    row.woodBased = woodBased;
+    return row;
+}
+
+DINCriterion DINCriteria::dryingTimeCriterion(const CalculationResults &results) {
+    const double days = results.dryingTime / 3600 / 24;
+    // A negative time means the construction does not dry out; NaN and infinity fail both comparisons.
+    const bool fulfilled = !calculationFailed(results.resultCode) && days >= 0 && days < MaximumDryingDays;
+    return criterion(DINCriterion::DryingTime, tr("Drying time in summer t<sub>ev</sub> &lt; 90d"), MaximumDryingDays,
+                     days, fulfilled);
+}
+
+DINCriterion DINCriteria::dryingReserveCriterion(const CalculationResults &results, double reserve) {
+    return criterion(DINCriterion::DryingReserve,
+                     tr("Check for drying reserve of %1 g/m<sup>2</sup>a according DIN 68800-2").arg(reserve * 1000),
+                     reserve, results.dryingMass, results.dryingMass > results.Mc + reserve);
+}

@@ -1,0 +1,58 @@
+#ifndef DINCriteriaH
+#define DINCriteriaH
+
+// Evaluation of the moisture-protection and thermal requirements after a calculation: minimum thermal
+// resistance (DIN 4108-2), temperature factor f_Rsi, condensate mass, wood and wood-based materials and drying
+// time (DIN 4108-3), and the drying reserve (DIN 68800-2). The report's conclusions and the command-line tool
+// both take their rows from evaluate(); nothing else derives a verdict.
+
+#include "DINCriterion.h"
+
+#include <QCoreApplication>
+#include <QJsonObject>
+#include <QVector>
+#include <vector>
+
+class CalculationResults;
+class DINCriteriaResult;
+class InputData;
+class MaterialLayer;
+class ReportSettings;
+struct ClimateRecord;
+
+class DINCriteria {
+    Q_DECLARE_TR_FUNCTIONS(DINCriteria)
+public:
+    /*! Rows in report order: minimum resistance (always), f_Rsi (when switched on), condensate mass (always),
+        wood (with wood or wood-based layers in a zone), drying time (always), drying reserve (with a stationary
+        condensate mass and a reserve set). heatFlowDirection: 0 upwards, 1 downwards, 2 horizontal. */
+    static std::vector<DINCriterion> evaluate(const InputData &input, int heatFlowDirection,
+                                              const CalculationResults &results, const ReportSettings &settings);
+
+    /*! The rows as a JSON object with the keys "minimumResistance", "frsi", "condensate", "wood", "dryingTime"
+        and "dryingReserve"; criteria that were not evaluated are null. */
+    static QJsonObject toJson(const std::vector<DINCriterion> &criteria);
+
+    /*! Translated verdict text. */
+    static QString verdictText(bool fulfilled);
+
+    /*! Minimum f_Rsi for the interior climate T_i (°C), rh_i (%) against -5 °C outside: surface temperature at
+        80 % surface humidity, theta_si = (T_i + 109.8) (rh_i / 80)^0.1247 - 109.8, then
+        (theta_si + 5) / (T_i + 5) cut (not rounded) to one decimal. */
+    static double minimumTemperatureFactor(double T_i, double rh_i);
+    /*! f_Rsi of a construction with resistance R of the layers and outer surface resistance R_se (m2K/W),
+        with 0.25 m2K/W inside: (R + R_se) / (0.25 + R + R_se). */
+    static double temperatureFactor(double R, double R_se);
+
+private:
+    static DINCriterion minimumResistanceCriterion(const ReportSettings &settings, double R_layers);
+    static DINCriterion temperatureFactorCriterion(const QVector<MaterialLayer> &layers, int heatFlowDirection,
+                                                   const ClimateRecord &inside, const ClimateRecord &outside);
+    static DINCriterion condensateCriterion(const DINCriteriaResult &classification, const CalculationResults &results,
+                                            int edition);
+    static DINCriterion woodCriterion(const DINCriteriaResult &classification, double Mc);
+    static DINCriterion dryingTimeCriterion(const CalculationResults &results);
+    static DINCriterion dryingReserveCriterion(const CalculationResults &results, double reserve);
+};
+
+#endif // DINCriteriaH

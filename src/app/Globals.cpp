@@ -1,0 +1,46 @@
+#include "Globals.h"
+
+#include <QCoreApplication>
+
+#include <model/ConstructionList.h>
+#include <model/MaterialList.h>
+
+#include "Settings.h"
+
+Globals &Globals::instance() {
+    static Globals globals;
+    return globals;
+}
+
+Globals::Globals() : m_nextUserMaterialId(MaterialList::FirstUserMaterialId) {}
+
+Globals::~Globals() {
+    releaseDatabases();
+}
+
+QString Globals::resourcesDir() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
+}
+
+MaterialList &Globals::materialList() {
+    if (!m_materialList) {
+        m_materialList = std::make_unique<MaterialList>(m_languageId, Settings::instance().userMaterialsDir(),
+                                                        [this] { return takeNextUserMaterialId(); });
+        m_materialList->readDatabase(resourcesDir());
+    }
+    return *m_materialList;
+}
+
+ConstructionList &Globals::constructionList() {
+    if (!m_constructionList) {
+        m_constructionList = std::make_unique<ConstructionList>(m_languageId, Settings::instance().userMaterialsDir());
+        if (!m_constructionList->read())
+            m_constructionList->addExampleConstruction(materialList());
+    }
+    return *m_constructionList;
+}
+
+void Globals::releaseDatabases() {
+    m_constructionList.reset();
+    m_materialList.reset();
+}

@@ -1,0 +1,114 @@
+#include "ConstructionList.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <ZOT_MessageHandler.h>
+#include <ZOT_MessageStream.h>
+
+#include "DatabaseBackup.h"
+#include "MaterialList.h"
+
+#include <algorithm>
+
+const char *const ConstructionList::FileName = "ConstructionData.constr";
+
+ConstructionList::ConstructionList(const QString &languageId, const QString &directory, QObject *parent)
+    : QObject(parent), m_languageId(languageId), m_directory(directory) {}
+
+ConstructionList::~ConstructionList() {
+    write();
+}
+
+QString ConstructionList::filePath() const {
+    return m_directory + QLatin1Char('/') + QLatin1String(FileName);
+}
+
+bool ConstructionList::read() {
+    ZOT::MessageStream log("ConstructionList::read", ZOT::MSG_PROGRESS, -1);
+    log << "Construction directory: " << QDir(m_directory).absolutePath().toStdString();
+    log.flush();
+    QFile file(filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    log << "Read construction file: " << filePath().toStdString();
+    QDataStream in(&file);
+    qint32 version = 0;
+    in >> version;
+    log << " with version: " << version;
+    log.flush();
+    qint32 count = 0;
+    in >> count;
+    m_constructions.clear();
+    // The count is not trusted: records are appended one by one until the first that fails.
+    for (qint32 i = 0; i < count; ++i) {
+        auto construction = std::make_unique<Construction>(QCoreApplication::translate("Construction", "Unknown"));
+        if (!construction->readBinary(in))
+            break;
+        m_constructions.push_back(std::move(construction));
+    }
+    return true;
+}
+
+bool ConstructionList::write() const {
+    if (m_directory.isEmpty() || !QDir().mkpath(m_directory))
+        return false;
+    ZOT::MessageStream log("ConstructionList::write", ZOT::MSG_PROGRESS, -1);
+    log << "Write construction file: " << filePath().toStdString();
+    log.flush();
+    if (m_constructions.empty())
+        return DatabaseBackup::moveToBackup(filePath());
+    // Written to a temporary file that replaces the database only when complete.
+    QSaveFile file(filePath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&file);
+    out << qint32(FileVersion) << qint32(m_constructions.size());
+    for (const auto &c : m_constructions)
+        c->writeBinary(out);
+    if (out.status() != QDataStream::Ok) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool ConstructionList::addConstruction(const Construction &construction) {
+    for (const auto &c : m_constructions) {
+        if (*c == construction)
+            return false;
+    }
+    m_constructions.push_back(std::make_unique<Construction>(construction));
+    emit constructionAdded(m_constructions.back().get());
+    return true;
+}
+
+bool ConstructionList::removeConstruction(const Construction &construction) {
+    for (auto it = m_constructions.begin(); it != m_constructions.end(); ++it) {
+        if (**it == construction) {
+            m_constructions.erase(it);
+            emit constructionRemoved();
+            return true;
+        }
+    }
+    return false;
+}
+
+int ConstructionList::maxLayerCount() const {
+    int result = 0;
+    for (const auto &c : m_constructions)
+        result = std::max(result, int(c->layers().size()));
+    return result;
+}
+
+bool ConstructionList::addExampleConstruction(const MaterialList &materials) {
+    const Material *masonry = materials.materialById(493);
+    const Material *insulation = materials.materialById(282);
+    if (!masonry || !insulation)
+        return false;
+    const QVector<MaterialLayer> layers = {MaterialLayer(*masonry, 0.12), MaterialLayer(*insulation, 0.08),
+                                           MaterialLayer(*masonry, 0.12)};
+    return addConstruction(Construction(tr("test construction 1"), layers));
+}

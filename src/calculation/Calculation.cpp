@@ -6,6 +6,7 @@
 
 #include <ZOT_Exception.h>
 
+#include <algorithm>
 #include <exception>
 
 namespace {

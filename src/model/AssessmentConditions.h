@@ -12,6 +12,9 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
 class AssessmentConditions {
     Q_DECLARE_TR_FUNCTIONS(AssessmentConditions)
 public:
@@ -83,6 +86,15 @@ public:
     /*! True when all temperatures lie in [-40, 80] °C, all humidities in [0, 100] %, the winter surface
         resistances are > 0 and both periods are > 0; every value must be finite. */
     bool isValid() const;
+
+    /*! Reads the "Climate" element the reader stands on (surface resistances from "alpha_i"/"alpha_e" as
+        1 / alpha); afterwards both summer surface resistances equal the winter ones. False when a value is out
+        of range (the values are stored all the same). */
+    bool readClimateXML(QXmlStreamReader &reader);
+    /*! Reads the "Options" element (periods in days); false when a period is <= 0. */
+    bool readOptionsXML(QXmlStreamReader &reader);
+    /*! Writes the "Climate" and "Options" elements. */
+    void writeXML(QXmlStreamWriter &writer) const;
 
 private:
     /*! Derives the conditions type from the current values. */

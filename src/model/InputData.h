@@ -7,9 +7,16 @@
 #include "AssessmentConditions.h"
 #include "MaterialLayer.h"
 
+#include <QCoreApplication>
 #include <QVector>
 
+#include <iosfwd>
+
+class QXmlStreamReader;
+class QXmlStreamWriter;
+
 class InputData {
+    Q_DECLARE_TR_FUNCTIONS(InputData)
 public:
     /*! Results of check(). */
     enum InputStatus { InputValid = 0, InvalidWidth = 1, InvalidMaterial = 2, InvalidClimate = 3 };
@@ -33,6 +40,21 @@ public:
     /*! Same number of layers with pairwise equal widths and materials. */
     bool operator==(const InputData &other) const;
     bool operator!=(const InputData &other) const { return !(*this == other); }
+
+    /*! Reads the "InputData" element the reader stands on: layers ordered by their "index" attribute,
+        climates and periods; invalid widths, materials or climates set the input status 1, 2 or 3. True when
+        the reader has no error. */
+    bool readXML(QXmlStreamReader &reader);
+    /*! Writes the "InputData" element. */
+    void writeXML(QXmlStreamWriter &writer) const;
+
+    /*! Reads the "CLIMATE_LIST" block of a legacy project file after its "{": four climates (interior winter,
+        interior summer, exterior winter, exterior summer), up to and including the closing "}". False with the
+        error text; a wrong number of climates also sets the input status 3. */
+    bool readClimateOld(std::istream &in, QString &errorText);
+    /*! Reads the "STRUCTURE" block of a legacy project file after its "{" and appends its layers in file
+        order, up to and including the closing "}". False with the error text. */
+    bool readConstructionOld(std::istream &in, const QString &version, QString &errorText);
 
 private:
     QVector<MaterialLayer> m_layers;

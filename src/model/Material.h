@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <iosfwd>
 #include <set>
 
 class QDataStream;
@@ -147,6 +148,11 @@ public:
     bool readXML(QXmlStreamReader &reader);
     /*! Writes one empty "Material" element with all attributes. */
     void writeXML(QXmlStreamWriter &writer) const;
+
+    /*! Reads one "MATERIAL_DEFINITION" block of a legacy project file up to and including its "}" into a fresh
+        record with a random colour (the id is kept); \a version is the file version. False with the error text
+        at the first error. */
+    bool readOld(std::istream &in, const QString &version, QString &errorText);
 
     /*! Reads a binary record of the given version (1..4); the id is not part of the record. */
     bool readBinary(QDataStream &in, int version, int materialId);

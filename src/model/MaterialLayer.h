@@ -10,7 +10,10 @@
 
 #include "Material.h"
 
+#include <QCoreApplication>
+
 class MaterialLayer : public Material {
+    Q_DECLARE_TR_FUNCTIONS(MaterialLayer)
 public:
     /*! Width unit factors from metres, as chosen by the user. */
     enum WidthUnit { Metre = 1, Decimetre = 10, Centimetre = 100, Millimetre = 1000 };
@@ -36,6 +39,16 @@ public:
     double lambda(int heatFlowDirection) const { return effectiveLambda(m_width, heatFlowDirection); }
     /*! Vapour diffusion resistance factor for the layer width. */
     double mu() const { return effectiveMu(m_width); }
+
+    /*! Reads the "Layer" element the reader stands on: "d" (kept as stored, also for a material with an
+        sd-value), "index" (missing: 0) and the "Material" child; other children are skipped. Returns the input
+        status the layer causes: 0, 1 for a width <= 0, 2 for a material that could not be read. */
+    int readLayerXML(QXmlStreamReader &reader, int &index);
+    /*! Writes a "Layer" element with the attributes "index" and "d" and the "Material" child. */
+    void writeLayerXML(QXmlStreamWriter &writer, int index) const;
+    /*! Reads one "LAYER_DEFINITION" block of a legacy project file ("Width", "Colour" and the material block)
+        up to and including its "}". False with the error text at the first error. */
+    bool readOld(std::istream &in, const QString &version, QString &errorText);
 
     /*! Writes version 4, the width and the material record. */
     void writeBinary(QDataStream &out) const;

@@ -56,6 +56,14 @@ public:
         then emits modified(modType). */
     void setModified(int modType);
 
+    /*! Opens a project file: XML, or the previous generation's format for the extension "vpj" and as fallback
+        for an unreadable file whose extension is not "v2p". On success the document is replaced; on failure it
+        stays as it was and errorText says why. A project without layers is refused. */
+    bool read(const QString &fileName, QString &errorText);
+    /*! Saves the document as XML. The old file is replaced only after everything was written; false (with
+        the reason in errorText, when given) for any failure. */
+    bool write(const QString &fileName, QString *errorText = nullptr) const;
+
 signals:
     void modified(int modType);
 

@@ -8,6 +8,8 @@
 #include <QString>
 
 class QSettings;
+class QXmlStreamReader;
+class QXmlStreamWriter;
 
 class ProjectInformation {
 public:
@@ -26,6 +28,12 @@ public:
     void readDefaults(QSettings &settings);
     /*! Writes the values as defaults of new projects into the same group. */
     void writeDefaults(QSettings &settings) const;
+
+    /*! Reads the "ProjectInformation" element the reader stands on; the elements found overwrite their
+        values, the others stay. */
+    void readXML(QXmlStreamReader &reader);
+    /*! Writes the "ProjectInformation" element with all seven values. */
+    void writeXML(QXmlStreamWriter &writer) const;
 
     bool operator==(const ProjectInformation &other) const;
     bool operator!=(const ProjectInformation &other) const { return !(*this == other); }

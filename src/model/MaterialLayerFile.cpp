@@ -1,0 +1,112 @@
+// File input and output of a layer: the "Layer" element of the project file and the "LAYER_DEFINITION"
+// block of the legacy project file.
+
+#include "MaterialLayer.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <ZOT_Exception.h>
+
+#include <cmath>
+
+#include "LegacyLine.h"
+#include "LegacyValueReader.h"
+#include "XMLHelpers.h"
+
+namespace {
+
+const char *const WHERE = "[MaterialLayer::readOld]";
+
+// "r g b" with three integers 0..255.
+bool parseColour(const QStringList &tokens, QColor &colour) {
+    if (tokens.size() != 3)
+        return false;
+    int rgb[3];
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        rgb[i] = tokens[i].toInt(&ok);
+        if (!ok || rgb[i] < 0 || rgb[i] > 255)
+            return false;
+    }
+    colour = QColor(rgb[0], rgb[1], rgb[2]);
+    return true;
+}
+
+} // namespace
+
+int MaterialLayer::readLayerXML(QXmlStreamReader &reader, int &index) {
+    *this = MaterialLayer();
+    int status = 0;
+    // The stored width is kept as it is: re-deriving it from an sd-value would change the saved project.
+    XMLHelpers::readDoubleAttribute(reader, QStringLiteral("d"), m_width);
+    if (!(m_width > 0) || !std::isfinite(m_width))
+        status = 1;
+    index = 0;
+    XMLHelpers::readIntAttribute(reader, QStringLiteral("index"), index);
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("Material")) {
+            if (!material().readXML(reader))
+                status = 2;
+        }
+        else
+            XMLHelpers::readUnknownElement(reader);
+    }
+    return status;
+}
+
+void MaterialLayer::writeLayerXML(QXmlStreamWriter &writer, int index) const {
+    writer.writeStartElement(QStringLiteral("Layer"));
+    writer.writeAttribute(QStringLiteral("index"), QString::number(index));
+    XMLHelpers::writeDoubleAttribute(writer, QStringLiteral("d"), m_width);
+    material().writeXML(writer);
+    writer.writeEndElement();
+}
+
+bool MaterialLayer::readOld(std::istream &in, const QString &version, QString &errorText) {
+    *this = MaterialLayer();
+    QColor colour;
+    try {
+        LegacyLine line;
+        for (;;) {
+            if (!line.read(in))
+                throw ZOT::Exception(tr("Unexpected end of file!").toStdString(), WHERE);
+            if (line.isBlockEnd())
+                break;
+            if (line.keyword() == QLatin1String("Width")) {
+                if (!LegacyValueReader::readValue(line.rest(), LegacyValueReader::Length, m_width)) {
+                    errorText = LegacyValueReader::located(WHERE, tr("Error reading layer width!"));
+                    return false;
+                }
+            }
+            else if (line.keyword() == QLatin1String("Colour")) {
+                if (!parseColour(line.restTokens(), colour)) {
+                    errorText = LegacyValueReader::located(WHERE, tr("Error reading layer colour!"));
+                    return false;
+                }
+            }
+            else if (line.keyword() == QLatin1String("MATERIAL_DEFINITION")) {
+                if (!line.opensBlock(in)) {
+                    errorText =
+                        LegacyValueReader::located(WHERE, tr("Block start '{' of material definition missing!"));
+                    return false;
+                }
+                if (!material().readOld(in, version, errorText))
+                    return false;
+            }
+            else {
+                errorText = LegacyValueReader::located(WHERE, tr("Invalid keyword!"));
+                return false;
+            }
+        }
+    }
+    catch (const ZOT::Exception &ex) {
+        errorText =
+            LegacyValueReader::located(WHERE, tr("Error reading layer data!\n")) + LegacyValueReader::exceptionText(ex);
+        return false;
+    }
+    // The colour line may come before the material block, which starts a fresh record.
+    if (colour.isValid())
+        setColor(colour);
+    return true;
+}

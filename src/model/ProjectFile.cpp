@@ -1,0 +1,69 @@
+// Opening and saving project files.
+
+#include "Project.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+bool Project::read(const QString &fileName, QString &errorText) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errorText = tr("Cannot open file '%1' for reading (maybe missing permissions).").arg(fileName);
+        return false;
+    }
+    const QString extension = QFileInfo(fileName).suffix().toLower();
+    std::unique_ptr<Document> document(new Document);
+    bool ok = false;
+    bool tryLegacy = extension == QLatin1String("vpj");
+    if (!tryLegacy) {
+        QXmlStreamReader reader(&file);
+        ok = document->readXML(reader);
+        if (!ok) {
+            errorText = reader.errorString();
+            tryLegacy = extension != QLatin1String("v2p");
+        }
+    }
+    file.close();
+    if (tryLegacy) {
+        // A failed XML attempt may have filled parts of the document.
+        document.reset(new Document);
+        QString legacyError;
+        ok = document->readOld(fileName, legacyError);
+        if (!ok)
+            errorText = tr("Error reading file as VAPRO 1 version.\n") + legacyError;
+    }
+    if (!ok)
+        return false;
+    if (document->inputData().layers().isEmpty()) {
+        errorText = tr("Project doesn't contain any layers. Please create a new project!");
+        return false;
+    }
+    m_document = std::move(document);
+    return true;
+}
+
+bool Project::write(const QString &fileName, QString *errorText) const {
+    const auto failed = [errorText](const QString &text) {
+        if (errorText)
+            *errorText = text;
+        return false;
+    };
+    if (!m_document)
+        return failed(tr("No project to save."));
+    // Written to a temporary file that replaces the old one only when everything was written.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(tr("Cannot open file '%1' for writing: %2").arg(fileName, file.errorString()));
+    QXmlStreamWriter writer(&file);
+    m_document->writeXML(writer);
+    if (writer.hasError()) {
+        file.cancelWriting();
+        return failed(tr("Error writing file '%1'.").arg(fileName));
+    }
+    if (!file.commit())
+        return failed(tr("Error writing file '%1': %2").arg(fileName, file.errorString()));
+    return true;
+}

@@ -1,0 +1,46 @@
+// Project file element "ProjectInformation": descriptive texts and the heat flow direction.
+
+#include "ProjectInformation.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include "XMLHelpers.h"
+
+void ProjectInformation::readXML(QXmlStreamReader &reader) {
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (name == QLatin1String("ProjectName"))
+            m_projectName = XMLHelpers::readElementText(reader);
+        else if (name == QLatin1String("ConstructionID"))
+            m_constructionID = XMLHelpers::readElementText(reader);
+        else if (name == QLatin1String("UserName"))
+            m_userName = XMLHelpers::readElementText(reader);
+        else if (name == QLatin1String("Company"))
+            m_company = XMLHelpers::readElementText(reader);
+        else if (name == QLatin1String("Description"))
+            m_description = XMLHelpers::readElementText(reader);
+        else if (name == QLatin1String("DisclaimerText"))
+            m_disclaimerText = XMLHelpers::readElementText(reader);
+        else if (name == QLatin1String("HeatFlowDirection")) {
+            m_heatFlowDirection = XMLHelpers::readElementText(reader).toInt();
+            // The direction indexes the air-space tables: an unknown value must not reach them.
+            if (m_heatFlowDirection < HeatFlowUpwards || m_heatFlowDirection > HeatFlowHorizontal)
+                m_heatFlowDirection = HeatFlowHorizontal;
+        }
+        else
+            XMLHelpers::readUnknownElement(reader);
+    }
+}
+
+void ProjectInformation::writeXML(QXmlStreamWriter &writer) const {
+    writer.writeStartElement(QStringLiteral("ProjectInformation"));
+    writer.writeTextElement(QStringLiteral("ProjectName"), m_projectName);
+    writer.writeTextElement(QStringLiteral("ConstructionID"), m_constructionID);
+    writer.writeTextElement(QStringLiteral("UserName"), m_userName);
+    writer.writeTextElement(QStringLiteral("Company"), m_company);
+    writer.writeTextElement(QStringLiteral("Description"), m_description);
+    writer.writeTextElement(QStringLiteral("DisclaimerText"), m_disclaimerText);
+    writer.writeTextElement(QStringLiteral("HeatFlowDirection"), QString::number(m_heatFlowDirection));
+    writer.writeEndElement();
+}

@@ -21,7 +21,8 @@ MaterialList::MaterialList(const QString &languageId, const QString &userDirecto
     : QObject(parent), m_languageId(languageId), m_userDirectory(userDirectory), m_nextUserId(std::move(nextUserId)) {}
 
 MaterialList::~MaterialList() {
-    writeUserDatabase();
+    if (!m_readOnly)
+        writeUserDatabase();
 }
 
 int MaterialList::nextUserId() {

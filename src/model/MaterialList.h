@@ -45,6 +45,9 @@ public:
     /*! Writes the user database atomically; an empty list moves the existing file to the backup name instead.
         False when the file could not be written. */
     bool writeUserDatabase() const;
+    /*! A read-only list does not write the user database when it is destroyed: the command-line tool lists the
+        databases without touching them. */
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
     /*! Stores a copy with the next user material id and returns that id. */
     int addUserMaterial(const Material &material);
@@ -85,6 +88,7 @@ private:
     QString m_userDirectory;
     IdSource m_nextUserId;
     int m_ownCounter = FirstUserMaterialId;
+    bool m_readOnly = false;
     MaterialVector m_systemMaterials;
     MaterialVector m_userMaterials;
 };

@@ -1,0 +1,286 @@
+#include "QtExt_Table.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace QtExt {
+
+Table::Table(QTextDocument *textDocument, int cols, int rows) : m_textDocument(textDocument) {
+    setColumnsRows(cols, rows);
+}
+
+void Table::setColumnsRows(int cols, int rows) {
+    m_cols = std::max(cols, 0);
+    m_rows = std::max(rows, 0);
+    m_cells = QVector<Cell>(m_cols * m_rows);
+    m_layoutValid = false;
+}
+
+Table::Cell &Table::cell(int col, int row) {
+    checkIndex(col, row);
+    return m_cells[row * m_cols + col];
+}
+
+const Table::Cell &Table::cell(int col, int row) const {
+    checkIndex(col, row);
+    return m_cells[row * m_cols + col];
+}
+
+void Table::checkIndex(int col, int row) const {
+    Q_ASSERT_X(col < m_cols, "Table", "col < m_cols");
+    Q_ASSERT_X(row < m_rows, "Table", "row < m_rows");
+    Q_UNUSED(col);
+    Q_UNUSED(row);
+}
+
+void Table::setCellText(int col, int row, const QString &text) {
+    cell(col, row).text = text;
+    m_layoutValid = false;
+}
+
+QString Table::cellText(int col, int row) const {
+    return cell(col, row).text;
+}
+
+void Table::setCellAlignment(int col, int row, Qt::Alignment alignment) {
+    cell(col, row).alignment = alignment;
+    m_layoutValid = false;
+}
+
+void Table::setCellOnBorder(int col, int row, Qt::Edge edge) {
+    cell(col, row).borderEdge = edge;
+    m_layoutValid = false;
+}
+
+void Table::setCellJoined(int col, int row, int numCols, int numRows) {
+    Q_ASSERT_X(numCols > 1 || numRows > 1, "Table::setCellJoined", "numCols > 1 || numRows > 1");
+    checkIndex(col + numCols - 1, row + numRows - 1);
+    for (int r = row; r < row + numRows; ++r)
+        for (int c = col; c < col + numCols; ++c)
+            cell(c, r).covered = true;
+    Cell &joined = cell(col, row);
+    joined.covered = false;
+    joined.colSpan = numCols;
+    joined.rowSpan = numRows;
+    m_layoutValid = false;
+}
+
+void Table::setTableWidth(double width) {
+    Q_ASSERT_X(width > 0, "Table::setTableWidth", "tablewidth > 0");
+    if (width != m_tableWidth)
+        m_layoutValid = false;
+    m_tableWidth = width;
+}
+
+QRectF Table::frameRect(QPaintDevice *device, double width) {
+    if (device)
+        m_textDocument->documentLayout()->setPaintDevice(device);
+    setTableWidth(width);
+    m_layoutValid = false;
+    layout();
+    const double height = m_rowY.isEmpty() ? 2 * m_outerBorder : m_rowY.last() + m_rowHeights.last() + m_outerBorder;
+    return QRectF(0, 0, m_tableWidth, m_rows == 0 ? 0 : height);
+}
+
+QRectF Table::cellRect(int col, int row) const {
+    const Cell &c = cell(col, row);
+    if (!m_layoutValid)
+        return QRectF();
+    return QRectF(m_colX[col], m_rowY[row], spannedWidth(col, c.colSpan), spannedHeight(row, c.rowSpan));
+}
+
+void Table::draw(QPainter *painter, const QPointF &topLeft) {
+    Q_ASSERT_X(painter != NULL, "Table::draw", "painter != NULL");
+    Q_ASSERT_X(painter->device() != NULL, "Table::draw", "device != NULL");
+    if (!m_layoutValid) {
+        m_textDocument->documentLayout()->setPaintDevice(painter->device());
+        layout();
+    }
+    painter->save();
+    painter->translate(topLeft);
+    for (int row = 0; row < m_rows; ++row)
+        for (int col = 0; col < m_cols; ++col) {
+            const Cell &c = cell(col, row);
+            if (!c.covered && !c.text.isEmpty())
+                drawCell(painter, c, cellRect(col, row));
+        }
+    drawBorders(painter);
+    painter->restore();
+}
+
+void Table::layout() {
+    Q_ASSERT_X(m_tableWidth > 0, "Table::layout", "tablewidth > 0");
+    layoutColumns();
+    layoutRows();
+    m_layoutValid = true;
+}
+
+// Column widths follow the usual rule of HTML tables: every column gets at least the width of its widest
+// word and at most that of its longest line, and what the table width leaves goes to the columns by these
+// widths. Joined cells widen the columns they cover evenly when they need more.
+void Table::layoutColumns() {
+    const double padding = 2 * m_spacing;
+    QVector<double> minWidth(m_cols, padding), maxWidth(m_cols, padding);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int row = 0; row < m_rows; ++row)
+            for (int col = 0; col < m_cols; ++col) {
+                const Cell &c = cell(col, row);
+                if (c.covered || c.text.isEmpty() || (pass == 0) != (c.colSpan == 1))
+                    continue;
+                const double inner = (c.colSpan - 1) * m_innerBorder;
+                const double needMin = minimumTextWidth(c.text) + padding - inner;
+                const double needMax = std::ceil(textSize(c.text, -1).width()) + padding - inner;
+                const double haveMin = std::accumulate(minWidth.begin() + col, minWidth.begin() + col + c.colSpan, 0.0);
+                const double haveMax = std::accumulate(maxWidth.begin() + col, maxWidth.begin() + col + c.colSpan, 0.0);
+                for (int k = col; k < col + c.colSpan; ++k) {
+                    minWidth[k] += std::max(0.0, needMin - haveMin) / c.colSpan;
+                    maxWidth[k] = std::max(maxWidth[k] + std::max(0.0, needMax - haveMax) / c.colSpan, minWidth[k]);
+                }
+            }
+    const double available = m_tableWidth - 2 * m_outerBorder - std::max(0, m_cols - 1) * m_innerBorder;
+    const double sumMin = std::accumulate(minWidth.begin(), minWidth.end(), 0.0);
+    const double sumMax = std::accumulate(maxWidth.begin(), maxWidth.end(), 0.0);
+    m_colWidths = QVector<double>(m_cols);
+    for (int col = 0; col < m_cols; ++col) {
+        if (sumMax <= 0)
+            m_colWidths[col] = available / m_cols;
+        else if (sumMax <= available)
+            m_colWidths[col] = maxWidth[col] + (available - sumMax) * maxWidth[col] / sumMax;
+        else if (sumMin <= available)
+            m_colWidths[col] =
+                minWidth[col] + (maxWidth[col] - minWidth[col]) * (available - sumMin) / (sumMax - sumMin);
+        else
+            m_colWidths[col] = minWidth[col] * available / sumMin;
+    }
+    m_colX = QVector<double>(m_cols);
+    double x = m_outerBorder;
+    for (int col = 0; col < m_cols; ++col) {
+        m_colX[col] = x;
+        x += m_colWidths[col] + m_innerBorder;
+    }
+}
+
+// A cell on a border line needs half its height on each side of the line, in its own column; the other rows
+// need the height of their content. Joined rows grow evenly when a joined cell needs more.
+void Table::layoutRows() {
+    const double padding = 2 * m_spacing;
+    QVector<double> own(m_rows * m_cols, 0), above(m_rows * m_cols, 0), below(m_rows * m_cols, 0);
+    for (int row = 0; row < m_rows; ++row)
+        for (int col = 0; col < m_cols; ++col) {
+            Cell &c = cell(col, row);
+            if (c.covered)
+                continue;
+            c.contentHeight = c.text.isEmpty() ? 0 : textSize(c.text, spannedWidth(col, c.colSpan) - padding).height();
+            const double half = (c.contentHeight + padding) / 2;
+            for (int k = col; k < col + c.colSpan; ++k) {
+                if (c.borderEdge == Qt::TopEdge) {
+                    above[row * m_cols + k] = std::max(above[row * m_cols + k], half);
+                    if (row > 0)
+                        below[(row - 1) * m_cols + k] = std::max(below[(row - 1) * m_cols + k], half);
+                }
+                else if (c.borderEdge == Qt::BottomEdge) {
+                    below[row * m_cols + k] = std::max(below[row * m_cols + k], half);
+                    if (row + 1 < m_rows)
+                        above[(row + 1) * m_cols + k] = std::max(above[(row + 1) * m_cols + k], half);
+                }
+                else if (c.rowSpan == 1 && !c.text.isEmpty())
+                    own[row * m_cols + k] = std::max(own[row * m_cols + k], c.contentHeight + padding);
+            }
+        }
+    m_rowHeights = QVector<double>(m_rows, 0);
+    for (int row = 0; row < m_rows; ++row)
+        for (int col = 0; col < m_cols; ++col) {
+            const int i = row * m_cols + col;
+            m_rowHeights[row] = std::max(m_rowHeights[row], above[i] + own[i] + below[i]);
+        }
+    for (int row = 0; row < m_rows; ++row)
+        for (int col = 0; col < m_cols; ++col) {
+            const Cell &c = cell(col, row);
+            if (c.covered || c.rowSpan == 1 || c.borderEdge != 0)
+                continue;
+            const double missing = c.contentHeight + padding - spannedHeight(row, c.rowSpan);
+            for (int k = row; missing > 0 && k < row + c.rowSpan; ++k)
+                m_rowHeights[k] += missing / c.rowSpan;
+        }
+    m_rowY = QVector<double>(m_rows);
+    double y = m_outerBorder;
+    for (int row = 0; row < m_rows; ++row) {
+        m_rowY[row] = y;
+        y += m_rowHeights[row] + m_innerBorder;
+    }
+}
+
+double Table::spannedWidth(int col, int span) const {
+    return std::accumulate(m_colWidths.begin() + col, m_colWidths.begin() + col + span, 0.0) +
+           (span - 1) * m_innerBorder;
+}
+
+double Table::spannedHeight(int row, int span) const {
+    double height = (span - 1) * m_innerBorder;
+    for (int k = row; k < row + span; ++k)
+        height += m_rowHeights.value(k);
+    return height;
+}
+
+QSizeF Table::textSize(const QString &text, double width) const {
+    m_textDocument->setHtml(text);
+    m_textDocument->setTextWidth(width);
+    return QSizeF(m_textDocument->idealWidth(), m_textDocument->size().height());
+}
+
+double Table::minimumTextWidth(const QString &text) const {
+    // Wrapped at every opportunity, the widest line is the widest word.
+    m_textDocument->setHtml(text);
+    m_textDocument->setTextWidth(0);
+    return std::ceil(m_textDocument->idealWidth());
+}
+
+void Table::drawCell(QPainter *painter, const Cell &c, const QRectF &rect) const {
+    const QRectF inner = rect.adjusted(m_spacing, m_spacing, -m_spacing, -m_spacing);
+    QTextOption option = m_textDocument->defaultTextOption();
+    const QTextOption previousOption = option;
+    option.setAlignment(c.alignment & Qt::AlignHorizontal_Mask);
+    m_textDocument->setDefaultTextOption(option);
+    m_textDocument->setHtml(c.text);
+    m_textDocument->setTextWidth(inner.width());
+    double y = inner.top();
+    if (c.borderEdge == Qt::TopEdge)
+        y = rect.top() - c.contentHeight / 2;
+    else if (c.borderEdge == Qt::BottomEdge)
+        y = rect.bottom() - c.contentHeight / 2;
+    else if (c.alignment & Qt::AlignBottom)
+        y = inner.bottom() - c.contentHeight;
+    else if (c.alignment & Qt::AlignVCenter)
+        y = inner.top() + (inner.height() - c.contentHeight) / 2;
+    painter->save();
+    painter->translate(inner.left(), y);
+    m_textDocument->drawContents(painter);
+    painter->restore();
+    m_textDocument->setDefaultTextOption(previousOption);
+}
+
+void Table::drawBorders(QPainter *painter) const {
+    painter->setBrush(Qt::NoBrush);
+    if (m_innerBorder > 0) {
+        painter->setPen(QPen(Qt::black, m_innerBorder));
+        for (int row = 0; row < m_rows; ++row)
+            for (int col = 0; col < m_cols; ++col)
+                if (!cell(col, row).covered)
+                    painter->drawRect(cellRect(col, row).adjusted(-m_innerBorder / 2, -m_innerBorder / 2,
+                                                                  m_innerBorder / 2, m_innerBorder / 2));
+    }
+    if (m_outerBorder > 0 && m_rows > 0) {
+        painter->setPen(QPen(Qt::black, m_outerBorder));
+        const double bottom = m_rowY.last() + m_rowHeights.last() + m_outerBorder;
+        painter->drawRect(
+            QRectF(m_outerBorder / 2, m_outerBorder / 2, m_tableWidth - m_outerBorder, bottom - m_outerBorder));
+    }
+}
+
+} // namespace QtExt

@@ -1,0 +1,63 @@
+#include "ResultTexts.h"
+
+#include "CalculationResults.h"
+
+#include <QStringList>
+
+namespace {
+
+QString fontMarkup(const QString &text, const QString &color) {
+    return QStringLiteral("<font color=\"%1\">%2</font>").arg(color, text);
+}
+
+} // namespace
+
+QString ResultTexts::verdictColor(int resultCode) {
+    switch (resultCode) {
+    case RC_OneLayer:
+    case RC_NoCondensation:
+    case RC_OnePlane:
+    case RC_OneZone:
+    case RC_SeveralZones: return QStringLiteral("#0000FF");
+    default: return QStringLiteral("#FF0000");
+    }
+}
+
+QString ResultTexts::verdictText(const CalculationResults &results) {
+    switch (results.resultCode) {
+    case RC_NoLayers: return tr("No input!");
+    case RC_InvalidInput: return tr("Invalid input!");
+    case RC_CalculationError: return results.messages.join(QLatin1Char('\n'));
+    case RC_NoAlgorithm: return tr("There is no algorithm for this problem.");
+    case RC_CondensationLeftSurface: return tr("Condensation on the surface (warm side). No calculation possible.");
+    case RC_CondensationRightSurface: return tr("Condensation on the surface (cold side). No calculation possible.");
+    case RC_OneLayer: return tr("Only one layer. No condensate possible!");
+    case RC_NoCondensation: return tr("No condensate emerges!");
+    case RC_HygroscopicLoadingTimeTooLong: return tr("t_hyg bigger than duration of winter climate!");
+    case RC_OnePlane:
+    case RC_OneZone:
+    case RC_SeveralZones: return condensationText(results);
+    default: return tr("Unknown result!");
+    }
+}
+
+QString ResultTexts::verdictHtml(const CalculationResults &results) {
+    if (results.resultCode != RC_CalculationError)
+        return fontMarkup(verdictText(results), verdictColor(results.resultCode));
+    QStringList lines;
+    for (const QString &message : results.messages)
+        lines << fontMarkup(message, verdictColor(RC_CalculationError));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString ResultTexts::condensationText(const CalculationResults &results) {
+    const auto &zones = results.condensationZones;
+    if (zones.empty())
+        return tr("Unknown result!");
+    if (results.resultCode != RC_SeveralZones)
+        return tr("Condensation between layer %1 and %2!").arg(zones.front().first + 1).arg(zones.front().second + 1);
+    QStringList pairs;
+    for (const auto &zone : zones)
+        pairs << tr("%1 and %2").arg(zone.first + 1).arg(zone.second + 1);
+    return tr("Condensation between layer ") + pairs.join(QStringLiteral(", ")) + QLatin1Char('.');
+}

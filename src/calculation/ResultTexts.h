@@ -1,0 +1,31 @@
+#ifndef ResultTextsH
+#define ResultTextsH
+
+// The verdict line that tells in one sentence what a calculation found, per result code. Shared by the results
+// panel, which paints it coloured, and the command-line tool, which prints it; widget-free so that both can
+// use it.
+
+#include <QCoreApplication>
+#include <QString>
+
+class CalculationResults;
+
+class ResultTexts {
+    Q_DECLARE_TR_FUNCTIONS(ResultTexts)
+public:
+    /*! Colour of the verdict line: "#0000FF" (blue) for the codes that are a finding (6, 7, 9, 10, 11), "#FF0000"
+        (red) for all others. */
+    static QString verdictColor(int resultCode);
+    /*! Translated verdict without markup. Code 2 gives the calculation messages, one per line; codes 9 to 11
+        name the layer pairs of the condensation zones (indices + 1). A condensation code without any zone
+        gives "Unknown result!" rather than a sentence without layer numbers. */
+    static QString verdictText(const CalculationResults &results);
+    /*! The verdict as rich text: the text wrapped in "<font color=...>"; for code 2 each message is wrapped on
+        its own, with a newline character between them. */
+    static QString verdictHtml(const CalculationResults &results);
+
+private:
+    static QString condensationText(const CalculationResults &results);
+};
+
+#endif // ResultTextsH

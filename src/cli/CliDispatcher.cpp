@@ -1,0 +1,60 @@
+#include "CliDispatcher.h"
+
+#include "CalcCommand.h"
+#include "CliOutput.h"
+#include "ConvertCommand.h"
+#include "MaterialsCommand.h"
+
+#include <model/ProgramInfo.h>
+
+CliDispatcher::CliDispatcher() {
+    m_commands.push_back(std::make_unique<CalcCommand>());
+    m_commands.push_back(std::make_unique<MaterialsCommand>());
+    m_commands.push_back(std::make_unique<ConvertCommand>());
+}
+
+int CliDispatcher::run(const QStringList &arguments) {
+    if (arguments.isEmpty()) {
+        CliOutput::printError(usage());
+        return CliCommand::ExitUsage;
+    }
+    const QString &first = arguments.constFirst();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
+        CliOutput::print(usage());
+        return CliCommand::ExitSuccess;
+    }
+    if (first == QLatin1String("--version")) {
+        CliOutput::print(versionText());
+        return CliCommand::ExitSuccess;
+    }
+    CliCommand *selected = command(first);
+    if (!selected) {
+        CliOutput::printError(tr("Unknown command '%1'.").arg(first));
+        CliOutput::printError(usage());
+        return CliCommand::ExitUsage;
+    }
+    return selected->run(arguments.mid(1));
+}
+
+QString CliDispatcher::usage() const {
+    QString text = tr("Usage: hygrolux2-cli COMMAND [options] [arguments]\n"
+                      "Batch tool of %1: the program's own model, calculation and criteria without a window.\n\n"
+                      "Commands:\n")
+                       .arg(ProgramInfo::productName());
+    for (const auto &command : m_commands)
+        text += QStringLiteral("  ") + command->synopsis() + QLatin1Char('\n');
+    text += tr("\n  --help                       this text; 'hygrolux2-cli COMMAND --help' for a command\n"
+               "  --version                    program version");
+    return text;
+}
+
+QString CliDispatcher::versionText() {
+    return QStringLiteral("hygrolux2-cli (%1) %2").arg(ProgramInfo::productName(), ProgramInfo::version());
+}
+
+CliCommand *CliDispatcher::command(const QString &name) const {
+    for (const auto &command : m_commands)
+        if (command->name() == name)
+            return command.get();
+    return nullptr;
+}

@@ -1,0 +1,33 @@
+#ifndef CliDispatcherH
+#define CliDispatcherH
+
+// Entry of the command-line tool: answers --help and --version and hands everything else to the command named
+// by the first argument. Commands are registered in the constructor, one line each.
+
+#include "CliCommand.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+#include <vector>
+
+class CliDispatcher {
+    Q_DECLARE_TR_FUNCTIONS(CliDispatcher)
+public:
+    CliDispatcher();
+
+    /*! Runs the arguments after the program name; returns the exit code. */
+    int run(const QStringList &arguments);
+
+    /*! Overview of all commands. */
+    QString usage() const;
+    /*! "hygrolux2-cli" with product name and version. */
+    static QString versionText();
+
+private:
+    CliCommand *command(const QString &name) const;
+
+    std::vector<std::unique_ptr<CliCommand>> m_commands;
+};
+
+#endif // CliDispatcherH

@@ -1,0 +1,57 @@
+#include "ConvertCommand.h"
+
+#include "CliOutput.h"
+
+#include <model/Project.h>
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+QString ConvertCommand::synopsis() const {
+    return tr("convert OLD NEW.v2p          write a project file in the current format");
+}
+
+QString ConvertCommand::usage() const {
+    return tr("Usage: hygrolux2-cli convert [--force] OLD NEW.v2p\n"
+              "Reads any project file the program can open (.v2p or the older .vpj) and writes it as NEW.v2p.\n\n"
+              "Options:\n"
+              "  --force     replace NEW.v2p when it exists");
+}
+
+int ConvertCommand::run(const QStringList &arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption force(QStringLiteral("force"));
+    parser.addOptions({help, force});
+    if (!parser.parse(QStringList{name()} + arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        CliOutput::print(usage());
+        return ExitSuccess;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2)
+        return usageError(tr("convert needs the old and the new file name."));
+    const QString &source = files[0];
+    const QString &target = files[1];
+    // The program reads a ".vpj" file only as an old-format file: the converted file could not be opened again.
+    if (QFileInfo(target).suffix().compare(QLatin1String("vpj"), Qt::CaseInsensitive) == 0)
+        return usageError(tr("The new file must not have the extension .vpj; use .v2p."));
+
+    Project project;
+    QString errorText;
+    if (!project.read(source, errorText)) {
+        CliOutput::printError(QStringLiteral("%1: %2").arg(source, errorText));
+        return ExitFileError;
+    }
+    if (QFileInfo::exists(target) && !parser.isSet(force)) {
+        CliOutput::printError(tr("%1: the file exists; use --force to replace it.").arg(target));
+        return ExitFileError;
+    }
+    if (!project.write(target, &errorText)) {
+        CliOutput::printError(QStringLiteral("%1: %2").arg(target, errorText));
+        return ExitFileError;
+    }
+    return ExitSuccess;
+}

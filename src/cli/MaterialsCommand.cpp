@@ -1,0 +1,177 @@
+#include "MaterialsCommand.h"
+
+#include "CliOutput.h"
+#include "JsonWriter.h"
+
+#include <model/Material.h>
+#include <model/MaterialList.h>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+QString MaterialsCommand::synopsis() const {
+    return tr("materials [options]          list the material database");
+}
+
+QString MaterialsCommand::usage() const {
+    return tr("Usage: hygrolux2-cli materials [--json] [--category N] [--filter WORDS] [--user-dir DIR]\n"
+              "Lists the system materials, the built-in air space and the user materials: id, name, category, "
+              "rho,\nlambda, mu, w80, wsat, A_w and flags.\n\n"
+              "Options:\n"
+              "  --json             JSON array instead of a table\n"
+              "  --category N       only materials of category N (0..12, 13 unknown)\n"
+              "  --filter WORDS     only materials whose name or product name contains any of the words\n"
+              "                     (case-insensitive, * and ? as wildcards)\n"
+              "  --user-dir DIR     directory of the user database (default: the program's default directory)\n\n"
+              "Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).");
+}
+
+int MaterialsCommand::run(const QStringList &arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"));
+    const QCommandLineOption category(QStringLiteral("category"), QString(), QStringLiteral("N"));
+    const QCommandLineOption filter(QStringLiteral("filter"), QString(), QStringLiteral("WORDS"));
+    const QCommandLineOption userDir(QStringLiteral("user-dir"), QString(), QStringLiteral("DIR"));
+    parser.addOptions({help, jsonOption, category, filter, userDir});
+    if (!parser.parse(QStringList{name()} + arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        CliOutput::print(usage());
+        return ExitSuccess;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    int categoryFilter = -1;
+    if (parser.isSet(category)) {
+        bool ok = false;
+        categoryFilter = parser.value(category).toInt(&ok);
+        if (!ok || categoryFilter < 0 || categoryFilter > Material::UnknownCategory)
+            return usageError(tr("--category must be an integer from 0 to 13, not '%1'.").arg(parser.value(category)));
+    }
+
+    const QString directory = parser.isSet(userDir) ? parser.value(userDir) : defaultUserDirectory();
+    MaterialList list(QStringLiteral("en"), directory);
+    list.setReadOnly(true);
+    list.readDatabase(QCoreApplication::applicationDirPath() + QStringLiteral("/resources"));
+
+    QVector<const Material *> materials;
+    for (int i = 0; i < list.count(); ++i) {
+        const Material *material = list.materialAt(i);
+        if ((categoryFilter < 0 || material->category() == categoryFilter) &&
+            matchesFilter(*material, parser.value(filter)))
+            materials.append(material);
+    }
+    if (parser.isSet(jsonOption))
+        CliOutput::write(json(materials));
+    else
+        CliOutput::write(table(materials).toUtf8());
+    return ExitSuccess;
+}
+
+QString MaterialsCommand::defaultUserDirectory() {
+    // The program's user data directory: the same path whatever the executable's name, since ".." climbs out
+    // of the per-application folder.
+    const QString dataDir = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                                            QStringLiteral("/../Hygrolux2"));
+    return dataDir + QStringLiteral("/user_materials");
+}
+
+bool MaterialsCommand::matchesFilter(const Material &material, const QString &filter) {
+    const QStringList words = filter.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return true;
+    for (const QString &word : words) {
+        const QRegularExpression pattern(
+            QRegularExpression::wildcardToRegularExpression(QLatin1Char('*') + word + QLatin1Char('*')),
+            QRegularExpression::CaseInsensitiveOption);
+        if (pattern.match(material.name()).hasMatch() || pattern.match(material.productName()).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+QString MaterialsCommand::table(const QVector<const Material *> &materials) {
+    int nameWidth = 4;
+    for (const Material *m : materials)
+        nameWidth = std::max(nameWidth, int(m->name().size()));
+    const QString format = QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8  %9  %10\n");
+    QString text = format.arg(QStringLiteral("id"), 6)
+                       .arg(QStringLiteral("name"), -nameWidth)
+                       .arg(QStringLiteral("category"), -26)
+                       .arg(QStringLiteral("rho"), 8)
+                       .arg(QStringLiteral("lambda"), 8)
+                       .arg(QStringLiteral("mu"), 8)
+                       .arg(QStringLiteral("w80"), 8)
+                       .arg(QStringLiteral("wsat"), 8)
+                       .arg(QStringLiteral("A_w"), 10)
+                       .arg(QStringLiteral("flags"));
+    for (const Material *m : materials) {
+        text += format.arg(m->materialId(), 6)
+                    .arg(m->name(), -nameWidth)
+                    .arg(QStringLiteral("%1 %2").arg(m->category()).arg(Material::categoryName(m->category())), -26)
+                    .arg(m->rho(), 8, 'g', 6)
+                    .arg(m->lambda(), 8, 'g', 4)
+                    .arg(m->mu(), 8, 'g', 6)
+                    .arg(m->w_80(), 8, 'g', 4)
+                    .arg(m->w_sat(), 8, 'g', 4)
+                    .arg(m->Aw(), 10, 'g', 4)
+                    .arg(flagNames(*m).join(QLatin1Char(',')));
+    }
+    return text;
+}
+
+QByteArray MaterialsCommand::json(const QVector<const Material *> &materials) {
+    JsonWriter json;
+    json.beginArray(JsonWriter::Block);
+    for (const Material *m : materials) {
+        json.beginObject();
+        json.key(QStringLiteral("id"));
+        json.value(m->materialId());
+        json.key(QStringLiteral("name"));
+        json.value(m->name());
+        json.key(QStringLiteral("category"));
+        json.value(m->category());
+        json.key(QStringLiteral("categoryName"));
+        json.value(Material::categoryName(m->category()));
+        json.key(QStringLiteral("rho"));
+        json.value(m->rho());
+        json.key(QStringLiteral("lambda"));
+        json.value(m->lambda());
+        json.key(QStringLiteral("mu"));
+        json.value(m->mu());
+        json.key(QStringLiteral("w80"));
+        json.value(m->w_80());
+        json.key(QStringLiteral("wsat"));
+        json.value(m->w_sat());
+        json.key(QStringLiteral("Aw"));
+        json.value(m->Aw());
+        json.key(QStringLiteral("flags"));
+        json.beginArray();
+        for (const QString &flag : flagNames(*m))
+            json.value(flag);
+        json.endArray();
+        json.endObject();
+    }
+    json.endArray();
+    return json.text();
+}
+
+QStringList MaterialsCommand::flagNames(const Material &material) {
+    QStringList names;
+    if (material.isAir())
+        names << QStringLiteral("air");
+    if (material.isWood())
+        names << QStringLiteral("wood");
+    if (material.isWoodbased())
+        names << QStringLiteral("woodBased");
+    if (material.isFoil())
+        names << QStringLiteral("foil");
+    return names;
+}

@@ -1,0 +1,36 @@
+#ifndef MaterialsCommandH
+#define MaterialsCommandH
+
+// "materials": lists the material database (system catalogue, the built-in air space and the user materials)
+// as a table or as JSON, optionally filtered by category and name words. Reads only; never writes a database.
+
+#include "CliCommand.h"
+
+#include <QCoreApplication>
+
+class Material;
+class MaterialList;
+
+class MaterialsCommand : public CliCommand {
+    Q_DECLARE_TR_FUNCTIONS(MaterialsCommand)
+public:
+    QString name() const override { return QStringLiteral("materials"); }
+    QString synopsis() const override;
+    QString usage() const override;
+    int run(const QStringList &arguments) override;
+
+    /*! The directory of the user databases the program uses when none is configured: the user data directory
+        + "/user_materials". It is not created here. */
+    static QString defaultUserDirectory();
+    /*! Name filter of the material browser: the text split at blanks, each word a case-insensitive wildcard
+        pattern; a material passes when any word is found in its name or product name. An empty filter passes
+        everything. */
+    static bool matchesFilter(const Material &material, const QString &filter);
+
+private:
+    static QString table(const QVector<const Material *> &materials);
+    static QByteArray json(const QVector<const Material *> &materials);
+    static QStringList flagNames(const Material &material);
+};
+
+#endif // MaterialsCommandH

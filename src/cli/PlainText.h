@@ -1,0 +1,17 @@
+#ifndef PlainTextH
+#define PlainTextH
+
+// Turns the rich-text fragments of the program (captions with <sub>/<sup>, coloured verdicts, messages with
+// layer links) into plain text for a terminal, without a text document and thus without a GUI.
+
+#include <QString>
+
+namespace PlainText {
+
+/*! Subscripts become "_x" (M<sub>c</sub> -> M_c), superscripts 2 and 3 become ² and ³, other superscripts
+    "^x"; line breaks become newlines; all other tags are dropped and the common entities decoded. */
+QString fromHtml(const QString &html);
+
+} // namespace PlainText
+
+#endif // PlainTextH

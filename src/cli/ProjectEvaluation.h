@@ -1,0 +1,33 @@
+#ifndef ProjectEvaluationH
+#define ProjectEvaluationH
+
+// One project file as the command-line tool judges it: loaded exactly as the program opens it, recalculated,
+// and its criteria rows taken from the program's one criteria evaluation. Used by "calc" and by every later
+// command that reports on a project.
+
+#include <calculation/DINCriterion.h>
+#include <model/Document.h>
+
+#include <QString>
+
+#include <vector>
+
+class ReportSettings;
+
+class ProjectEvaluation {
+public:
+    /*! Loads \a fileName, recalculates and evaluates the criteria with \a settings. When the file cannot be
+        loaded, loaded is false and errorText holds the load error. */
+    static ProjectEvaluation evaluate(const QString &fileName, const ReportSettings &settings);
+
+    /*! The path as given. */
+    QString fileName;
+    bool loaded = false;
+    QString errorText;
+    /*! The recalculated project. */
+    Document document;
+    /*! Criteria rows in report order. */
+    std::vector<DINCriterion> criteria;
+};
+
+#endif // ProjectEvaluationH

@@ -1,0 +1,401 @@
+#include <QtTest>
+
+#include <model/Project.h>
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <FuzzyCompare.h>
+
+#include "ExampleProjects.h"
+
+Q_DECLARE_METATYPE(Document)
+
+namespace {
+
+QString dataFile(const QString &name) {
+    return QStringLiteral(HYGROLUX_TEST_DATA_DIR "/project/") + name;
+}
+
+QByteArray fileContent(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray toXML(const Document &document) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter writer(&buffer);
+    document.writeXML(writer);
+    return data;
+}
+
+bool fromXML(const QByteArray &data, Document &document) {
+    QXmlStreamReader reader(data);
+    return document.readXML(reader);
+}
+
+QStringList layerNames(const Document &document) {
+    QStringList names;
+    for (const MaterialLayer &layer : document.inputData().layers())
+        names << layer.name();
+    return names;
+}
+
+MaterialLayer simpleLayer(const QString &name, double width) {
+    Material m(name, Material::BuildingBoards, QString(), QString(), QString(), QString(), 600, 0.13, 50, 0.05, 0.5,
+               0.001, 7);
+    m.setColor(QColor(10, 20, 30));
+    return MaterialLayer(m, width);
+}
+
+// Doubles are stored with six significant digits, surface resistances as 1 / Rs.
+void compareConditions(const AssessmentConditions &actual, const AssessmentConditions &expected) {
+    HYG_COMPARE_DOUBLE(actual.T_i(), expected.T_i(), 1e-5, 0.0);
+    HYG_COMPARE_DOUBLE(actual.rh_i(), expected.rh_i(), 1e-5, 0.0);
+    HYG_COMPARE_DOUBLE(actual.Rsi(), expected.Rsi(), 1e-5, 0.0);
+    HYG_COMPARE_DOUBLE(actual.T_i_summer(), expected.T_i_summer(), 1e-5, 0.0);
+    HYG_COMPARE_DOUBLE(actual.rh_i_summer(), expected.rh_i_summer(), 1e-5, 0.0);
+    HYG_COMPARE_DOUBLE(actual.T_e(), expected.T_e(), 1e-5, 0.0);
+    HYG_COMPARE_DOUBLE(actual.rh_e(), expected.rh_e(), 1e-5, 0.0);
+    HYG_COMPARE_DOUBLE(actual.Rse(), expected.Rse(), 1e-5, 0.0);
+    HYG_COMPARE_DOUBLE(actual.T_e_summer(), expected.T_e_summer(), 1e-5, 0.0);
+    HYG_COMPARE_DOUBLE(actual.rh_e_summer(), expected.rh_e_summer(), 1e-5, 0.0);
+    QCOMPARE(actual.tT(), expected.tT());
+    QCOMPARE(actual.tT_summer(), expected.tT_summer());
+}
+
+// Everything the file keeps: the layers with all material data except the dates, conditions, information.
+void compareDocuments(const Document &actual, const Document &expected) {
+    QVERIFY(actual.inputData() == expected.inputData());
+    const QVector<MaterialLayer> &a = actual.inputData().layers();
+    const QVector<MaterialLayer> &e = expected.inputData().layers();
+    for (int i = 0; i < a.size(); ++i) {
+        QCOMPARE(a[i].materialId(), e[i].materialId());
+        QCOMPARE(a[i].sd_value(), e[i].sd_value());
+        QCOMPARE(a[i].flags(), e[i].flags());
+    }
+    compareConditions(actual.inputData().conditions(), expected.inputData().conditions());
+    QCOMPARE(actual.projectInformation(), expected.projectInformation());
+}
+
+} // namespace
+
+class tst_ProjectFile : public QObject {
+    Q_OBJECT
+private slots:
+    void readsLayersByIndexAndSkipsUnknownElements() {
+        Project project;
+        QString error;
+        QVERIFY2(project.read(dataFile("project_valid.v2p"), error), qPrintable(error));
+        const Document &doc = *project.document();
+        // stored as index 2, 0, 1 and a second layer 1 of the same material
+        QCOMPARE(layerNames(doc), QStringList({"Lime plaster", "Mineral wool", "Gypsum board"}));
+        QCOMPARE(doc.inputData().layers()[1].width(), 0.2);
+        QCOMPARE(doc.inputData().layers()[2].Aw(), 0.28);
+        QCOMPARE(doc.inputData().inputStatus(), 0);
+        const AssessmentConditions &c = doc.inputData().conditions();
+        QCOMPARE(c.Rsi(), 0.125);
+        QCOMPARE(c.Rse(), 0.04);
+        QCOMPARE(c.Rsi_summer(), c.Rsi());
+        QCOMPARE(c.Rse_summer(), c.Rse());
+        QCOMPARE(c.T_e(), -10.0);
+        QCOMPARE(c.tT(), 60.0);
+        const ProjectInformation &info = doc.projectInformation();
+        QCOMPARE(info.m_projectName, QString("Wall & roof <test>"));
+        QCOMPARE(info.m_description, QString("Line one\nLine two"));
+        QCOMPARE(info.m_disclaimerText, QString("No warranty."));
+        QCOMPARE(info.m_heatFlowDirection, 1);
+    }
+
+    void sameIndexDifferentMaterialsAreKept() {
+        Document source;
+        source.inputData().layers() = {simpleLayer("A", 0.1), simpleLayer("B", 0.2)};
+        QByteArray xml = toXML(source);
+        xml.replace("index=\"1\"", "index=\"0\"");
+        Document doc;
+        QVERIFY(fromXML(xml, doc));
+        // same index: ordered by material name
+        QCOMPARE(layerNames(doc), QStringList({"A", "B"}));
+    }
+
+    void rootElement_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("VaproProject 2.0") << "project_valid.v2p" << true;
+        QTest::newRow("SkevoProject 1.0") << "project_skevo.v2p" << true;
+        QTest::newRow("VaproProject 1.0") << "project_old_version.v2p" << false;
+    }
+    void rootElement() {
+        QFETCH(QString, file);
+        QFETCH(bool, accepted);
+        Project project;
+        QString error;
+        QCOMPARE(project.read(dataFile(file), error), accepted);
+        if (accepted)
+            QCOMPARE(project.document()->inputData().layers().size(), 3);
+        else
+            QCOMPARE(error, QString("File is not a Vapro 2.0 project file."));
+    }
+
+    void alphaIsTheInverseSurfaceResistance() {
+        Project project;
+        QString error;
+        QVERIFY(project.read(dataFile("project_valid.v2p"), error));
+        const QByteArray xml = toXML(*project.document());
+        QVERIFY(xml.contains("alpha_i=\"8\""));
+        QVERIFY(xml.contains("alpha_e=\"25\""));
+    }
+
+    void readErrors_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("malformed number") << "project_bad_attribute.v2p"
+                                          << "Invalid value for attribute 'd'.";
+        QTest::newRow("malformed colour") << "project_bad_color.v2p"
+                                          << "Invalid encoding '230 220' of material color.";
+        QTest::newRow("no layers") << "project_no_layers.v2p"
+                                   << "Project doesn't contain any layers. Please create a new project!";
+        QTest::newRow("missing file") << "does_not_exist.v2p"
+                                      << QString("Cannot open file '%1' for reading (maybe missing permissions).")
+                                             .arg(dataFile("does_not_exist.v2p"));
+    }
+    void readErrors() {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        Project project;
+        QString error;
+        QVERIFY(!project.read(dataFile(file), error));
+        QCOMPARE(error, expected);
+    }
+
+    void emptyProjectFileDoesNotTryLegacyReader() {
+        QXmlStreamReader empty(QByteArray{});
+        while (!empty.atEnd())
+            empty.readNext();
+        QVERIFY(empty.hasError());
+        Project project;
+        QString error;
+        QVERIFY(!project.read(dataFile("project_empty.v2p"), error));
+        QCOMPARE(error, empty.errorString());
+        // with another extension the legacy reader is tried as well
+        QVERIFY(!project.read(dataFile("project_empty.dat"), error));
+        QVERIFY2(error.startsWith("Error reading file as VAPRO 1 version.\n[Document::readOld]  Keyword 'FileVersion' "
+                                  "missing!"),
+                 qPrintable(error));
+        QVERIFY(!project.read(dataFile("project_malformed.v2p"), error));
+        QVERIFY(!error.contains("VAPRO 1"));
+    }
+
+    void failedReadKeepsTheOpenDocument() {
+        Project project;
+        project.createNew();
+        project.document()->inputData().layers() = {simpleLayer("Kept", 0.1)};
+        const Document *before = project.document();
+        QString error;
+        QVERIFY(!project.read(dataFile("project_bad_color.v2p"), error));
+        QCOMPARE(project.document(), before);
+        QCOMPARE(layerNames(*project.document()), QStringList({"Kept"}));
+    }
+
+    void invalidInputLoadsWithStatus_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("status");
+        QTest::newRow("layer width 0") << "project_zero_width.v2p" << 1;
+        QTest::newRow("interior temperature 95 C") << "project_bad_climate.v2p" << 3;
+        QTest::newRow("condensation period 0") << "project_bad_period.v2p" << 3;
+    }
+    void invalidInputLoadsWithStatus() {
+        QFETCH(QString, file);
+        QFETCH(int, status);
+        Document doc;
+        doc.inputData().layers() = {simpleLayer("A", 0.1), simpleLayer("B", 0.2)};
+        doc.recalculate();
+        QVERIFY(doc.calculation().results().resultCode != 1);
+        QXmlStreamReader reader(fileContent(dataFile(file)));
+        QVERIFY2(doc.readXML(reader), qPrintable(reader.errorString()));
+        QVERIFY(!doc.inputData().layers().isEmpty());
+        QCOMPARE(doc.inputData().inputStatus(), status);
+        QCOMPARE(doc.calculation().results().resultCode, 1);
+    }
+
+    void storedWidthOfSdLayerIsKept() {
+        Document source;
+        Material foil("Foil", Material::FoilsAndWaterproofing, QString(), QString(), QString(), QString(), 950, 0.35,
+                      20000, 0.0001, 0.001, 0, 9);
+        foil.setSd_value(2);
+        source.inputData().layers() = {MaterialLayer(foil, 0)};
+        QCOMPARE(source.inputData().layers()[0].width(), 0.0001);
+        QByteArray xml = toXML(source);
+        QVERIFY(xml.contains("d=\"0.0001\""));
+        xml.replace("d=\"0.0001\"", "d=\"0.0005\"");
+        Document doc;
+        QVERIFY(fromXML(xml, doc));
+        QCOMPARE(doc.inputData().layers()[0].width(), 0.0005);
+    }
+
+    void numbersHaveSixSignificantDigits() {
+        Document doc;
+        doc.inputData().layers() = {simpleLayer("A", 0.123456789)};
+        doc.inputData().conditions().setTT(1234567);
+        const QByteArray xml = toXML(doc);
+        QVERIFY(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE VaproProject>\n"
+                               "<VaproProject version=\"2.0\">\n"));
+        QVERIFY(xml.contains("d=\"0.123457\""));
+        QVERIFY(xml.contains("tT=\"1.23457e+06\""));
+    }
+
+    void roundTripKeepsEverythingStored() {
+        Material air("Air space", Material::Miscellaneous, "air notes", QString(), QString(), QString(), 1.23, 0.025, 1,
+                     0.00001, 1, 0, 0);
+        air.setFlag(Material::Air, true);
+        Material wood("Spruce", Material::Timber, "Notes with <tags> & \"quotes\"", "KVH", "Sägewerk Nord",
+                      "DIN 4108-4", 450, 0.13, 40, 0.09, 0.6, 0.004, 117);
+        wood.setFlag(Material::Wood, true);
+        wood.setMu_min(20);
+        wood.setMu_max(50);
+        wood.setMeasuringDate(QDate(2020, 5, 1));
+        Material osb("OSB", Material::Timber, QString(), QString(), QString(), QString(), 600, 0.13, 175, 0.07, 0.55,
+                     0.001, 32770);
+        osb.setFlag(Material::Woodbased, true);
+        Material foil("PE foil", Material::FoilsAndWaterproofing, QString(), QString(), QString(), QString(), 950, 0.35,
+                      20000, 0.0001, 0.001, 0, 65536);
+        foil.setFlag(Material::Foil, true);
+        foil.setSd_value(2);
+        Document source;
+        source.inputData().layers() = {MaterialLayer(air, 0.04), MaterialLayer(wood, 0.024), MaterialLayer(foil, 0),
+                                       MaterialLayer(osb, 0.015)};
+        AssessmentConditions &c = source.inputData().conditions();
+        c.setInteriorWinter({21, 55, 0.13, ClimateRecord::Winter, false});
+        c.setInteriorSummer({18, 65, 0.13, ClimateRecord::Summer, false});
+        c.setExteriorWinter({-5, 85, 0.04, ClimateRecord::Winter, true});
+        c.setExteriorSummer({15, 75, 0.04, ClimateRecord::Summer, true});
+        c.setTT(75);
+        c.setTT_summer(100);
+        ProjectInformation &info = source.projectInformation();
+        info = {"Project Ä & <b>",
+                "ID-1",
+                "User",
+                "Company",
+                "Two\nlines",
+                "<p>Disclaimer</p>",
+                ProjectInformation::HeatFlowUpwards};
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("roundtrip.v2p");
+        Project project;
+        project.setDocumentData(source);
+        QString error;
+        QVERIFY2(project.write(path, &error), qPrintable(error));
+        Project reloaded;
+        QVERIFY2(reloaded.read(path, error), qPrintable(error));
+        compareDocuments(*reloaded.document(), source);
+        QCOMPARE(reloaded.document()->inputData().layers()[2].width(), 0.0001);
+    }
+
+    void summerResistancesFollowWinterOnes() {
+        Document source;
+        source.inputData().layers() = {simpleLayer("A", 0.1)};
+        source.inputData().conditions().setInterior(AssessmentConditions::SurfaceResistance,
+                                                    AssessmentConditions::Summer, 0.5);
+        Document doc;
+        QVERIFY(fromXML(toXML(source), doc));
+        QCOMPARE(doc.inputData().conditions().Rsi_summer(), source.inputData().conditions().Rsi());
+    }
+
+    void conditionsTypeSurvivesSaving_data() {
+        QTest::addColumn<int>("type");
+        QTest::newRow("DIN 4108-3 2001") << 1;
+        QTest::newRow("DIN 4108-3 2014/2018") << 2;
+    }
+    void conditionsTypeSurvivesSaving() {
+        QFETCH(int, type);
+        Document source;
+        source.inputData().layers() = {simpleLayer("A", 0.1)};
+        source.inputData().conditions().applyType(type);
+        QCOMPARE(source.inputData().conditions().type(), type);
+        Document doc;
+        QVERIFY(fromXML(toXML(source), doc));
+        QCOMPARE(doc.inputData().conditions().type(), type);
+    }
+
+    void saveFailureKeepsOldFile_data() {
+        QTest::addColumn<bool>("parentIsFile");
+        QTest::newRow("parent path is a regular file") << true;
+        QTest::newRow("target is a directory") << false;
+    }
+    void saveFailureKeepsOldFile() {
+        QFETCH(bool, parentIsFile);
+        QTemporaryDir dir;
+        const QString old = dir.filePath("old.v2p");
+        Project project;
+        project.createNew();
+        project.document()->inputData().layers() = {simpleLayer("A", 0.1)};
+        QString error;
+        QVERIFY(project.write(old, &error));
+        const QByteArray oldContent = fileContent(old);
+        QString target = old + "/new.v2p";
+        if (!parentIsFile) {
+            target = dir.filePath("folder.v2p");
+            QVERIFY(QDir(dir.path()).mkdir("folder.v2p"));
+        }
+        project.document()->inputData().layers() = {simpleLayer("B", 0.2)};
+        QVERIFY(!project.write(target, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(fileContent(old), oldContent);
+        QVERIFY(parentIsFile || QFileInfo(target).isDir());
+    }
+
+    void saveReplacesFileWithoutLeftovers() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("p.v2p");
+        Project project;
+        project.createNew();
+        project.document()->inputData().layers() = {simpleLayer("A", 0.1)};
+        QVERIFY(project.write(path));
+        project.document()->inputData().layers() = {simpleLayer("B", 0.2)};
+        QVERIFY(project.write(path));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"p.v2p"}));
+        Project reloaded;
+        QString error;
+        QVERIFY(reloaded.read(path, error));
+        QCOMPARE(layerNames(*reloaded.document()), QStringList({"B"}));
+    }
+
+    void examples_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<Document>("expected");
+        QTest::newRow("timber-frame wall") << "timber-frame-wall.v2p" << ExampleProjects::timberFrameWall();
+        QTest::newRow("masonry wall, inside insulation")
+            << "masonry-wall-inside-insulation.v2p" << ExampleProjects::masonryWallInsideInsulation();
+        QTest::newRow("flat roof") << "flat-roof.v2p" << ExampleProjects::flatRoof();
+    }
+    void examples() {
+        QFETCH(QString, file);
+        QFETCH(Document, expected);
+        const QString path = QStringLiteral(HYGROLUX_EXAMPLES_DIR "/") + file;
+        if (qEnvironmentVariableIsSet("HYGROLUX_WRITE_EXAMPLES")) {
+            Project writer;
+            writer.setDocumentData(expected);
+            QVERIFY(writer.write(path));
+        }
+        Project project;
+        QString error;
+        QVERIFY2(project.read(path, error), qPrintable(error));
+        compareDocuments(*project.document(), expected);
+        project.setModified(Project::AllModified);
+        QCOMPARE(project.document()->inputData().inputStatus(), 0);
+        QCOMPARE(project.document()->inputData().conditions().type(), 2);
+        const CalculationResults &results = project.document()->calculation().results();
+        QVERIFY2(results.resultCode >= 4, qPrintable(QString("%1 %2 %3")
+                                                         .arg(results.resultCode)
+                                                         .arg(results.glaserResultCode)
+                                                         .arg(results.messages.join('\n'))));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ProjectFile)
+#include "tst_ProjectFile.moc"

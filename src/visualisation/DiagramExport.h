@@ -1,0 +1,61 @@
+#ifndef DiagramExportH
+#define DiagramExportH
+
+// Pictures of profile diagrams and construction sketches outside the screen: pixmaps, SVG, printers and files
+// chosen by extension (.svg, .png, .jpg, .pdf). Every export draws a fresh DiagramScene onto a paint device,
+// so the view, the layer table, the command-line tool and tests share one code path.
+
+#include "DiagramStyle.h"
+
+#include <calculation/CalculationResults.h>
+#include <model/InputData.h>
+
+#include <QCoreApplication>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QIODevice;
+class QPainter;
+class QPixmap;
+class QPrinter;
+
+class DiagramExport {
+    Q_DECLARE_TR_FUNCTIONS(DiagramExport)
+public:
+    /*! What to draw. */
+    struct Content {
+        InputData input;
+        CalculationResults results;
+        int type = 3; ///< DiagramScene::DiagramType
+        DiagramFontSettings fonts;
+    };
+
+    /*! Draws a fresh scene of the content into \a rect of the painter's device, text laid out on that device. */
+    static void draw(QPainter &painter, const QRect &rect, const Content &content, bool screenMode = true,
+                     double scale = 1.0);
+
+    /*! Size of an exported picture of a widget of \a widgetSize: the widget size times A4 page width / widget
+        width, the page measured by a printer at screen resolution. */
+    static QSize exportSize(const QSize &widgetSize);
+
+    /*! A white pixmap of \a size with the diagram drawn in screen mode. */
+    static QPixmap pixmap(const QSize &size, const Content &content);
+    /*! Writes the diagram as SVG of \a size, titled by type, with \a description; false when painting failed. */
+    static bool writeSvg(QIODevice *out, const QSize &size, const Content &content, const QString &description);
+    /*! Prints on A4 at the widget size scaled to the page width. */
+    static void print(QPrinter *printer, const QSize &widgetSize, const Content &content);
+    /*! Writes \a fileName by its extension: .svg, .png, .jpg/.jpeg or .pdf (one page of the picture's size at
+        96 dpi). Returns false with a translated \a errorText on an unknown extension or a write error. */
+    static bool exportToFile(const QString &fileName, const QSize &size, const Content &content,
+                             QString *errorText = nullptr);
+
+    /*! SVG title of a diagram type: "Construction Sketch", "Vapour pressure diagram", "Water content diagram". */
+    static QString svgTitle(int type);
+
+private:
+    static bool writeImage(const QString &fileName, const QSize &size, const Content &content, const char *format);
+    static bool writePdf(const QString &fileName, const QSize &size, const Content &content);
+};
+
+#endif // DiagramExportH

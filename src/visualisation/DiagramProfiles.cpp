@@ -1,0 +1,362 @@
+#include "DiagramProfiles.h"
+
+#include "DiagramAxes.h"
+#include "DiagramStyle.h"
+
+#include <calculation/CalculationResults.h>
+#include <calculation/PhysicalProperties.h>
+#include <model/InputData.h>
+
+#include <QBrush>
+#include <QGraphicsPathItem>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/*! Offset of an axis from the air-zone edge it stands at. */
+double axisOffset(double scale) {
+    return std::max(3.0, 3 * scale);
+}
+
+QString tickLabel(double value, int decimals) {
+    return QString("%L1").arg(value, 5, 'f', decimals);
+}
+
+/*! Inserts the points where the polyline crosses the level w = level, so that runs above it start and end on it. */
+QPolygonF splitAtLevel(const QPolygonF &line, double level) {
+    QPolygonF out;
+    for (int i = 0; i < line.size(); ++i) {
+        if (i > 0) {
+            const QPointF &a = line[i - 1];
+            const QPointF &b = line[i];
+            if ((a.y() - level) * (b.y() - level) < 0) {
+                const double t = (level - a.y()) / (b.y() - a.y());
+                out << QPointF(a.x() + t * (b.x() - a.x()), level);
+            }
+        }
+        out << line[i];
+    }
+    return out;
+}
+
+} // namespace
+
+// ---- Temperature ----
+
+TemperatureProfile::TemperatureProfile(QGraphicsScene *scene, const DiagramStyle &style,
+                                       const DiagramGeometry &geometry, double Ti, double Te,
+                                       const std::vector<double> &T)
+    : DiagramPart(scene, style, geometry), m_Ti(Ti), m_Te(Te), m_T(T) {}
+
+double TemperatureProfile::y(double theta) const {
+    const ValueBand b = band(0.05, 0.25);
+    const double d = m_Ti - m_Te;
+    const double k = std::fabs(d) < 1e-8 ? 0.0 : b.height() / d;
+    return std::trunc((m_Ti - theta) * k + b.top);
+}
+
+void TemperatureProfile::draw(QGraphicsTextItem *title) const {
+    const std::vector<double> &pos = m_geo.positions;
+    const QPen &pen = m_style.pen(DiagramStyle::Temperature);
+    if (m_T.size() == pos.size()) {
+        addBoundaryZone(m_geo.warmEdge, y(m_Ti), pos.front(), y(m_T.front()), pen);
+        for (std::size_t k = 0; k + 1 < pos.size(); ++k)
+            addLine(pos[k], y(m_T[k]), pos[k + 1], y(m_T[k + 1]), pen);
+        addBoundaryZone(m_geo.coldEdge, y(m_Te), pos.back(), y(m_T.back()), pen);
+    }
+
+    ValueAxis axis(m_scene, m_style, m_geo, m_geo.warmEdge - axisOffset(m_style.scale()),
+                   m_style.pen(DiagramStyle::TemperatureAxis), ValueAxis::LabelsLeft);
+    axis.draw();
+    axis.addTick(y(m_Ti), tickLabel(m_Ti, 1));
+    axis.addTick(y(m_Te), tickLabel(m_Te, 1));
+    const double lowest = std::floor(m_Te / 5) * 5 + 5;
+    for (double v = std::ceil(m_Ti / 5) * 5 - 5; v >= lowest - 1e-9; v -= 5) {
+        if (v > m_Te + 0.1 && v < m_Ti - 0.1)
+            axis.addTick(y(v), tickLabel(v, 1));
+    }
+    axis.showTitle(title);
+}
+
+// ---- Vapour pressure ----
+
+VapourPressureProfile::VapourPressureProfile(QGraphicsScene *scene, const DiagramStyle &style,
+                                             const DiagramGeometry &geometry, const InputData &input,
+                                             const CalculationResults &results)
+    : DiagramPart(scene, style, geometry), m_p(results.p), m_psat(results.p_sat) {
+    const AssessmentConditions &c = input.conditions();
+    m_pi = vapourPressure(c.T_i(), c.rh_i());
+    m_pe = vapourPressure(c.T_e(), c.rh_e());
+    m_psati = saturationPressure(c.T_i());
+    m_psate = saturationPressure(c.T_e());
+    m_pmax = std::max(m_psati, m_psate);
+    m_pmin = std::min(m_psati, m_psate);
+    double range = m_pmax - m_pmin;
+    if (std::fabs(range) < 1e-8)
+        range = m_pmax;
+    m_band = band(0.25, 0.05);
+    m_k = range != 0 ? m_band.height() / range : 0.0;
+}
+
+double VapourPressureProfile::y(double p) const {
+    // values far below the smaller saturation pressure stop at the plot bottom, above the dimension chain
+    return std::min(std::trunc((m_pmax - p) * m_k + m_band.top), m_geo.plot.bottom());
+}
+
+void VapourPressureProfile::draw(QGraphicsTextItem *title) const {
+    if (m_p.size() == m_geo.positions.size() && m_psat.size() == m_geo.positions.size()) {
+        drawSaturation();
+        drawRealPressure();
+    }
+    drawAxis(title);
+    drawLegend();
+}
+
+void VapourPressureProfile::drawSaturation() const {
+    const std::vector<double> &pos = m_geo.positions;
+    const QPen &pen = m_style.pen(DiagramStyle::SaturationPressure);
+    addBoundaryZone(m_geo.warmEdge, y(m_psati), pos.front(), y(m_psat.front()), pen);
+    for (std::size_t k = 0; k + 1 < pos.size(); ++k)
+        addLine(pos[k], y(m_psat[k]), pos[k + 1], y(m_psat[k + 1]), pen);
+    addBoundaryZone(m_geo.coldEdge, y(m_psate), pos.back(), y(m_psat.back()), pen);
+}
+
+void VapourPressureProfile::drawRealPressure() const {
+    const std::vector<double> &pos = m_geo.positions;
+    const QPen &pen = m_style.pen(DiagramStyle::RealPressure);
+    addLine(m_geo.warmEdge, y(m_pi), pos.front(), y(m_p.front()), pen);
+    for (std::size_t k = 0; k + 1 < pos.size(); ++k) {
+        const double pl = m_p[k], pr = m_p[k + 1], sl = m_psat[k], sr = m_psat[k + 1];
+        if (sl > pl && sr > pr)
+            addLine(pos[k], y(pl), pos[k + 1], y(pr), pen);
+        else
+            drawSaturatedLayer(pos[k], pos[k + 1], pl, pr, sl, sr);
+    }
+    addLine(m_geo.coldEdge, y(m_pe), pos.back(), y(m_p.back()), pen);
+}
+
+void VapourPressureProfile::drawSaturatedLayer(double l, double r, double pl, double pr, double sl, double sr) const {
+    const QPen &real = m_style.pen(DiagramStyle::RealPressure);
+    addLine(l, y(pl), r, y(pr), m_style.pen(DiagramStyle::CalculatedPressure));
+    const bool leftSaturated = sl <= pl;
+    const bool rightSaturated = sr <= pr;
+    if (leftSaturated && rightSaturated) {
+        addLine(l, y(sl), r, y(sr), real);
+        return;
+    }
+    // the calculated and the saturation line cross where their difference changes sign
+    const double f0 = pl - sl;
+    const double f1 = pr - sr;
+    if (f0 == f1)
+        return;
+    const double t = f0 / (f0 - f1);
+    if (t < 0 || t > 1)
+        return;
+    const double xs = l + t * (r - l);
+    const double ps = sl + t * (sr - sl);
+    if (rightSaturated) {
+        addLine(l, y(pl), xs, y(ps), real);
+        addLine(xs, y(ps), r, y(sr), real);
+    }
+    else {
+        addLine(l, y(sl), xs, y(ps), real);
+        addLine(xs, y(ps), r, y(pr), real);
+    }
+}
+
+void VapourPressureProfile::drawAxis(QGraphicsTextItem *title) const {
+    ValueAxis axis(m_scene, m_style, m_geo, m_geo.coldEdge - axisOffset(m_style.scale()),
+                   m_style.pen(DiagramStyle::PressureAxis), ValueAxis::LabelsRight);
+    axis.draw();
+    axis.addTick(y(m_pmax), tickLabel(m_pmax, 0));
+    // the band bottom stands for the smaller air saturation pressure, so that is what its label says
+    axis.addTick(y(m_pmin), tickLabel(m_pmin, 0));
+    const double lowest = std::floor(m_pmin / 500) * 500 + 500;
+    for (double v = std::ceil(m_pmax / 500) * 500; v >= lowest - 1e-9; v -= 500) {
+        if (v > m_pmin + 0.1 && v < m_pmax - 0.1)
+            axis.addTick(y(v), tickLabel(v, 0));
+    }
+    axis.showTitle(title);
+}
+
+void VapourPressureProfile::drawLegend() const {
+    QFont font = m_style.titleFont();
+    font.setPointSizeF(font.pointSizeF() * 0.65);
+    const double q = 5 * m_style.scale();
+    const QStringList texts = {tr("Temperature"), tr("Sat. vapour pressure"), tr("Vapour pressure (real)"),
+                               tr("Vapour pressure (calc.)")};
+    const DiagramStyle::PenRole pens[] = {DiagramStyle::Temperature, DiagramStyle::SaturationPressure,
+                                          DiagramStyle::RealPressure, DiagramStyle::CalculatedPressure};
+    std::vector<QGraphicsTextItem *> items;
+    double W = 0;
+    double height = 0;
+    for (const QString &text : texts) {
+        items.push_back(addText(text, font));
+        W = std::max(W, items.back()->boundingRect().width());
+        height += items.back()->boundingRect().height();
+    }
+    const double L = (W + q) * 0.25;
+    const double boxWidth = 2 * q + L + W + q;
+    const QPointF topLeft(m_geo.positions.back() - boxWidth - 2 * q, m_geo.plot.top() + q);
+    m_scene->addRect(QRectF(topLeft, QSizeF(boxWidth, height)));
+    double yText = topLeft.y();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const double h = items[i]->boundingRect().height();
+        items[i]->setPos(topLeft.x() + q, yText);
+        const double xs = topLeft.x() + q + W + q;
+        addLine(xs, yText + h / 2, xs + L, yText + h / 2, m_style.pen(pens[i]));
+        yText += h;
+    }
+}
+
+// ---- Moisture content ----
+
+MoistureProfile::MoistureProfile(QGraphicsScene *scene, const DiagramStyle &style, const DiagramGeometry &geometry,
+                                 const InputData &input, const CalculationResults &results)
+    : DiagramPart(scene, style, geometry), m_results(results) {
+    for (const MaterialLayer &layer : input.layers()) {
+        m_wref.push_back(layer.w_80() * 0.95 / 0.8);
+        m_widths.push_back(layer.width());
+    }
+    for (const std::vector<double> *w : {&results.w_left, &results.w_right}) {
+        for (double v : *w)
+            m_wmax = std::max(m_wmax, v);
+    }
+    if (m_wmax <= 0) {
+        for (double wref : m_wref)
+            m_wmax = std::max(m_wmax, wref);
+    }
+    m_band = band(0.05, 0.0);
+    m_k = m_wmax > 0 ? m_band.height() / m_wmax : 0.0;
+}
+
+double MoistureProfile::y(double w) const {
+    return std::trunc(m_geo.plot.bottom() - w * m_k);
+}
+
+double MoistureProfile::tickStep(double wmax, double bandHeight) {
+    const int N = std::max(1, int(bandHeight / 25));
+    const double perTick = wmax / N;
+    if (perTick <= 0.005)
+        return 0.005;
+    // the small allowance keeps an exact multiple from being rounded up by binary noise
+    return std::ceil(perTick / 0.005 - 1e-9) * 0.005;
+}
+
+QPolygonF MoistureProfile::layerProfile(double l, double r, double wl, double wr, double wref, double zoneWidth) {
+    const int samples = 24;
+    const bool aboveLeft = wl > wref;
+    const bool aboveRight = wr > wref;
+    QPolygonF line;
+    if (!aboveLeft && !aboveRight) {
+        line << QPointF(l, wl) << QPointF(r, wr);
+        return line;
+    }
+    if (aboveLeft && aboveRight) {
+        const double a2 = (wl - wref) * (wl - wref);
+        const double b2 = (wr - wref) * (wr - wref);
+        for (int i = 0; i <= samples; ++i) {
+            const double t = double(i) / samples;
+            line << QPointF(l + t * (r - l), wref + std::sqrt(a2 + t * (b2 - a2)));
+        }
+        return line;
+    }
+    const double zone = std::clamp(zoneWidth, 0.0, r - l);
+    if (aboveRight) {
+        const double edge = r - zone;
+        line << QPointF(l, wl) << QPointF(edge, wref);
+        for (int i = 1; i <= samples; ++i) {
+            const double t = double(i) / samples;
+            line << QPointF(edge + t * zone, wref + (wr - wref) * std::sqrt(t));
+        }
+        return line;
+    }
+    const double edge = l + zone;
+    for (int i = 0; i < samples; ++i) {
+        const double t = double(i) / samples;
+        line << QPointF(l + t * zone, wref + (wl - wref) * std::sqrt(1 - t));
+    }
+    line << QPointF(edge, wref) << QPointF(r, wr);
+    return line;
+}
+
+void MoistureProfile::draw(QGraphicsTextItem *title) const {
+    if (m_wmax <= 0)
+        return;
+    drawAxis(title);
+    const std::vector<double> &pos = m_geo.positions;
+    for (std::size_t j = 0; j + 1 < pos.size(); ++j) {
+        if (m_wref[j] < m_wmax)
+            addLine(pos[j], y(m_wref[j]), pos[j + 1], y(m_wref[j]), m_style.pen(DiagramStyle::MoistureReference));
+    }
+    const std::size_t n = m_wref.size();
+    if (m_results.w_left.size() != n || m_results.w_right.size() != n)
+        return;
+    for (std::size_t j = 0; j < n; ++j)
+        drawLayer(j);
+}
+
+void MoistureProfile::drawAxis(QGraphicsTextItem *title) const {
+    ValueAxis axis(m_scene, m_style, m_geo, m_geo.coldEdge - axisOffset(m_style.scale()),
+                   m_style.pen(DiagramStyle::MoistureAxis), ValueAxis::LabelsRight);
+    axis.draw();
+    axis.addTick(m_band.top, tickLabel(m_wmax, 3));
+    const double step = tickStep(m_wmax, m_band.height());
+    double tick = std::floor((m_wmax - 1e-5) / step) * step;
+    if ((m_wmax - tick) * m_k < 3 * m_style.scale())
+        tick -= step;
+    for (; tick >= -1e-5; tick -= step)
+        axis.addTick(y(tick), tickLabel(std::fabs(tick), 3));
+    axis.showTitle(title);
+}
+
+void MoistureProfile::drawLayer(std::size_t j) const {
+    const double l = m_geo.positions[j];
+    const double r = m_geo.positions[j + 1];
+    const double widthPx = std::max(1.0, r - l);
+    const double sk = j < m_results.sk_Cond.size() ? m_results.sk_Cond[j] : 0.0;
+    const double zone = m_widths[j] > 0 ? sk / m_widths[j] * widthPx : 0.0;
+    const double wref = m_wref[j];
+    const QPolygonF profile =
+        splitAtLevel(layerProfile(l, r, m_results.w_left[j], m_results.w_right[j], wref, zone), wref);
+    const double bottom = m_geo.plot.bottom();
+
+    QPolygonF light;
+    light << QPointF(l, bottom);
+    for (const QPointF &pt : profile)
+        light << QPointF(pt.x(), y(std::min(pt.y(), wref)));
+    light << QPointF(r, bottom);
+    m_scene->addPolygon(light, Qt::NoPen, QBrush(m_style.lightSkyBlue()));
+
+    const QPen &outline = m_style.pen(DiagramStyle::MoistureOutline);
+    QPainterPath edgeLine;
+    QPolygonF run;
+    for (int i = 0; i < profile.size(); ++i) {
+        const QPointF pt(profile[i].x(), y(profile[i].y()));
+        i == 0 ? edgeLine.moveTo(pt) : edgeLine.lineTo(pt);
+        if (profile[i].y() >= wref)
+            run << pt;
+        if (profile[i].y() < wref || i + 1 == profile.size()) {
+            if (run.size() > 1 && run.boundingRect().height() > 0) {
+                run << QPointF(run.last().x(), y(wref)) << QPointF(run.first().x(), y(wref));
+                m_scene->addPolygon(run, outline, QBrush(m_style.mediumSlateBlue()));
+            }
+            run.clear();
+        }
+    }
+    addPath(edgeLine, outline);
+
+    // dotted marks where a condensation zone ends inside the layer
+    const bool aboveLeft = m_results.w_left[j] > wref;
+    const bool aboveRight = m_results.w_right[j] > wref;
+    if (aboveLeft != aboveRight && zone > 0 && zone < r - l) {
+        const double x = aboveRight ? r - zone : l + zone;
+        addLine(x, m_geo.plot.top(), x, bottom, m_style.pen(DiagramStyle::AuxiliaryDotted));
+    }
+}

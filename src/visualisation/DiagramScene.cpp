@@ -1,0 +1,224 @@
+#include "DiagramScene.h"
+
+#include "DiagramAxes.h"
+#include "DiagramProfiles.h"
+#include "DiagramStyle.h"
+
+#include <QGraphicsTextItem>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/*! Relative comparison of rectangle coordinates: |a - b| * 1e12 <= min(|a|, |b|). */
+bool nearlyEqual(double a, double b) {
+    return std::fabs(a - b) * 1e12 <= std::min(std::fabs(a), std::fabs(b));
+}
+
+bool nearlyEqual(const QRectF &a, const QRectF &b) {
+    return nearlyEqual(a.x(), b.x()) && nearlyEqual(a.y(), b.y()) && nearlyEqual(a.width(), b.width()) &&
+           nearlyEqual(a.height(), b.height());
+}
+
+/*! The input data compare layers only; the drawing also shows the winter climate. */
+bool sameClimate(const AssessmentConditions &a, const AssessmentConditions &b) {
+    return a.T_i() == b.T_i() && a.rh_i() == b.rh_i() && a.T_e() == b.T_e() && a.rh_e() == b.rh_e();
+}
+
+} // namespace
+
+DiagramScene::DiagramScene(bool screenMode, QPaintDevice *device, const DiagramFontSettings &fonts, QObject *parent)
+    : QGraphicsScene(parent), m_style(new DiagramStyle(screenMode, fonts)) {
+    m_style->rebuild(1.0, device);
+    createTitleItems();
+}
+
+DiagramScene::~DiagramScene() = default;
+
+bool DiagramScene::screenMode() const {
+    return m_style->screenMode();
+}
+
+QString DiagramScene::temperatureTitleText() {
+    return tr("Temperature %1 in [%2C]").arg(QChar(0x03B8)).arg(QChar(0x00B0));
+}
+
+QString DiagramScene::vapourPressureTitleText() {
+    return tr("Vapor pressure p in [Pa]");
+}
+
+QString DiagramScene::moistureTitleText() {
+    return tr("Moisture content w in [%1]").arg("m<sup>3</sup>/m<sup>3</sup>");
+}
+
+QString DiagramScene::dimensionChainTitleText() {
+    return tr("Layer widths in [mm]");
+}
+
+void DiagramScene::createTitleItems() {
+    const QString texts[TitleCount] = {temperatureTitleText(), vapourPressureTitleText(), moistureTitleText(),
+                                       dimensionChainTitleText()};
+    for (int i = 0; i < TitleCount; ++i) {
+        m_titles[i] = m_style->createText(texts[i], m_style->titleFont(), i == MoistureTitle);
+        m_titles[i]->hide();
+        addItem(m_titles[i]);
+    }
+}
+
+bool DiagramScene::isUnchanged(const QRectF &rect, const CalculationResults &results, const InputData &input,
+                               int type) const {
+    return m_hasDrawn && nearlyEqual(rect, m_geometry.rect) && results == m_results && input == m_input &&
+           sameClimate(input.conditions(), m_input.conditions()) && type == m_type;
+}
+
+void DiagramScene::setup(const QRectF &rect, QPaintDevice *device, double scale, const CalculationResults &results,
+                         const InputData &input, int type) {
+    const bool sameStyle = device == m_style->device() && scale == m_style->scale();
+    m_style->rebuild(scale, device);
+    if (sameStyle && isUnchanged(rect, results, input, type))
+        return;
+    if (type == NoDiagram)
+        return;
+
+    QGraphicsTextItem *sample = m_style->createText("T", m_style->labelFont());
+    m_geometry = DiagramGeometry();
+    m_geometry.textHeight = sample->boundingRect().height();
+    m_geometry.textWidth = sample->boundingRect().width();
+    delete sample;
+
+    clear();
+    createTitleItems();
+    setFont(m_style->labelFont());
+    m_type = type;
+    m_results = results;
+    m_input = input;
+    m_geometry.rect = rect;
+    m_chainRows = DimensionChainRows();
+    m_hasDrawn = true;
+    setSceneRect(rect);
+
+    if (m_results.resultCode == RC_InvalidInput)
+        return;
+    m_totalThickness = 0;
+    for (const MaterialLayer &layer : m_input.layers()) {
+        if (layer.width() <= 0)
+            return;
+        m_totalThickness += layer.width();
+    }
+    if (m_input.layers().isEmpty())
+        return;
+
+    computeLayout();
+    drawDimensionChain();
+    drawOutline();
+    if (m_type != ConstructionSketch)
+        drawProfiles();
+    update(rect);
+}
+
+void DiagramScene::renderInto(QPainter *painter, const QRectF &target) {
+    render(painter, target, m_geometry.rect, Qt::IgnoreAspectRatio);
+}
+
+void DiagramScene::computeLayout() {
+    const QRectF &R = m_geometry.rect;
+    const double s = m_style->scale();
+    const bool sketch = m_type == ConstructionSketch;
+    double top, bottom;
+    if (m_style->screenMode()) {
+        top = R.top() + 5;
+        bottom = std::trunc(R.height() - 15);
+    }
+    else {
+        top = R.top() + 5 * s;
+        bottom = R.bottom() - (sketch ? 5 : 15) * s;
+    }
+    m_titles[TemperatureTitle]->setTextWidth(bottom - top);
+    const double HL = m_titles[TemperatureTitle]->boundingRect().height();
+    double HR = m_geometry.textHeight;
+    if (m_results.resultCode >= RC_NoAlgorithm) {
+        QGraphicsTextItem *right = m_titles[m_type == VapourPressureDiagram ? VapourPressureTitle : MoistureTitle];
+        right->setTextWidth(bottom - top);
+        HR = right->boundingRect().height();
+    }
+    const double left = R.left() + (sketch ? 0 : std::trunc(HL + 10 * s));
+    const double right = R.width() - (sketch ? 0 : std::trunc(HR + 10 * s));
+    m_geometry.plot = QRectF(QPointF(left, top), QPointF(right, bottom));
+
+    const double plotWidth = right - left;
+    double zone;
+    if (m_style->screenMode()) {
+        m_geometry.warmEdge = int(left + 40);
+        m_geometry.coldEdge = int(right - 50);
+        zone = std::trunc(std::max(10.0, 0.03 * plotWidth));
+    }
+    else {
+        m_geometry.warmEdge = int(left + 5 * s);
+        m_geometry.coldEdge = int(right - 5 * s);
+        zone = std::trunc(std::max(10 * s, 0.03 * plotWidth));
+    }
+
+    // whole pixels per layer; the rounding losses collect at the cold side
+    const double available = m_geometry.coldEdge - 2 * zone - m_geometry.warmEdge;
+    std::vector<double> &pos = m_geometry.positions;
+    pos.assign(1, m_geometry.warmEdge + zone);
+    for (const MaterialLayer &layer : m_input.layers())
+        pos.push_back(pos.back() + std::trunc(layer.width() * available / m_totalThickness));
+}
+
+void DiagramScene::drawDimensionChain() {
+    std::vector<double> widths;
+    for (const MaterialLayer &layer : m_input.layers())
+        widths.push_back(layer.width());
+    DimensionChain chain(this, *m_style, m_geometry, widths, m_titles[DimensionChainTitle]);
+    m_chainRows = chain.draw();
+    QRectF &plot = m_geometry.plot;
+    plot.setBottom(std::min(plot.bottom(), m_chainRows.plotBottom));
+}
+
+void DiagramScene::drawOutline() {
+    const std::vector<double> &pos = m_geometry.positions;
+    const QRectF &plot = m_geometry.plot;
+    if (m_type == ConstructionSketch) {
+        for (int i = 0; i < m_input.layers().size(); ++i) {
+            const QColor color = m_input.layers()[i].color();
+            addRect(QRectF(QPointF(pos[std::size_t(i)], plot.top()), QPointF(pos[std::size_t(i) + 1], plot.bottom())),
+                    QPen(color), QBrush(color));
+        }
+    }
+    const QPen &vertical = m_style->pen(DiagramStyle::OutlineVertical);
+    addLine(pos.front(), plot.top(), pos.front(), plot.bottom(), vertical);
+    addLine(pos.back(), plot.top(), pos.back(), plot.bottom(), vertical);
+    const QPen &horizontal = m_style->pen(DiagramStyle::OutlineHorizontal);
+    const double topY = plot.top() + horizontal.widthF();
+    addLine(pos.front(), topY, pos.back(), topY, horizontal);
+    addLine(pos.front(), plot.bottom(), pos.back(), plot.bottom(), horizontal);
+}
+
+bool DiagramScene::validForTemperature() const {
+    for (const MaterialLayer &layer : m_input.layers()) {
+        if (layer.width() <= 0 || !(layer.isAir() || layer.material().lambda() > 0))
+            return false;
+    }
+    return true;
+}
+
+void DiagramScene::drawProfiles() {
+    const bool pressures = !m_results.p.empty() && !m_results.p_sat.empty();
+    if (m_results.glaserResultCode > RC_InvalidInput && m_results.resultCode > RC_NoAlgorithm && pressures) {
+        if (m_type == VapourPressureDiagram)
+            VapourPressureProfile(this, *m_style, m_geometry, m_input, m_results).draw(m_titles[VapourPressureTitle]);
+        else
+            MoistureProfile(this, *m_style, m_geometry, m_input, m_results).draw(m_titles[MoistureTitle]);
+    }
+    if (validForTemperature()) {
+        const AssessmentConditions &c = m_input.conditions();
+        TemperatureProfile(this, *m_style, m_geometry, c.T_i(), c.T_e(), m_results.T).draw(m_titles[TemperatureTitle]);
+    }
+    const std::vector<double> &pos = m_geometry.positions;
+    const QRectF &plot = m_geometry.plot;
+    for (std::size_t k = 1; k < pos.size(); ++k)
+        addLine(pos[k], plot.top(), pos[k], plot.bottom(), m_style->pen(DiagramStyle::LayerBoundary));
+}

@@ -1,0 +1,86 @@
+#ifndef DiagramSceneH
+#define DiagramSceneH
+
+// The one drawing engine of the profile diagrams and construction sketches. It owns copies of the input data
+// and the results and draws them for a rectangle, in screen mode (fixed pixel margins, larger fonts, grey
+// structure lines) or report mode (everything scaled by the resolution scale). It knows nothing about views:
+// the on-screen DiagramView, the file exports (DiagramExport), the layer table's sketch images and the report
+// frames all set it up and call renderInto().
+
+#include "DiagramPart.h"
+
+#include <calculation/CalculationResults.h>
+#include <model/InputData.h>
+
+#include <QGraphicsScene>
+
+#include <memory>
+
+class DiagramStyle;
+struct DiagramFontSettings;
+class QGraphicsTextItem;
+class QPaintDevice;
+class QPainter;
+
+class DiagramScene : public QGraphicsScene {
+    Q_OBJECT
+public:
+    enum DiagramType { NoDiagram = 0, ConstructionSketch = 1, VapourPressureDiagram = 2, MoistureContentDiagram = 3 };
+    /*! The four axis and chain titles, each a hidden text item until a part shows it. */
+    enum Title { TemperatureTitle = 0, VapourPressureTitle, MoistureTitle, DimensionChainTitle, TitleCount };
+
+    DiagramScene(bool screenMode, QPaintDevice *device, const DiagramFontSettings &fonts, QObject *parent = nullptr);
+    ~DiagramScene() override;
+
+    /*! Draws the diagram of \a type for \a input and \a results into \a rect, with text laid out on \a device and
+        report-mode sizes scaled by \a scale (device pixels per millimetre). Returns at once when nothing
+        changed since the last call; type 0 keeps the previous drawing. */
+    void setup(const QRectF &rect, QPaintDevice *device, double scale, const CalculationResults &results,
+               const InputData &input, int type);
+
+    /*! Renders the drawing of the last setup into \a target of \a painter. */
+    void renderInto(QPainter *painter, const QRectF &target);
+
+    int type() const { return m_type; }
+    bool screenMode() const;
+    /*! The rectangle of the last setup and the plot rectangle inside it. */
+    const QRectF &area() const { return m_geometry.rect; }
+    const QRectF &plotRect() const { return m_geometry.plot; }
+    /*! n+1 layer boundary x positions, whole pixels. */
+    const std::vector<double> &layerPositions() const { return m_geometry.positions; }
+    int warmEdge() const { return m_geometry.warmEdge; }
+    int coldEdge() const { return m_geometry.coldEdge; }
+    /*! Sum of the layer widths, m. */
+    double totalThickness() const { return m_totalThickness; }
+    const DimensionChainRows &dimensionChainRows() const { return m_chainRows; }
+    /*! Title item of the current drawing (hidden unless its part showed it). */
+    QGraphicsTextItem *titleItem(Title title) const { return m_titles[title]; }
+
+    static QString temperatureTitleText();
+    static QString vapourPressureTitleText();
+    static QString moistureTitleText();
+    static QString dimensionChainTitleText();
+
+private:
+    bool isUnchanged(const QRectF &rect, const CalculationResults &results, const InputData &input, int type) const;
+    void createTitleItems();
+    /*! Plot rectangle, air-zone edges and layer positions. */
+    void computeLayout();
+    void drawDimensionChain();
+    void drawOutline();
+    void drawProfiles();
+    /*! Every layer has a width > 0 and is air or conducts heat. */
+    bool validForTemperature() const;
+
+    std::unique_ptr<DiagramStyle> m_style;
+    CalculationResults m_results;
+    InputData m_input;
+    DiagramGeometry m_geometry;
+    DimensionChainRows m_chainRows;
+    double m_totalThickness = 0;
+    int m_type = NoDiagram;
+    bool m_hasDrawn = false;
+    QGraphicsTextItem *m_titles[TitleCount] = {};
+};
+
+#endif // DiagramSceneH

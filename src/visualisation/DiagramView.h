@@ -1,0 +1,68 @@
+#ifndef DiagramViewH
+#define DiagramViewH
+
+// The on-screen profile diagram of the main window: a thin, non-interactive graphics view around one
+// screen-mode DiagramScene. Redraws on data, type and size changes and offers image, SVG and print exports,
+// each drawn by a fresh scene through DiagramExport.
+
+#include "DiagramExport.h"
+
+#include <QGraphicsView>
+
+class DiagramScene;
+class QIODevice;
+class QPrinter;
+
+class DiagramView : public QGraphicsView {
+    Q_OBJECT
+public:
+    /*! Margin between the widget border and the drawing, pixels. */
+    static const int Margin = 5;
+
+    /*! Fonts are taken from the application settings when none are given. */
+    explicit DiagramView(QWidget *parent = nullptr);
+    DiagramView(const DiagramFontSettings &fonts, QWidget *parent = nullptr);
+
+    /*! Copies input data and results, draws them into the widget rectangle shrunk by the margin and shows the view. */
+    void setData(QPaintDevice *device, const InputData &input, const CalculationResults &results, double scale = 1.0);
+    /*! Stores the type (DiagramScene::DiagramType) and redraws with the stored data. */
+    void setDiagramType(int type);
+    int diagramType() const { return m_type; }
+
+    DiagramScene *diagramScene() const { return m_scene; }
+
+    /*! The diagram as a white pixmap of the widget size scaled to the A4 page width. */
+    QPixmap exportImage() const;
+    /*! Writes the diagram as SVG of the same size, titled by type, described by the last project file. */
+    bool exportSvg(QIODevice *out) const;
+    /*! Prints the diagram on A4 at the widget size scaled to the page width. */
+    void print(QPrinter *printer) const;
+
+    /*! File name offered by the "Save SVG" dialog: the directory of the last export, else of the project, else
+        the home directory; the project's base name or "unamedProject"; "_tp" for vapour pressure diagrams and
+        "_tw" for water content diagrams; extension ".svg". */
+    static QString svgFileSuggestion(const QString &lastExportFile, const QString &projectFile, int type);
+
+public slots:
+    /*! Asks for a file name and writes the SVG there; remembers the path in the settings. */
+    void saveSvg();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void init();
+    QRect drawingRect() const;
+    DiagramExport::Content content() const;
+
+    DiagramFontSettings m_fonts;
+    InputData m_input;
+    CalculationResults m_results;
+    int m_type = 3;
+    QPaintDevice *m_device = nullptr;
+    double m_scale = 1.0;
+    QSize m_drawnSize;
+    DiagramScene *m_scene = nullptr;
+};
+
+#endif // DiagramViewH

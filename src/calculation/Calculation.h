@@ -52,6 +52,80 @@ private:
     QStringList m_messages;
     /*! The published results. */
     CalculationResults m_results;
+
+private:
+    // ---- Moisture-dependent method (CalculationVapro.cpp) ----
+    //
+    // Index conventions: layers j = 0..n-1, interfaces k = 0..n. A plane set holds one flag per
+    // interface (0 and n always false); the solution vector holds the vapour flux g entering from the
+    // warm side at 0 and, for plane c = 1..m-1 (by increasing interface), the square of the
+    // over-hygroscopic moisture content at that plane.
+
+    /*! Layer values prepared once per calculation. */
+    struct MoistureLayer {
+        double d = 0;      ///< width, m
+        double lambda = 0; ///< dry thermal conductivity, W/(m K)
+        double w95 = 0;    ///< moisture content at 95 % RH, w80 * 95/80, m3/m3
+        double dw = 0;     ///< over-hygroscopic range wsat - w95, m3/m3
+    };
+
+    /*! Climate of one calculation: winter and summer, surface resistances, periods in s. */
+    struct MoistureClimate {
+        double T_i = 0, rh_i = 0, R_si = 0, T_e = 0, rh_e = 0, R_se = 0;
+        double T_i_summer = 0, rh_i_summer = 0, T_e_summer = 0, rh_e_summer = 0;
+        double t_c = 0, t_ev = 0;
+        double p_i = 0, p_e = 0; ///< winter boundary vapour pressures (power form), Pa
+    };
+
+    /*! Per-layer preparation (w95, dw, K, Z_moist, R_liquid, kappa); false with the moisture-storage
+        messages when a layer has wsat <= w95. */
+    bool prepareMoistureLayers(const InputData &input, int heatFlowDirection);
+    /*! One pass; returns 0 to go on with the next pass, else the result code that ends the calculation. */
+    int moisturePass(int pass);
+    /*! R_moist with the zones of the previous pass, R_layers_moist, R_total_moist, U_moist, T_moist, p_sat_moist. */
+    void moistureThermalField();
+    /*! w_left/w_right from the ratio of vapour to saturation pressure times w95. */
+    void hygroscopicMoistureContents();
+    /*! Tries plane combinations until one is valid; returns 0 (plane set and solution found) or 2. */
+    int findPlaneCombination();
+    enum CombinationOutcome { CombinationValid, CombinationRejected, CombinationUnsolvable };
+    /*! Assembles, solves and checks one combination; CombinationUnsolvable ends the search (the solver
+        failed on the last combination). */
+    CombinationOutcome tryCombination(long long combination);
+    /*! Sets the plane flags from the combination bits; returns the number of planes. */
+    int setPlanes(long long combination);
+    /*! Vapour pressures of the solution; true when they meet the cold surface and stay below
+        saturation away from the planes. */
+    bool checkTrialPressures();
+    /*! Zone edges, inner layers, moisture contents and masses of every zone; returns 0 or 2. */
+    int evaluateZones();
+    /*! Edge thicknesses of zone (f, s); returns 0 or 2. */
+    int zoneEdges(int f, int s);
+    /*! Build-up of the condensate during the condensation period and drying; returns 0 or 2. */
+    int scaleWithTime();
+    /*! Scales the thicknesses, edge contents and masses of zone (f, s) to the build-up factor beta. */
+    void scaleZone(int f, int s, double beta);
+    /*! Time (s) to load the layers outside the zone from layer a to layer b up to 98 % of their
+        hygroscopic moisture content. */
+    double hygroscopicLoadingTime(int a, int b) const;
+    /*! Time (s) to dry the mass M (kg/m2) from the first plane of the zone in the summer climate;
+        dryingMass gets the mass (kg/m2) that can evaporate during the drying period. */
+    double dryingOfZone(const std::pair<int, int> &zone, double M, double &dryingMass) const;
+    /*! Vapour flux into (g_in) and out of (g_out) the condensation region from layer a to layer b. */
+    void boundaryFluxes(int a, int b, double &g_in, double &g_out) const;
+    /*! Empties the zone results (zones, thicknesses, masses, times); the profiles stay. */
+    void clearZoneResults();
+    /*! Ends the moisture-dependent calculation with a result code: clears the zone results unless
+        the code reports condensation planes or zones, publishes the messages. */
+    int finishMoistureCalculation(int resultCode);
+
+    std::vector<MoistureLayer> m_moistLayers;
+    std::vector<double> m_kappa; ///< Delta w left / Delta w right of each interface, 0 at the surfaces
+    MoistureClimate m_climate;
+    int m_lastCombination = -1;   ///< valid combination of the previous pass, -1 when none
+    std::vector<bool> m_planes;   ///< plane set, one flag per interface
+    std::vector<double> m_x;      ///< solution of the combination
+    std::vector<double> m_trialP; ///< vapour pressures of the solution, Pa
 };
 
 #endif // CalculationH

@@ -12,14 +12,16 @@ QString fontMarkup(const QString &text, const QString &color) {
 
 } // namespace
 
-QString ResultTexts::verdictColor(int resultCode) {
-    switch (resultCode) {
+QString ResultTexts::verdictColor(const CalculationResults &results) {
+    const QString blue = QStringLiteral("#0000FF");
+    const QString red = QStringLiteral("#FF0000");
+    switch (results.resultCode) {
     case RC_OneLayer:
-    case RC_NoCondensation:
+    case RC_NoCondensation: return blue;
     case RC_OnePlane:
     case RC_OneZone:
-    case RC_SeveralZones: return QStringLiteral("#0000FF");
-    default: return QStringLiteral("#FF0000");
+    case RC_SeveralZones: return results.condensationZones.empty() ? red : blue;
+    default: return red;
     }
 }
 
@@ -43,10 +45,10 @@ QString ResultTexts::verdictText(const CalculationResults &results) {
 
 QString ResultTexts::verdictHtml(const CalculationResults &results) {
     if (results.resultCode != RC_CalculationError)
-        return fontMarkup(verdictText(results), verdictColor(results.resultCode));
+        return fontMarkup(verdictText(results), verdictColor(results));
     QStringList lines;
     for (const QString &message : results.messages)
-        lines << fontMarkup(message, verdictColor(RC_CalculationError));
+        lines << fontMarkup(message, verdictColor(results));
     return lines.join(QLatin1Char('\n'));
 }
 

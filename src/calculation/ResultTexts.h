@@ -13,9 +13,9 @@ class CalculationResults;
 class ResultTexts {
     Q_DECLARE_TR_FUNCTIONS(ResultTexts)
 public:
-    /*! Colour of the verdict line: "#0000FF" (blue) for the codes that are a finding (6, 7, 9, 10, 11), "#FF0000"
-        (red) for all others. */
-    static QString verdictColor(int resultCode);
+    /*! Colour of the verdict line: "#0000FF" (blue) for the codes that are a finding (6, 7, and 9 to 11 with a
+        zone), "#FF0000" (red) for all others. */
+    static QString verdictColor(const CalculationResults &results);
     /*! Translated verdict without markup. Code 2 gives the calculation messages, one per line; codes 9 to 11
         name the layer pairs of the condensation zones (indices + 1). A condensation code without any zone
         gives "Unknown result!" rather than a sentence without layer numbers. */

@@ -81,6 +81,9 @@ void JsonWriter::value(const QJsonValue &json) {
 QByteArray JsonWriter::number(double number) {
     if (!std::isfinite(number))
         return "null";
+    // Qt drops the sign of a negative zero.
+    if (number == 0)
+        return std::signbit(number) ? "-0" : "0";
     // Qt formats without the C locale of the process, so the decimal separator is always a dot.
     return QByteArray::number(number, 'g', 17);
 }

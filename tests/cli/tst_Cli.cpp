@@ -1,0 +1,537 @@
+// End-to-end tests of hygrolux2-cli: the built executable runs on the sample projects, its JSON is parsed and
+// compared with what the core library computes for the same file in this process.
+
+#include <calculation/CalculationResults.h>
+#include <calculation/DINCriteria.h>
+#include <calculation/MinimumHeatResistance.h>
+#include <calculation/ResultTexts.h>
+#include <model/MaterialList.h>
+#include <model/ProgramInfo.h>
+#include <model/Project.h>
+#include <model/ReportSettings.h>
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+
+using SettingsChange = std::function<void(ReportSettings &)>;
+using MaterialPredicate = std::function<bool(const Material &)>;
+Q_DECLARE_METATYPE(SettingsChange)
+Q_DECLARE_METATYPE(MaterialPredicate)
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList &arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The tool must run without any display.
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(HYGROLUX_CLI_PATH), arguments);
+    CliRun run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QString dataFile(const QString &name) {
+    return QStringLiteral(HYGROLUX_TEST_DATA_DIR "/") + name;
+}
+
+QJsonValue parse(const QByteArray &json) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning() << "invalid JSON:" << error.errorString() << json.left(400);
+    return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+}
+
+/*! Loads and calculates like the program does. */
+bool loadProject(const QString &fileName, Document &document) {
+    Project project;
+    QString errorText;
+    if (!project.read(fileName, errorText))
+        return false;
+    project.setModified(Project::AllModified);
+    document = *project.document();
+    return true;
+}
+
+/*! A double read back from JSON: exact for finite values, null for non-finite ones. */
+bool sameDouble(const QJsonValue &json, double expected) {
+    if (!std::isfinite(expected))
+        return json.isNull();
+    return json.isDouble() && json.toDouble() == expected;
+}
+
+bool sameVector(const QJsonValue &json, const std::vector<double> &expected) {
+    const QJsonArray array = json.toArray();
+    if (!json.isArray() || array.size() != int(expected.size()))
+        return false;
+    for (int i = 0; i < array.size(); ++i)
+        if (!sameDouble(array[i], expected[size_t(i)]))
+            return false;
+    return true;
+}
+
+bool sameZones(const QJsonValue &json, const std::vector<std::pair<int, int>> &expected) {
+    const QJsonArray array = json.toArray();
+    if (!json.isArray() || array.size() != int(expected.size()))
+        return false;
+    for (int i = 0; i < array.size(); ++i) {
+        const QJsonArray pair = array[i].toArray();
+        if (pair.size() != 2 || pair[0].toInt() != expected[size_t(i)].first ||
+            pair[1].toInt() != expected[size_t(i)].second)
+            return false;
+    }
+    return true;
+}
+
+QStringList jsonStrings(const QJsonValue &json) {
+    QStringList texts;
+    for (const QJsonValue &value : json.toArray())
+        texts << value.toString();
+    return texts;
+}
+
+QByteArray fileHash(const QString &fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+} // namespace
+
+class tst_Cli : public QObject {
+    Q_OBJECT
+private slots:
+    void calcMatchesCore_data();
+    void calcMatchesCore();
+    void criteriaOptions_data();
+    void criteriaOptions();
+    void severalFiles();
+    void loadFailures_data();
+    void loadFailures();
+    void badUsage_data();
+    void badUsage();
+    void textSummary();
+    void convertRoundTrip();
+    void convertRefusesToOverwrite();
+    void materialsList();
+    void materialsFilters_data();
+    void materialsFilters();
+    void materialsLeavesUserDatabaseAlone();
+    void helpAndVersion();
+};
+
+void tst_Cli::calcMatchesCore_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("masonry wall, xml") << dataFile("cli_masonry_wall.v2p");
+    QTest::newRow("timber frame with condensation zone, wood-based layer") << dataFile("cli_timber_frame.v2p");
+    QTest::newRow("legacy project file") << dataFile("project/legacy_valid.vpj");
+    QTest::newRow("zero layer width: invalid input") << dataFile("project/project_zero_width.v2p");
+}
+
+void tst_Cli::calcMatchesCore() {
+    QFETCH(QString, file);
+    Document document;
+    QVERIFY(loadProject(file, document));
+    const CalculationResults &r = document.calculation().results();
+
+    const CliRun run = runCli({"calc", file});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject object = parse(run.out).toObject();
+    QCOMPARE(object["file"].toString(), file);
+    QCOMPARE(object["inputStatus"].toInt(), document.inputData().inputStatus());
+    QCOMPARE(object["assessmentType"].toInt(), document.inputData().conditions().type());
+    QCOMPARE(object["heatFlowDirection"].toInt(), document.projectInformation().m_heatFlowDirection);
+
+    const QJsonObject results = object["results"].toObject();
+    QCOMPARE(results.size(), 38);
+    QCOMPARE(results["resultCode"].toInt(), r.resultCode);
+    QCOMPARE(results["glaserResultCode"].toInt(), r.glaserResultCode);
+    QCOMPARE(results["glaserFirstPlane"].toInt(), r.glaserFirstPlane);
+    QCOMPARE(results["glaserLastPlane"].toInt(), r.glaserLastPlane);
+    const std::pair<const char *, double> scalars[] = {{"thickness", r.thickness},
+                                                       {"glaserMc", r.glaserMc},
+                                                       {"glaserDryingMass", r.glaserDryingMass},
+                                                       {"glaserDryingTime", r.glaserDryingTime},
+                                                       {"U", r.U},
+                                                       {"U_moist", r.U_moist},
+                                                       {"R_total", r.R_total},
+                                                       {"R_total_moist", r.R_total_moist},
+                                                       {"R_layers", r.R_layers},
+                                                       {"R_layers_moist", r.R_layers_moist},
+                                                       {"Mc_stationary", r.Mc_stationary},
+                                                       {"Mc", r.Mc},
+                                                       {"tau", r.tau},
+                                                       {"t_hyg", r.t_hyg},
+                                                       {"dryingTime", r.dryingTime},
+                                                       {"dryingMass", r.dryingMass}};
+    // Doubles must read back bit for bit: 17 significant digits round-trip.
+    for (const auto &scalar : scalars)
+        QVERIFY2(sameDouble(results[scalar.first], scalar.second), scalar.first);
+    const std::pair<const char *, const std::vector<double> *> vectors[] = {{"T", &r.T},
+                                                                            {"p", &r.p},
+                                                                            {"p_sat", &r.p_sat},
+                                                                            {"R", &r.R},
+                                                                            {"Z", &r.Z},
+                                                                            {"R_moist", &r.R_moist},
+                                                                            {"Z_moist", &r.Z_moist},
+                                                                            {"R_liquid", &r.R_liquid},
+                                                                            {"T_moist", &r.T_moist},
+                                                                            {"p_sat_moist", &r.p_sat_moist},
+                                                                            {"p_moist", &r.p_moist},
+                                                                            {"w_left", &r.w_left},
+                                                                            {"w_right", &r.w_right},
+                                                                            {"sk_Cond", &r.sk_Cond},
+                                                                            {"mc", &r.mc}};
+    for (const auto &vector : vectors)
+        QVERIFY2(sameVector(results[vector.first], *vector.second), vector.first);
+    QVERIFY(sameZones(results["condensationZones"], r.condensationZones));
+    QVERIFY(sameZones(results["glaserZones"], r.glaserZones));
+    QCOMPARE(jsonStrings(results["messages"]), r.messages);
+
+    const QJsonObject expectedCriteria = DINCriteria::toJson(DINCriteria::evaluate(
+        document.inputData(), document.projectInformation().m_heatFlowDirection, r, ReportSettings()));
+    QCOMPARE(object["criteria"].toObject(), expectedCriteria);
+}
+
+void tst_Cli::criteriaOptions_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<SettingsChange>("change");
+    QTest::newRow("defaults") << QStringList() << SettingsChange([](ReportSettings &) {});
+    QTest::newRow("f_Rsi check") << QStringList{"--frsi"}
+                                 << SettingsChange([](ReportSettings &s) { s.m_frsiCheck = true; });
+    QTest::newRow("drying reserve 250 g/(m2 a)") << QStringList{"--drying-reserve", "250"}
+                                                 << SettingsChange([](ReportSettings &s) { s.m_dryingReserve = 0.25; });
+    QTest::newRow("edition 2001") << QStringList{"--din-edition", "0"}
+                                  << SettingsChange([](ReportSettings &s) { s.m_DIN4108_3Accordance_Type = 0; });
+    QTest::newRow("user-defined edition with A_w limit 0.01 per h^0.5")
+        << QStringList{"--din-edition", "3", "--non-capillary-aw", "0.01"} << SettingsChange([](ReportSettings &s) {
+               s.m_DIN4108_3Accordance_Type = 3;
+               s.m_nonCapillarAw = 0.01 / 60;
+           });
+    QTest::newRow("minimum resistance table 2004, first kind")
+        << QStringList{"--min-res-version", "0", "--min-res-kind",
+                       QString::number(MinimumHeatResistance::constructionKinds(0).value(0))}
+        << SettingsChange([](ReportSettings &s) {
+               s.m_minimumHeatResVersion = 0;
+               s.m_minimumHeatResConstruction = MinimumHeatResistance::constructionKinds(0).value(0);
+           });
+}
+
+void tst_Cli::criteriaOptions() {
+    QFETCH(QStringList, options);
+    QFETCH(SettingsChange, change);
+    const QString file = dataFile("cli_timber_frame.v2p");
+    Document document;
+    QVERIFY(loadProject(file, document));
+    ReportSettings settings;
+    change(settings);
+    const QJsonObject expected = DINCriteria::toJson(
+        DINCriteria::evaluate(document.inputData(), document.projectInformation().m_heatFlowDirection,
+                              document.calculation().results(), settings));
+
+    const CliRun run = runCli(QStringList{"calc"} + options + QStringList{file});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject criteria = parse(run.out).toObject()["criteria"].toObject();
+    QCOMPARE(criteria, expected);
+    QCOMPARE(criteria["frsi"].isNull(), !settings.m_frsiCheck);
+    QVERIFY(criteria["minimumResistance"].isObject());
+    QVERIFY(criteria["condensate"].isObject());
+    QVERIFY(criteria["dryingTime"].isObject());
+}
+
+void tst_Cli::severalFiles() {
+    const QStringList files{dataFile("cli_timber_frame.v2p"), dataFile("cli_masonry_wall.v2p"),
+                            dataFile("project/legacy_valid.vpj")};
+    const CliRun run = runCli(QStringList{"calc"} + files);
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray array = parse(run.out).toArray();
+    QCOMPARE(array.size(), files.size());
+    for (int i = 0; i < files.size(); ++i) {
+        QCOMPARE(array[i].toObject()["file"].toString(), files[i]);
+        QVERIFY(array[i].toObject()["results"].isObject());
+    }
+}
+
+void tst_Cli::loadFailures_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("missing file") << dataFile("cli_does_not_exist.v2p");
+    QTest::newRow("truncated xml") << dataFile("cli_broken.v2p");
+    QTest::newRow("project without layers") << dataFile("project/project_no_layers.v2p");
+}
+
+void tst_Cli::loadFailures() {
+    QFETCH(QString, file);
+    Project project;
+    QString expectedError;
+    QVERIFY(!project.read(file, expectedError));
+
+    // A good file beside the broken one is still calculated; the exit code reports the failure.
+    const CliRun run = runCli({"calc", dataFile("cli_masonry_wall.v2p"), file});
+    QCOMPARE(run.exitCode, 2);
+    const QJsonArray array = parse(run.out).toArray();
+    QCOMPARE(array.size(), 2);
+    QVERIFY(array[0].toObject()["results"].isObject());
+    const QJsonObject failed = array[1].toObject();
+    QCOMPARE(failed["file"].toString(), file);
+    QCOMPARE(failed["error"].toString(), expectedError);
+    QVERIFY(!failed.contains("results"));
+    QVERIFY(QString::fromUtf8(run.err).contains(expectedError));
+}
+
+void tst_Cli::badUsage_data() {
+    QTest::addColumn<QStringList>("arguments");
+    const QString file = dataFile("cli_masonry_wall.v2p");
+    QTest::newRow("no arguments") << QStringList();
+    QTest::newRow("unknown command") << QStringList{"calculate", file};
+    QTest::newRow("calc without file") << QStringList{"calc"};
+    QTest::newRow("unknown option") << QStringList{"calc", "--fast", file};
+    QTest::newRow("edition 4") << QStringList{"calc", "--din-edition", "4", file};
+    QTest::newRow("edition -1") << QStringList{"calc", "--din-edition", "-1", file};
+    QTest::newRow("edition not an integer") << QStringList{"calc", "--din-edition", "2.0", file};
+    QTest::newRow("edition text") << QStringList{"calc", "--din-edition", "latest", file};
+    QTest::newRow("table version 2") << QStringList{"calc", "--min-res-version", "2", file};
+    QTest::newRow("table version not an integer") << QStringList{"calc", "--min-res-version", "1x", file};
+    QTest::newRow("kind unknown to the table") << QStringList{"calc", "--min-res-kind", "9999", file};
+    QTest::newRow("negative drying reserve") << QStringList{"calc", "--drying-reserve", "-5", file};
+    QTest::newRow("A_w limit not a number") << QStringList{"calc", "--non-capillary-aw", "nan", file};
+    QTest::newRow("option value missing") << QStringList{"calc", file, "--din-edition"};
+    QTest::newRow("convert with one file") << QStringList{"convert", file};
+    QTest::newRow("convert to a vpj name") << QStringList{"convert", file, QDir::tempPath() + "/cli_new.vpj"};
+    QTest::newRow("materials category 14") << QStringList{"materials", "--category", "14"};
+    QTest::newRow("materials with a file") << QStringList{"materials", file};
+}
+
+void tst_Cli::badUsage() {
+    QFETCH(QStringList, arguments);
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.contains("Usage: hygrolux2-cli"));
+}
+
+void tst_Cli::textSummary() {
+    const QString file = dataFile("cli_timber_frame.v2p");
+    Document document;
+    QVERIFY(loadProject(file, document));
+    const CalculationResults &r = document.calculation().results();
+    const std::vector<DINCriterion> criteria = DINCriteria::evaluate(
+        document.inputData(), document.projectInformation().m_heatFlowDirection, r, ReportSettings());
+
+    const CliRun run = runCli({"calc", "--text", file});
+    QCOMPARE(run.exitCode, 0);
+    const QString text = QString::fromUtf8(run.out);
+    QVERIFY(text.startsWith(file + '\n'));
+    QVERIFY(text.contains(ResultTexts::verdictText(r)));
+    QVERIFY(text.contains(QString::number(r.U, 'f', 3)));
+    QVERIFY(text.contains(QString::number(r.Mc, 'f', 3)));
+    QVERIFY(text.contains(QString::number(r.dryingTime / 86400, 'f', 2)));
+    // One verdict per criterion row, in the words of the evaluation.
+    int verdicts = 0;
+    for (const QString &line : text.split('\n'))
+        if (line.endsWith(DINCriteria::verdictText(true)) || line.endsWith(DINCriteria::verdictText(false)))
+            ++verdicts;
+    QCOMPARE(verdicts, int(criteria.size()));
+    // Rich text is turned into plain text.
+    QVERIFY(!text.contains(QRegularExpression("<[a-z/]")));
+}
+
+void tst_Cli::convertRoundTrip() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString legacy = dataFile("project/legacy_valid.vpj");
+    const QString converted = dir.filePath("converted.v2p");
+    const CliRun run = runCli({"convert", legacy, converted});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(QFile::exists(converted));
+
+    const CliRun before = runCli({"calc", legacy});
+    const CliRun after = runCli({"calc", converted});
+    QCOMPARE(before.exitCode, 0);
+    QCOMPARE(after.exitCode, 0);
+    QJsonObject beforeObject = parse(before.out).toObject();
+    QJsonObject afterObject = parse(after.out).toObject();
+    beforeObject.remove("file");
+    afterObject.remove("file");
+    QVERIFY(beforeObject.contains("results"));
+    // The current format stores numbers with 6 digits: compare what the user sees, not the last bits.
+    Document original;
+    Document reloaded;
+    QVERIFY(loadProject(legacy, original));
+    QVERIFY(loadProject(converted, reloaded));
+    QCOMPARE(reloaded.inputData().layers().size(), original.inputData().layers().size());
+    const CalculationResults &a = original.calculation().results();
+    const CalculationResults &b = reloaded.calculation().results();
+    QCOMPARE(afterObject["results"].toObject()["resultCode"], beforeObject["results"].toObject()["resultCode"]);
+    QCOMPARE(b.resultCode, a.resultCode);
+    QCOMPARE(b.condensationZones, a.condensationZones);
+    QVERIFY(std::fabs(b.U - a.U) <= 1e-5 * a.U);
+    QVERIFY(std::fabs(b.Mc - a.Mc) <= 1e-5 * std::max(a.Mc, 1e-3));
+    QCOMPARE(afterObject["criteria"].toObject()["condensate"].toObject()["fulfilled"],
+             beforeObject["criteria"].toObject()["condensate"].toObject()["fulfilled"]);
+}
+
+void tst_Cli::convertRefusesToOverwrite() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString target = dir.filePath("existing.v2p");
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+    const QString source = dataFile("project/legacy_valid.vpj");
+
+    const CliRun refused = runCli({"convert", source, target});
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY(refused.err.contains("--force"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("keep me"));
+    file.close();
+
+    const CliRun forced = runCli({"convert", "--force", source, target});
+    QCOMPARE(forced.exitCode, 0);
+    Document document;
+    QVERIFY(loadProject(target, document));
+
+    const CliRun missing = runCli({"convert", dataFile("cli_does_not_exist.vpj"), dir.filePath("new.v2p")});
+    QCOMPARE(missing.exitCode, 2);
+    QVERIFY(!QFile::exists(dir.filePath("new.v2p")));
+}
+
+void tst_Cli::materialsList() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    MaterialList list("en", dir.filePath("none"));
+    list.setReadOnly(true);
+    QVERIFY(list.readDatabase(QStringLiteral(HYGROLUX_RESOURCES_DIR)));
+
+    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.filePath("none")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray array = parse(run.out).toArray();
+    QCOMPARE(array.size(), list.count());
+    QVERIFY(list.count() > 1);
+    for (int i = 0; i < list.count(); ++i) {
+        const QJsonObject object = array[i].toObject();
+        const Material *m = list.materialAt(i);
+        QCOMPARE(object["id"].toInt(), m->materialId());
+        QCOMPARE(object["name"].toString(), m->name());
+        QCOMPARE(object["category"].toInt(), m->category());
+        QCOMPARE(object["lambda"].toDouble(), m->lambda());
+        QCOMPARE(object["Aw"].toDouble(), m->Aw());
+        QCOMPARE(jsonStrings(object["flags"]).contains("air"), m->isAir());
+    }
+    // Listing creates nothing.
+    QVERIFY(!QFileInfo::exists(dir.filePath("none")));
+
+    const CliRun table = runCli({"materials", "--user-dir", dir.filePath("none")});
+    QCOMPARE(table.exitCode, 0);
+    QCOMPARE(table.out.count('\n'), list.count() + 1);
+}
+
+void tst_Cli::materialsFilters_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<MaterialPredicate>("accepted");
+    QTest::newRow("category 5") << QStringList{"--category", "5"}
+                                << MaterialPredicate([](const Material &m) { return m.category() == 5; });
+    QTest::newRow("two words, any letter case")
+        << QStringList{"--filter", "PLASTERBOARD osb"} << MaterialPredicate([](const Material &m) {
+               for (const char *word : {"plasterboard", "osb"})
+                   if (m.name().contains(word, Qt::CaseInsensitive) ||
+                       m.productName().contains(word, Qt::CaseInsensitive))
+                       return true;
+               return false;
+           });
+    QTest::newRow("wildcard inside a word")
+        << QStringList{"--filter", "gyp*board"} << MaterialPredicate([](const Material &m) {
+               const int at = m.name().indexOf("gyp", 0, Qt::CaseInsensitive);
+               return at >= 0 && m.name().indexOf("board", at, Qt::CaseInsensitive) > at;
+           });
+}
+
+void tst_Cli::materialsFilters() {
+    QFETCH(QStringList, options);
+    QFETCH(MaterialPredicate, accepted);
+    QTemporaryDir dir;
+    MaterialList list("en", dir.filePath("none"));
+    list.setReadOnly(true);
+    list.readDatabase(QStringLiteral(HYGROLUX_RESOURCES_DIR));
+    QStringList expected;
+    for (int i = 0; i < list.count(); ++i)
+        if (accepted(*list.materialAt(i)))
+            expected << list.materialAt(i)->name();
+    QVERIFY(!expected.isEmpty());
+
+    const CliRun run = runCli(QStringList{"materials", "--json", "--user-dir", dir.filePath("none")} + options);
+    QCOMPARE(run.exitCode, 0);
+    QStringList names;
+    for (const QJsonValue &value : parse(run.out).toArray())
+        names << value.toObject()["name"].toString();
+    QCOMPARE(names, expected);
+}
+
+void tst_Cli::materialsLeavesUserDatabaseAlone() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    {
+        MaterialList list("en", dir.path());
+        Material own("Own clay plaster", 1, QString(), QString(), QString(), QString(), 1500, 0.8, 8, 0.02, 0.3, 0.001,
+                     0);
+        list.addUserMaterial(own);
+        QVERIFY(list.writeUserDatabase());
+        list.setReadOnly(true);
+    }
+    const QString database = dir.filePath(MaterialList::UserDatabaseFileName);
+    const QByteArray hash = fileHash(database);
+    const QDateTime modified = QFileInfo(database).lastModified();
+
+    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.path(), "--filter", "own"});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray array = parse(run.out).toArray();
+    QCOMPARE(array.size(), 1);
+    QCOMPARE(array[0].toObject()["name"].toString(), QString("Own clay plaster"));
+    QVERIFY(array[0].toObject()["id"].toInt() >= MaterialList::FirstUserMaterialId);
+    QCOMPARE(fileHash(database), hash);
+    QCOMPARE(QFileInfo(database).lastModified(), modified);
+    QVERIFY(!QFileInfo::exists(database + ".backup"));
+}
+
+void tst_Cli::helpAndVersion() {
+    const CliRun help = runCli({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    for (const char *command : {"calc", "materials", "convert"})
+        QVERIFY(help.out.contains(command));
+    const CliRun commandHelp = runCli({"calc", "--help"});
+    QCOMPARE(commandHelp.exitCode, 0);
+    QVERIFY(commandHelp.out.contains("--din-edition"));
+    const CliRun version = runCli({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QVERIFY(version.out.contains(ProgramInfo::version().toUtf8()));
+}
+
+QTEST_GUILESS_MAIN(tst_Cli)
+#include "tst_Cli.moc"

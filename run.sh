@@ -7,5 +7,9 @@ scripts/build.sh
 if [ -x build/bin/Hygrolux2 ]; then
     exec build/bin/Hygrolux2 "$@"
 fi
-echo "The desktop program is not built yet: so far the support library and the calculation core exist."
-echo "They are exercised by the test suite; run ./test.sh to see them work."
+echo "The desktop window is not built yet. The calculation core runs through the batch tool hygrolux2-cli;"
+echo "here it recalculates the example projects (build/bin/hygrolux2-cli --help lists all commands):"
+echo
+if compgen -G "examples/*.v2p" >/dev/null; then
+    build/bin/hygrolux2-cli calc --text examples/*.v2p
+fi

@@ -19,7 +19,7 @@ QString DimensionChain::widthLabel(double widthInMetres) {
     // round off the binary noise of the metre value first (0.012 m must not become 11.99999 mm)
     const double mm = std::round(widthInMetres * 1e9) / 1e6;
     const double fraction = mm - std::floor(mm);
-    return QString("%L1").arg(mm, 0, 'f', fraction < 0.1 ? 0 : 1);
+    return DiagramStyle::formatNumber(mm, fraction < 0.1 ? 0 : 1);
 }
 
 DimensionChainRows DimensionChain::rowLayout(double labelHeight, bool overflow) const {

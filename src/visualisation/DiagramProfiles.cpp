@@ -8,7 +8,9 @@
 #include <model/InputData.h>
 
 #include <QBrush>
+#include <QGraphicsLineItem>
 #include <QGraphicsPathItem>
+#include <QGraphicsRectItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -25,7 +27,7 @@ double axisOffset(double scale) {
 }
 
 QString tickLabel(double value, int decimals) {
-    return QString("%L1").arg(value, 5, 'f', decimals);
+    return QString("%1").arg(DiagramStyle::formatNumber(value, decimals), 5);
 }
 
 /*! Inserts the points where the polyline crosses the level w = level, so that runs above it start and end on it. */
@@ -96,7 +98,13 @@ VapourPressureProfile::VapourPressureProfile(QGraphicsScene *scene, const Diagra
     m_psati = saturationPressure(c.T_i());
     m_psate = saturationPressure(c.T_e());
     m_pmax = std::max(m_psati, m_psate);
-    m_pmin = std::min(m_psati, m_psate);
+    // The scale reaches down to the smallest pressure drawn: in winter that is the outdoor vapour pressure just
+    // below the smaller saturation pressure, in summer-like climates the much lower indoor one.
+    m_pmin = std::min({m_psati, m_psate, m_pi, m_pe});
+    for (const std::vector<double> *v : {&m_p, &m_psat}) {
+        if (!v->empty())
+            m_pmin = std::min(m_pmin, *std::min_element(v->begin(), v->end()));
+    }
     double range = m_pmax - m_pmin;
     if (std::fabs(range) < 1e-8)
         range = m_pmax;
@@ -105,8 +113,7 @@ VapourPressureProfile::VapourPressureProfile(QGraphicsScene *scene, const Diagra
 }
 
 double VapourPressureProfile::y(double p) const {
-    // values far below the smaller saturation pressure stop at the plot bottom, above the dimension chain
-    return std::min(std::trunc((m_pmax - p) * m_k + m_band.top), m_geo.plot.bottom());
+    return std::trunc((m_pmax - p) * m_k + m_band.top);
 }
 
 void VapourPressureProfile::draw(QGraphicsTextItem *title) const {
@@ -175,7 +182,6 @@ void VapourPressureProfile::drawAxis(QGraphicsTextItem *title) const {
                    m_style.pen(DiagramStyle::PressureAxis), ValueAxis::LabelsRight);
     axis.draw();
     axis.addTick(y(m_pmax), tickLabel(m_pmax, 0));
-    // the band bottom stands for the smaller air saturation pressure, so that is what its label says
     axis.addTick(y(m_pmin), tickLabel(m_pmin, 0));
     const double lowest = std::floor(m_pmin / 500) * 500 + 500;
     for (double v = std::ceil(m_pmax / 500) * 500; v >= lowest - 1e-9; v -= 500) {
@@ -204,13 +210,16 @@ void VapourPressureProfile::drawLegend() const {
     const double L = (W + q) * 0.25;
     const double boxWidth = 2 * q + L + W + q;
     const QPointF topLeft(m_geo.positions.back() - boxWidth - 2 * q, m_geo.plot.top() + q);
-    m_scene->addRect(QRectF(topLeft, QSizeF(boxWidth, height)));
+    // a white ground and a place above the layer boundaries keep the legend readable
+    const qreal legendZ = 1;
+    m_scene->addRect(QRectF(topLeft, QSizeF(boxWidth, height)), QPen(), QBrush(Qt::white))->setZValue(legendZ);
     double yText = topLeft.y();
     for (std::size_t i = 0; i < items.size(); ++i) {
         const double h = items[i]->boundingRect().height();
         items[i]->setPos(topLeft.x() + q, yText);
+        items[i]->setZValue(legendZ + 1);
         const double xs = topLeft.x() + q + W + q;
-        addLine(xs, yText + h / 2, xs + L, yText + h / 2, m_style.pen(pens[i]));
+        addLine(xs, yText + h / 2, xs + L, yText + h / 2, m_style.pen(pens[i]))->setZValue(legendZ + 1);
         yText += h;
     }
 }
@@ -321,7 +330,10 @@ void MoistureProfile::drawLayer(std::size_t j) const {
     const double r = m_geo.positions[j + 1];
     const double widthPx = std::max(1.0, r - l);
     const double sk = j < m_results.sk_Cond.size() ? m_results.sk_Cond[j] : 0.0;
-    const double zone = m_widths[j] > 0 ? sk / m_widths[j] * widthPx : 0.0;
+    double zone = m_widths[j] > 0 ? sk / m_widths[j] * widthPx : 0.0;
+    // a zone thinner than the boundary line beside it would vanish under it: draw it at least that wide
+    if (sk > 0)
+        zone = std::max(zone, 2 * m_style.pen(DiagramStyle::LayerBoundary).widthF());
     const double wref = m_wref[j];
     const QPolygonF profile =
         splitAtLevel(layerProfile(l, r, m_results.w_left[j], m_results.w_right[j], wref, zone), wref);

@@ -44,8 +44,8 @@ public:
     void draw(QGraphicsTextItem *title) const;
 
     /*! y of a pressure (Pa) in the band from top + 0.25 H to bottom - 0.05 H: the larger air saturation
-        pressure at the band top, the smaller at the band bottom. One mapping serves every pressure curve,
-        so the real pressure lies exactly on the saturation line where it follows it, in every climate. */
+        pressure at the band top, the smallest pressure drawn at the band bottom. One mapping serves every
+        pressure curve, so the real pressure lies exactly on the saturation line where it follows it. */
     double y(double p) const;
 
 private:

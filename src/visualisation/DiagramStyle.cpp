@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QGraphicsTextItem>
+#include <QLocale>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -57,6 +58,12 @@ void DiagramStyle::rebuild(double scale, QPaintDevice *device) {
     m_pens[MoistureReference] = makePen(dodgerBlue(), std::max(0.5, 0.2 * s));
     m_pens[MoistureOutline] = makePen(blue(), std::max(0.7, 0.4 * s));
     m_pens[AuxiliaryDotted] = makePen(dodgerBlue(), std::max(2.0, 0.8 * s), Qt::DotLine);
+}
+
+QString DiagramStyle::formatNumber(double value, int decimals) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
 }
 
 QGraphicsTextItem *DiagramStyle::createText(const QString &text, const QFont &font, bool richText,

@@ -62,6 +62,9 @@ public:
     QColor mediumSlateBlue() const { return QColor("mediumslateblue"); }
     QColor lightSkyBlue() const { return QColor("lightskyblue"); }
 
+    /*! A number in the default locale, fixed notation, without group separators. */
+    static QString formatNumber(double value, int decimals);
+
     /*! A text item laid out on the paint device (so fonts measure in its resolution), without document
         margin, with its first block centred. \a textWidth < 0 leaves the width unlimited. */
     QGraphicsTextItem *createText(const QString &text, const QFont &font, bool richText = false,

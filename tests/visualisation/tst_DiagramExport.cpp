@@ -1,0 +1,204 @@
+#include <QtTest>
+
+#include "DiagramTestConstructions.h"
+
+#include <visualisation/DiagramExport.h>
+#include <visualisation/DiagramScene.h>
+#include <visualisation/DiagramView.h>
+
+#include <QBuffer>
+#include <QGraphicsTextItem>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+// Picture exports of the diagram: SVG validity and title, files by extension, the SVG file name rule, the
+// view's redraw threshold. The gallery writes PNG pictures of real constructions into the test output
+// directory (tests/output/diagrams in the build tree) for a look by eye.
+
+using namespace DiagramTest;
+
+Q_DECLARE_METATYPE(InputData)
+
+class tst_DiagramExport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void svgIsValidWithTitle_data();
+    void svgIsValidWithTitle();
+    void exportToFile_data();
+    void exportToFile();
+    void unknownExtensionFails();
+    void svgFileSuggestion_data();
+    void svgFileSuggestion();
+    void viewRedrawsOnlyBeyondMargin();
+    void viewExportImageHasPageWidth();
+    void gallery_data();
+    void gallery();
+
+private:
+    static DiagramExport::Content content(const InputData &input, int type);
+    QTemporaryDir m_dir;
+};
+
+void tst_DiagramExport::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+}
+
+DiagramExport::Content tst_DiagramExport::content(const InputData &input, int type) {
+    DiagramExport::Content c;
+    c.input = input;
+    c.results = calculate(input);
+    c.type = type;
+    return c;
+}
+
+void tst_DiagramExport::svgIsValidWithTitle_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("construction sketch") << 1 << "Construction Sketch";
+    QTest::newRow("vapour pressure diagram") << 2 << "Vapour pressure diagram";
+    QTest::newRow("water content diagram") << 3 << "Water content diagram";
+}
+
+void tst_DiagramExport::svgIsValidWithTitle() {
+    QFETCH(int, type);
+    QFETCH(QString, title);
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QVERIFY(DiagramExport::writeSvg(&buffer, QSize(800, 500), content(condensingWall(), type), "project.v2p"));
+    buffer.close();
+
+    QXmlStreamReader reader(buffer.data());
+    QString foundTitle, foundDescription;
+    int elements = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (!reader.isStartElement())
+            continue;
+        ++elements;
+        if (reader.name() == QLatin1String("title") && foundTitle.isEmpty())
+            foundTitle = reader.readElementText();
+        else if (reader.name() == QLatin1String("desc") && foundDescription.isEmpty())
+            foundDescription = reader.readElementText();
+    }
+    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+    QCOMPARE(foundTitle, title);
+    QCOMPARE(foundDescription, QString("project.v2p"));
+    QVERIFY2(elements > 20, "the drawing is missing from the SVG");
+}
+
+void tst_DiagramExport::exportToFile_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::newRow("svg") << "diagram.svg" << QByteArray("<?xml");
+    QTest::newRow("png") << "diagram.png" << QByteArray("\x89PNG");
+    QTest::newRow("jpg") << "diagram.jpg" << QByteArray("\xff\xd8\xff");
+    QTest::newRow("upper-case JPEG") << "diagram.JPEG" << QByteArray("\xff\xd8\xff");
+    QTest::newRow("pdf") << "diagram.pdf" << QByteArray("%PDF");
+}
+
+void tst_DiagramExport::exportToFile() {
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, magic);
+    const QString path = m_dir.filePath(fileName);
+    QString error;
+    QVERIFY2(DiagramExport::exportToFile(path, QSize(640, 400), content(tenLayers(), 3), &error), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(magic.size()) == magic);
+    QVERIFY(file.size() > 1000);
+}
+
+void tst_DiagramExport::unknownExtensionFails() {
+    QString error;
+    QVERIFY(
+        !DiagramExport::exportToFile(m_dir.filePath("diagram.bmpx"), QSize(640, 400), content(oneLayer(), 1), &error));
+    QVERIFY(error.contains("bmpx"));
+    QVERIFY(!QFile::exists(m_dir.filePath("diagram.bmpx")));
+}
+
+void tst_DiagramExport::svgFileSuggestion_data() {
+    QTest::addColumn<QString>("lastExport");
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("expected");
+    const QString home = QDir::homePath();
+    QTest::newRow("no project, sketch") << ""
+                                        << "" << 1 << home + "/unamedProject.svg";
+    QTest::newRow("no project, pressure") << ""
+                                          << "" << 2 << home + "/unamedProject_tp.svg";
+    QTest::newRow("project directory, moisture") << ""
+                                                 << "/data/walls/north.v2p" << 3 << "/data/walls/north_tw.svg";
+    QTest::newRow("last export directory wins") << "/exports/old.svg"
+                                                << "/data/walls/north.v2p" << 2 << "/exports/north_tp.svg";
+}
+
+void tst_DiagramExport::svgFileSuggestion() {
+    QFETCH(QString, lastExport);
+    QFETCH(QString, project);
+    QFETCH(int, type);
+    QFETCH(QString, expected);
+    QCOMPARE(DiagramView::svgFileSuggestion(lastExport, project, type), expected);
+}
+
+void tst_DiagramExport::viewRedrawsOnlyBeyondMargin() {
+    DiagramView view{DiagramFontSettings()};
+    view.resize(700, 450);
+    const InputData input = twoLayers();
+    view.setData(&view, input, calculate(input));
+    QCOMPARE(view.diagramType(), 3);
+    const QRectF drawn = view.diagramScene()->area();
+    QCOMPARE(drawn, QRectF(5, 5, 690, 440));
+
+    view.resize(704, 446);
+    QCOMPARE(view.diagramScene()->area(), drawn);
+    view.resize(705, 446);
+    QCOMPARE(view.diagramScene()->area(), QRectF(5, 5, 695, 436));
+
+    view.setDiagramType(1);
+    QCOMPARE(view.diagramScene()->type(), 1);
+}
+
+void tst_DiagramExport::viewExportImageHasPageWidth() {
+    DiagramView view{DiagramFontSettings()};
+    view.resize(600, 400);
+    const InputData input = condensingWall();
+    view.setData(&view, input, calculate(input));
+    const QSize expected = DiagramExport::exportSize(QSize(600, 400));
+    QCOMPARE(view.exportImage().size(), expected);
+    // an A4 page at screen resolution is wider than this widget, so the picture grows in proportion
+    QVERIFY(expected.width() > 600);
+    QCOMPARE(expected.height(), int(400.0 * expected.width() / 600));
+}
+
+void tst_DiagramExport::gallery_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<InputData>("input");
+    QTest::newRow("one layer") << "one_layer" << oneLayer();
+    QTest::newRow("two layers") << "two_layers" << twoLayers();
+    QTest::newRow("condensation") << "condensation" << condensingWall();
+    QTest::newRow("ten layers, air space, foil") << "ten_layers" << tenLayers();
+    QTest::newRow("summer-like climate") << "summer" << withClimate(condensingWall(), 20, 50, 30, 60);
+    QTest::newRow("equal temperatures") << "isothermal" << withClimate(twoLayers(), 20, 50, 20, 80);
+}
+
+void tst_DiagramExport::gallery() {
+    QFETCH(QString, name);
+    QFETCH(InputData, input);
+    const QString dir = QCoreApplication::applicationDirPath() + "/output/diagrams";
+    QVERIFY(QDir().mkpath(dir));
+    for (int type = 1; type <= 3; ++type) {
+        for (const QSize &size : {QSize(800, 500), QSize(420, 300)}) {
+            const QString path =
+                QString("%1/%2_type%3_%4x%5.png").arg(dir, name).arg(type).arg(size.width()).arg(size.height());
+            QString error;
+            QVERIFY2(DiagramExport::exportToFile(path, size, content(input, type), &error), qPrintable(error));
+            QCOMPARE(QImage(path).size(), size);
+        }
+    }
+}
+
+QTEST_MAIN(tst_DiagramExport)
+#include "tst_DiagramExport.moc"

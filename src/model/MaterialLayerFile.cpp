@@ -65,6 +65,8 @@ void MaterialLayer::writeLayerXML(QXmlStreamWriter &writer, int index) const {
 
 bool MaterialLayer::readOld(std::istream &in, const QString &version, QString &errorText) {
     *this = MaterialLayer();
+    // The old files name no database material; id 0 would be taken for the built-in air space.
+    setMaterialId(ConstructionDatabaseId);
     QColor colour;
     try {
         LegacyLine line;

@@ -69,6 +69,7 @@ private slots:
         QVERIFY(layers[2].isWoodbased());
         QVERIFY(!layers[2].isWood());
         QCOMPARE(doc.inputData().check(), 0);
+        QCOMPARE(layers[0].materialId(), int(Material::ConstructionDatabaseId));
 
         const AssessmentConditions &c = doc.inputData().conditions();
         QCOMPARE(c.T_i(), 20.0);

@@ -111,6 +111,25 @@ private slots:
         QCOMPARE(info.m_heatFlowDirection, 1);
     }
 
+    void heatFlowDirection_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("direction");
+        QTest::newRow("downwards") << "1" << 1;
+        QTest::newRow("not a number") << "up" << 0;
+        QTest::newRow("out of range") << "7" << 2;
+    }
+    void heatFlowDirection() {
+        QFETCH(QString, text);
+        QFETCH(int, direction);
+        Document source;
+        source.inputData().layers() = {simpleLayer("A", 0.1)};
+        QByteArray xml = toXML(source);
+        xml.replace("<HeatFlowDirection>2<", "<HeatFlowDirection>" + text.toUtf8() + "<");
+        Document doc;
+        QVERIFY(fromXML(xml, doc));
+        QCOMPARE(doc.projectInformation().m_heatFlowDirection, direction);
+    }
+
     void sameIndexDifferentMaterialsAreKept() {
         Document source;
         source.inputData().layers() = {simpleLayer("A", 0.1), simpleLayer("B", 0.2)};
@@ -299,11 +318,14 @@ private slots:
     void summerResistancesFollowWinterOnes() {
         Document source;
         source.inputData().layers() = {simpleLayer("A", 0.1)};
-        source.inputData().conditions().setInterior(AssessmentConditions::SurfaceResistance,
-                                                    AssessmentConditions::Summer, 0.5);
+        AssessmentConditions &c = source.inputData().conditions();
+        c.setInterior(AssessmentConditions::SurfaceResistance, AssessmentConditions::Winter, 0.17);
+        c.setInterior(AssessmentConditions::SurfaceResistance, AssessmentConditions::Summer, 0.5);
+        c.setExterior(AssessmentConditions::SurfaceResistance, AssessmentConditions::Winter, 0.08);
         Document doc;
         QVERIFY(fromXML(toXML(source), doc));
-        QCOMPARE(doc.inputData().conditions().Rsi_summer(), source.inputData().conditions().Rsi());
+        HYG_COMPARE_DOUBLE(doc.inputData().conditions().Rsi_summer(), 0.17, 1e-5, 0.0);
+        HYG_COMPARE_DOUBLE(doc.inputData().conditions().Rse_summer(), 0.08, 1e-5, 0.0);
     }
 
     void conditionsTypeSurvivesSaving_data() {

@@ -1,0 +1,473 @@
+#include <QtTest>
+
+#include "DiagramTestConstructions.h"
+
+#include <FuzzyCompare.h>
+
+#include <visualisation/DiagramAxes.h>
+#include <visualisation/DiagramProfiles.h>
+#include <visualisation/DiagramScene.h>
+#include <visualisation/DiagramStyle.h>
+
+#include <QGraphicsLineItem>
+#include <QGraphicsPathItem>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsTextItem>
+#include <QImage>
+
+#include <cmath>
+
+// Geometry of the diagram scene: layer positions, dimension chain rows, temperature bands, pressure and
+// moisture profiles, and the cases that draw nothing. Pixels are not compared; items are found by pen.
+
+using namespace DiagramTest;
+
+Q_DECLARE_METATYPE(InputData)
+
+namespace {
+
+const QRectF Area(0, 0, 800, 500);
+
+struct SceneFixture {
+    QImage device{800, 500, QImage::Format_ARGB32_Premultiplied};
+    DiagramScene scene{true, &device, DiagramFontSettings()};
+    DiagramStyle style{true, DiagramFontSettings()};
+
+    SceneFixture() { style.rebuild(1.0, &device); }
+
+    void draw(const InputData &input, int type, const QRectF &rect = Area) {
+        scene.setup(rect, &device, 1.0, calculate(input), input, type);
+    }
+
+    QList<QGraphicsLineItem *> lines(DiagramStyle::PenRole role) const {
+        QList<QGraphicsLineItem *> found;
+        for (QGraphicsItem *item : scene.items()) {
+            QGraphicsLineItem *line = qgraphicsitem_cast<QGraphicsLineItem *>(item);
+            if (line && line->pen() == style.pen(role))
+                found << line;
+        }
+        return found;
+    }
+
+    QList<QGraphicsTextItem *> visibleTexts() const {
+        QList<QGraphicsTextItem *> found;
+        for (QGraphicsItem *item : scene.items()) {
+            QGraphicsTextItem *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+            if (text && text->isVisible())
+                found << text;
+        }
+        return found;
+    }
+
+    /*! Tick labels left of the warm edge: the temperature axis. */
+    QMap<QString, double> temperatureLabels() const {
+        QMap<QString, double> labels;
+        for (QGraphicsTextItem *text : visibleTexts()) {
+            const QRectF r = text->sceneBoundingRect();
+            if (r.right() < scene.warmEdge() && text->rotation() == 0)
+                labels.insert(text->toPlainText().trimmed(), r.center().y());
+        }
+        return labels;
+    }
+
+    /*! The temperature band of the scene's plot rectangle: (top, bottom). */
+    QPair<double, double> temperatureBand() const {
+        const QRectF plot = scene.plotRect();
+        const double H = std::trunc(plot.height());
+        return {plot.top() + 0.05 * H, plot.bottom() - 0.25 * H};
+    }
+};
+
+/*! The saturation line (pen 1, straight parts across the layers) at x, by linear interpolation. */
+double saturationAt(const QList<QGraphicsLineItem *> &saturation, double x) {
+    for (QGraphicsLineItem *item : saturation) {
+        const QLineF l = item->line();
+        if (l.x1() < l.x2() && x >= l.x1() && x <= l.x2())
+            return l.y1() + (x - l.x1()) / (l.x2() - l.x1()) * (l.y2() - l.y1());
+    }
+    return std::nan("");
+}
+
+} // namespace
+
+class tst_DiagramScene : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void layerPositions_data();
+    void layerPositions();
+    void reportModeEdges();
+    void widthLabel_data();
+    void widthLabel();
+    void labelRows_data();
+    void labelRows();
+    void drawingStaysInPlace_data();
+    void drawingStaysInPlace();
+    void temperatureTicks_data();
+    void temperatureTicks();
+    void flatTemperatureBand();
+    void nothingDrawn_data();
+    void nothingDrawn();
+    void unchangedSetupKeepsScene();
+    void realPressureNeverAboveSaturation();
+    void moistureScaleFallsBackToW80();
+    void condensationZoneVisible();
+    void tickStep_data();
+    void tickStep();
+    void squareRootEdge();
+};
+
+void tst_DiagramScene::layerPositions_data() {
+    QTest::addColumn<InputData>("input");
+    QTest::newRow("one layer") << oneLayer();
+    QTest::newRow("two layers") << twoLayers();
+    QTest::newRow("three equal layers, rounding losses") << construction({Brick, Brick, Brick});
+    QTest::newRow("ten layers with a foil of 0.2 mm") << tenLayers();
+}
+
+void tst_DiagramScene::layerPositions() {
+    QFETCH(InputData, input);
+    SceneFixture f;
+    f.draw(input, 3);
+    const QRectF plot = f.scene.plotRect();
+    const std::vector<double> &pos = f.scene.layerPositions();
+    const int n = input.layers().size();
+    QCOMPARE(int(pos.size()), n + 1);
+    QCOMPARE(f.scene.warmEdge(), int(plot.left() + 40));
+    QCOMPARE(f.scene.coldEdge(), int(plot.right() - 50));
+
+    const double z = pos[0] - f.scene.warmEdge();
+    QCOMPARE(z, std::trunc(std::max(10.0, 0.03 * plot.width())));
+    const double available = f.scene.coldEdge() - 2 * z - f.scene.warmEdge();
+    double total = 0;
+    for (const MaterialLayer &l : input.layers())
+        total += l.width();
+    QCOMPARE(f.scene.totalThickness(), total);
+    for (int i = 0; i < n; ++i) {
+        QCOMPARE(pos[i], std::trunc(pos[i]));
+        QCOMPARE(pos[i + 1] - pos[i], std::floor(input.layers()[i].width() * available / total));
+    }
+    // every layer loses less than a pixel, and all of it shows at the cold side
+    const double loss = (f.scene.coldEdge() - z) - pos[n];
+    QVERIFY(loss >= 0);
+    QVERIFY(loss < n);
+}
+
+void tst_DiagramScene::reportModeEdges() {
+    QImage device(2000, 1200, QImage::Format_ARGB32_Premultiplied);
+    DiagramScene scene(false, &device, DiagramFontSettings());
+    const double s = 4;
+    const InputData input = twoLayers();
+    scene.setup(QRectF(0, 0, 2000, 1200), &device, s, calculate(input), input, 2);
+    const QRectF plot = scene.plotRect();
+    QCOMPARE(plot.top(), 5 * s);
+    QVERIFY(plot.bottom() <= 1200 - 15 * s);
+    QCOMPARE(scene.warmEdge(), int(plot.left() + 5 * s));
+    QCOMPARE(scene.coldEdge(), int(plot.right() - 5 * s));
+    QCOMPARE(scene.layerPositions()[0] - scene.warmEdge(), std::trunc(std::max(10 * s, 0.03 * plot.width())));
+}
+
+void tst_DiagramScene::widthLabel_data() {
+    QTest::addColumn<double>("width");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("12.04 mm drops the small fraction") << 0.01204 << "12";
+    QTest::newRow("12.5 mm keeps one decimal") << 0.0125 << "12.5";
+    QTest::newRow("12 mm in binary is not 11.9") << 0.012 << "12";
+    QTest::newRow("foil of 0.2 mm") << 0.0002 << "0.2";
+    QTest::newRow("12.15 mm rounds to one decimal") << 0.01215 << "12.2";
+    QTest::newRow("thick layer") << 0.24 << "240";
+    QTest::newRow("no group separator") << 1.5 << "1500";
+}
+
+void tst_DiagramScene::widthLabel() {
+    QFETCH(double, width);
+    QFETCH(QString, label);
+    QCOMPARE(DimensionChain::widthLabel(width), label);
+}
+
+void tst_DiagramScene::labelRows_data() {
+    QTest::addColumn<InputData>("input");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("overflow");
+    QTest::newRow("one layer: one row") << oneLayer() << 800.0 << 1 << false;
+    QTest::newRow("two wide layers: layer and total rows") << twoLayers() << 800.0 << 2 << false;
+    QTest::newRow("foil beside insulation overflows")
+        << construction({Gypsum, Foil, MineralWool}) << 800.0 << 3 << true;
+    QTest::newRow("narrow drawing overflows") << condensingWall() << 300.0 << 3 << true;
+}
+
+void tst_DiagramScene::labelRows() {
+    QFETCH(InputData, input);
+    QFETCH(double, width);
+    QFETCH(int, rows);
+    QFETCH(bool, overflow);
+    SceneFixture f;
+    f.draw(input, 2, QRectF(0, 0, width, 500));
+    const DimensionChainRows &r = f.scene.dimensionChainRows();
+    const double H = r.labelHeight;
+    QVERIFY(H > 0);
+    QCOMPARE(r.overflowCount > 0, overflow);
+    QCOMPARE(r.layerRow == r.totalRow, rows == 1);
+    if (rows >= 2)
+        HYG_COMPARE_DOUBLE(r.totalRow - r.layerRow, 1.1 * H, 1e-9, 1e-9);
+    if (overflow)
+        HYG_COMPARE_DOUBLE(r.totalRow - r.overflowRow, 2.1 * H, 1e-9, 1e-9);
+    else
+        QCOMPARE(r.overflowRow, r.layerRow);
+    // the plot ends one label height above the top row: the profiles never reach into the chain
+    const double topRow = std::min({r.totalRow, r.layerRow, r.overflowRow});
+    QCOMPARE(r.plotBottom, topRow - H);
+    QCOMPARE(f.scene.plotRect().bottom(), r.plotBottom);
+    QVERIFY(f.scene.titleItem(DiagramScene::DimensionChainTitle)->sceneBoundingRect().bottom() <= 500.5);
+}
+
+void tst_DiagramScene::drawingStaysInPlace_data() {
+    QTest::addColumn<InputData>("input");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QSizeF>("size");
+    const QList<QPair<const char *, InputData>> inputs = {
+        {"one layer", oneLayer()},
+        {"two layers", twoLayers()},
+        {"condensation", condensingWall()},
+        {"ten layers", tenLayers()},
+        {"summer-like", withClimate(condensingWall(), 20, 50, 30, 60)}};
+    for (const auto &in : inputs) {
+        for (int type = 1; type <= 3; ++type) {
+            for (const QSizeF &size : {QSizeF(800, 500), QSizeF(420, 300)}) {
+                QTest::addRow("%s, type %d, %dx%d", in.first, type, int(size.width()), int(size.height()))
+                    << in.second << type << size;
+            }
+        }
+    }
+}
+
+void tst_DiagramScene::drawingStaysInPlace() {
+    QFETCH(InputData, input);
+    QFETCH(int, type);
+    QFETCH(QSizeF, size);
+    SceneFixture f;
+    f.draw(input, type, QRectF(QPointF(0, 0), size));
+    const QRectF plot = f.scene.plotRect();
+
+    // no two texts overlap (labels, ticks, titles, legend)
+    const QList<QGraphicsTextItem *> texts = f.visibleTexts();
+    for (int i = 0; i < texts.size(); ++i) {
+        const QRectF a = texts[i]->sceneBoundingRect().adjusted(0.5, 0.5, -0.5, -0.5);
+        QVERIFY2(QRectF(QPointF(0, 0), size).adjusted(-0.5, -0.5, 0.5, 0.5).contains(a),
+                 qPrintable(texts[i]->toPlainText() + " leaves the drawing"));
+        for (int j = i + 1; j < texts.size(); ++j) {
+            const bool sameLegendBox = texts[i]->zValue() > 0 && texts[j]->zValue() > 0;
+            QVERIFY2(sameLegendBox || !a.intersects(texts[j]->sceneBoundingRect().adjusted(0.5, 0.5, -0.5, -0.5)),
+                     qPrintable(texts[i]->toPlainText() + " overlaps " + texts[j]->toPlainText()));
+        }
+    }
+    // the profiles stay inside the plot rectangle, between the outer ends of the air zones
+    for (DiagramStyle::PenRole role : {DiagramStyle::SaturationPressure, DiagramStyle::RealPressure,
+                                       DiagramStyle::CalculatedPressure, DiagramStyle::Temperature}) {
+        for (QGraphicsLineItem *line : f.lines(role)) {
+            if (line->zValue() > 0)
+                continue; // legend sample
+            const QLineF l = line->line();
+            for (const QPointF &p : {l.p1(), l.p2()}) {
+                QVERIFY(p.x() >= f.scene.warmEdge() && p.x() <= f.scene.coldEdge());
+                QVERIFY2(p.y() >= plot.top() && p.y() <= plot.bottom(), qPrintable(QString::number(p.y())));
+            }
+        }
+    }
+}
+
+void tst_DiagramScene::temperatureTicks_data() {
+    QTest::addColumn<double>("Te");
+    QTest::addColumn<QString>("outdoorLabel");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("winter: ticks every 5 K")
+        << -5.0 << "-5.0" << QStringList{"-5.0", "0.0", "5.0", "10.0", "15.0", "20.0"};
+    QTest::newRow("summer-like: flipped band, no intermediate ticks") << 25.0 << "25.0" << QStringList{"20.0", "25.0"};
+    QTest::newRow("tick values within 0.1 K of the ends are left out")
+        << 4.93 << "4.9" << QStringList{"4.9", "10.0", "15.0", "20.0"};
+}
+
+void tst_DiagramScene::temperatureTicks() {
+    QFETCH(double, Te);
+    QFETCH(QString, outdoorLabel);
+    QFETCH(QStringList, labels);
+    SceneFixture f;
+    f.draw(withClimate(twoLayers(), 20, 50, Te, 80), 3);
+    const QMap<QString, double> found = f.temperatureLabels();
+    QStringList sortedLabels = labels;
+    std::sort(sortedLabels.begin(), sortedLabels.end());
+    QStringList foundLabels = found.keys();
+    std::sort(foundLabels.begin(), foundLabels.end());
+    QCOMPARE(foundLabels, sortedLabels);
+    // the indoor temperature keeps the band top, the outdoor one the bottom, whichever is warmer
+    const QPair<double, double> band = f.temperatureBand();
+    QVERIFY(std::fabs(found.value("20.0") - std::trunc(band.first)) <= 1);
+    QVERIFY(std::fabs(found.value(outdoorLabel) - std::trunc(band.second)) <= 1);
+}
+
+void tst_DiagramScene::flatTemperatureBand() {
+    SceneFixture f;
+    f.draw(withClimate(twoLayers(), 20, 50, 20, 80), 2);
+    const QList<QGraphicsLineItem *> profile = f.lines(DiagramStyle::Temperature);
+    QVERIFY(profile.size() >= 2);
+    const double top = std::trunc(f.temperatureBand().first);
+    for (QGraphicsLineItem *line : profile) {
+        if (line->zValue() > 0)
+            continue; // legend sample
+        QCOMPARE(line->line().y1(), top);
+        QCOMPARE(line->line().y2(), top);
+    }
+    QCOMPARE(f.temperatureLabels().keys(), QStringList{"20.0"});
+}
+
+void tst_DiagramScene::nothingDrawn_data() {
+    QTest::addColumn<InputData>("input");
+    QTest::addColumn<bool>("invalidResult");
+    InputData zeroWidth = twoLayers();
+    zeroWidth.layers()[1].setWidth(0);
+    InputData negativeWidth = twoLayers();
+    negativeWidth.layers()[0].setWidth(-0.01);
+    QTest::newRow("result code 1") << twoLayers() << true;
+    QTest::newRow("layer of width 0") << zeroWidth << false;
+    QTest::newRow("layer of negative width") << negativeWidth << false;
+    QTest::newRow("no layers") << InputData() << false;
+}
+
+void tst_DiagramScene::nothingDrawn() {
+    QFETCH(InputData, input);
+    QFETCH(bool, invalidResult);
+    SceneFixture f;
+    f.draw(twoLayers(), 2);
+    QVERIFY(!f.visibleTexts().isEmpty());
+    // results of a valid construction, so that only the checks of the scene itself can stop the drawing
+    CalculationResults results = calculate(twoLayers());
+    if (invalidResult)
+        results.resultCode = RC_InvalidInput;
+    f.scene.setup(Area, &f.device, 1.0, results, input, 3);
+    for (QGraphicsItem *item : f.scene.items())
+        QVERIFY(!item->isVisible());
+}
+
+void tst_DiagramScene::unchangedSetupKeepsScene() {
+    SceneFixture f;
+    const InputData input = condensingWall();
+    const CalculationResults results = calculate(input);
+    f.scene.setup(Area, &f.device, 1.0, results, input, 2);
+    const QList<QGraphicsItem *> before = f.scene.items();
+    f.scene.setup(QRectF(0, 0, 800 * (1 + 1e-14), 500), &f.device, 1.0, results, input, 2);
+    QCOMPARE(f.scene.items(), before);
+    f.scene.setup(Area, &f.device, 1.0, results, input, 0);
+    QCOMPARE(f.scene.items(), before);
+
+    f.scene.setup(Area, &f.device, 1.0, results, withClimate(input, 20, 50, -5, 70), 2);
+    QVERIFY(f.scene.items() != before);
+    const QList<QGraphicsItem *> climateChanged = f.scene.items();
+    f.scene.setup(QRectF(0, 0, 801, 500), &f.device, 1.0, results, withClimate(input, 20, 50, -5, 70), 2);
+    QVERIFY(f.scene.items() != climateChanged);
+}
+
+void tst_DiagramScene::realPressureNeverAboveSaturation() {
+    SceneFixture f;
+    f.draw(condensingWall(), 2);
+    QVERIFY2(!f.lines(DiagramStyle::CalculatedPressure).isEmpty(), "the dashed calculated pressure is missing");
+    const QList<QGraphicsLineItem *> saturation = f.lines(DiagramStyle::SaturationPressure);
+    const std::vector<double> &pos = f.scene.layerPositions();
+    int checked = 0;
+    for (QGraphicsLineItem *line : f.lines(DiagramStyle::RealPressure)) {
+        const QLineF l = line->line();
+        if (line->zValue() > 0 || std::min(l.x1(), l.x2()) < pos.front() || std::max(l.x1(), l.x2()) > pos.back())
+            continue;
+        for (double t = 0; t <= 1.0; t += 0.25) {
+            const QPointF p = l.pointAt(t);
+            const double sat = saturationAt(saturation, p.x());
+            QVERIFY(!std::isnan(sat));
+            // larger y is lower pressure; one pixel for the truncation of both lines
+            QVERIFY2(p.y() >= sat - 1,
+                     qPrintable(QString("x %1: real %2, saturation %3").arg(p.x()).arg(p.y()).arg(sat)));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 10);
+}
+
+void tst_DiagramScene::moistureScaleFallsBackToW80() {
+    SceneFixture f;
+    const InputData input = twoLayers();
+    CalculationResults results = calculate(input);
+    std::fill(results.w_left.begin(), results.w_left.end(), 0.0);
+    std::fill(results.w_right.begin(), results.w_right.end(), 0.0);
+    f.scene.setup(Area, &f.device, 1.0, results, input, 3);
+    const QString expected = DiagramStyle::formatNumber(std::max(Brick.w80, MineralWool.w80) * 0.95 / 0.8, 3);
+    const double bandTop = f.scene.plotRect().top() + 0.05 * std::trunc(f.scene.plotRect().height());
+    bool found = false;
+    for (QGraphicsTextItem *text : f.visibleTexts()) {
+        if (text->toPlainText().trimmed() == expected)
+            found = std::fabs(text->sceneBoundingRect().center().y() - bandTop) <= 1;
+    }
+    QVERIFY2(found, qPrintable(expected));
+}
+
+void tst_DiagramScene::condensationZoneVisible() {
+    SceneFixture f;
+    const InputData input = condensingWall();
+    const CalculationResults results = calculate(input);
+    QVERIFY(results.resultCode >= RC_OnePlane);
+    f.scene.setup(Area, &f.device, 1.0, results, input, 3);
+    int condensate = 0;
+    for (QGraphicsItem *item : f.scene.items()) {
+        QGraphicsPolygonItem *polygon = qgraphicsitem_cast<QGraphicsPolygonItem *>(item);
+        if (polygon && polygon->brush().color() == f.style.mediumSlateBlue()) {
+            const QRectF r = polygon->sceneBoundingRect();
+            if (r.width() >= 2 && r.height() >= 10 && r.bottom() <= f.scene.plotRect().bottom() + 1)
+                ++condensate;
+        }
+    }
+    QVERIFY(condensate >= 1);
+}
+
+void tst_DiagramScene::tickStep_data() {
+    QTest::addColumn<double>("wmax");
+    QTest::addColumn<double>("bandHeight");
+    QTest::addColumn<double>("step");
+    QTest::newRow("small maximum: the least step") << 0.05 << 475.0 << 0.005;
+    QTest::newRow("exact multiple stays") << 0.095 << 475.0 << 0.005;
+    QTest::newRow("just above a multiple: next one") << 0.1 << 475.0 << 0.01;
+    QTest::newRow("condensate scale") << 1.185 << 400.0 << 0.075;
+    QTest::newRow("band lower than one tick distance") << 0.1 << 20.0 << 0.1;
+}
+
+void tst_DiagramScene::tickStep() {
+    QFETCH(double, wmax);
+    QFETCH(double, bandHeight);
+    QFETCH(double, step);
+    HYG_COMPARE_DOUBLE(MoistureProfile::tickStep(wmax, bandHeight), step, 1e-12, 1e-12);
+}
+
+void tst_DiagramScene::squareRootEdge() {
+    const double wref = 0.1;
+    // condensate at the right face: hygroscopic up to the zone edge, then a square-root rise
+    const QPolygonF right = MoistureProfile::layerProfile(100, 200, 0.05, 0.5, wref, 40);
+    QCOMPARE(right.first(), QPointF(100, 0.05));
+    QCOMPARE(right.last(), QPointF(200, 0.5));
+    QVERIFY(right.contains(QPointF(160, wref)));
+    const int middle = right.indexOf(QPointF(180, wref + 0.4 * std::sqrt(0.5)));
+    QVERIFY(middle > 0);
+    // steep at the zone edge, flat at the face
+    const double firstRise = right[2].y() - right[1].y();
+    const double lastRise = right.last().y() - right[right.size() - 2].y();
+    QVERIFY(firstRise > 4 * lastRise);
+
+    // condensate at the left face: the mirror image
+    const QPolygonF left = MoistureProfile::layerProfile(100, 200, 0.5, 0.05, wref, 40);
+    QCOMPARE(left.first(), QPointF(100, 0.5));
+    QVERIFY(left.contains(QPointF(140, wref)));
+    QCOMPARE(left.last(), QPointF(200, 0.05));
+
+    // no condensate: a straight line
+    QCOMPARE(MoistureProfile::layerProfile(100, 200, 0.05, 0.08, wref, 0),
+             QPolygonF(QVector<QPointF>{{100, 0.05}, {200, 0.08}}));
+}
+
+QTEST_MAIN(tst_DiagramScene)
+#include "tst_DiagramScene.moc"

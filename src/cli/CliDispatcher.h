@@ -16,6 +16,9 @@ class CliDispatcher {
 public:
     CliDispatcher();
 
+    /*! Registers a command that needs more than the core (the executable adds those). */
+    void addCommand(std::unique_ptr<CliCommand> command) { m_commands.push_back(std::move(command)); }
+
     /*! Runs the arguments after the program name; returns the exit code. */
     int run(const QStringList &arguments);
 

@@ -2,15 +2,26 @@
 
 #include "CliDispatcher.h"
 #include "CliMessageHandler.h"
+#include "DiagramCommand.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QString>
+
+#include <cstring>
+#include <memory>
 
 int main(int argc, char *argv[]) {
-    // No command needs a display: a core application runs on any machine and never touches the settings store.
-    QCoreApplication app(argc, argv);
+    // A core application runs on any machine and never touches the settings store. Only "diagram" draws with the
+    // graphics scene, which needs a GUI application; the offscreen platform spares it a display.
+    const bool drawing = argc > 1 && std::strcmp(argv[1], "diagram") == 0;
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(drawing ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
     CliMessageHandler handler;
     ZOT::MessageHandlerRegistry::instance().setMessageHandler(&handler);
     CliDispatcher dispatcher;
+    dispatcher.addCommand(std::make_unique<DiagramCommand>());
     const int exitCode = dispatcher.run(QCoreApplication::arguments().mid(1));
     ZOT::MessageHandlerRegistry::instance().setDefaultMsgHandler();
     return exitCode;

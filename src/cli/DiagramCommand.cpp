@@ -1,0 +1,76 @@
+#include "DiagramCommand.h"
+
+#include "CliOutput.h"
+#include "ProjectEvaluation.h"
+
+#include <model/ReportSettings.h>
+#include <visualisation/DiagramExport.h>
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+QString DiagramCommand::synopsis() const {
+    return tr("diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF");
+}
+
+QString DiagramCommand::usage() const {
+    return tr("Usage: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture] -o OUT.{svg,png,jpg,pdf}\n"
+              "Loads and recalculates the project FILE and draws one picture; the extension of OUT chooses the "
+              "format.\n\n"
+              "Options:\n"
+              "  --type T    sketch (construction sketch), pressure (vapour pressure diagram) or moisture\n"
+              "              (water content diagram, the default)\n"
+              "  -o OUT      picture file to write");
+}
+
+int DiagramCommand::typeFromName(const QString &name) {
+    if (name == QLatin1String("sketch"))
+        return 1;
+    if (name == QLatin1String("pressure"))
+        return 2;
+    if (name == QLatin1String("moisture"))
+        return 3;
+    return 0;
+}
+
+int DiagramCommand::run(const QStringList &arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption type(QStringLiteral("type"), QString(), QStringLiteral("T"), QStringLiteral("moisture"));
+    const QCommandLineOption output(QStringLiteral("o"), QString(), QStringLiteral("OUT"));
+    parser.addOptions({help, type, output});
+    if (!parser.parse(QStringList{name()} + arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        CliOutput::print(usage());
+        return ExitSuccess;
+    }
+    if (parser.positionalArguments().size() != 1)
+        return usageError(tr("diagram needs exactly one project file."));
+    if (!parser.isSet(output))
+        return usageError(tr("diagram needs an output file: -o OUT."));
+    DiagramExport::Content content;
+    content.type = typeFromName(parser.value(type));
+    if (content.type == 0)
+        return usageError(tr("Unknown diagram type '%1'.").arg(parser.value(type)));
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        CliOutput::printError(tr("diagram needs a GUI application object."));
+        return ExitUsage;
+    }
+
+    const QString fileName = parser.positionalArguments().constFirst();
+    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, ReportSettings());
+    if (!evaluation.loaded) {
+        CliOutput::printError(QStringLiteral("%1: %2").arg(fileName, evaluation.errorText));
+        return ExitFileError;
+    }
+    content.input = evaluation.document.inputData();
+    content.results = evaluation.document.calculation().results();
+    const QSize size = DiagramExport::exportSize(QSize(DefaultWidgetWidth, DefaultWidgetHeight));
+    QString errorText;
+    if (!DiagramExport::exportToFile(parser.value(output), size, content, &errorText)) {
+        CliOutput::printError(errorText);
+        return ExitFileError;
+    }
+    return ExitSuccess;
+}

@@ -1,0 +1,96 @@
+#include <QtTest>
+
+#include <cli/DiagramCommand.h>
+#include <visualisation/DiagramExport.h>
+
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+// The "diagram" command of the command-line tool, run in-process: a project file drawn to each format, the
+// SVG titled by the chosen type, and the usage and file errors.
+
+class tst_DiagramCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void drawsEveryFormat_data();
+    void drawsEveryFormat();
+    void svgTitleFollowsType_data();
+    void svgTitleFollowsType();
+    void errors_data();
+    void errors();
+
+private:
+    QString project() const { return QStringLiteral(HYGROLUX_TEST_DATA_DIR "/cli_masonry_wall.v2p"); }
+    QTemporaryDir m_dir;
+};
+
+void tst_DiagramCommand::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+}
+
+void tst_DiagramCommand::drawsEveryFormat_data() {
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("svg") << "wall.svg";
+    QTest::newRow("png") << "wall.png";
+    QTest::newRow("jpg") << "wall.jpg";
+    QTest::newRow("pdf") << "wall.pdf";
+}
+
+void tst_DiagramCommand::drawsEveryFormat() {
+    QFETCH(QString, fileName);
+    const QString out = m_dir.filePath(fileName);
+    DiagramCommand command;
+    QCOMPARE(command.run({project(), "--type", "pressure", "-o", out}), int(CliCommand::ExitSuccess));
+    QVERIFY(QFileInfo(out).size() > 1000);
+}
+
+void tst_DiagramCommand::svgTitleFollowsType_data() {
+    QTest::addColumn<QStringList>("typeOption");
+    QTest::addColumn<int>("type");
+    QTest::newRow("sketch") << QStringList{"--type", "sketch"} << 1;
+    QTest::newRow("pressure") << QStringList{"--type", "pressure"} << 2;
+    QTest::newRow("moisture is the default") << QStringList() << 3;
+}
+
+void tst_DiagramCommand::svgTitleFollowsType() {
+    QFETCH(QStringList, typeOption);
+    QFETCH(int, type);
+    const QString out = m_dir.filePath(QString("type%1.svg").arg(type));
+    DiagramCommand command;
+    QCOMPARE(command.run(QStringList{project(), "-o", out} + typeOption), int(CliCommand::ExitSuccess));
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader reader(&file);
+    QString title;
+    while (!reader.atEnd() && title.isEmpty()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("title"))
+            title = reader.readElementText();
+    }
+    QVERIFY(!reader.hasError());
+    QCOMPARE(title, DiagramExport::svgTitle(type));
+}
+
+void tst_DiagramCommand::errors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    const QString out = "unused.svg";
+    QTest::newRow("unknown type") << QStringList{project(), "--type", "section", "-o", out}
+                                  << int(CliCommand::ExitUsage);
+    QTest::newRow("no output") << QStringList{project()} << int(CliCommand::ExitUsage);
+    QTest::newRow("no project") << QStringList{"-o", out} << int(CliCommand::ExitUsage);
+    QTest::newRow("missing project file") << QStringList{"missing.v2p", "-o", out} << int(CliCommand::ExitFileError);
+    QTest::newRow("unknown picture format")
+        << QStringList{project(), "-o", "wall.tiff"} << int(CliCommand::ExitFileError);
+}
+
+void tst_DiagramCommand::errors() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    DiagramCommand command;
+    QCOMPARE(command.run(arguments), exitCode);
+}
+
+QTEST_MAIN(tst_DiagramCommand)
+#include "tst_DiagramCommand.moc"

@@ -3,6 +3,7 @@
 #include "CliDispatcher.h"
 #include "CliMessageHandler.h"
 #include "DiagramCommand.h"
+#include "ReportCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -13,8 +14,9 @@
 
 int main(int argc, char *argv[]) {
     // A core application runs on any machine and never touches the settings store. Only "diagram" draws with the
-    // graphics scene, which needs a GUI application; the offscreen platform spares it a display.
-    const bool drawing = argc > 1 && std::strcmp(argv[1], "diagram") == 0;
+    // graphics scene, which needs a GUI application; the offscreen platform spares it a display. "report" draws
+    // its sketch and diagrams the same way.
+    const bool drawing = argc > 1 && (std::strcmp(argv[1], "diagram") == 0 || std::strcmp(argv[1], "report") == 0);
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(drawing ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
@@ -22,6 +24,7 @@ int main(int argc, char *argv[]) {
     ZOT::MessageHandlerRegistry::instance().setMessageHandler(&handler);
     CliDispatcher dispatcher;
     dispatcher.addCommand(std::make_unique<DiagramCommand>());
+    dispatcher.addCommand(std::make_unique<ReportCommand>());
     const int exitCode = dispatcher.run(QCoreApplication::arguments().mid(1));
     ZOT::MessageHandlerRegistry::instance().setDefaultMsgHandler();
     return exitCode;

@@ -19,6 +19,7 @@ void Table::setColumnsRows(int cols, int rows) {
     m_cols = std::max(cols, 0);
     m_rows = std::max(rows, 0);
     m_cells = QVector<Cell>(m_cols * m_rows);
+    m_colMinimumWidths = QVector<double>(m_cols, 0);
     m_layoutValid = false;
 }
 
@@ -68,6 +69,12 @@ void Table::setCellJoined(int col, int row, int numCols, int numRows) {
     joined.covered = false;
     joined.colSpan = numCols;
     joined.rowSpan = numRows;
+    m_layoutValid = false;
+}
+
+void Table::setColumnMinimumWidth(int col, double width) {
+    Q_ASSERT_X(col < m_cols, "Table::setColumnMinimumWidth", "col < m_cols");
+    m_colMinimumWidths[col] = width;
     m_layoutValid = false;
 }
 
@@ -127,6 +134,10 @@ void Table::layout() {
 void Table::layoutColumns() {
     const double padding = 2 * m_spacing;
     QVector<double> minWidth(m_cols, padding), maxWidth(m_cols, padding);
+    for (int col = 0; col < m_cols; ++col) {
+        minWidth[col] = std::max(padding, m_colMinimumWidths[col]);
+        maxWidth[col] = minWidth[col];
+    }
     for (int pass = 0; pass < 2; ++pass)
         for (int row = 0; row < m_rows; ++row)
             for (int col = 0; col < m_cols; ++col) {

@@ -42,6 +42,8 @@ public:
     /*! Space between the cell content and the cell's border, on all four sides. */
     void setSpacing(double spacing) { m_spacing = spacing; }
     void setTableWidth(double width);
+    /*! Smallest width of a column in pixels, spacing included (an indent, a fixed gap). */
+    void setColumnMinimumWidth(int col, double width);
 
     /*! Lays the table out for \a width pixels on \a device (nullptr keeps the document's device); returns
         its rectangle, top left at (0, 0). */
@@ -84,6 +86,7 @@ private:
     int m_cols = 0;
     int m_rows = 0;
     QVector<Cell> m_cells;
+    QVector<double> m_colMinimumWidths;
     double m_outerBorder = 0;
     double m_innerBorder = 0;
     double m_spacing = 0;

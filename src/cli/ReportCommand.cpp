@@ -1,0 +1,124 @@
+#include "ReportCommand.h"
+
+#include "CliOutput.h"
+#include "CriteriaOptions.h"
+#include "ProjectEvaluation.h"
+
+#include <model/ReportSettings.h>
+#include <report/Report.h>
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+namespace {
+
+const double PageMarginMM = 20;
+const int PdfResolution = 600;
+
+} // namespace
+
+QString ReportCommand::synopsis() const {
+    return tr("report [options] FILE -o OUT.pdf  write the report of a project file as PDF");
+}
+
+QString ReportCommand::usage() const {
+    return tr("Usage: hygrolux2-cli report [options] FILE -o OUT.pdf\n"
+              "Loads the project file, recalculates it and writes its report as PDF (A4, 20 mm margins).\n\n"
+              "Options:\n"
+              "  -o, --output OUT.pdf   the PDF file to write (required)\n"
+              "  --frames LIST          frame ids separated by commas, or 'all'; default: 0,1,2,3,4,5,9,11,12\n"
+              "                         (0 header, 1 footer, 2 project, 3 sketch, 4 layers, 5 climate, 6 surface\n"
+              "                         resistances, 7 resistances, 8 results table, 9 moisture diagram,\n"
+              "                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks)\n"
+              "  --page-numbers         'Page n of m' in the footer\n"
+              "  --font FAMILY          report font (default: Verdana)\n") +
+           CriteriaOptions::usage() +
+           tr("\n\nExit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, "
+              "1 for bad usage.");
+}
+
+int ReportCommand::run(const QStringList &arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT"));
+    const QCommandLineOption framesOption(QStringLiteral("frames"), QString(), QStringLiteral("LIST"));
+    const QCommandLineOption pageNumbers(QStringLiteral("page-numbers"));
+    const QCommandLineOption font(QStringLiteral("font"), QString(), QStringLiteral("FAMILY"));
+    parser.addOptions({help, output, framesOption, pageNumbers, font});
+    CriteriaOptions::addTo(parser);
+    if (!parser.parse(QStringList{name()} + arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        CliOutput::print(usage());
+        return ExitSuccess;
+    }
+    ReportSettings settings;
+    QString errorText;
+    if (!CriteriaOptions::read(parser, settings, errorText))
+        return usageError(errorText);
+    if (parser.isSet(framesOption) && !parseFrames(parser.value(framesOption), settings.m_frames))
+        return usageError(tr("--frames needs frame ids 0..13 separated by commas, or 'all'."));
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return usageError(tr("Exactly one project file is needed."));
+    if (!parser.isSet(output) || parser.value(output).isEmpty())
+        return usageError(tr("No output file given (-o OUT.pdf)."));
+
+    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(files.first(), settings);
+    if (!evaluation.loaded) {
+        CliOutput::printError(QStringLiteral("%1: %2").arg(files.first(), evaluation.errorText));
+        return ExitFileError;
+    }
+    // Numbers as the program shows them: locale-formatted, without group separators.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(locale);
+
+    const Document &document = evaluation.document;
+    Report report(parser.isSet(font) ? parser.value(font) : defaultFontFamily());
+    report.setSettings(&document.inputData(), &document.calculation().results(), &document.projectInformation(),
+                       &settings);
+    report.setProjectFileName(files.first());
+    report.setPageNumbersVisible(parser.isSet(pageNumbers));
+
+    const QString outFile = parser.value(output);
+    QPdfWriter writer(outFile);
+    writer.setResolution(PdfResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(PageMarginMM, PageMarginMM, PageMarginMM, PageMarginMM),
+                                     QPageLayout::Millimeter));
+    writer.setTitle(QFileInfo(files.first()).completeBaseName());
+    writer.setCreator(QStringLiteral("hygrolux2-cli"));
+    if (!report.printPages(&writer, 0, 0)) {
+        CliOutput::printError(tr("%1: the PDF file cannot be written.").arg(outFile));
+        return ExitFileError;
+    }
+    return ExitSuccess;
+}
+
+bool ReportCommand::parseFrames(const QString &text, QSet<int> &frames) {
+    QSet<int> result;
+    if (text.trimmed() == QLatin1String("all")) {
+        for (int id = 0; id < ReportSettings::NumFrames; ++id)
+            result.insert(id);
+        frames = result;
+        return true;
+    }
+    const QStringList parts = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return false;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const int id = part.trimmed().toInt(&ok);
+        if (!ok || id < 0 || id >= ReportSettings::NumFrames)
+            return false;
+        result.insert(id);
+    }
+    frames = result;
+    return true;
+}

@@ -1,0 +1,116 @@
+#include "ConclusionsFrame.h"
+
+#include "Report.h"
+
+#include <calculation/CalculationResults.h>
+#include <calculation/DINCriteria.h>
+#include <calculation/DINCriteriaResult.h>
+#include <model/InputData.h>
+#include <model/ProjectInformation.h>
+
+#include <QtExt_Table.h>
+
+#include <cmath>
+
+namespace {
+
+QString verdictMarkup(const DINCriterion &criterion) {
+    return criterion.fulfilled ? QStringLiteral("<b>%1</b>").arg(criterion.verdict)
+                               : QStringLiteral("<font color=\"#FF0000\"><b>%1</b></font>").arg(criterion.verdict);
+}
+
+struct ValueRow {
+    QString caption, symbol, value, unit;
+};
+
+} // namespace
+
+QString ConclusionsFrame::resultText(int resultCode) {
+    switch (resultCode) {
+    case RC_NoAlgorithm: return tr("Algorithm missing. No calculation possible.");
+    case RC_CondensationLeftSurface: return tr("Surface condensation left side. No calculation possible.");
+    case RC_CondensationRightSurface: return tr("Surface condensation right side. No calculation possible.");
+    case RC_OneLayer: return tr("Only one layer. No condensation possible.");
+    case RC_NoCondensation: return tr("No condensation.");
+    case RC_HygroscopicLoadingTimeTooLong: return tr("Too long hygroscopic loading time.");
+    default: return tr("Unspecific error.");
+    }
+}
+
+QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
+    beginLayout(device, width);
+    addText(QStringLiteral("<h2>%1</h2>").arg(tr("Print Summary of Results")));
+    addSpacing(m_textMetrics.spacing());
+
+    const InputData &input = m_report->inputData();
+    const CalculationResults &r = m_report->results();
+    const ReportSettings &settings = m_report->reportSettings();
+    const std::vector<DINCriterion> criteria =
+        DINCriteria::evaluate(input, m_report->projectInformation().m_heatFlowDirection, r, settings);
+    const bool condensation = r.resultCode >= RC_OnePlane;
+
+    const QString uUnit = QStringLiteral("W/(m<sup>2</sup>K)");
+    std::vector<ValueRow> values = {
+        {tr("Thermal transmission coefficient of the construction (moisture dependent)"), QStringLiteral("U ="),
+         fixed(r.U_moist, 3), uUnit},
+        {tr("Thermal transmission coefficient of the construction (dry)"), QStringLiteral("U ="), fixed(r.U, 3), uUnit},
+        {tr("Thermal transfer resistance of the construction (dry)"), QStringLiteral("R ="), fixed(r.R_layers, 3),
+         QStringLiteral("m<sup>2</sup>K/W")}};
+    if (condensation) {
+        values.push_back({tr("Condensation mass after condensation period (based on VAPRO)"),
+                          QStringLiteral("M<sub>c</sub> ="), fixed(r.Mc, 3), QStringLiteral("kg/m<sup>2</sup>")});
+        values.push_back({tr("Drying time"), QStringLiteral("t<sub>ev</sub> ="), fixed(r.dryingTime / 3600 / 24, 2),
+                          QStringLiteral("d")});
+    }
+    else
+        values.push_back({resultText(r.resultCode), QString(), QString(), QString()});
+
+    int rows = int(values.size());
+    for (const DINCriterion &criterion : criteria)
+        rows += criterion.heading.isEmpty() ? 1 : 2;
+    auto table = createTable(4, rows);
+    int row = 0;
+    for (const ValueRow &value : values) {
+        table->setCellText(0, row, value.caption);
+        table->setCellText(1, row, value.symbol);
+        table->setCellText(2, row, value.value);
+        table->setCellText(3, row, value.unit);
+        table->setCellAlignment(2, row, Qt::AlignRight | Qt::AlignTop);
+        ++row;
+    }
+    if (condensation) {
+        // The drying time row says why there is no drying time where there is none.
+        const int dryingRow = row - 1;
+        QString note;
+        const double t_c = input.conditions().tT(false);
+        if (std::fabs(r.t_hyg - t_c) <= 1e-9 * std::fabs(t_c))
+            note = tr("Not applicable");
+        else if (r.dryingTime < 0)
+            note = tr("No drying");
+        if (!note.isEmpty()) {
+            table->setCellText(1, dryingRow, note);
+            table->setCellText(2, dryingRow, QString());
+            table->setCellText(3, dryingRow, QString());
+            table->setCellJoined(1, dryingRow, 3, 1);
+        }
+    }
+    for (const DINCriterion &criterion : criteria) {
+        if (!criterion.heading.isEmpty()) {
+            table->setCellText(0, row, criterion.heading);
+            table->setCellJoined(0, row, 4, 1);
+            ++row;
+        }
+        table->setCellText(0, row, criterion.caption);
+        table->setCellText(1, row, criterion.valueText);
+        table->setCellText(2, row, verdictMarkup(criterion));
+        table->setCellJoined(2, row, 2, 1);
+        ++row;
+    }
+    addTable(std::move(table));
+
+    const QString notes = DINCriteriaResult::awNotice(settings);
+    if (!notes.isEmpty())
+        addText(QStringLiteral("<small>%1</small>").arg(notes));
+    addSpacing(m_textMetrics.spacing());
+    return endLayout();
+}

@@ -1,0 +1,117 @@
+#ifndef ReportH
+#define ReportH
+
+// The paged report of a project: header and footer on every page and the content frames stacked between them,
+// each moved to the next page as a whole when it does not fit. Lays itself out for any paint device and paints
+// there through one code path: printers, PDF writers and images alike. Created by the print dialog and the
+// command-line tool, which hand over the project data and the report options before printing.
+
+#include "ReportPageLayout.h"
+
+#include <model/UserLogoSettings.h>
+
+#include <QObject>
+#include <QSizeF>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class CalculationResults;
+class InputData;
+class ProjectInformation;
+class ReportFrameBase;
+class ReportSettings;
+class QPagedPaintDevice;
+class QPaintDevice;
+class QPainter;
+class QPrinter;
+class QTextDocument;
+
+class Report : public QObject {
+    Q_OBJECT
+public:
+    /*! Text format index of the project information: H1 0, H2 1, H3 2, H4 3, normal 4, small 5. */
+    enum TextFormat { FormatH1, FormatH2, FormatH3, FormatH4, FormatNormal, FormatSmall };
+
+    /*! A report in the font \a fontFamily at \a fontPointSize points. Logs an error when the family is not
+        installed; a substitute font is used then. */
+    explicit Report(const QString &fontFamily, int fontPointSize = 9, QObject *parent = nullptr);
+    ~Report() override;
+
+    /*! The project data and options the frames read; not owned, must outlive the report's use. */
+    void setSettings(const InputData *inputData, const CalculationResults *results,
+                     const ProjectInformation *projectInformation, const ReportSettings *reportSettings);
+    /*! Project file, shown as the project's name when the project has none. */
+    void setProjectFileName(const QString &fileName) { m_projectFileName = fileName; }
+    void setPageNumbersVisible(bool visible) { m_pageNumbersVisible = visible; }
+    void setUserLogo(int position, const QString &path, bool widthSetting, int size);
+    /*! True: water absorption coefficients per s^0.5, false: per h^0.5. */
+    void setAwInSeconds(bool inSeconds) { m_awInSeconds = inSeconds; }
+    /*! One of TextFormat, for the captions and values of the project information. */
+    void setProjectInfoTextFormat(int format) { m_projectInfoTextFormat = format; }
+
+    /*! Lays out for the printer's page and prints its page range (from and to page 0: all pages). On failure
+        the error is logged and shown in a message box when there is a window system. */
+    bool print(QPrinter *printer);
+    /*! Lays out for \a device and prints pages firstPage..lastPage (0: first or last page), a new device page
+        between two pages. False, with the error logged, when no painter can be opened on the device. */
+    bool printPages(QPagedPaintDevice *device, int firstPage, int lastPage);
+    /*! Lays out for \a device and paints page \a page (from 1) onto it. */
+    void paintPage(QPaintDevice *device, int page);
+
+    int pageCount() const { return m_pageLayout.pageCount(); }
+    const QSizeF &pageSize() const { return m_pageSize; }
+    /*! Layout of the last print or page paint. */
+    const ReportPageLayout &pageLayout() const { return m_pageLayout; }
+
+    // Read by the frames
+    const InputData &inputData() const;
+    const CalculationResults &results() const;
+    const ProjectInformation &projectInformation() const;
+    const ReportSettings &reportSettings() const;
+    const QString &projectFileName() const { return m_projectFileName; }
+    const QString &fontFamily() const { return m_fontFamily; }
+    int fontPointSize() const { return m_fontPointSize; }
+    bool pageNumbersVisible() const { return m_pageNumbersVisible; }
+    const UserLogoSettings &userLogo() const { return m_userLogo; }
+    bool awInSeconds() const { return m_awInSeconds; }
+    int projectInfoTextFormat() const { return m_projectInfoTextFormat; }
+    /*! Device pixels per millimetre of the last layout. */
+    double pixelsPerMM() const { return m_pixelsPerMM; }
+    /*! Device of the last layout. */
+    QPaintDevice *device() const { return m_device; }
+
+signals:
+    /*! Layout emits id + 1 after each frame, painting id + 15 after each painted frame. */
+    void progress(int step);
+
+private:
+    void checkFontFamily() const;
+    /*! Binds the shared document to the device, applies the fonts and lays out all frames. */
+    void layout(QPaintDevice *device);
+    void applyFonts();
+    void paintPage(QPainter *painter, int page);
+    bool isActive(int id) const;
+
+    std::unique_ptr<QTextDocument> m_textDocument;
+    std::vector<std::unique_ptr<ReportFrameBase>> m_frames;
+    ReportPageLayout m_pageLayout;
+    QSizeF m_pageSize;
+    double m_pixelsPerMM = 1;
+    QPaintDevice *m_device = nullptr;
+
+    QString m_fontFamily;
+    int m_fontPointSize;
+    const InputData *m_inputData = nullptr;
+    const CalculationResults *m_results = nullptr;
+    const ProjectInformation *m_projectInformation = nullptr;
+    const ReportSettings *m_reportSettings = nullptr;
+    QString m_projectFileName;
+    bool m_pageNumbersVisible = false;
+    UserLogoSettings m_userLogo;
+    bool m_awInSeconds = false;
+    int m_projectInfoTextFormat = FormatNormal;
+};
+
+#endif // ReportH

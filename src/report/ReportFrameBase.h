@@ -1,0 +1,85 @@
+#ifndef ReportFrameBaseH
+#define ReportFrameBaseH
+
+// Base of the report frames: a frame lays itself out for a width, tells its height and paints itself into the
+// rectangle the report assigns. Frames build their content as a column of rich-text blocks and tables on the
+// report's shared text document; pictures (sketch, diagrams, logos) are drawn by the frames themselves.
+
+#include "ReportTextMetrics.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class Report;
+class QPaintDevice;
+class QPainter;
+class QTextDocument;
+
+namespace QtExt {
+class Table;
+class TextFrame;
+} // namespace QtExt
+
+class ReportFrameBase {
+public:
+    ReportFrameBase(Report *report, QTextDocument *textDocument);
+    virtual ~ReportFrameBase();
+    ReportFrameBase(const ReportFrameBase &) = delete;
+    ReportFrameBase &operator=(const ReportFrameBase &) = delete;
+
+    /*! Builds the content for \a width pixels on \a device; returns the bounding rectangle, top left at (0, 0).
+        Only its height is used by the report. */
+    virtual QRectF frameRect(QPaintDevice *device, double width) = 0;
+    /*! Paints the content built by the last frameRect() into \a frame. The default paints the blocks and
+        tables. */
+    virtual void draw(QPainter *painter, const QRectF &frame);
+
+protected:
+    /*! Starts a new layout: forgets the previous content, measures the text styles on \a device. */
+    void beginLayout(QPaintDevice *device, double width);
+    /*! Adds a rich-text block across the width (or \a width when given) below the content so far. */
+    void addText(const QString &html, double width = -1);
+    /*! A table on the shared document, to be filled and then added with addTable(). */
+    std::unique_ptr<QtExt::Table> createTable(int cols, int rows) const;
+    /*! Lays out \a table for the width (or \a width when given) and adds it below the content so far. */
+    void addTable(std::unique_ptr<QtExt::Table> table, double width = -1);
+    void addSpacing(double height) { m_cursor += height; }
+    /*! The rectangle of everything added since beginLayout(). */
+    QRectF endLayout() const { return QRectF(0, 0, m_width, m_cursor); }
+
+    /*! "%L1" in fixed notation with \a decimals. */
+    static QString fixed(double value, int decimals);
+    /*! The user logo of the report's settings, loaded and scaled to its size in screen pixels; a null image
+        when there is none or it cannot be loaded. */
+    QImage userLogo() const;
+    /*! Size of \a logo on the current device: screen pixels scaled by device resolution / screen resolution. */
+    QSizeF logoSizeOnDevice(const QImage &logo) const;
+
+    /*! Bottom of the content so far, relative to the frame. */
+    double cursor() const { return m_cursor; }
+    double width() const { return m_width; }
+    QPaintDevice *device() const { return m_device; }
+
+    Report *m_report;
+    QTextDocument *m_textDocument;
+    ReportTextMetrics m_textMetrics;
+
+private:
+    struct Item {
+        std::unique_ptr<QtExt::TextFrame> text;
+        std::unique_ptr<QtExt::Table> table;
+        double y = 0;
+        double width = 0;
+    };
+
+    std::vector<Item> m_items;
+    QPaintDevice *m_device = nullptr;
+    double m_width = 0;
+    double m_cursor = 0;
+};
+
+#endif // ReportFrameBaseH

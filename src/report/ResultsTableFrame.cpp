@@ -1,0 +1,131 @@
+#include "ResultsTableFrame.h"
+
+#include "Report.h"
+
+#include <calculation/CalculationResults.h>
+#include <calculation/PhysicalProperties.h>
+#include <model/InputData.h>
+
+#include <QtExt_Table.h>
+
+namespace {
+
+const QChar Theta(0x03B8);
+const QChar DegreeSign(0x00B0);
+
+QString red(double value) {
+    return QStringLiteral("<font color=\"#FF0000\">%L1</font>").arg(value, 0, 'f', 1);
+}
+
+QString green(double value, bool bold) {
+    return (bold ? QStringLiteral("<b><font color=\"#00FF00\">%L1</font></b>")
+                 : QStringLiteral("<font color=\"#00FF00\">%L1</font>"))
+        .arg(value, 0, 'f', 1);
+}
+
+QString blue(double value, int decimals, bool bold) {
+    return (bold ? QStringLiteral("<b><font color=\"#0000FF\">%L1</font></b>")
+                 : QStringLiteral("<font color=\"#0000FF\">%L1</font>"))
+        .arg(value, 0, 'f', decimals);
+}
+
+bool inZone(const CalculationResults &results, int layer) {
+    for (const auto &zone : results.condensationZones)
+        if (zone.first <= layer && layer <= zone.second)
+            return true;
+    return false;
+}
+
+/*! Writes temperature, saturation and vapour pressure into columns 2..4 of a row. */
+void setAirValues(QtExt::Table &table, int row, double T, double p_sat, double p, bool bold) {
+    table.setCellText(2, row, red(T));
+    table.setCellText(3, row, green(p_sat, bold));
+    table.setCellText(4, row, green(p, bold));
+}
+
+} // namespace
+
+QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
+    beginLayout(device, width);
+    addText(QStringLiteral("<h2>%1</h2>").arg(tr("Temperatures, Vapoure Pressures and Moisture Contents")));
+    addSpacing(m_textMetrics.spacing());
+
+    const QVector<MaterialLayer> &layers = m_report->inputData().layers();
+    const AssessmentConditions &conditions = m_report->inputData().conditions();
+    const CalculationResults &r = m_report->results();
+    const int n = layers.size();
+    // Profiles exist only after a successful moisture-dependent calculation.
+    const bool profiles = r.T_moist.size() == size_t(n + 1) && r.p_moist.size() == size_t(n + 1) &&
+                          r.p_sat_moist.size() == size_t(n + 1) && r.w_left.size() == size_t(n) &&
+                          r.w_right.size() == size_t(n);
+    const bool zoneValues = r.sk_Cond.size() == size_t(n) && r.mc.size() == size_t(n);
+
+    auto table = createTable(8, 2 * n + 3);
+    table->setCellText(1, 0, QStringLiteral("<h4>%1</h4>").arg(tr("Layer / Material")));
+    table->setCellText(2, 0, QStringLiteral("<h4>%1<br/>[%2C]</h4>").arg(Theta).arg(DegreeSign));
+    table->setCellText(3, 0, QStringLiteral("<h4>p<sub>sat</sub><br/>[Pa]</h4>"));
+    table->setCellText(4, 0, QStringLiteral("<h4>p<br/>[Pa]</h4>"));
+    table->setCellText(5, 0, QStringLiteral("<h4>w<br/>[m<sup>3</sup>/m<sup>3</sup>]</h4>"));
+    table->setCellText(6, 0, QStringLiteral("<h4>d<sub>c</sub><br/>[mm]</h4>"));
+    table->setCellText(7, 0, QStringLiteral("<h4>M<sub>c</sub><br/>[kg/m<sup>2</sup>]</h4>"));
+    for (int col = 0; col < 8; ++col)
+        table->setCellAlignment(col, 0, Qt::AlignHCenter | Qt::AlignBottom);
+
+    table->setCellText(1, 1, tr("Air layer (warm side)"));
+    const double T_i = conditions.T_i();
+    setAirValues(*table, 1, T_i, saturationPressure(T_i), vapourPressure(T_i, conditions.rh_i()), false);
+    const int coldRow = 2 * n + 2;
+    table->setCellText(1, coldRow, tr("Air layer (cold side)"));
+    table->setCellAlignment(1, coldRow, Qt::AlignLeft | Qt::AlignBottom);
+    const double T_e = conditions.T_e();
+    setAirValues(*table, coldRow, T_e, saturationPressure(T_e), vapourPressure(T_e, conditions.rh_e()), false);
+    for (int col = 2; col < 5; ++col) {
+        table->setCellAlignment(col, 1, Qt::AlignRight | Qt::AlignTop);
+        table->setCellAlignment(col, coldRow, Qt::AlignRight | Qt::AlignBottom);
+    }
+
+    for (int i = 0; i < n; ++i) {
+        const int first = 2 + 2 * i;
+        const bool zone = inZone(r, i);
+        table->setCellText(0, first, QString::number(i + 1));
+        table->setCellJoined(0, first, 1, 2);
+        table->setCellText(1, first, layers[i].name().toHtmlEscaped());
+        table->setCellJoined(1, first, 1, 2);
+        table->setCellAlignment(1, first, Qt::AlignLeft | Qt::AlignVCenter);
+        table->setCellAlignment(0, first, Qt::AlignLeft | Qt::AlignVCenter);
+        for (int row = first; row <= first + 1; ++row)
+            for (int col = 2; col < 8; ++col)
+                table->setCellAlignment(col, row, Qt::AlignRight | Qt::AlignTop);
+        if (profiles) {
+            // Interface i stands on the line above layer i; the last interface on the line below the last layer.
+            setAirValues(*table, first, r.T_moist[i], r.p_sat_moist[i], r.p_moist[i], zone);
+            for (int col = 2; col < 5; ++col)
+                table->setCellOnBorder(col, first, Qt::TopEdge);
+            if (i == n - 1) {
+                setAirValues(*table, first + 1, r.T_moist[n], r.p_sat_moist[n], r.p_moist[n], zone);
+                for (int col = 2; col < 5; ++col)
+                    table->setCellOnBorder(col, first + 1, Qt::BottomEdge);
+            }
+            table->setCellText(5, first, blue(r.w_left[i], 3, zone));
+            table->setCellText(5, first + 1, blue(r.w_right[i], 3, zone));
+        }
+        if (zone && zoneValues) {
+            table->setCellText(6, first, blue(r.sk_Cond[i] * 1000, 1, false));
+            table->setCellJoined(6, first, 1, 2);
+            table->setCellText(7, first, blue(r.mc[i], 1, false));
+            table->setCellJoined(7, first, 1, 2);
+            table->setCellAlignment(6, first, Qt::AlignRight | Qt::AlignVCenter);
+            table->setCellAlignment(7, first, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    addTable(std::move(table));
+
+    const QString legend = tr("%1 - temperature, ").arg(Theta) +
+                           tr("%1 - saturation vapour pressure, ").arg(QStringLiteral("p<sub>sat</sub>")) +
+                           tr("p - vapour pressure, ") + tr("w - moisture content, ") +
+                           tr("d<sub>c</sub> - thickness of condensation layer,<br/>") +
+                           tr("M<sub>c</sub> - %1").arg(tr("condensation mass"));
+    addText(QStringLiteral("<small>%1</small>").arg(legend));
+    addSpacing(m_textMetrics.spacing());
+    return endLayout();
+}

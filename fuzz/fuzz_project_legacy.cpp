@@ -1,0 +1,22 @@
+// Fuzz target: a project file of the previous program generation ("vpj"), opened as the main window opens
+// it, followed by the input check and the calculation that run after every successful open.
+
+#include "FuzzSupport.h"
+
+#include <model/Project.h>
+
+#include <QStringLiteral>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    FuzzSupport::silenceMessages();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const QString path = FuzzSupport::writeInput(data, size, QStringLiteral("input.vpj"));
+    Project project;
+    QString errorText;
+    if (project.read(path, errorText))
+        project.setModified(Project::AllModified);
+    return 0;
+}

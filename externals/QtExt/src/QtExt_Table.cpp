@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <vector>
 
 namespace QtExt {
 
@@ -128,9 +129,9 @@ void Table::layout() {
     m_layoutValid = true;
 }
 
-// Column widths follow the usual rule of HTML tables: every column gets at least the width of its widest
-// word and at most that of its longest line, and what the table width leaves goes to the columns by these
-// widths. Joined cells widen the columns they cover evenly when they need more.
+// Column widths: every column gets at least the width of its widest word and, as far as the table width
+// allows, that of its longest line; spare width goes to the columns in proportion to their longest lines. Joined cells
+// widen the columns they cover evenly when they need more.
 void Table::layoutColumns() {
     const double padding = 2 * m_spacing;
     QVector<double> minWidth(m_cols, padding), maxWidth(m_cols, padding);
@@ -157,6 +158,7 @@ void Table::layoutColumns() {
     const double available = m_tableWidth - 2 * m_outerBorder - std::max(0, m_cols - 1) * m_innerBorder;
     const double sumMin = std::accumulate(minWidth.begin(), minWidth.end(), 0.0);
     const double sumMax = std::accumulate(maxWidth.begin(), maxWidth.end(), 0.0);
+    const double level = fillLevel(minWidth, maxWidth, available - sumMin);
     m_colWidths = QVector<double>(m_cols);
     for (int col = 0; col < m_cols; ++col) {
         if (sumMax <= 0)
@@ -164,8 +166,7 @@ void Table::layoutColumns() {
         else if (sumMax <= available)
             m_colWidths[col] = maxWidth[col] + (available - sumMax) * maxWidth[col] / sumMax;
         else if (sumMin <= available)
-            m_colWidths[col] =
-                minWidth[col] + (maxWidth[col] - minWidth[col]) * (available - sumMin) / (sumMax - sumMin);
+            m_colWidths[col] = minWidth[col] + std::min(maxWidth[col] - minWidth[col], level);
         else
             m_colWidths[col] = minWidth[col] * available / sumMin;
     }
@@ -225,6 +226,23 @@ void Table::layoutRows() {
         m_rowY[row] = y;
         y += m_rowHeights[row] + m_innerBorder;
     }
+}
+
+// Short columns get their whole line, the long ones share what is left equally: the level L with
+// sum(min(max_i - min_i, L)) = extra.
+double Table::fillLevel(const QVector<double> &minWidth, const QVector<double> &maxWidth, double extra) {
+    std::vector<double> wishes;
+    for (int col = 0; col < minWidth.size(); ++col)
+        wishes.push_back(maxWidth[col] - minWidth[col]);
+    std::sort(wishes.begin(), wishes.end());
+    double remaining = extra;
+    for (std::size_t i = 0; i < wishes.size(); ++i) {
+        const double share = remaining / double(wishes.size() - i);
+        if (wishes[i] >= share)
+            return share;
+        remaining -= wishes[i];
+    }
+    return remaining;
 }
 
 double Table::spannedWidth(int col, int span) const {

@@ -1,0 +1,102 @@
+#include "V2_ResultsWidget.h"
+
+#include <calculation/ResultTexts.h>
+
+#include <QtExt_Table.h>
+#include <QtExt_TextFrame.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QPainter>
+#include <QTextDocument>
+
+namespace {
+
+// Left margin of the painted area, pixels.
+const int AreaLeft = 10;
+
+QString number(double value, int decimals) {
+    return QStringLiteral("%L1").arg(value, 0, 'f', decimals);
+}
+
+} // namespace
+
+V2_ResultsWidget::V2_ResultsWidget(QWidget *parent) : QWidget(parent) {
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    policy.setHorizontalStretch(1);
+    policy.setVerticalStretch(1);
+    setSizePolicy(policy);
+    setMinimumHeight(300);
+}
+
+void V2_ResultsWidget::setData(const InputData &input, const CalculationResults &results) {
+    m_input = input;
+    m_results = results;
+    update();
+}
+
+QString V2_ResultsWidget::verdictLine(const CalculationResults &results) {
+    return ResultTexts::verdictHtml(results);
+}
+
+QString V2_ResultsWidget::invalidInputText(const CalculationResults &results) {
+    QString text = QStringLiteral("<font color=\"#FF0000\">%1</font>").arg(tr("Invalid input!"));
+    for (const QString &message : results.messages)
+        text += QStringLiteral("<br/>%1").arg(message);
+    return text;
+}
+
+std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textDocument) const {
+    auto table = std::make_unique<QtExt::Table>(textDocument, 3, 8);
+    table->setSpacing(2);
+    double thickness = 0;
+    for (const MaterialLayer &layer : m_input.layers())
+        thickness += layer.width();
+    const QString m2K = QStringLiteral("m<sup>2</sup>K/W");
+    const QString uUnit = QStringLiteral("W/(m<sup>2</sup>K)");
+    const struct {
+        int row;
+        QString caption, value, unit;
+    } rows[] = {
+        {0, tr("Construction thickness"), number(thickness, 3), QStringLiteral("m")},
+        {1, tr("Thermal transfer resistance of the construction (dry)"), number(m_results.R_layers, 3), m2K},
+        {3, tr("U-value (dry)"), number(m_results.U, 3), uUnit},
+        {4, tr("U-value (moisture dependend)"), number(m_results.U_moist, 3), uUnit},
+        {6, tr("Condensation mass after condensation period"), number(m_results.Mc, 3),
+         QStringLiteral("kg/m<sup>2</sup>")},
+        {7, tr("Drying time"), number(m_results.dryingTime / 3600 / 24, 2), QStringLiteral("d")},
+    };
+    for (const auto &row : rows) {
+        table->setCellText(0, row.row, row.caption);
+        table->setCellText(1, row.row, row.value);
+        table->setCellText(2, row.row, row.unit);
+        table->setCellAlignment(1, row.row, Qt::AlignRight | Qt::AlignVCenter);
+        table->setCellAlignment(2, row.row, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    table->setCellText(0, 2, tr("Thermal transmission coefficient of the construction"));
+    table->setCellJoined(0, 2, 3, 1);
+    table->setCellText(0, 5, verdictLine(m_results));
+    table->setCellJoined(0, 5, 3, 1);
+    return table;
+}
+
+void V2_ResultsWidget::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    QTextDocument textDocument;
+    textDocument.setDefaultFont(QApplication::font());
+    textDocument.documentLayout()->setPaintDevice(this);
+    const QRect area = rect().adjusted(AreaLeft, 0, 0, 0);
+    if (area.width() <= 0)
+        return;
+    if (m_results.resultCode == RC_InvalidInput) {
+        QtExt::TextFrame frame(&textDocument);
+        frame.setText(invalidInputText(m_results));
+        frame.frameRect(this, area.width());
+        frame.draw(&painter, area.topLeft(), area.width());
+        return;
+    }
+    std::unique_ptr<QtExt::Table> table = createTable(&textDocument);
+    table->frameRect(this, area.width());
+    table->draw(&painter, area.topLeft());
+}

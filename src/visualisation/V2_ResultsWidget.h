@@ -1,0 +1,44 @@
+#ifndef V2_ResultsWidgetH
+#define V2_ResultsWidgetH
+
+// The main window's compact summary of the current calculation: thickness, dry resistance, U-values, the
+// coloured verdict line, condensate mass and drying time; the input errors instead when the input is invalid.
+// Keeps its own copies of the input data and the results and paints them with the report's table facility.
+
+#include <calculation/CalculationResults.h>
+#include <model/InputData.h>
+
+#include <QWidget>
+
+#include <memory>
+
+class QTextDocument;
+
+namespace QtExt {
+class Table;
+}
+
+class V2_ResultsWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit V2_ResultsWidget(QWidget *parent = nullptr);
+
+    /*! Copies the input data and the results and repaints. Called after every calculation. */
+    void setData(const InputData &input, const CalculationResults &results);
+
+    /*! The verdict line of \a results as coloured rich text. */
+    static QString verdictLine(const CalculationResults &results);
+    /*! "Invalid input!" in red followed by one line per message of \a results. */
+    static QString invalidInputText(const CalculationResults &results);
+    /*! The three-column summary table as painted, laid out on \a textDocument. */
+    std::unique_ptr<QtExt::Table> createTable(QTextDocument *textDocument) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    InputData m_input;
+    CalculationResults m_results;
+};
+
+#endif // V2_ResultsWidgetH

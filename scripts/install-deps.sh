@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test the program (only what is missing).
+# Further package names given as arguments are installed as well (the fuzz build adds clang).
 set -euo pipefail
 
 PACKAGES=(build-essential cmake ninja-build ccache pkg-config
           qtbase5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
-          libbenchmark-dev poppler-utils fonts-dejavu-core)
+          libbenchmark-dev poppler-utils fonts-dejavu-core "$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -126,7 +126,7 @@ const ReportSettings &Report::reportSettings() const {
 }
 
 void Report::checkFontFamily() const {
-    if (!QFontDatabase().families().contains(m_fontFamily))
+    if (!QFontDatabase().hasFamily(m_fontFamily))
         ZOT::message(("Font family for default font doesn't exist. '" + m_fontFamily).toStdString(), ZOT::MSG_ERROR,
                      "Report::Report", 0);
 }

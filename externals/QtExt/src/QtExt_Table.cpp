@@ -130,8 +130,8 @@ void Table::layout() {
 }
 
 // Column widths: every column gets at least the width of its widest word and, as far as the table width
-// allows, that of its longest line; spare width goes to the columns in proportion to their longest lines. Joined cells
-// widen the columns they cover evenly when they need more.
+// allows, that of its longest line (see fillLevel); spare width goes to the columns in proportion to their
+// longest lines. Joined cells widen the columns they cover evenly when they need more.
 void Table::layoutColumns() {
     const double padding = 2 * m_spacing;
     QVector<double> minWidth(m_cols, padding), maxWidth(m_cols, padding);
@@ -158,7 +158,7 @@ void Table::layoutColumns() {
     const double available = m_tableWidth - 2 * m_outerBorder - std::max(0, m_cols - 1) * m_innerBorder;
     const double sumMin = std::accumulate(minWidth.begin(), minWidth.end(), 0.0);
     const double sumMax = std::accumulate(maxWidth.begin(), maxWidth.end(), 0.0);
-    const double level = fillLevel(minWidth, maxWidth, available - sumMin);
+    const double level = sumMin <= available && available < sumMax ? fillLevel(minWidth, maxWidth, available) : 0;
     m_colWidths = QVector<double>(m_cols);
     for (int col = 0; col < m_cols; ++col) {
         if (sumMax <= 0)
@@ -166,7 +166,7 @@ void Table::layoutColumns() {
         else if (sumMax <= available)
             m_colWidths[col] = maxWidth[col] + (available - sumMax) * maxWidth[col] / sumMax;
         else if (sumMin <= available)
-            m_colWidths[col] = minWidth[col] + std::min(maxWidth[col] - minWidth[col], level);
+            m_colWidths[col] = std::clamp(level, minWidth[col], maxWidth[col]);
         else
             m_colWidths[col] = minWidth[col] * available / sumMin;
     }
@@ -228,21 +228,22 @@ void Table::layoutRows() {
     }
 }
 
-// Short columns get their whole line, the long ones share what is left equally: the level L with
-// sum(min(max_i - min_i, L)) = extra.
-double Table::fillLevel(const QVector<double> &minWidth, const QVector<double> &maxWidth, double extra) {
-    std::vector<double> wishes;
-    for (int col = 0; col < minWidth.size(); ++col)
-        wishes.push_back(maxWidth[col] - minWidth[col]);
-    std::sort(wishes.begin(), wishes.end());
-    double remaining = extra;
-    for (std::size_t i = 0; i < wishes.size(); ++i) {
-        const double share = remaining / double(wishes.size() - i);
-        if (wishes[i] >= share)
-            return share;
-        remaining -= wishes[i];
+// Short columns get their whole line, the long ones share what is left equally: every column gets its width
+// clamped to [min_i, max_i] around one common level L, with sum(clamp(L, min_i, max_i)) = available.
+double Table::fillLevel(const QVector<double> &minWidth, const QVector<double> &maxWidth, double available) {
+    const auto total = [&](double level) {
+        double sum = 0;
+        for (int col = 0; col < minWidth.size(); ++col)
+            sum += std::clamp(level, minWidth[col], maxWidth[col]);
+        return sum;
+    };
+    double low = 0;
+    double high = *std::max_element(maxWidth.begin(), maxWidth.end());
+    for (int i = 0; i < 60 && high - low > 0.01; ++i) {
+        const double level = (low + high) / 2;
+        (total(level) < available ? low : high) = level;
     }
-    return remaining;
+    return low;
 }
 
 double Table::spannedWidth(int col, int span) const {

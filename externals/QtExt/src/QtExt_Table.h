@@ -77,7 +77,7 @@ private:
     /*! Size of \a text laid out at \a width (-1: unlimited) in the shared document. */
     QSizeF textSize(const QString &text, double width) const;
     double minimumTextWidth(const QString &text) const;
-    static double fillLevel(const QVector<double> &minWidth, const QVector<double> &maxWidth, double extra);
+    static double fillLevel(const QVector<double> &minWidth, const QVector<double> &maxWidth, double available);
     double spannedWidth(int col, int span) const;
     double spannedHeight(int row, int span) const;
     void drawCell(QPainter *painter, const Cell &c, const QRectF &rect) const;

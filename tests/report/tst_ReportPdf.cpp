@@ -1,0 +1,175 @@
+// The text of generated PDF reports: captions, layer names, formatted values, verdicts and page numbers of
+// projects without condensation, with one zone, with several zones, with wood and a drying reserve, with
+// invalid input and with twelve layers. Needs pdftotext; skipped without it.
+
+#include "ReportTestProjects.h"
+
+#include <calculation/CalculationResults.h>
+#include <calculation/DINCriteria.h>
+#include <model/ReportSettings.h>
+#include <report/Report.h>
+
+#include <QFontDatabase>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_ReportPdf : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void reportText_data();
+    void reportText();
+    void everyCriterionRowIsPrinted_data();
+    void everyCriterionRowIsPrinted();
+
+private:
+    /*! Writes the report of \a document with all frames and page numbers and returns its text. */
+    QString reportText(const Document &document, const ReportSettings &settings, int &pageCount);
+    QTemporaryDir m_dir;
+};
+
+void tst_ReportPdf::initTestCase() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    ReportTest::useProgramLocale();
+    QVERIFY(m_dir.isValid());
+}
+
+QString tst_ReportPdf::reportText(const Document &document, const ReportSettings &settings, int &pageCount) {
+    const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+                                         QPageLayout::Millimeter));
+        const QFontDatabase database;
+        Report report(database.hasFamily(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans")
+                                                                        : database.families().value(0));
+        report.setSettings(&document.inputData(), &document.calculation().results(), &document.projectInformation(),
+                           &settings);
+        report.setPageNumbersVisible(true);
+        if (!report.printPages(&writer, 0, 0))
+            return QString();
+        pageCount = report.pageCount();
+    }
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(60000))
+        return QString();
+    // Ligatures of the font (fi, ff) come out as single characters; compatibility normalisation splits them.
+    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+void tst_ReportPdf::reportText_data() {
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<double>("dryingReserve");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+    QTest::newRow("no condensation") << "report_no_condensation" << 0.0
+                                     << QStringList{"No condensation.",
+                                                    "Brick wall with external insulation",
+                                                    "Consulting Engineers Ltd.",
+                                                    "Solid brick",
+                                                    "240.0",
+                                                    "1800"}
+                                     << QStringList{"(based on VAPRO)", "Not applicable", "No drying"};
+    QTest::newRow("one zone") << "report_wood" << 0.0
+                              << QStringList{"Condensation mass after condensation period (based on VAPRO)",
+                                             "Wood based material", "Softwood (spruce)"}
+                              << QStringList{"No condensation.", "drying reserve"};
+    QTest::newRow("wood with drying reserve")
+        << "report_wood" << 0.25
+        << QStringList{"Check for drying reserve of 250 g/m",
+                       "These results apply to the stated boundary conditions only."}
+        << QStringList{};
+    QTest::newRow("several zones") << "report_several_zones" << 0.0
+                                   << QStringList{"(based on VAPRO)", "Oriented strand board (OSB)", "22.0"}
+                                   << QStringList{"No condensation.", "Unspecific error."};
+    QTest::newRow("invalid input") << "report_invalid" << 0.0
+                                   << QStringList{"Unspecific error.", "Wall with a layer of zero width"}
+                                   << QStringList{"(based on VAPRO)"};
+    QTest::newRow("twelve layers") << "report_twelve_layers" << 0.0
+                                   << QStringList{"Lime plaster",          "Gypsum plasterboard",
+                                                  "Solid brick",           "Lime-cement render",
+                                                  "Air layer (warm side)", "Air layer (cold side)"}
+                                   << QStringList{};
+}
+
+void tst_ReportPdf::reportText() {
+    QFETCH(QString, project);
+    QFETCH(double, dryingReserve);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    Document document;
+    QVERIFY(ReportTest::loadProject(project, document));
+    ReportSettings settings;
+    settings.m_dryingReserve = dryingReserve;
+    for (int id = 0; id < ReportSettings::NumFrames; ++id)
+        settings.m_frames.insert(id);
+    int pageCount = 0;
+    const QString text = reportText(document, settings, pageCount);
+    QVERIFY(!text.isEmpty());
+
+    const QStringList captions = {"Construction Sketch",
+                                  "Material Properties",
+                                  "Climate Data",
+                                  "Surface Resistances",
+                                  "Temperatures, Vapoure Pressures and Moisture Contents",
+                                  "Temperature and Moisture Profile",
+                                  "Temperature and Vapour Pressure Profile",
+                                  "Print Summary of Results",
+                                  "Results according DIN 4108-3 (Glaser Scheme)",
+                                  "Duration of Condensation Periode (winter)",
+                                  QStringLiteral("Page %1 of %1").arg(pageCount)};
+    for (const QString &part : captions + present)
+        QVERIFY2(text.contains(part), qPrintable(QStringLiteral("missing: ") + part));
+    for (const QString &part : absent)
+        QVERIFY2(!text.contains(part), qPrintable(QStringLiteral("unexpected: ") + part));
+
+    const CalculationResults &r = document.calculation().results();
+    const QStringList values = {QStringLiteral("%L1").arg(r.U, 0, 'f', 3),
+                                QStringLiteral("%L1").arg(r.R_layers, 0, 'f', 3),
+                                QStringLiteral("= %L1 kg/m").arg(r.glaserMc, 0, 'f', 3)};
+    for (const QString &value : values)
+        QVERIFY2(text.contains(value), qPrintable(QStringLiteral("missing value: ") + value));
+    if (r.resultCode >= RC_OnePlane) {
+        const QString mc = QStringLiteral("%L1").arg(r.Mc, 0, 'f', 3);
+        QVERIFY2(text.contains(mc), qPrintable(QStringLiteral("missing Mc: ") + mc));
+    }
+}
+
+void tst_ReportPdf::everyCriterionRowIsPrinted_data() {
+    QTest::addColumn<QString>("project");
+    QTest::newRow("one zone with wood") << "report_wood";
+    QTest::newRow("several zones") << "report_several_zones";
+    QTest::newRow("no condensation") << "report_no_condensation";
+}
+
+void tst_ReportPdf::everyCriterionRowIsPrinted() {
+    QFETCH(QString, project);
+    Document document;
+    QVERIFY(ReportTest::loadProject(project, document));
+    ReportSettings settings;
+    settings.m_frames = {ReportSettings::ConclusionsFrameId};
+    settings.m_frsiCheck = true;
+    settings.m_dryingReserve = 0.1;
+    int pageCount = 0;
+    const QString text = reportText(document, settings, pageCount);
+    const std::vector<DINCriterion> criteria =
+        DINCriteria::evaluate(document.inputData(), document.projectInformation().m_heatFlowDirection,
+                              document.calculation().results(), settings);
+    int fulfilled = 0;
+    for (const DINCriterion &criterion : criteria)
+        fulfilled += criterion.fulfilled ? 1 : 0;
+    QCOMPARE(text.count(QStringLiteral("Requirement fulfilled")), fulfilled);
+    QCOMPARE(text.count(QStringLiteral("Requirement not fulfilled")), int(criteria.size()) - fulfilled);
+    QVERIFY(text.contains(QStringLiteral("Check for minmal")));
+}
+
+QTEST_MAIN(tst_ReportPdf)
+#include "tst_ReportPdf.moc"

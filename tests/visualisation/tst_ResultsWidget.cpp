@@ -1,0 +1,158 @@
+// The results panel: the verdict line for every result code with its colour, the message list of invalid
+// input, the table values and what is painted.
+
+#include <visualisation/V2_ResultsWidget.h>
+
+#include <QtExt_Table.h>
+
+#include <QImage>
+#include <QLocale>
+#include <QTextDocument>
+#include <QtTest>
+
+namespace {
+
+QString blue(const QString &text) {
+    return QStringLiteral("<font color=\"#0000FF\">%1</font>").arg(text);
+}
+QString red(const QString &text) {
+    return QStringLiteral("<font color=\"#FF0000\">%1</font>").arg(text);
+}
+
+bool containsColor(const QImage &image, const QColor &color) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == color)
+                return true;
+    return false;
+}
+
+QImage render(V2_ResultsWidget &widget) {
+    widget.resize(600, 320);
+    QImage image(widget.size(), QImage::Format_ARGB32);
+    widget.render(&image);
+    return image;
+}
+
+} // namespace
+
+using Zones = std::vector<std::pair<int, int>>;
+Q_DECLARE_METATYPE(Zones)
+
+class tst_ResultsWidget : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void verdictLine_data();
+    void verdictLine();
+    void invalidInputListsMessages();
+    void tableValues();
+    void paintedVerdictColour_data();
+    void paintedVerdictColour();
+};
+
+void tst_ResultsWidget::initTestCase() {
+    QLocale locale(QLocale::C);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(locale);
+}
+
+void tst_ResultsWidget::verdictLine_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<Zones>("zones");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("0 no input") << 0 << Zones{} << QStringList{} << red("No input!");
+    QTest::newRow("1 invalid input") << 1 << Zones{} << QStringList{} << red("Invalid input!");
+    QTest::newRow("2 with two messages") << 2 << Zones{} << QStringList{"Layer 1 failed.", "No solution."}
+                                         << red("Layer 1 failed.") + "\n" + red("No solution.");
+    QTest::newRow("2 without messages leaves the line empty") << 2 << Zones{} << QStringList{} << QString();
+    QTest::newRow("3 no algorithm") << 3 << Zones{} << QStringList{} << red("There is no algorithm for this problem.");
+    QTest::newRow("4 warm surface") << 4 << Zones{} << QStringList{}
+                                    << red("Condensation on the surface (warm side). No calculation possible.");
+    QTest::newRow("5 cold surface") << 5 << Zones{} << QStringList{}
+                                    << red("Condensation on the surface (cold side). No calculation possible.");
+    QTest::newRow("6 one layer") << 6 << Zones{} << QStringList{} << blue("Only one layer. No condensate possible!");
+    QTest::newRow("7 no condensate") << 7 << Zones{} << QStringList{} << blue("No condensate emerges!");
+    QTest::newRow("8 loading time") << 8 << Zones{} << QStringList{}
+                                    << red("t_hyg bigger than duration of winter climate!");
+    QTest::newRow("9 one plane") << 9 << Zones{{2, 3}} << QStringList{} << blue("Condensation between layer 3 and 4!");
+    QTest::newRow("10 one zone") << 10 << Zones{{0, 2}} << QStringList{} << blue("Condensation between layer 1 and 3!");
+    QTest::newRow("11 three zones") << 11 << Zones{{0, 1}, {2, 3}, {4, 5}} << QStringList{}
+                                    << blue("Condensation between layer 1 and 2, 3 and 4, 5 and 6.");
+    QTest::newRow("unknown code") << 42 << Zones{} << QStringList{} << red("Unknown result!");
+    QTest::newRow("negative code") << -1 << Zones{} << QStringList{} << red("Unknown result!");
+}
+
+void tst_ResultsWidget::verdictLine() {
+    QFETCH(int, code);
+    QFETCH(Zones, zones);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, expected);
+    CalculationResults results;
+    results.resultCode = code;
+    results.condensationZones = zones;
+    results.messages = messages;
+    QCOMPARE(V2_ResultsWidget::verdictLine(results), expected);
+}
+
+void tst_ResultsWidget::invalidInputListsMessages() {
+    CalculationResults results;
+    results.resultCode = RC_InvalidInput;
+    results.messages = QStringList{"Layer <a href=\"layer-2\">2</a> has no width.", "Climate out of range."};
+    QCOMPARE(V2_ResultsWidget::invalidInputText(results),
+             red("Invalid input!") + "<br/>Layer <a href=\"layer-2\">2</a> has no width.<br/>Climate out of range.");
+    V2_ResultsWidget widget;
+    InputData input;
+    widget.setData(input, results);
+    QVERIFY(containsColor(render(widget), QColor("#FF0000")));
+}
+
+void tst_ResultsWidget::tableValues() {
+    InputData input;
+    Material material;
+    input.layers().append(MaterialLayer(material, 0.2));
+    input.layers().append(MaterialLayer(material, 0.0125));
+    CalculationResults results;
+    results.resultCode = RC_OneZone;
+    results.condensationZones = {{0, 1}};
+    results.R_layers = 2.5;
+    results.U = 0.35714;
+    results.U_moist = 0.4;
+    results.Mc = 0.1234;
+    results.dryingTime = 86400;
+    V2_ResultsWidget widget;
+    widget.setData(input, results);
+    QTextDocument document;
+    const auto table = widget.createTable(&document);
+    QCOMPARE(table->columnCount(), 3);
+    QCOMPARE(table->rowCount(), 8);
+    QCOMPARE(table->cellText(1, 0), QStringLiteral("0.213"));
+    QCOMPARE(table->cellText(1, 1), QStringLiteral("2.500"));
+    QCOMPARE(table->cellText(1, 3), QStringLiteral("0.357"));
+    QCOMPARE(table->cellText(1, 4), QStringLiteral("0.400"));
+    QCOMPARE(table->cellText(0, 5), blue("Condensation between layer 1 and 2!"));
+    QCOMPARE(table->cellText(1, 6), QStringLiteral("0.123"));
+    QCOMPARE(table->cellText(1, 7), QStringLiteral("1.00"));
+    QCOMPARE(table->cellText(2, 7), QStringLiteral("d"));
+}
+
+void tst_ResultsWidget::paintedVerdictColour_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("color");
+    QTest::newRow("no condensate in blue") << int(RC_NoCondensation) << "#0000FF";
+    QTest::newRow("surface condensation in red") << int(RC_CondensationLeftSurface) << "#FF0000";
+}
+
+void tst_ResultsWidget::paintedVerdictColour() {
+    QFETCH(int, code);
+    QFETCH(QString, color);
+    CalculationResults results;
+    results.resultCode = code;
+    V2_ResultsWidget widget;
+    widget.setData(InputData(), results);
+    QVERIFY(containsColor(render(widget), QColor(color)));
+}
+
+QTEST_MAIN(tst_ResultsWidget)
+#include "tst_ResultsWidget.moc"

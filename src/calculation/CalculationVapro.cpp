@@ -7,8 +7,6 @@
 
 #include "Calculation.h"
 
-#include "DenseMatrix.h"
-#include "LinearSystemSolver.h"
 #include "PhysicalProperties.h"
 
 #include "InputData.h"
@@ -26,8 +24,6 @@ namespace {
 const double ZONE_MASS_FACTOR = 666.6666666666666;
 /*! Build-up factor used when the condensate does not build up during the condensation period. */
 const double MIN_BUILD_UP = 1e-17;
-/*! The combination number is a 32-bit int: at most 31 layers, 30 inner interfaces. */
-const int MAX_SEARCH_LAYERS = 31;
 
 } // namespace
 
@@ -192,130 +188,55 @@ void Calculation::hygroscopicMoistureContents() {
 }
 
 int Calculation::findPlaneCombination() {
+    const CalculationResults &r = m_results;
     const int n = int(m_moistLayers.size());
-    if (n > MAX_SEARCH_LAYERS) {
+    if (n > PlaneSearch::MaxLayers) {
         m_messages << tr("The moisture-dependent calculation can search condensation planes in at most %1 layers, "
                          "this construction has %2 layers.")
-                          .arg(MAX_SEARCH_LAYERS)
+                          .arg(PlaneSearch::MaxLayers)
                           .arg(n);
         return RC_CalculationError;
     }
-    const long long end = 1LL << (n - 1);
-    long long c = m_lastCombination != -1 ? m_lastCombination : 1;
-    for (;;) {
-        const CombinationOutcome outcome = tryCombination(c);
-        if (outcome == CombinationValid) {
-            m_lastCombination = int(c);
-            return 0;
-        }
-        if (outcome == CombinationUnsolvable)
-            return RC_CalculationError;
-        ++c;
-        if (c == end)
-            break;
-        if (m_lastCombination != -1) {
-            c = 1;
-            m_lastCombination = -1;
-        }
+    PlaneSearch::Pass pass;
+    pass.n = n;
+    pass.Z = r.Z_moist.data();
+    pass.R_liquid = r.R_liquid.data();
+    pass.kappa = m_kappa.data();
+    pass.p_sat = r.p_sat_moist.data();
+    pass.p = r.p_moist.data();
+    pass.p_i = m_climate.p_i;
+    pass.p_e = m_climate.p_e;
+    const PlaneSearch::Outcome outcome = m_planeSearch.find(pass, m_lastCombination);
+    m_messages.clear();
+    switch (outcome) {
+    case PlaneSearch::Found:
+        takeFoundCombination();
+        return 0;
+    case PlaneSearch::Unsolvable:
+        m_messages << tr("No Solution found!");
+        break;
+    case PlaneSearch::NotFound:
+        if (m_planeSearch.missedColdSurface())
+            m_messages << tr("pv_e not correctly calculated! Algorithm error!");
+        m_messages << tr("Could not find valid combination of k-planes! Algorithm error!");
+        break;
+    case PlaneSearch::BoundReached:
+        m_messages << tr("No valid combination of condensation planes was found within the search limit for "
+                         "constructions of more than %1 layers, this construction has %2 layers.")
+                          .arg(PlaneSearch::ExhaustiveLayers)
+                          .arg(n);
+        break;
     }
-    m_messages << tr("Could not find valid combination of k-planes! Algorithm error!");
     return RC_CalculationError;
 }
 
-int Calculation::setPlanes(long long combination) {
+void Calculation::takeFoundCombination() {
     const std::size_t n = m_moistLayers.size();
     m_planes.assign(n + 1, false);
-    int planes = 0;
-    for (std::size_t i = 1; i < n; ++i) {
-        m_planes[i] = ((combination >> (i - 1)) & 1) != 0;
-        if (m_planes[i])
-            ++planes;
-    }
-    return planes;
-}
-
-Calculation::CombinationOutcome Calculation::tryCombination(long long combination) {
-    const CalculationResults &r = m_results;
-    const int n = int(m_moistLayers.size());
-    m_messages.clear();
-    const int m = setPlanes(combination) + 1;
-
-    // Row r: the vapour pressure drop from the warm surface to plane r+1 (last row: to the cold surface)
-    // is the sum over the layers before it of Z times the local flux g + x_right/(2 R_liq) - x_left/(2 R_liq kappa^2).
-    DenseMatrix A(m, m);
-    std::vector<double> b(std::size_t(m), 0.0);
-    double S = 0;
-    int row = 0;
-    for (int j = 0; j < n; ++j) {
-        const std::size_t uj = std::size_t(j);
-        if (m_planes[uj]) {
-            A(row, 0) = S;
-            b[std::size_t(row)] = m_climate.p_i - r.p_sat_moist[uj];
-            ++row;
-        }
-        S += r.Z_moist[uj];
-        if (m_planes[uj + 1]) {
-            for (int i = row; i < m; ++i)
-                A(i, row + 1) += r.Z_moist[uj] / (2 * r.R_liquid[uj]);
-        }
-        if (m_planes[uj]) {
-            for (int i = row; i < m; ++i)
-                A(i, row) -= r.Z_moist[uj] / (2 * r.R_liquid[uj] * (m_kappa[uj] * m_kappa[uj]));
-        }
-    }
-    A(m - 1, 0) = S;
-    b[std::size_t(m) - 1] = m_climate.p_i - m_climate.p_e;
-
-    bool solved = false;
-    try {
-        solved = solveLinearSystem(A, b, m_x, 1e-10);
-    }
-    catch (...) {
-        // an undecomposable matrix is a failed solve of this combination
-        solved = false;
-    }
-    if (!solved) {
-        if (combination == (1LL << (n - 1)) - 1) {
-            m_messages << tr("No Solution found!");
-            return CombinationUnsolvable;
-        }
-        return CombinationRejected;
-    }
-    for (int c = 1; c < m; ++c) {
-        if (m_x[std::size_t(c)] < 0)
-            return CombinationRejected;
-    }
-    return checkTrialPressures() ? CombinationValid : CombinationRejected;
-}
-
-bool Calculation::checkTrialPressures() {
-    const CalculationResults &r = m_results;
-    const std::size_t n = m_moistLayers.size();
-    const double g = m_x[0];
-    m_trialP.assign(n + 1, 0.0);
-    m_trialP[0] = r.p_moist[0];
-    std::size_t plane = 0; // solution index of the plane at interface k-1 (0: none so far)
-    for (std::size_t k = 1; k <= n; ++k) {
-        const std::size_t j = k - 1;
-        double P = m_trialP[j] - r.Z_moist[j] * g;
-        if (m_planes[j])
-            P += r.Z_moist[j] * m_x[plane] / (2 * r.R_liquid[j] * (m_kappa[j] * m_kappa[j]));
-        if (m_planes[k])
-            P -= r.Z_moist[j] * m_x[plane + 1] / (2 * r.R_liquid[j]);
-        if (m_planes[k])
-            ++plane;
-        m_trialP[k] = P;
-    }
-    // written so that a NaN pressure fails the test
-    if (!(std::fabs(m_trialP[n] - r.p_moist[n]) <= 0.001)) {
-        m_messages << tr("pv_e not correctly calculated! Algorithm error!");
-        return false;
-    }
-    for (std::size_t k = 1; k < n; ++k) {
-        if (!m_planes[k] && r.p_sat_moist[k] - m_trialP[k] < -1e-8)
-            return false;
-    }
-    return true;
+    for (std::size_t k = 1; k < n; ++k)
+        m_planes[k] = m_planeSearch.isPlane(int(k));
+    m_x = m_planeSearch.solution();
+    m_trialP.assign(m_planeSearch.trialPressures(), m_planeSearch.trialPressures() + n + 1);
 }
 
 int Calculation::evaluateZones() {

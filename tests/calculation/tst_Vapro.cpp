@@ -524,7 +524,7 @@ void tst_Vapro::tooManyLayersForSearchFailsCleanly() {
     QCOMPARE(calculate(calc, layers), int(RC_CalculationError));
     const CalculationResults &r = calc.results();
     QCOMPARE(r.messages,
-             QStringList() << "The moisture-dependent calculation can search condensation planes in at most 16 "
+             QStringList() << "The moisture-dependent calculation can search condensation planes in at most 31 "
                               "layers, this construction has 32 layers.");
     verifyNoZoneResults(r);
 

@@ -12,6 +12,8 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QImage>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -66,6 +68,8 @@ private slots:
     void emptyProjectInformationTakesNoSpace();
     void projectFileNameStandsInForMissingName();
     void layerTableGrowsWithTheLayers();
+    void userLogo_data();
+    void userLogo();
 
 private:
     void prepare(Report &report, const Document &document, const ReportSettings &settings) const;
@@ -252,6 +256,53 @@ void tst_Report::layerTableGrowsWithTheLayers() {
     const double twelveLayers = report.pageLayout().frameRect(ReportSettings::ConstructionLayerFrameId).height();
     // Eight more rows of one line each.
     QVERIFY2(twelveLayers > fourLayers * 1.3, qPrintable(QStringLiteral("%1 vs %2").arg(twelveLayers).arg(fourLayers)));
+}
+
+void tst_Report::userLogo_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("frameId");
+    QTest::addColumn<bool>("existingFile");
+    QTest::newRow("logo in the page header")
+        << int(UserLogoSettings::LogoInHeader) << int(ReportSettings::HeaderFrameId) << true;
+    QTest::newRow("logo beside the project information")
+        << int(UserLogoSettings::LogoBesideProjectInfo) << int(ReportSettings::ProjectInfoFrameId) << true;
+    QTest::newRow("missing logo file") << int(UserLogoSettings::LogoBesideProjectInfo)
+                                       << int(ReportSettings::ProjectInfoFrameId) << false;
+}
+
+void tst_Report::userLogo() {
+    QFETCH(int, position);
+    QFETCH(int, frameId);
+    QFETCH(bool, existingFile);
+    QTemporaryDir dir;
+    const QString logoFile = dir.filePath(QStringLiteral("logo.png"));
+    if (existingFile) {
+        QImage logo(100, 50, QImage::Format_RGB32);
+        logo.fill(Qt::red);
+        QVERIFY(logo.save(logoFile));
+    }
+    ReportSettings settings;
+    Report report(installedFamily());
+    prepare(report, m_noCondensation, settings);
+    QImage withoutLogo = pageImage();
+    report.paintPage(&withoutLogo, 1);
+    const double plainHeight = report.pageLayout().frameRect(frameId).height();
+
+    // Scaled to 300 screen pixels wide: 150 high on the screen, 150 * image dpi / screen dpi on the page.
+    report.setUserLogo(position, logoFile, true, 300);
+    QImage page = pageImage();
+    report.paintPage(&page, 1);
+    const QRectF frame = report.pageLayout().frameRect(frameId);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double logoHeight = 150 * page.logicalDpiY() / screen->logicalDotsPerInchX();
+    if (!existingFile) {
+        QCOMPARE(frame.height(), plainHeight);
+        return;
+    }
+    QVERIFY(frame.height() >= logoHeight);
+    // Drawn at the right edge, at the top of its frame.
+    QCOMPARE(page.pixelColor(page.width() - 3, int(frame.top()) + 3), QColor(Qt::red));
+    QCOMPARE(withoutLogo.pixelColor(page.width() - 3, int(frame.top()) + 3), QColor(Qt::white));
 }
 
 QTEST_MAIN(tst_Report)

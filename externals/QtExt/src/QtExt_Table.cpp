@@ -131,7 +131,7 @@ void Table::layout() {
 
 // Column widths: every column gets at least the width of its widest word and, as far as the table width
 // allows, that of its longest line (see fillLevel); spare width goes to the columns in proportion to their
-// longest lines. Joined cells widen the columns they cover evenly when they need more.
+// longest lines. Joined cells widen the columns they cover, in proportion to their widths, when they need more.
 void Table::layoutColumns() {
     const double padding = 2 * m_spacing;
     QVector<double> minWidth(m_cols, padding), maxWidth(m_cols, padding);
@@ -150,9 +150,14 @@ void Table::layoutColumns() {
                 const double needMax = std::ceil(textSize(c.text, -1).width()) + padding - inner;
                 const double haveMin = std::accumulate(minWidth.begin() + col, minWidth.begin() + col + c.colSpan, 0.0);
                 const double haveMax = std::accumulate(maxWidth.begin() + col, maxWidth.begin() + col + c.colSpan, 0.0);
+                const double extraMin = std::max(0.0, needMin - haveMin);
+                const double extraMax = std::max(0.0, needMax - haveMax);
                 for (int k = col; k < col + c.colSpan; ++k) {
-                    minWidth[k] += std::max(0.0, needMin - haveMin) / c.colSpan;
-                    maxWidth[k] = std::max(maxWidth[k] + std::max(0.0, needMax - haveMax) / c.colSpan, minWidth[k]);
+                    // Wider columns take the larger part, so that a joined caption does not widen a column of
+                    // numbers.
+                    const double share = haveMax > 0 ? maxWidth[k] / haveMax : 1.0 / c.colSpan;
+                    minWidth[k] += extraMin * share;
+                    maxWidth[k] = std::max(maxWidth[k] + extraMax * share, minWidth[k]);
                 }
             }
     const double available = m_tableWidth - 2 * m_outerBorder - std::max(0, m_cols - 1) * m_innerBorder;

@@ -9,6 +9,7 @@
 // Used by Project::setModified after every calculation-relevant edit, and by the command-line tool.
 
 #include "CalculationResults.h"
+#include "PlaneSearch.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -86,17 +87,8 @@ private:
     void moistureThermalField();
     /*! w_left/w_right from the ratio of vapour to saturation pressure times w95. */
     void hygroscopicMoistureContents();
-    /*! Tries plane combinations until one is valid; returns 0 (plane set and solution found) or 2. */
-    int findPlaneCombination();
-    enum CombinationOutcome { CombinationValid, CombinationRejected, CombinationUnsolvable };
-    /*! Assembles, solves and checks one combination; CombinationUnsolvable ends the search (the solver
-        failed on the last combination). */
-    CombinationOutcome tryCombination(long long combination);
-    /*! Sets the plane flags from the combination bits; returns the number of planes. */
-    int setPlanes(long long combination);
-    /*! Vapour pressures of the solution; true when they meet the cold surface and stay below
-        saturation away from the planes. */
-    bool checkTrialPressures();
+    /*! Copies plane set, solution and trial pressures of the combination the search found. */
+    void takeFoundCombination();
     /*! Zone edges, inner layers, moisture contents and masses of every zone; returns 0 or 2. */
     int evaluateZones();
     /*! Edge thicknesses of zone (f, s); returns 0 or 2. */
@@ -120,11 +112,27 @@ private:
     int finishMoistureCalculation(int resultCode);
 
     std::vector<MoistureLayer> m_moistLayers;
+    PlaneSearch m_planeSearch;
+
+public:
+    virtual ~Calculation() = default;
+
+protected:
+    // The plane-combination search can be replaced by a derived class (tests and benchmarks compare
+    // search strategies). It reads the pass from m_results (Z_moist, R_liquid, p_sat_moist, p_moist),
+    // m_kappa and m_climate, starts with m_lastCombination, and on success sets m_lastCombination,
+    // m_planes, m_x and m_trialP; messages go to workingMessages().
+
+    /*! Finds the plane set of the current pass; returns 0 (plane set and solution found) or 2. */
+    virtual int findPlaneCombination();
+    /*! Messages of the calculation that is running. */
+    QStringList &workingMessages() { return m_messages; }
+
     std::vector<double> m_kappa; ///< Delta w left / Delta w right of each interface, 0 at the surfaces
     MoistureClimate m_climate;
     int m_lastCombination = -1;   ///< valid combination of the previous pass, -1 when none
-    std::vector<bool> m_planes;   ///< plane set, one flag per interface
-    std::vector<double> m_x;      ///< solution of the combination
+    std::vector<bool> m_planes;   ///< plane set of the valid combination, one flag per interface
+    std::vector<double> m_x;      ///< solution of the valid combination
     std::vector<double> m_trialP; ///< vapour pressures of the solution, Pa
 };
 

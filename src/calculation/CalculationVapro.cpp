@@ -209,12 +209,8 @@ int Calculation::findPlaneCombination() {
     const PlaneSearch::Outcome outcome = m_planeSearch.find(pass, m_lastCombination);
     m_messages.clear();
     switch (outcome) {
-    case PlaneSearch::Found:
-        takeFoundCombination();
-        return 0;
-    case PlaneSearch::Unsolvable:
-        m_messages << tr("No Solution found!");
-        break;
+    case PlaneSearch::Found: takeFoundCombination(); return 0;
+    case PlaneSearch::Unsolvable: m_messages << tr("No Solution found!"); break;
     case PlaneSearch::NotFound:
         if (m_planeSearch.missedColdSurface())
             m_messages << tr("pv_e not correctly calculated! Algorithm error!");

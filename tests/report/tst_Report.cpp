@@ -6,6 +6,7 @@
 
 #include <MessageCapture.h>
 
+#include <calculation/CalculationResults.h>
 #include <model/ReportSettings.h>
 #include <report/Report.h>
 #include <report/SketchFrame.h>
@@ -68,6 +69,7 @@ private slots:
     void emptyProjectInformationTakesNoSpace();
     void projectFileNameStandsInForMissingName();
     void layerTableGrowsWithTheLayers();
+    void projectWithoutLayersPaintsEveryFrame();
     void userLogo_data();
     void userLogo();
 
@@ -256,6 +258,26 @@ void tst_Report::layerTableGrowsWithTheLayers() {
     const double twelveLayers = report.pageLayout().frameRect(ReportSettings::ConstructionLayerFrameId).height();
     // Eight more rows of one line each.
     QVERIFY2(twelveLayers > fourLayers * 1.3, qPrintable(QStringLiteral("%1 vs %2").arg(twelveLayers).arg(fourLayers)));
+}
+
+void tst_Report::projectWithoutLayersPaintsEveryFrame() {
+    const InputData input;
+    CalculationResults results;
+    results.resultCode = RC_NoLayers;
+    const ProjectInformation information;
+    ReportSettings settings;
+    for (int id = 0; id < ReportSettings::NumFrames; ++id)
+        settings.m_frames.insert(id);
+    Report report(installedFamily());
+    report.setSettings(&input, &results, &information, &settings);
+    QImage image = pageImage();
+    report.paintPage(&image, 1);
+    QVERIFY(report.pageCount() >= 1);
+    for (int page = 2; page <= report.pageCount(); ++page)
+        report.paintPage(&image, page);
+    // Layer table and results table keep their header rows.
+    QVERIFY(report.pageLayout().frameRect(ReportSettings::ConstructionLayerFrameId).height() > 0);
+    QVERIFY(report.pageLayout().frameRect(ReportSettings::ResultsTableFrameId).height() > 0);
 }
 
 void tst_Report::userLogo_data() {

@@ -1,13 +1,81 @@
-// Benchmarks of the calculation core. Run a Release build through scripts/bench.sh.
+// Benchmarks of the calculation core on the constructions of bench/data: the whole calculation of the
+// program, the same calculation with the straightforward exhaustive plane search as baseline, and reading
+// a project file. Run a Release build through scripts/bench.sh.
+
+#include "BaselineCalculation.h"
+
+#include <calculation/Calculation.h>
+#include <model/Document.h>
+#include <model/Project.h>
 
 #include <benchmark/benchmark.h>
 
-#include <ZOT_FormatString.h>
+#include <QCoreApplication>
+#include <QDir>
 
-static void BM_FormatString(benchmark::State &state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ZOT::FormatString("Layer %1 of %2: %3").arg(3).arg(12).arg(0.125).str());
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+/*! The baseline tries up to 2^(n-1) - 1 combinations per pass: beyond this it takes seconds. */
+const int BASELINE_MAX_LAYERS = 16;
+
+QString dataDir() {
+    return QStringLiteral(HYGROLUX_BENCH_DATA_DIR);
 }
-BENCHMARK(BM_FormatString);
 
-BENCHMARK_MAIN();
+/*! The input of a project file and its heat flow direction; exits with a message if it cannot be read. */
+std::shared_ptr<Document> load(const QString &fileName) {
+    Project project;
+    QString error;
+    if (!project.read(fileName, error)) {
+        std::fprintf(stderr, "Cannot read %s: %s\n", qPrintable(fileName), qPrintable(error));
+        std::exit(1);
+    }
+    return std::make_shared<Document>(*project.document());
+}
+
+template <class CalculationType> void calculate(benchmark::State &state, std::shared_ptr<Document> document) {
+    const InputData &input = document->inputData();
+    const int direction = document->projectInformation().m_heatFlowDirection;
+    CalculationType calc;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calc.calculate(input, direction));
+    state.counters["layers"] = input.layers().size();
+    state.counters["resultCode"] = calc.results().resultCode;
+}
+
+void readProject(benchmark::State &state, const QString &fileName) {
+    Project project;
+    QString error;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(project.read(fileName, error));
+}
+
+void registerBenchmarks() {
+    const QStringList files = QDir(dataDir()).entryList({QStringLiteral("*.v2p")}, QDir::Files, QDir::Name);
+    for (const QString &file : files) {
+        const std::shared_ptr<Document> document = load(dataDir() + '/' + file);
+        const std::string name = QFileInfo(file).completeBaseName().toStdString();
+        benchmark::RegisterBenchmark(("Calculate/" + name).c_str(), calculate<Calculation>, document)
+            ->Unit(benchmark::kMicrosecond);
+        if (document->inputData().layers().size() <= BASELINE_MAX_LAYERS)
+            benchmark::RegisterBenchmark(("CalculateBaseline/" + name).c_str(), calculate<BaselineCalculation>,
+                                         document)
+                ->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::RegisterBenchmark("ProjectRead/wall-6-zone", readProject, dataDir() + "/wall-6-zone.v2p")
+        ->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    registerBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

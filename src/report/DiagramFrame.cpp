@@ -37,6 +37,7 @@ QRectF DiagramFrame::frameRect(QPaintDevice *device, double width) {
     if (m_diagramType == MoistureContentDiagram)
         addText(
             QStringLiteral("<small>%1</small>").arg(tr("Condensate (overhygroscopic moisture content) dark blue.")));
+    addSpacing(m_textMetrics.spacing());
     return endLayout();
 }
 

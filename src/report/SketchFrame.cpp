@@ -28,7 +28,7 @@ QRectF SketchFrame::frameRect(QPaintDevice *device, double width) {
     m_scene->setup(m_sketchRect, device, m_report->pixelsPerMM(), m_report->results(), m_report->inputData(),
                    DiagramScene::ConstructionSketch);
     m_sketchRect.moveTop(cursor());
-    addSpacing(m_sketchRect.height());
+    addSpacing(m_sketchRect.height() + m_textMetrics.spacing());
     return endLayout();
 }
 

@@ -38,7 +38,7 @@ if [ "$RUN_SECONDS" -gt 0 ]; then
             >"$work/log.txt" 2>&1; then
             failed+=("$t (see $work/log.txt and $work/artifacts/)")
         fi
-        grep -E '^#[0-9]+ +DONE' "$work/log.txt" || tail -n 5 "$work/log.txt"
+        grep -E '^#[0-9]+[[:space:]]+DONE' "$work/log.txt" || tail -n 5 "$work/log.txt"
     done
 fi
 

@@ -43,6 +43,7 @@ PlaneSearch::PlaneSearch() {
 
 PlaneSearch::Outcome PlaneSearch::find(const Pass &pass, int &lastCombination) {
     m_solves = 0;
+    m_work = 0;
     m_visits = 0;
     m_missedColdSurface = false;
     prepare(pass);
@@ -191,8 +192,8 @@ PlaneSearch::Outcome PlaneSearch::searchInOrder(int &lastCombination) {
 // remembered combination and from the interfaces where the straight vapour pressure line lies above
 // saturation, and repairs each failed start a few times: planes whose solution is negative are dropped,
 // interfaces where the trial pressure exceeds saturation are added. Then it goes on in ascending order and
-// stops after MaxSolves solves or MaxVisits combinations looked at. When more than one combination is
-// valid it may find another one than the ascending order would.
+// stops when the solver work reaches MaxWork or MaxVisits combinations were looked at. When more than one combination
+// is valid it may find another one than the ascending order would.
 PlaneSearch::Outcome PlaneSearch::searchBounded(int &lastCombination) {
     const std::uint32_t remembered = lastCombination != -1 ? std::uint32_t(lastCombination) : 0;
     lastCombination = -1;
@@ -205,7 +206,7 @@ PlaneSearch::Outcome PlaneSearch::searchBounded(int &lastCombination) {
         }
     }
     for (std::uint32_t c = 1; c < m_end;) {
-        if (m_solves >= MaxSolves || m_visits >= MaxVisits)
+        if (m_work >= MaxWork || m_visits >= MaxVisits)
             return BoundReached;
         ++m_visits;
         const std::uint32_t skipTo = c != m_end - 1 ? ruledOutUntil(c) : 0;
@@ -272,6 +273,7 @@ PlaneSearch::Trial PlaneSearch::tryCombination(std::uint32_t c) {
     const int m = setPlanes(c) + 1;
     assemble(m);
     ++m_solves;
+    m_work += double(m) * m * m + double(m_n) * m;
     m_solved = false;
     try {
         m_solved = m_solver.solve(m_A, m_b, m_x, SOLVER_TOLERANCE);

@@ -23,10 +23,11 @@ public:
     static const int MaxLayers = 31;
     /*! Up to this many layers the search tries every combination in ascending order. */
     static const int ExhaustiveLayers = 12;
-    /*! Longer constructions: at most this many combinations are solved per pass ... */
-    static const int MaxSolves = 6000;
-    /*! ... and at most this many are looked at (most are rejected without solving). */
-    static const long MaxVisits = 1L << 19;
+    /*! Longer constructions: solver work per pass is limited to this many operations, counted as m^3 + n m
+        per system of size m (a few milliseconds) ... */
+    static constexpr double MaxWork = 1e7;
+    /*! ... and at most this many combinations are looked at (most are rejected without solving). */
+    static const long MaxVisits = 1L << 17;
 
     /*! Values of one pass (pointers into the results record, valid during find()). */
     struct Pass {
@@ -63,6 +64,8 @@ public:
     bool missedColdSurface() const { return m_missedColdSurface; }
     /*! Linear systems solved by the last find(). */
     int solves() const { return m_solves; }
+    /*! Solver work of the last find(), in the units of MaxWork. */
+    double work() const { return m_work; }
 
 private:
     enum Trial { Valid, Rejected, SolverFailedOnLast };
@@ -111,6 +114,7 @@ private:
     bool m_missedColdSurface = false;
     std::vector<std::uint32_t> m_started; ///< combinations the bounded search started from or repaired to
     int m_solves = 0;
+    double m_work = 0;
     long m_visits = 0;
 };
 

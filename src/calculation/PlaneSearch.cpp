@@ -11,8 +11,8 @@ const double SOLVER_TOLERANCE = 1e-10;
 const double COLD_SURFACE_TOLERANCE = 0.001;
 /*! The trial pressure may exceed saturation away from the planes by this much, Pa. */
 const double SATURATION_TOLERANCE = 1e-8;
-/*! An accepted solution meets each equation within the relaxed solver tolerance (at most 1e-5 of the
-    right-hand side); the bounds allow ten times that, plus an amount for rounding, in Pa. */
+/*! An accepted solution meets each equation within the relaxed solver tolerance (at most 1e-6 of the
+    equation's value); the bounds allow a hundred times that, plus an amount for rounding, in Pa. */
 const double RESIDUAL_FACTOR = 1e-4;
 const double RESIDUAL_PA = 1e-4;
 /*! Rounding of the pressure recurrence, Pa; far above what n additions can lose. */
@@ -192,8 +192,8 @@ PlaneSearch::Outcome PlaneSearch::searchInOrder(int &lastCombination) {
 // remembered combination and from the interfaces where the straight vapour pressure line lies above
 // saturation, and repairs each failed start a few times: planes whose solution is negative are dropped,
 // interfaces where the trial pressure exceeds saturation are added. Then it goes on in ascending order and
-// stops when the solver work reaches MaxWork or MaxVisits combinations were looked at. When more than one combination
-// is valid it may find another one than the ascending order would.
+// stops when the solver work reaches MaxWork or MaxVisits combinations were looked at. When more than one
+// combination is valid it may find another one than the ascending order would.
 PlaneSearch::Outcome PlaneSearch::searchBounded(int &lastCombination) {
     const std::uint32_t remembered = lastCombination != -1 ? std::uint32_t(lastCombination) : 0;
     lastCombination = -1;

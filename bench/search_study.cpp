@@ -14,6 +14,22 @@
 
 namespace {
 
+/*! Records the combination each pass found (-1 when the search failed), for the program or the baseline. */
+template <class Base> class Recording : public Base {
+public:
+    QString passes() const { return m_passes.join(' '); }
+
+protected:
+    int findPlaneCombination() override {
+        const int code = Base::findPlaneCombination();
+        m_passes << (code == 0 ? QString::number(this->m_lastCombination, 16) : QStringLiteral("failed"));
+        return code;
+    }
+
+private:
+    QStringList m_passes;
+};
+
 bool sameResults(const CalculationResults &a, const CalculationResults &b) {
     return a == b;
 }
@@ -43,13 +59,17 @@ int main(int argc, char **argv) {
     std::map<int, int> codes;
     for (int i = 0; i < count; ++i) {
         const InputData input = randomConstruction(rng, 13, 16);
-        Calculation program;
-        BaselineCalculation baseline;
+        Recording<Calculation> program;
+        Recording<BaselineCalculation> baseline;
         program.calculate(input, 2);
         baseline.calculate(input, 2);
         const std::string o = outcome(program.results(), baseline.results());
-        if (++outcomes[o] <= 3 && o != "identical")
-            std::printf("  example: construction %d (%d layers): %s\n", i, input.layers().size(), o.c_str());
+        if (++outcomes[o] <= 10 && o != "identical")
+            std::printf("  construction %d (%d layers): %s\n    program:  passes %s: %s\n    baseline: passes %s: "
+                        "%s\n",
+                        i, input.layers().size(), o.c_str(), qPrintable(program.passes()),
+                        qPrintable(program.results().messages.join('|')), qPrintable(baseline.passes()),
+                        qPrintable(baseline.results().messages.join('|')));
         ++codes[baseline.results().resultCode];
     }
     for (const auto &o : outcomes)

@@ -214,7 +214,8 @@ PlaneSearch::Outcome PlaneSearch::searchBounded(int &lastCombination) {
             c = std::min(skipTo, m_end - 1);
             continue;
         }
-        const bool tried = std::find(m_started.begin(), m_started.end(), c) != m_started.end();
+        // the highest combination is solved again: its failure decides the message, as in the exhaustive search
+        const bool tried = c != m_end - 1 && std::find(m_started.begin(), m_started.end(), c) != m_started.end();
         const Trial trial = tried ? Rejected : tryCombination(c);
         if (trial == Valid) {
             lastCombination = int(c);

@@ -1,11 +1,16 @@
 // Fuzz target: the calculation with arbitrary but finite input: 1 to 12 layers with any widths and material
 // values, any climates and periods, any heat flow direction. Most inputs go through the input check first,
-// as in the program; some skip it, since calculate() must cope with whatever it is given.
+// as in the program; some skip it, since calculate() must cope with whatever it is given. The results then
+// go through the criteria evaluation (with criteria settings as a hand-edited settings file may hold them)
+// and the verdict texts, as after every calculation in the program.
 
 #include "FuzzSupport.h"
 
 #include <calculation/Calculation.h>
+#include <calculation/DINCriteria.h>
+#include <calculation/ResultTexts.h>
 #include <model/InputData.h>
+#include <model/ReportSettings.h>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -56,6 +61,19 @@ ClimateRecord climate(FuzzedDataProvider &fdp) {
     return c;
 }
 
+ReportSettings criteriaSettings(FuzzedDataProvider &fdp) {
+    ReportSettings settings;
+    settings.m_minimumHeatResVersion = fdp.ConsumeIntegralInRange<int>(-1, 2);
+    settings.m_minimumHeatResConstruction = fdp.ConsumeIntegralInRange<int>(-1, 40);
+    settings.m_frsiCheck = fdp.ConsumeBool();
+    settings.m_dryingReserve = number(fdp, 0, 1);
+    settings.m_DIN4108_3Accordance_Type = fdp.ConsumeIntegralInRange<int>(-1, 4);
+    settings.m_nonCapillarAw = number(fdp, 0, 0.01);
+    settings.m_capillarActiveAw = number(fdp, 0, 0.02);
+    settings.m_capillaryCheckOneSide = fdp.ConsumeBool();
+    return settings;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
@@ -80,7 +98,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         input.layers().append(layer(fdp));
     if (!skipCheck)
         input.check();
+    const ReportSettings settings = criteriaSettings(fdp);
     Calculation calculation;
     calculation.calculate(input, heatFlowDirection);
+    const CalculationResults &results = calculation.results();
+    DINCriteria::toJson(DINCriteria::evaluate(input, heatFlowDirection, results, settings));
+    ResultTexts::verdictHtml(results);
     return 0;
 }

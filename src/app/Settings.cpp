@@ -2,8 +2,9 @@
 
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QUndoStack>
+
+#include <model/UserDirectories.h>
 
 #include <ZOT_MessageHandler.h>
 #include <ZOT_MessageStream.h>
@@ -122,7 +123,7 @@ bool Settings::parseCommandLine(const QStringList &args) {
 QString Settings::userMaterialsDir() const {
     if (!m_userMaterialsDirectory.isEmpty())
         return m_userMaterialsDirectory;
-    const QString dir = QDir::toNativeSeparators(userDataDir() + "/user_materials");
+    const QString dir = QDir::toNativeSeparators(UserDirectories::defaultUserMaterialsDir());
     if (!QDir(dir).exists() && !QDir().mkpath(dir)) {
         ZOT::MessageStream log("Settings::userMaterialsDir", ZOT::MSG_ERROR, 1);
         log << "Cannot create user material directory '" << QDir(dir).absolutePath().toStdString();
@@ -132,7 +133,7 @@ QString Settings::userMaterialsDir() const {
 }
 
 QString Settings::userDataDir() {
-    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/../Hygrolux2");
+    return UserDirectories::userDataDir();
 }
 
 QSet<int> Settings::decodeFrames(const QString &text) {

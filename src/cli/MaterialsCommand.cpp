@@ -5,12 +5,11 @@
 
 #include <model/Material.h>
 #include <model/MaterialList.h>
+#include <model/UserDirectories.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -56,7 +55,8 @@ int MaterialsCommand::run(const QStringList &arguments) {
             return usageError(tr("--category must be an integer from 0 to 13, not '%1'.").arg(parser.value(category)));
     }
 
-    const QString directory = parser.isSet(userDir) ? parser.value(userDir) : defaultUserDirectory();
+    const QString directory =
+        parser.isSet(userDir) ? parser.value(userDir) : UserDirectories::defaultUserMaterialsDir();
     MaterialList list(QStringLiteral("en"), directory);
     list.setReadOnly(true);
     list.readDatabase(QCoreApplication::applicationDirPath() + QStringLiteral("/resources"));
@@ -73,14 +73,6 @@ int MaterialsCommand::run(const QStringList &arguments) {
     else
         CliOutput::write(table(materials).toUtf8());
     return ExitSuccess;
-}
-
-QString MaterialsCommand::defaultUserDirectory() {
-    // The program's user data directory: the same path whatever the executable's name, since ".." climbs out
-    // of the per-application folder.
-    const QString dataDir = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-                                            QStringLiteral("/../Hygrolux2"));
-    return dataDir + QStringLiteral("/user_materials");
 }
 
 bool MaterialsCommand::matchesFilter(const Material &material, const QString &filter) {

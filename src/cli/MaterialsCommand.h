@@ -19,9 +19,6 @@ public:
     QString usage() const override;
     int run(const QStringList &arguments) override;
 
-    /*! The directory of the user databases the program uses when none is configured: the user data directory
-        + "/user_materials". It is not created here. */
-    static QString defaultUserDirectory();
     /*! Name filter of the material browser: the text split at blanks, each word a case-insensitive wildcard
         pattern; a material passes when any word is found in its name or product name. An empty filter passes
         everything. */

@@ -30,27 +30,17 @@ QString CalcCommand::usage() const {
 int CalcCommand::run(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption text(QStringLiteral("text"));
-    parser.addOption(help);
     parser.addOption(text);
-    CriteriaOptions::addTo(parser);
-    if (!parser.parse(QStringList{name()} + arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        CliOutput::print(usage());
-        return ExitSuccess;
-    }
     ReportSettings settings;
-    QString errorText;
-    if (!CriteriaOptions::read(parser, settings, errorText))
-        return usageError(errorText);
+    int exitCode = ExitSuccess;
+    if (!parseWithCriteria(parser, arguments, settings, exitCode))
+        return exitCode;
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty())
         return usageError(tr("No project file given."));
 
     std::vector<ProjectEvaluation> evaluations;
-    int exitCode = ExitSuccess;
     for (const QString &file : files) {
         evaluations.push_back(ProjectEvaluation::evaluate(file, settings));
         if (!evaluations.back().loaded) {

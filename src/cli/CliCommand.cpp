@@ -1,9 +1,39 @@
 #include "CliCommand.h"
 
 #include "CliOutput.h"
+#include "CriteriaOptions.h"
+
+#include <QCommandLineParser>
 
 int CliCommand::usageError(const QString &message) const {
     CliOutput::printError(message);
     CliOutput::printError(usage());
     return ExitUsage;
+}
+
+bool CliCommand::parse(QCommandLineParser &parser, const QStringList &arguments, int &exitCode) const {
+    parser.addOption(QCommandLineOption(QStringLiteral("help")));
+    if (!parser.parse(QStringList{name()} + arguments)) {
+        exitCode = usageError(parser.errorText());
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        CliOutput::print(usage());
+        exitCode = ExitSuccess;
+        return false;
+    }
+    return true;
+}
+
+bool CliCommand::parseWithCriteria(QCommandLineParser &parser, const QStringList &arguments, ReportSettings &settings,
+                                   int &exitCode) const {
+    CriteriaOptions::addTo(parser);
+    if (!parse(parser, arguments, exitCode))
+        return false;
+    QString errorText;
+    if (!CriteriaOptions::read(parser, settings, errorText)) {
+        exitCode = usageError(errorText);
+        return false;
+    }
+    return true;
 }

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+class QCommandLineParser;
+class ReportSettings;
+
 class CliCommand {
 public:
     /*! Exit codes shared by all commands. */
@@ -33,6 +36,13 @@ public:
 protected:
     /*! Prints \a message and the usage text to standard error; returns ExitUsage. */
     int usageError(const QString &message) const;
+    /*! Adds --help to \a parser and parses \a arguments; false when the command ends here with \a exitCode:
+        ExitUsage after a parse error, ExitSuccess after printing the usage text for --help. */
+    bool parse(QCommandLineParser &parser, const QStringList &arguments, int &exitCode) const;
+    /*! parse() with the criteria options as well, whose values change the default report settings into
+        \a settings; an invalid criteria value ends the command with ExitUsage. */
+    bool parseWithCriteria(QCommandLineParser &parser, const QStringList &arguments, ReportSettings &settings,
+                           int &exitCode) const;
 };
 
 #endif // CliCommandH

@@ -21,15 +21,11 @@ QString ConvertCommand::usage() const {
 int ConvertCommand::run(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption force(QStringLiteral("force"));
-    parser.addOptions({help, force});
-    if (!parser.parse(QStringList{name()} + arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        CliOutput::print(usage());
-        return ExitSuccess;
-    }
+    parser.addOption(force);
+    int exitCode = ExitSuccess;
+    if (!parse(parser, arguments, exitCode))
+        return exitCode;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2)
         return usageError(tr("convert needs the old and the new file name."));

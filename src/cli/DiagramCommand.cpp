@@ -35,16 +35,12 @@ int DiagramCommand::typeFromName(const QString &name) {
 
 int DiagramCommand::run(const QStringList &arguments) {
     QCommandLineParser parser;
-    const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption type(QStringLiteral("type"), QString(), QStringLiteral("T"), QStringLiteral("moisture"));
     const QCommandLineOption output(QStringLiteral("o"), QString(), QStringLiteral("OUT"));
-    parser.addOptions({help, type, output});
-    if (!parser.parse(QStringList{name()} + arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        CliOutput::print(usage());
-        return ExitSuccess;
-    }
+    parser.addOptions({type, output});
+    int exitCode = ExitSuccess;
+    if (!parse(parser, arguments, exitCode))
+        return exitCode;
     if (parser.positionalArguments().size() != 1)
         return usageError(tr("diagram needs exactly one project file."));
     if (!parser.isSet(output))

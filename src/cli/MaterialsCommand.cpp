@@ -33,18 +33,14 @@ QString MaterialsCommand::usage() const {
 int MaterialsCommand::run(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption jsonOption(QStringLiteral("json"));
     const QCommandLineOption category(QStringLiteral("category"), QString(), QStringLiteral("N"));
     const QCommandLineOption filter(QStringLiteral("filter"), QString(), QStringLiteral("WORDS"));
     const QCommandLineOption userDir(QStringLiteral("user-dir"), QString(), QStringLiteral("DIR"));
-    parser.addOptions({help, jsonOption, category, filter, userDir});
-    if (!parser.parse(QStringList{name()} + arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        CliOutput::print(usage());
-        return ExitSuccess;
-    }
+    parser.addOptions({jsonOption, category, filter, userDir});
+    int exitCode = ExitSuccess;
+    if (!parse(parser, arguments, exitCode))
+        return exitCode;
     if (!parser.positionalArguments().isEmpty())
         return usageError(tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
     int categoryFilter = -1;

@@ -44,23 +44,15 @@ QString ReportCommand::usage() const {
 int ReportCommand::run(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT"));
     const QCommandLineOption framesOption(QStringLiteral("frames"), QString(), QStringLiteral("LIST"));
     const QCommandLineOption pageNumbers(QStringLiteral("page-numbers"));
     const QCommandLineOption font(QStringLiteral("font"), QString(), QStringLiteral("FAMILY"));
-    parser.addOptions({help, output, framesOption, pageNumbers, font});
-    CriteriaOptions::addTo(parser);
-    if (!parser.parse(QStringList{name()} + arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        CliOutput::print(usage());
-        return ExitSuccess;
-    }
+    parser.addOptions({output, framesOption, pageNumbers, font});
     ReportSettings settings;
-    QString errorText;
-    if (!CriteriaOptions::read(parser, settings, errorText))
-        return usageError(errorText);
+    int exitCode = ExitSuccess;
+    if (!parseWithCriteria(parser, arguments, settings, exitCode))
+        return exitCode;
     if (parser.isSet(framesOption) && !parseFrames(parser.value(framesOption), settings.m_frames))
         return usageError(tr("--frames needs frame ids 0..13 separated by commas, or 'all'."));
     const QStringList files = parser.positionalArguments();

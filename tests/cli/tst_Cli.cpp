@@ -325,6 +325,13 @@ void tst_Cli::badUsage_data() {
     QTest::newRow("convert to a vpj name") << QStringList{"convert", file, QDir::tempPath() + "/cli_new.vpj"};
     QTest::newRow("materials category 14") << QStringList{"materials", "--category", "14"};
     QTest::newRow("materials with a file") << QStringList{"materials", file};
+    QTest::newRow("convert unknown option")
+        << QStringList{"convert", "--fast", file, QDir::tempPath() + "/cli_new.v2p"};
+    QTest::newRow("materials unknown option") << QStringList{"materials", "--fast"};
+    QTest::newRow("report edition 4") << QStringList{
+        "report", "--din-edition", "4", file, "-o", QDir::tempPath() + "/cli_bad_edition.pdf"};
+    QTest::newRow("diagram unknown option")
+        << QStringList{"diagram", "--fast", file, "-o", QDir::tempPath() + "/d.svg"};
 }
 
 void tst_Cli::badUsage() {
@@ -528,6 +535,11 @@ void tst_Cli::helpAndVersion() {
     const CliRun commandHelp = runCli({"calc", "--help"});
     QCOMPARE(commandHelp.exitCode, 0);
     QVERIFY(commandHelp.out.contains("--din-edition"));
+    for (const char *command : {"convert", "materials", "report", "diagram"}) {
+        const CliRun usage = runCli({command, "--help"});
+        QCOMPARE(usage.exitCode, 0);
+        QVERIFY(usage.out.contains(QByteArray("Usage: hygrolux2-cli ") + command));
+    }
     const CliRun version = runCli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.contains(ProgramInfo::version().toUtf8()));

@@ -44,12 +44,16 @@ bool LegacyLine::read(std::istream &in) {
             return false;
         line = LegacyValueReader::decodeText(raw).trimmed();
     } while (line.isEmpty());
+    setText(line);
+    return true;
+}
+
+void LegacyLine::setText(const QString &line) {
     const int split = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
     m_keyword = split < 0 ? line : line.left(split);
     if (m_keyword.size() > 1 && m_keyword.endsWith(QLatin1Char(':')))
         m_keyword.chop(1);
     m_rest = split < 0 ? QString() : line.mid(split).trimmed();
-    return true;
 }
 
 QStringList LegacyLine::restTokens() const {

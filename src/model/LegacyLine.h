@@ -22,6 +22,8 @@ public:
 
     /*! Reads the next non-empty line; false at the end of the input. */
     bool read(std::istream &in);
+    /*! Takes a trimmed, non-empty line apart into keyword and rest. */
+    void setText(const QString &line);
 
     /*! First token without a trailing ":". */
     const QString &keyword() const { return m_keyword; }

@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QTextCodec>
 
 #include <ZOT_Exception.h>
+
+#include "LegacyLine.h"
+#include "LegacyValueReader.h"
 
 namespace {
 
@@ -15,55 +17,16 @@ QStringList tokens(const QString &line) {
     return line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
 
-// Old lists were written in the Windows code page; newer ones may be UTF-8.
-QString decodeText(const QByteArray &data) {
-    QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
-    QTextCodec::ConverterState state;
-    const QString text = utf8->toUnicode(data.constData(), data.size(), &state);
-    if (state.invalidChars == 0)
-        return text;
-    return QString::fromLatin1(data);
-}
-
-// Unit vocabulary of the old lists: factor converting to the model's units, or 0 for an unknown unit.
-double unitFactor(const QString &keyword, const QString &unit) {
-    const QString u = unit.toLower();
-    const auto is = [&u](std::initializer_list<const char *> names) {
-        for (const char *n : names) {
-            if (u == QLatin1String(n))
-                return true;
-        }
-        return false;
-    };
-    if (keyword == QLatin1String("Rho"))
-        return is({"", "kg/m3", "kg/m^3", "kg/m³"}) ? 1.0 : 0.0;
-    if (keyword == QLatin1String("Lambda"))
-        return is({"", "w/mk", "w/m*k", "w/(mk)", "w/(m*k)"}) ? 1.0 : 0.0;
-    if (keyword == QLatin1String("Mew"))
-        return is({"", "-"}) ? 1.0 : 0.0;
-    if (keyword == QLatin1String("A_w")) {
-        if (is({"kg/m2*s^0.5", "kg/m2s05", "kg/m2s^0.5", "kg/m^2s^0.5", "kg/(m2*s^0.5)"}))
-            return 1.0;
-        return is({"kg/m2*h^0.5", "kg/m2h05", "kg/m2h^0.5", "kg/m^2h^0.5", "kg/(m2*h^0.5)"}) ? 1.0 / 60.0 : 0.0;
-    }
-    // Moisture contents
-    if (is({"", "-", "m3/m3", "m^3/m^3"}))
-        return 1.0;
-    if (is({"kg/m3", "kg/m^3"}))
-        return 0.001;
-    return is({"%", "vol%", "vol.-%", "vol.%"}) ? 0.01 : 0.0;
-}
-
 // Value with optional unit; throws \a error when the number or the unit cannot be read.
-double parseValue(const QString &keyword, const QString &value, const char *error) {
-    const QStringList t = tokens(value);
-    bool ok = false;
-    const double number =
-        t.isEmpty() ? 0 : QString(t.first()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    const double factor = ok ? unitFactor(keyword, t.mid(1).join(QString())) : 0.0;
-    if (factor == 0.0)
-        throw ZOT::Exception(error, WhereMaterial);
-    return number * factor;
+double parseValue(const QString &value, LegacyValueReader::Quantity quantity, const char *error) {
+    double number = 0;
+    try {
+        if (LegacyValueReader::readValue(value, quantity, number, LegacyValueReader::MaterialList))
+            return number;
+    }
+    catch (const ZOT::Exception &) {
+    }
+    throw ZOT::Exception(error, WhereMaterial);
 }
 
 bool parseBool(const QString &token, bool &ok) {
@@ -76,36 +39,7 @@ bool parseBool(const QString &token, bool &ok) {
 } // namespace
 
 int LegacyMaterialListReader::categoryFromLegacyName(const QString &text) {
-    struct Legacy {
-        const char *prefix;
-        int category;
-    };
-    static const Legacy legacy[] = {{"Natursteine", 3},
-                                    {"Mauersteine", 2},
-                                    {"Mauerwerk", 2},
-                                    {"Putze/M", 1},
-                                    {"Putze, M", 1},
-                                    {"Beton/Betonbauteile", 4},
-                                    {"Zementhaltige Baustoffe", 4},
-                                    {"Dämmstoffe", 5},
-                                    {"Wärmedämmstoffe", 5},
-                                    {"Daemmstoffe", 5},
-                                    {"Waermedaemmstoffe", 5},
-                                    {"Holz/Holzwerkstoffe", 7},
-                                    {"Holz", 7},
-                                    {"Sonstiges", 12},
-                                    {"Abdichtungen/Folien", 11},
-                                    {"Folien und Abdichtungsstoffe", 11},
-                                    {"Bauplatten", 6},
-                                    {"Fassadenbekleidungen, Bodenbel", 10},
-                                    {"Erden und B", 9}};
-    const QString name = text.trimmed();
-    for (const Legacy &l : legacy) {
-        if (name.startsWith(QString::fromUtf8(l.prefix)))
-            return l.category;
-    }
-    const int current = Material::categoryFromName(name);
-    return current >= 0 ? current : int(Material::UnknownCategory);
+    return LegacyValueReader::categoryFromLegacyName(text, LegacyValueReader::MaterialList);
 }
 
 bool LegacyMaterialListReader::nextLine(QString &line) {
@@ -121,7 +55,8 @@ void LegacyMaterialListReader::read(const QString &fileName, const IdSource &nex
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw ZOT::Exception("Keyword 'FileVersion' missing!", WhereList);
-    LegacyMaterialListReader reader(decodeText(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\n|\r"))));
+    LegacyMaterialListReader reader(LegacyValueReader::decodeText(file.readAll().toStdString())
+                                        .split(QRegularExpression(QStringLiteral("\r\n|\n|\r"))));
     reader.readList(nextId, materials);
 }
 
@@ -163,15 +98,12 @@ Material LegacyMaterialListReader::readMaterial() {
             throw ZOT::Exception("Missing data!", WhereMaterial);
         if (line == QLatin1String("}"))
             break;
-        const int split = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
-        QString keyword = split < 0 ? line : line.left(split);
-        if (keyword.endsWith(QLatin1Char(':')))
-            keyword.chop(1);
-        const QString value = split < 0 ? QString() : line.mid(split).trimmed();
-        if (keyword == QLatin1String("ProduktID"))
-            productId = value;
+        LegacyLine keywordLine;
+        keywordLine.setText(line);
+        if (keywordLine.keyword() == QLatin1String("ProduktID"))
+            productId = keywordLine.rest();
         else
-            readParameter(m, keyword, value);
+            readParameter(m, keywordLine.keyword(), keywordLine.rest());
     }
     if (m.name().isEmpty())
         throw ZOT::Exception("Error reading material name!", WhereMaterial);
@@ -199,22 +131,25 @@ void LegacyMaterialListReader::readParameter(Material &m, const QString &keyword
     else if (keyword == QLatin1String("Datenquelle") || keyword == QLatin1String("Quelle"))
         m.setDataSource(value);
     else if (keyword == QLatin1String("Rho"))
-        m.setRho(parseValue(keyword, value, "Error reading material parameter 'rho'!"));
+        m.setRho(parseValue(value, LegacyValueReader::Density, "Error reading material parameter 'rho'!"));
     else if (keyword == QLatin1String("Lambda"))
-        m.setLambda(parseValue(keyword, value, "Error reading material parameter 'lambda'!"));
+        m.setLambda(
+            parseValue(value, LegacyValueReader::ThermalConductivity, "Error reading material parameter 'lambda'!"));
     else if (keyword == QLatin1String("Mew"))
-        m.setMu(parseValue(keyword, value, "Error reading material parameter 'mew'!"));
+        m.setMu(
+            parseValue(value, LegacyValueReader::DiffusionResistanceFactor, "Error reading material parameter 'mew'!"));
     else if (keyword == QLatin1String("W_hyg")) {
         // Lists of version 1.3 give the hygroscopic moisture content at 95 % relative humidity.
-        const double w = parseValue(keyword, value, "Error reading material parameter 'w_hyg'!");
+        const double w =
+            parseValue(value, LegacyValueReader::MoistureContent, "Error reading material parameter 'w_hyg'!");
         m.setW_80(m_wHygAt95 ? w * 0.8 / 0.95 : w);
     }
     else if (keyword == QLatin1String("W_h80"))
-        m.setW_80(parseValue(keyword, value, "Error reading material parameter 'w_h80'!"));
+        m.setW_80(parseValue(value, LegacyValueReader::MoistureContent, "Error reading material parameter 'w_h80'!"));
     else if (keyword == QLatin1String("W_sat"))
-        m.setW_sat(parseValue(keyword, value, "Error reading material parameter 'w_sat'!"));
+        m.setW_sat(parseValue(value, LegacyValueReader::MoistureContent, "Error reading material parameter 'w_sat'!"));
     else if (keyword == QLatin1String("A_w"))
-        m.setAw(parseValue(keyword, value, "Error reading material parameter 'Aw'!"), true);
+        m.setAw(parseValue(value, LegacyValueReader::WaterAbsorption, "Error reading material parameter 'Aw'!"), true);
     else if (keyword == QLatin1String("Flags")) {
         const QStringList t = tokens(value);
         bool ok[3] = {false, false, false};

@@ -31,14 +31,20 @@ public:
         WaterAbsorption            ///< kg/(m2 s^0.5); per h^0.5 units are divided by 60
     };
 
+    /*! The two old text formats differ in what they accept: material lists allow a value without unit (except
+        A_w), compare units without regard to case, know a few more unit spellings ("%", "kg/m^3", ...) and
+        category names written without umlauts ("Daemmstoffe"); project files know the unit "---". */
+    enum Format { ProjectFile = 1, MaterialList = 2 };
+
     /*! Reads "number unit" from text (the unit may consist of several tokens, they are joined) and stores
         the number converted into the model unit of the quantity. Returns false when the text does not
         start with a finite number (dot or comma as decimal separator); throws ZOT::Exception when the unit
-        is missing or not one of the quantity. */
-    static bool readValue(const QString &text, Quantity quantity, double &value);
+        is missing (where the format needs one) or not one of the quantity in that format. */
+    static bool readValue(const QString &text, Quantity quantity, double &value, Format format = ProjectFile);
 
-    /*! Category id of an old category name (prefix match), else of a current category name, else 13. */
-    static int categoryFromLegacyName(const QString &text);
+    /*! Category id of an old category name of the format (prefix match), else of a current category name,
+        else 13. */
+    static int categoryFromLegacyName(const QString &text, Format format = ProjectFile);
 
     /*! Old files were written in the Windows code page, newer ones may be UTF-8: decodes UTF-8 when the
         bytes are valid UTF-8, else Latin-1. */

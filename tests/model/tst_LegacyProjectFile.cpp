@@ -265,6 +265,10 @@ private slots:
         QTest::newRow("no unit") << "20" << int(LegacyValueReader::Temperature) << true;
         QTest::newRow("length unit for a temperature") << "20 mm" << int(LegacyValueReader::Temperature) << true;
         QTest::newRow("unknown unit") << "3 ft" << int(LegacyValueReader::Length) << true;
+        QTest::newRow("percent moisture is a material list unit")
+            << "5 %" << int(LegacyValueReader::MoistureContent) << true;
+        QTest::newRow("density without unit") << "1200" << int(LegacyValueReader::Density) << true;
+        QTest::newRow("unit in other case") << "0.5 w/mk" << int(LegacyValueReader::ThermalConductivity) << true;
     }
     void unreadableValues() {
         QFETCH(QString, text);
@@ -298,6 +302,7 @@ private slots:
         QTest::newRow("Sonstiges") << "Sonstiges" << 12;
         QTest::newRow("current category name") << "Natural materials" << 8;
         QTest::newRow("unknown name") << "Kunststoffe" << 13;
+        QTest::newRow("name without umlauts is a material list spelling") << "Daemmstoffe" << 13;
     }
     void categories() {
         QFETCH(QString, name);

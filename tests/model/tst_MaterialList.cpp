@@ -60,6 +60,8 @@ private slots:
     void updateAndRemoveUserMaterial();
     void legacyListImportCountsFoundAndAddsValid();
     void legacyList13ConvertsWhygTo80Percent();
+    void legacyListUnits_data();
+    void legacyListUnits();
     void legacyListErrors_data();
     void legacyListErrors();
     void legacyCategoryNames_data();
@@ -280,6 +282,59 @@ void tst_MaterialList::legacyList13ConvertsWhygTo80Percent() {
     QVERIFY(materials[0].isValid());
 }
 
+void tst_MaterialList::legacyListUnits_data() {
+    QTest::addColumn<QString>("parameter");
+    QTest::addColumn<double>("rho");
+    QTest::addColumn<double>("lambda");
+    QTest::addColumn<double>("mu");
+    QTest::addColumn<double>("w80");
+    QTest::addColumn<double>("aw");
+    // Base: Rho 1000, Lambda 1, Mew 1, W_h80 0.01, A_w 0; the row's line replaces one of them.
+    QTest::newRow("rho without unit") << QStringLiteral("Rho 1200") << 1200.0 << 1.0 << 1.0 << 0.01 << 0.0;
+    QTest::newRow("rho in kg/m^3") << QStringLiteral("Rho: 1200 kg/m^3") << 1200.0 << 1.0 << 1.0 << 0.01 << 0.0;
+    QTest::newRow("lambda unit in capitals, decimal comma")
+        << QStringLiteral("Lambda: 0,7 W/(M*K)") << 1000.0 << 0.7 << 1.0 << 0.01 << 0.0;
+    QTest::newRow("mew without unit") << QStringLiteral("Mew: 12") << 1000.0 << 1.0 << 12.0 << 0.01 << 0.0;
+    QTest::newRow("mew in -") << QStringLiteral("Mew: 12 -") << 1000.0 << 1.0 << 12.0 << 0.01 << 0.0;
+    QTest::newRow("moisture in %") << QStringLiteral("W_h80: 5 %") << 1000.0 << 1.0 << 1.0 << 0.05 << 0.0;
+    QTest::newRow("moisture in vol.%") << QStringLiteral("W_h80: 5 vol.%") << 1000.0 << 1.0 << 1.0 << 0.05 << 0.0;
+    QTest::newRow("moisture in Vol.-%") << QStringLiteral("W_h80: 5 Vol.-%") << 1000.0 << 1.0 << 1.0 << 0.05 << 0.0;
+    QTest::newRow("moisture in KG/M^3") << QStringLiteral("W_h80: 30 KG/M^3") << 1000.0 << 1.0 << 1.0 << 0.03 << 0.0;
+    QTest::newRow("moisture without unit") << QStringLiteral("W_h80: 0.02") << 1000.0 << 1.0 << 1.0 << 0.02 << 0.0;
+    QTest::newRow("A_w per h^0.5 with m^2")
+        << QStringLiteral("A_w: 1,2 kg/m^2h^0.5") << 1000.0 << 1.0 << 1.0 << 0.01 << 0.02;
+    QTest::newRow("A_w per s^0.5, two tokens")
+        << QStringLiteral("A_w: 0.1 kg/m2 s05") << 1000.0 << 1.0 << 1.0 << 0.01 << 0.1;
+}
+
+void tst_MaterialList::legacyListUnits() {
+    QFETCH(QString, parameter);
+    QFETCH(double, rho);
+    QFETCH(double, lambda);
+    QFETCH(double, mu);
+    QFETCH(double, w80);
+    QFETCH(double, aw);
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("list.txt"));
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("FileVersion 1.9\nMATERIAL_LIST {\nMATERIAL_DEFINITION {\nName: A\nRho: 1000\nLambda: 1\n"
+                              "Mew: 1\nW_h80: 0.01\n%1\n}\n}\n")
+                   .arg(parameter)
+                   .toUtf8());
+    file.close();
+    MaterialList list(QStringLiteral("en"), dir.path());
+    QString errmsg;
+    const QVector<Material> materials = list.readLegacyList(fileName, &errmsg);
+    QVERIFY2(errmsg.isEmpty(), qPrintable(errmsg));
+    QCOMPARE(materials.size(), 1);
+    HYG_COMPARE_DOUBLE(materials[0].rho(), rho, 1e-12, 0.0);
+    HYG_COMPARE_DOUBLE(materials[0].lambda(), lambda, 1e-12, 0.0);
+    HYG_COMPARE_DOUBLE(materials[0].mu(), mu, 1e-12, 0.0);
+    HYG_COMPARE_DOUBLE(materials[0].w_80(), w80, 1e-12, 0.0);
+    HYG_COMPARE_DOUBLE(materials[0].Aw(), aw, 1e-12, 1e-15);
+}
+
 void tst_MaterialList::legacyListErrors_data() {
     QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("message");
@@ -307,6 +362,14 @@ void tst_MaterialList::legacyListErrors_data() {
         << QStringLiteral("Error reading material parameter 'lambda'!") << 0;
     QTest::newRow("Aw without unit") << head + good + QStringLiteral("MATERIAL_DEFINITION {\nName: B\nA_w: 0.1\n}\n}\n")
                                      << QStringLiteral("Error reading material parameter 'Aw'!") << 1;
+    QTest::newRow("mew in a project file unit")
+        << head + QStringLiteral("MATERIAL_DEFINITION {\nName: A\nMew: 10 ---\n}\n}\n")
+        << QStringLiteral("Error reading material parameter 'mew'!") << 0;
+    QTest::newRow("infinite rho") << head + good +
+                                         QStringLiteral("MATERIAL_DEFINITION {\nName: B\nRho: inf kg/m3\n}\n}\n")
+                                  << QStringLiteral("Error reading material parameter 'rho'!") << 1;
+    QTest::newRow("w_sat not a number") << head + QStringLiteral("MATERIAL_DEFINITION {\nName: A\nW_sat: nan\n}\n}\n")
+                                        << QStringLiteral("Error reading material parameter 'w_sat'!") << 0;
     QTest::newRow("file ends inside material")
         << head + good + QStringLiteral("MATERIAL_DEFINITION {\nName: B\n") << QStringLiteral("Missing data!") << 1;
     QTest::newRow("file ends inside list") << head + good << QStringLiteral("Missing data!") << 1;
@@ -345,6 +408,7 @@ void tst_MaterialList::legacyCategoryNames_data() {
     QTest::newRow("Erden und B...") << QStringLiteral("Erden und Böden") << 9;
     QTest::newRow("current category name") << QStringLiteral("Building boards") << 6;
     QTest::newRow("unknown text") << QStringLiteral("Kunststoffe") << 13;
+    QTest::newRow("insulation written without umlauts") << QStringLiteral("Waermedaemmstoffe") << 5;
 }
 
 void tst_MaterialList::legacyCategoryNames() {

@@ -2,8 +2,12 @@
 
 namespace ProgramInfo {
 
-QString productName() { return QStringLiteral("Hygrolux 2 Pro"); }
+QString productName() {
+    return QStringLiteral("Hygrolux 2 Pro");
+}
 
-QString version() { return QStringLiteral(HYGROLUX_VERSION); }
+QString version() {
+    return QStringLiteral(HYGROLUX_VERSION);
+}
 
 } // namespace ProgramInfo

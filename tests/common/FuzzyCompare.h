@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <cmath>
 
-#define HYG_COMPARE_DOUBLE(actual, expected, relTol, absTol)                                                          \
+#define HYG_COMPARE_DOUBLE(actual, expected, relTol, absTol)                                                           \
     do {                                                                                                               \
         const double a_ = (actual);                                                                                    \
         const double e_ = (expected);                                                                                  \

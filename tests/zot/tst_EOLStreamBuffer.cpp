@@ -24,12 +24,16 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArray("a\nb\n");
         QTest::newRow("LF CR") << QByteArray("a\n\rb\n\r") << QByteArray("a\nb\n");
-        QTest::newRow("RS RS") << QByteArray("a\x1e\x1e" "b") << QByteArray("a\nb");
+        QTest::newRow("RS RS") << QByteArray("a\x1e\x1e"
+                                             "b")
+                               << QByteArray("a\nb");
         QTest::newRow("CR only") << QByteArray("a\rb\r") << QByteArray("a\nb\n");
         QTest::newRow("LF only") << QByteArray("a\nb") << QByteArray("a\nb");
         QTest::newRow("empty line CR LF") << QByteArray("a\r\n\r\nb") << QByteArray("a\n\nb");
         QTest::newRow("LF LF") << QByteArray("a\n\nb") << QByteArray("a\n\nb");
-        QTest::newRow("three RS") << QByteArray("a\x1e\x1e\x1e" "b") << QByteArray("a\n\nb");
+        QTest::newRow("three RS") << QByteArray("a\x1e\x1e\x1e"
+                                                "b")
+                                  << QByteArray("a\n\nb");
         QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QByteArray("a\n\nb");
     }
     void lineEnds() {

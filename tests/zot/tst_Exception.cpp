@@ -39,13 +39,20 @@ private slots:
                                   << "2 and a";
         QTest::newRow("missing arg") << QString::fromStdString(ZOT::FormatString("x=%1 y=%2").arg(1.5).str())
                                      << "x=1.5 y=%2";
-        QTest::newRow("general format") << QString::fromStdString(ZOT::FormatString("%1").arg(1e50).str())
-                                        << "1e+50";
+        QTest::newRow("general format") << QString::fromStdString(ZOT::FormatString("%1").arg(1e50).str()) << "1e+50";
         QTest::newRow("percent alone") << QString::fromStdString(ZOT::FormatString("100% %").str()) << "100% %";
-        QTest::newRow("two digits") << QString::fromStdString(
-                                           ZOT::FormatString("%10")
-                                               .arg(1).arg(2).arg(3).arg(4).arg(5).arg(6).arg(7).arg(8).arg(9).arg(10)
-                                               .str())
+        QTest::newRow("two digits") << QString::fromStdString(ZOT::FormatString("%10")
+                                                                  .arg(1)
+                                                                  .arg(2)
+                                                                  .arg(3)
+                                                                  .arg(4)
+                                                                  .arg(5)
+                                                                  .arg(6)
+                                                                  .arg(7)
+                                                                  .arg(8)
+                                                                  .arg(9)
+                                                                  .arg(10)
+                                                                  .str())
                                     << "10";
     }
     void formatString() {

@@ -156,8 +156,9 @@ private slots:
                 s.flush();
                 s << "pending";
             }
-            QCOMPARE(h.console, std::string("Settings::userMaterialsDir              \t[Error   ]\tCannot create 42\n\n") +
-                                    "Settings::userMaterialsDir              \t[Error   ]\tpending\n");
+            QCOMPARE(h.console,
+                     std::string("Settings::userMaterialsDir              \t[Error   ]\tCannot create 42\n\n") +
+                         "Settings::userMaterialsDir              \t[Error   ]\tpending\n");
         }
         // the destroyed replacement is no longer in use
         QVERIFY(ZOT::MessageHandlerRegistry::instance().messageHandler() != nullptr);

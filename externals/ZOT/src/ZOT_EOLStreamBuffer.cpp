@@ -11,7 +11,9 @@ EOLStreamBuffer::EOLStreamBuffer(std::istream &in) : m_stream(in), m_source(in.r
     m_stream.rdbuf(this);
 }
 
-EOLStreamBuffer::~EOLStreamBuffer() { m_stream.rdbuf(m_source); }
+EOLStreamBuffer::~EOLStreamBuffer() {
+    m_stream.rdbuf(m_source);
+}
 
 // Delivering one character at a time through the get area makes peeking follow the same
 // rules as reading.

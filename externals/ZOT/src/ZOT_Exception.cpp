@@ -5,7 +5,9 @@
 
 namespace ZOT {
 
-Exception::Exception(const std::string &what, const std::string &where) { m_msgs.emplace_back(what, where); }
+Exception::Exception(const std::string &what, const std::string &where) {
+    m_msgs.emplace_back(what, where);
+}
 
 Exception::Exception(const FormatString &what, const std::string &where) : Exception(what.str(), where) {}
 
@@ -17,7 +19,9 @@ Exception::Exception(const Exception &previous, const std::string &what, const s
 Exception::Exception(const Exception &previous, const FormatString &what, const std::string &where)
     : Exception(previous, what.str(), where) {}
 
-const char *Exception::what() const noexcept { return m_msgs.back().what.c_str(); }
+const char *Exception::what() const noexcept {
+    return m_msgs.back().what.c_str();
+}
 
 void Exception::writeMsgStackToError() const {
     for (const MsgInfo &m : m_msgs)

@@ -18,11 +18,21 @@ FormatString &FormatString::arg(const std::string &s) {
     return *this;
 }
 
-FormatString &FormatString::arg(int i) { return arg(toText(i)); }
-FormatString &FormatString::arg(unsigned int i) { return arg(toText(i)); }
-FormatString &FormatString::arg(long i) { return arg(toText(i)); }
-FormatString &FormatString::arg(unsigned long i) { return arg(toText(i)); }
-FormatString &FormatString::arg(double d) { return arg(toText(d)); }
+FormatString &FormatString::arg(int i) {
+    return arg(toText(i));
+}
+FormatString &FormatString::arg(unsigned int i) {
+    return arg(toText(i));
+}
+FormatString &FormatString::arg(long i) {
+    return arg(toText(i));
+}
+FormatString &FormatString::arg(unsigned long i) {
+    return arg(toText(i));
+}
+FormatString &FormatString::arg(double d) {
+    return arg(toText(d));
+}
 
 std::string FormatString::str() const {
     std::string result;

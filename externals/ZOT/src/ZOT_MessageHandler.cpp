@@ -126,7 +126,9 @@ void MessageHandler::writeConsole(const std::string &text, int colour) {
     std::cout.flush();
 }
 
-void MessageHandler::writeLogFile(const std::string &text) { *m_logfile << text; }
+void MessageHandler::writeLogFile(const std::string &text) {
+    *m_logfile << text;
+}
 
 bool MessageHandler::openLogFile(const std::string &fileName, bool append, std::string &errmsg) {
     m_logfile.reset();
@@ -155,7 +157,9 @@ MessageHandler *MessageHandlerRegistry::messageHandler() const {
     return g_replacementHandler ? g_replacementHandler : &defaultHandler();
 }
 
-void MessageHandlerRegistry::setMessageHandler(MessageHandler *handler) { g_replacementHandler = handler; }
+void MessageHandlerRegistry::setMessageHandler(MessageHandler *handler) {
+    g_replacementHandler = handler;
+}
 
 void message(const std::string &text, int type, const std::string &functionName, int verbosityLevel) {
     MessageHandlerRegistry::instance().messageHandler()->msg(text, type, functionName.c_str(), verbosityLevel);

@@ -3,12 +3,12 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <ZOT_MessageHandler.h>
 #include <ZOT_MessageStream.h>
 
 #include "DatabaseBackup.h"
+#include "SafeFileWriter.h"
 #include "MaterialList.h"
 
 #include <algorithm>
@@ -60,19 +60,12 @@ bool ConstructionList::write() const {
     log.flush();
     if (m_constructions.empty())
         return DatabaseBackup::moveToBackup(filePath());
-    // Written to a temporary file that replaces the database only when complete.
-    QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&file);
+    QByteArray content;
+    QDataStream out(&content, QIODevice::WriteOnly);
     out << qint32(FileVersion) << qint32(m_constructions.size());
     for (const auto &c : m_constructions)
         c->writeBinary(out);
-    if (out.status() != QDataStream::Ok) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return out.status() == QDataStream::Ok && SafeFileWriter::write(filePath(), content);
 }
 
 bool ConstructionList::addConstruction(const Construction &construction) {

@@ -3,7 +3,6 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSet>
 
 #include <ZOT_Exception.h>
@@ -11,6 +10,7 @@
 #include <ZOT_MessageStream.h>
 
 #include "DatabaseBackup.h"
+#include "SafeFileWriter.h"
 #include "LegacyMaterialListReader.h"
 #include "SystemMaterialFile.h"
 
@@ -96,19 +96,12 @@ bool MaterialList::writeUserDatabase() const {
         return false;
     if (m_userMaterials.empty())
         return DatabaseBackup::moveToBackup(userDatabasePath());
-    // Written to a temporary file that replaces the database only when complete.
-    QSaveFile file(userDatabasePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&file);
+    QByteArray content;
+    QDataStream out(&content, QIODevice::WriteOnly);
     out << qint32(UserFileMarker) << qint32(m_userMaterials.size());
     for (const auto &m : m_userMaterials)
         m->writeBinary(out, Material::CurrentBinaryVersion);
-    if (out.status() != QDataStream::Ok) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return out.status() == QDataStream::Ok && SafeFileWriter::write(userDatabasePath(), content);
 }
 
 int MaterialList::addUserMaterial(const Material &material) {

@@ -2,9 +2,11 @@
 
 #include "Project.h"
 
+#include "SafeFileWriter.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -53,17 +55,12 @@ bool Project::write(const QString &fileName, QString *errorText) const {
     };
     if (!m_document)
         return failed(tr("No project to save."));
-    // Written to a temporary file that replaces the old one only when everything was written.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(tr("Cannot open file '%1' for writing: %2").arg(fileName, file.errorString()));
-    QXmlStreamWriter writer(&file);
+    QByteArray content;
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter writer(&buffer);
     m_document->writeXML(writer);
-    if (writer.hasError()) {
-        file.cancelWriting();
+    if (writer.hasError())
         return failed(tr("Error writing file '%1'.").arg(fileName));
-    }
-    if (!file.commit())
-        return failed(tr("Error writing file '%1': %2").arg(fileName, file.errorString()));
-    return true;
+    return SafeFileWriter::write(fileName, content, errorText);
 }

@@ -11,6 +11,7 @@
 #include <model/MaterialList.h>
 #include <model/SystemMaterialFile.h>
 
+#include "FileSizeLimit.h"
 #include "MessageCapture.h"
 
 namespace {
@@ -64,7 +65,29 @@ private slots:
     void missingFileIsNotRead();
     void exampleConstructionFromCatalogue();
     void exampleNeedsBothMaterials();
+    void failedWriteKeepsTheDatabase();
 };
+
+void tst_ConstructionList::failedWriteKeepsTheDatabase() {
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("ConstructionData.constr"));
+    ConstructionList list(QStringLiteral("en"), dir.path());
+    QVERIFY(list.addConstruction(construction(QStringLiteral("wall"), 2)));
+    QVERIFY(list.write());
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    file.close();
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(list.addConstruction(construction(QStringLiteral("construction %1").arg(i), 4)));
+    {
+        FileSizeLimit diskFull(static_cast<rlim_t>(saved.size()) + 64);
+        QVERIFY(!list.write());
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), saved);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ConstructionData.constr"});
+}
 
 void tst_ConstructionList::writeAndReadBack() {
     QTemporaryDir dir;

@@ -13,6 +13,7 @@
 #include <model/SystemMaterialFile.h>
 
 #include "FuzzyCompare.h"
+#include "FileSizeLimit.h"
 #include "MessageCapture.h"
 
 namespace {
@@ -56,6 +57,7 @@ private slots:
     void indexAddressing();
     void airSpaceAppendedLast();
     void writeAndReadBackUserDatabase();
+    void failedWriteKeepsTheUserDatabase();
     void emptyUserListMovesDatabaseToBackup();
     void updateAndRemoveUserMaterial();
     void legacyListImportCountsFoundAndAddsValid();
@@ -190,6 +192,27 @@ void tst_MaterialList::airSpaceAppendedLast() {
     QCOMPARE(air->w_sat(), 1.0);
     QCOMPARE(air->materialId(), 0);
     QVERIFY(air->isValid());
+}
+
+void tst_MaterialList::failedWriteKeepsTheUserDatabase() {
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("UserData.cmat"));
+    MaterialList list(QStringLiteral("en"), dir.path());
+    list.addUserMaterial(sampleMaterial(QStringLiteral("plaster")));
+    QVERIFY(list.writeUserDatabase());
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    file.close();
+    for (int i = 0; i < 50; ++i)
+        list.addUserMaterial(sampleMaterial(QStringLiteral("material %1").arg(i)));
+    {
+        FileSizeLimit diskFull(static_cast<rlim_t>(saved.size()) + 64);
+        QVERIFY(!list.writeUserDatabase());
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), saved);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"UserData.cmat"});
 }
 
 void tst_MaterialList::writeAndReadBackUserDatabase() {

@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <FileSizeLimit.h>
 #include <FuzzyCompare.h>
 
 #include "ExampleProjects.h"
@@ -369,6 +370,27 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(fileContent(old), oldContent);
         QVERIFY(parentIsFile || QFileInfo(target).isDir());
+    }
+
+    void saveBrokenOffHalfWayKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("old.v2p");
+        Project project;
+        project.createNew();
+        project.document()->inputData().layers() = {simpleLayer("A", 0.1)};
+        QVERIFY(project.write(path));
+        const QByteArray oldContent = fileContent(path);
+        project.document()->inputData().layers() = QVector<MaterialLayer>(40, simpleLayer("B", 0.2));
+        QString error;
+        bool saved = true;
+        {
+            FileSizeLimit diskFull(static_cast<rlim_t>(oldContent.size()) + 64);
+            saved = project.write(path, &error);
+        }
+        QVERIFY(!saved);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(fileContent(path), oldContent);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.v2p"});
     }
 
     void saveReplacesFileWithoutLeftovers() {

@@ -1,0 +1,29 @@
+#include "SafeFileWriter.h"
+
+#include <QByteArray>
+#include <QSaveFile>
+
+bool SafeFileWriter::write(const QString &fileName, const QByteArray &data, QString *errorText) {
+    const auto failed = [errorText](const QString &text) {
+        if (errorText)
+            *errorText = text;
+        return false;
+    };
+    // Unbuffered, so that a short write shows at once instead of being lost in the final flush.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(tr("Cannot open file '%1' for writing: %2").arg(fileName, file.errorString()));
+    qint64 written = 0;
+    while (written < data.size()) {
+        const qint64 n = file.write(data.constData() + written, data.size() - written);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return failed(tr("Error writing file '%1': %2").arg(fileName, reason));
+        }
+        written += n;
+    }
+    if (!file.commit())
+        return failed(tr("Error writing file '%1': %2").arg(fileName, file.errorString()));
+    return true;
+}

@@ -1,0 +1,21 @@
+#ifndef SafeFileWriterH
+#define SafeFileWriterH
+
+// Writes project and database files so that a failing write (full disk, file size limit, permissions)
+// never leaves a truncated file behind: the new content goes to a temporary file that replaces the old
+// one only when every byte was written. Used by the project file and both user databases.
+
+#include <QCoreApplication>
+#include <QString>
+
+class QByteArray;
+
+class SafeFileWriter {
+    Q_DECLARE_TR_FUNCTIONS(SafeFileWriter)
+public:
+    /*! Replaces \a fileName by \a data. On failure the old file is untouched, the result is false and
+        \a errorText (when given) says why. */
+    static bool write(const QString &fileName, const QByteArray &data, QString *errorText = nullptr);
+};
+
+#endif // SafeFileWriterH

@@ -25,6 +25,13 @@ void ReportFrameBase::draw(QPainter *painter, const QRectF &frame) {
     }
 }
 
+const QtExt::Table *ReportFrameBase::table(int index) const {
+    for (const Item &item : m_items)
+        if (item.table && index-- == 0)
+            return item.table.get();
+    return nullptr;
+}
+
 void ReportFrameBase::beginLayout(QPaintDevice *device, double width) {
     m_items.clear();
     m_device = device;

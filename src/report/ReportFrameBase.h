@@ -37,6 +37,8 @@ public:
     /*! Paints the content built by the last frameRect() into \a frame. The default paints the blocks and
         tables. */
     virtual void draw(QPainter *painter, const QRectF &frame);
+    /*! The \a index-th table of the last layout, nullptr when there are fewer; lets the cell texts be read. */
+    const QtExt::Table *table(int index) const;
 
 protected:
     /*! Starts a new layout: forgets the previous content, measures the text styles on \a device. */

@@ -1,10 +1,11 @@
 // The "report" command of the command-line tool, run in-process: the PDF with its pages and frames, the frame
-// list, and the usage and file errors.
+// list, page numbers in the footer, and the usage and file errors.
 
 #include <cli/ReportCommand.h>
 #include <model/ReportSettings.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +17,15 @@ int pdfPageCount(const QString &fileName) {
         return -1;
     const QByteArray content = file.readAll();
     return content.count("/Type /Page") - content.count("/Type /Pages");
+}
+
+/*! Text of a PDF file by pdftotext, empty when it cannot be run. */
+QString pdfText(const QString &fileName) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {fileName, QStringLiteral("-")});
+    if (!process.waitForFinished(60000))
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QString project(const QString &name) {
@@ -32,6 +42,8 @@ private slots:
     void parseFrames();
     void writesPdf_data();
     void writesPdf();
+    void pageNumbers_data();
+    void pageNumbers();
     void errors_data();
     void errors();
 
@@ -91,6 +103,32 @@ void tst_ReportCommand::writesPdf() {
         QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
     else
         QCOMPARE(pages, 1);
+}
+
+void tst_ReportCommand::pageNumbers_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("numbered");
+    QTest::newRow("with --page-numbers") << QStringList{"--page-numbers"} << true;
+    QTest::newRow("without the option") << QStringList{} << false;
+}
+
+void tst_ReportCommand::pageNumbers() {
+    QFETCH(QStringList, options);
+    QFETCH(bool, numbered);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const QString out = m_dir.filePath(QStringLiteral("numbered.pdf"));
+    QFile::remove(out);
+    ReportCommand command;
+    QCOMPARE(command.run(QStringList{project("report/report_wood.v2p"), "-o", out} + options),
+             int(CliCommand::ExitSuccess));
+    const int pages = pdfPageCount(out);
+    QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
+    const QString text = pdfText(out);
+    QVERIFY(!text.isEmpty());
+    QCOMPARE(text.contains(QStringLiteral("Page 1 of %1").arg(pages)), numbered);
+    QCOMPARE(text.contains(QStringLiteral("Page %1 of %1").arg(pages)), numbered);
+    QVERIFY(!text.contains(QStringLiteral("Page 1 of")) || numbered);
 }
 
 void tst_ReportCommand::errors_data() {

@@ -9,16 +9,37 @@
 #include <QBuffer>
 #include <QGraphicsTextItem>
 #include <QImage>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 // Picture exports of the diagram: SVG validity and title, files by extension, the SVG file name rule, the
-// view's redraw threshold. The gallery writes PNG pictures of real constructions into the test output
-// directory (tests/output/diagrams in the build tree) for a look by eye.
+// view's redraw threshold, printing to a PDF printer. The gallery writes PNG pictures of real constructions into the
+// test output directory (tests/output/diagrams in the build tree) for a look by eye.
 
 using namespace DiagramTest;
 
 Q_DECLARE_METATYPE(InputData)
+
+namespace {
+
+/*! Page objects of a PDF file, without the page tree nodes ("/Type /Pages"); -1 when unreadable. */
+int pdfPageObjects(const QString &fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = file.readAll();
+    // with the explicit size: embedded font data holds NUL bytes
+    const QString content = QString::fromLatin1(bytes.constData(), bytes.size());
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return int(content.count(page));
+}
+
+} // namespace
 
 class tst_DiagramExport : public QObject {
     Q_OBJECT
@@ -33,11 +54,15 @@ private slots:
     void svgFileSuggestion();
     void viewRedrawsOnlyBeyondMargin();
     void viewExportImageHasPageWidth();
+    void printGivesOneA4PdfPage_data();
+    void printGivesOneA4PdfPage();
+    void printedPdfReadByPdfinfo();
     void gallery_data();
     void gallery();
 
 private:
     static DiagramExport::Content content(const InputData &input, int type);
+    QString printCondensingWall(const QString &fileName, int type, QPageSize::PageSizeId startSize, QPrinter &printer);
     QTemporaryDir m_dir;
 };
 
@@ -171,6 +196,67 @@ void tst_DiagramExport::viewExportImageHasPageWidth() {
     // an A4 page at screen resolution is wider than this widget, so the picture grows in proportion
     QVERIFY(expected.width() > 600);
     QCOMPARE(expected.height(), int(400.0 * expected.width() / 600));
+}
+
+QString tst_DiagramExport::printCondensingWall(const QString &fileName, int type, QPageSize::PageSizeId startSize,
+                                               QPrinter &printer) {
+    DiagramView view{DiagramFontSettings()};
+    view.resize(600, 400);
+    const InputData input = condensingWall();
+    const CalculationResults results = calculate(input);
+    if (results.condensationZones.empty())
+        return QString();
+    view.setData(&view, input, results);
+    view.setDiagramType(type);
+    const QString path = m_dir.filePath(fileName);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(startSize));
+    view.print(&printer);
+    return path;
+}
+
+void tst_DiagramExport::printGivesOneA4PdfPage_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("startSize");
+    QTest::newRow("sketch, printer set to A4") << 1 << int(QPageSize::A4);
+    QTest::newRow("vapour pressure, printer set to Letter") << 2 << int(QPageSize::Letter);
+    QTest::newRow("water content, printer set to A3") << 3 << int(QPageSize::A3);
+}
+
+void tst_DiagramExport::printGivesOneA4PdfPage() {
+    QFETCH(int, type);
+    QFETCH(int, startSize);
+    const QString fileName = QString("print_type%1.pdf").arg(type);
+    QString path;
+    {
+        QPrinter printer;
+        path = printCondensingWall(fileName, type, QPageSize::PageSizeId(startSize), printer);
+        QVERIFY2(!path.isEmpty(), "the wall meant to condense shows no condensation zone");
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    }
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    QCOMPARE(file.read(4), QByteArray("%PDF"));
+    QVERIFY2(file.size() > 1000, "the drawing is missing from the PDF");
+    QCOMPARE(pdfPageObjects(path), 1);
+}
+
+void tst_DiagramExport::printedPdfReadByPdfinfo() {
+    const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
+    if (pdfinfo.isEmpty())
+        QSKIP("pdfinfo (poppler-utils) is not installed");
+    QPrinter printer;
+    const QString path = printCondensingWall("print_pdfinfo.pdf", 2, QPageSize::Letter, printer);
+    QVERIFY(!path.isEmpty());
+    QProcess process;
+    process.start(pdfinfo, {path});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString info = QString::fromLocal8Bit(process.readAllStandardOutput());
+    QVERIFY2(info.contains(QRegularExpression("^Pages:\\s+1$", QRegularExpression::MultilineOption)), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("^Page size:.*\\(A4\\)", QRegularExpression::MultilineOption)),
+             qPrintable(info));
 }
 
 void tst_DiagramExport::gallery_data() {

@@ -467,7 +467,7 @@ Commands:
 <context>
     <name>ConstructionList</name>
     <message>
-        <location filename="../src/model/ConstructionList.cpp" line="+66"/>
+        <location filename="../src/model/ConstructionList.cpp" line="+59"/>
         <source>test construction 1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1265,7 +1265,7 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+87"/>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
         <translation type="unfinished"></translation>
@@ -1506,7 +1506,7 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
 <context>
     <name>Project</name>
     <message>
-        <location filename="../src/model/ProjectFile.cpp" line="+14"/>
+        <location filename="../src/model/ProjectFile.cpp" line="+16"/>
         <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1527,18 +1527,8 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Cannot open file &apos;%1&apos; for writing: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Error writing file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Error writing file &apos;%1&apos;: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1781,6 +1771,20 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location line="+0"/>
         <source>condensation mass</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SafeFileWriter</name>
+    <message>
+        <location filename="../src/model/SafeFileWriter.cpp" line="+15"/>
+        <source>Cannot open file &apos;%1&apos; for writing: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+5"/>
+        <source>Error writing file &apos;%1&apos;: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

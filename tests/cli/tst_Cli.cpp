@@ -10,6 +10,8 @@
 #include <model/Project.h>
 #include <model/ReportSettings.h>
 
+#include "ResultFields.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -174,41 +176,10 @@ void tst_Cli::calcMatchesCore() {
     QCOMPARE(results["glaserResultCode"].toInt(), r.glaserResultCode);
     QCOMPARE(results["glaserFirstPlane"].toInt(), r.glaserFirstPlane);
     QCOMPARE(results["glaserLastPlane"].toInt(), r.glaserLastPlane);
-    const std::pair<const char *, double> scalars[] = {{"thickness", r.thickness},
-                                                       {"glaserMc", r.glaserMc},
-                                                       {"glaserDryingMass", r.glaserDryingMass},
-                                                       {"glaserDryingTime", r.glaserDryingTime},
-                                                       {"U", r.U},
-                                                       {"U_moist", r.U_moist},
-                                                       {"R_total", r.R_total},
-                                                       {"R_total_moist", r.R_total_moist},
-                                                       {"R_layers", r.R_layers},
-                                                       {"R_layers_moist", r.R_layers_moist},
-                                                       {"Mc_stationary", r.Mc_stationary},
-                                                       {"Mc", r.Mc},
-                                                       {"tau", r.tau},
-                                                       {"t_hyg", r.t_hyg},
-                                                       {"dryingTime", r.dryingTime},
-                                                       {"dryingMass", r.dryingMass}};
     // Doubles must read back bit for bit: 17 significant digits round-trip.
-    for (const auto &scalar : scalars)
+    for (const auto &scalar : resultDoubleFields(r))
         QVERIFY2(sameDouble(results[scalar.first], scalar.second), scalar.first);
-    const std::pair<const char *, const std::vector<double> *> vectors[] = {{"T", &r.T},
-                                                                            {"p", &r.p},
-                                                                            {"p_sat", &r.p_sat},
-                                                                            {"R", &r.R},
-                                                                            {"Z", &r.Z},
-                                                                            {"R_moist", &r.R_moist},
-                                                                            {"Z_moist", &r.Z_moist},
-                                                                            {"R_liquid", &r.R_liquid},
-                                                                            {"T_moist", &r.T_moist},
-                                                                            {"p_sat_moist", &r.p_sat_moist},
-                                                                            {"p_moist", &r.p_moist},
-                                                                            {"w_left", &r.w_left},
-                                                                            {"w_right", &r.w_right},
-                                                                            {"sk_Cond", &r.sk_Cond},
-                                                                            {"mc", &r.mc}};
-    for (const auto &vector : vectors)
+    for (const auto &vector : resultVectorFields(r))
         QVERIFY2(sameVector(results[vector.first], *vector.second), vector.first);
     QVERIFY(sameZones(results["condensationZones"], r.condensationZones));
     QVERIFY(sameZones(results["glaserZones"], r.glaserZones));

@@ -1,0 +1,34 @@
+#include "V2_UndoCommandBase.h"
+
+#include <QtExt_ValidatingLineEdit.h>
+
+V2_UndoCommandBase::V2_UndoCommandBase(Project &project, const QString &text) : m_project(project) {
+    setText(": " + text);
+}
+
+void V2_UndoCommandBase::applyChange(int modType, const std::function<bool(Document &)> &change) {
+    Document *document = m_project.document();
+    if (document && change(*document))
+        m_project.setModified(modType);
+}
+
+int V2_UndoCommandBase::layerCount() const {
+    const Document *document = m_project.document();
+    return document ? document->inputData().layers().size() : 0;
+}
+
+V2_UndoTableViewBase::V2_UndoTableViewBase(Project &project, const QString &text, QTableWidget *table)
+    : V2_UndoCommandBase(project, text), m_table(table) {}
+
+void V2_UndoTableViewBase::selectColumn(int column) const {
+    if (m_table && column >= 0 && column < m_table->columnCount())
+        m_table->setCurrentCell(0, column);
+}
+
+V2_UndoLineEditBase::V2_UndoLineEditBase(Project &project, const QString &text, QLineEdit *lineEdit,
+                                         QTableWidget *table)
+    : V2_UndoTableViewBase(project, text, table), m_lineEdit(lineEdit) {}
+
+V2_UndoValidatingLineEditBase::V2_UndoValidatingLineEditBase(Project &project, const QString &text,
+                                                             QtExt::ValidatingLineEdit *lineEdit, QTableWidget *table)
+    : V2_UndoTableViewBase(project, text, table), m_lineEdit(lineEdit) {}

@@ -1,0 +1,119 @@
+#include <QtTest>
+
+#include <ui/V2_UndoProjectCommands.h>
+
+#include <QAction>
+#include <QUndoStack>
+
+#include <memory>
+
+namespace {
+
+MaterialLayer airLayer() {
+    Material m("Air", Material::Miscellaneous, QString(), QString(), QString(), QString(), 1.2, 0.025, 1, 0, 0, 0, 2);
+    m.setFlag(Material::Air, true);
+    return MaterialLayer(m, 0.05);
+}
+
+MaterialLayer board() {
+    return MaterialLayer(Material("Board", Material::BuildingBoards, QString(), QString(), QString(), QString(), 500,
+                                  0.13, 50, 0.01, 0.5, 0, 1),
+                         0.02);
+}
+
+} // namespace
+
+// Exchange commands of project-wide settings on a local undo stack.
+class tst_UndoProjectCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        m_project = std::make_unique<Project>();
+        m_project->createNew();
+        m_project->document()->inputData().layers() = {board(), airLayer(), board()};
+        m_project->setModified(Project::AllModified);
+        m_actions = std::make_unique<QActionGroup>(nullptr);
+        for (int direction : {1, 2, 0}) {
+            QAction *action = m_actions->addAction(QString::number(direction));
+            action->setCheckable(true);
+            action->setData(direction);
+        }
+    }
+
+    void heatFlowDirectionRecalculatesAndChecksTheAction() {
+        QSignalSpy spy(m_project.get(), &Project::modified);
+        const CalculationResults horizontal = m_project->document()->calculation().results();
+        QUndoStack stack;
+        stack.push(new V2_UndoHeatFlowDirection(*m_project, m_actions.get(), 0));
+        QCOMPARE(stack.text(0), QString(": Change heat flow direction to 0"));
+        QCOMPARE(m_project->document()->projectInformation().m_heatFlowDirection, 0);
+        QCOMPARE(m_actions->checkedAction()->data().toInt(), 0);
+        QVERIFY(m_project->document()->calculation().results() != horizontal);
+        stack.undo();
+        QCOMPARE(m_project->document()->projectInformation().m_heatFlowDirection, 2);
+        QCOMPARE(m_actions->checkedAction()->data().toInt(), 2);
+        QVERIFY(m_project->document()->calculation().results() == horizontal);
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.at(1).at(0).toInt(), int(Project::AllModified));
+    }
+
+    void sameHeatFlowDirectionIsAnEntryThatChangesNothing() {
+        QSignalSpy spy(m_project.get(), &Project::modified);
+        QUndoStack stack;
+        stack.push(new V2_UndoHeatFlowDirection(*m_project, m_actions.get(), 2));
+        stack.undo();
+        stack.redo();
+        QCOMPARE(stack.count(), 1);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(m_project->document()->projectInformation().m_heatFlowDirection, 2);
+    }
+
+    void projectInformation_data() {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QString>("company");
+        QTest::addColumn<int>("signalCount");
+        QTest::addColumn<int>("modType");
+        QTest::newRow("texts only") << 2 << "Office" << 1 << int(Project::ProjectInfoModified);
+        QTest::newRow("heat flow direction recalculates") << 1 << "" << 1 << int(Project::AllModified);
+        QTest::newRow("the same record changes nothing") << 2 << "" << 0 << -1;
+    }
+
+    void projectInformation() {
+        QFETCH(int, direction);
+        QFETCH(QString, company);
+        QFETCH(int, signalCount);
+        QFETCH(int, modType);
+        const ProjectInformation original = m_project->document()->projectInformation();
+        ProjectInformation edited = original;
+        edited.m_heatFlowDirection = direction;
+        edited.m_company = company;
+        QSignalSpy spy(m_project.get(), &Project::modified);
+        QUndoStack stack;
+        stack.push(new V2_UndoChangeProjectInfo(*m_project, edited));
+        QCOMPARE(m_project->document()->projectInformation(), edited);
+        stack.undo();
+        QCOMPARE(m_project->document()->projectInformation(), original);
+        QCOMPARE(spy.count(), 2 * signalCount);
+        if (signalCount)
+            QCOMPARE(spy.at(1).at(0).toInt(), modType);
+    }
+
+    void disclaimerIsExchanged() {
+        QSignalSpy spy(m_project.get(), &Project::modified);
+        QUndoStack stack;
+        stack.push(new UndoChangeDisclaimer(*m_project, "<p>Remarks</p>"));
+        const ProjectInformation &info = m_project->document()->projectInformation();
+        QCOMPARE(info.m_disclaimerText, QString("<p>Remarks</p>"));
+        stack.undo();
+        QVERIFY(info.m_disclaimerText.isEmpty());
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.at(0).at(0).toInt(), int(Project::ProjectInfoModified));
+    }
+
+private:
+    std::unique_ptr<Project> m_project;
+    std::unique_ptr<QActionGroup> m_actions;
+};
+
+QTEST_MAIN(tst_UndoProjectCommands)
+#include "tst_UndoProjectCommands.moc"

@@ -1,0 +1,77 @@
+#ifndef ConstructionTableWidgetH
+#define ConstructionTableWidgetH
+
+// The construction as a one-row table: column 0 the warm-side climate, one column per layer with a width
+// proportional to its thickness, the last column the cold-side climate. The main window's selection device and
+// the source of the construction sketch images (copy, export, print). Shows the project it is given, or a
+// construction of its own (construction database dialog). Cells are painted by HatchedItemDelegate.
+
+#include <model/Construction.h>
+#include <visualisation/DiagramExport.h>
+
+#include <QPixmap>
+#include <QTableWidget>
+
+class Project;
+class QIODevice;
+class QPrinter;
+
+class ConstructionTableWidget : public QTableWidget {
+    Q_OBJECT
+public:
+    /*! Smallest pixel width of a layer column. */
+    static constexpr int MinimumLayerWidth = 5;
+    /*! Share of the table width the layer columns may take together. */
+    static constexpr double MaximumLayerShare = 0.92;
+
+    explicit ConstructionTableWidget(QWidget *parent = nullptr);
+
+    /*! Shows the construction of \a project (nullptr: none) while no own construction is set. */
+    void setProject(const Project *project);
+    /*! Shows a copy of \a construction from now on instead of a project's. */
+    void setConstruction(const Construction &construction);
+    /*! Unit of the layer widths in tool tips, as factor from metres (1, 10, 100, 1000). */
+    void setWidthUnit(int unit);
+    /*! Fonts of the sketch images. */
+    void setDiagramFonts(const DiagramFontSettings &fonts) { m_fonts = fonts; }
+
+    /*! The layers shown: the own construction's or the project's; nullptr when there is nothing to show. */
+    const QVector<MaterialLayer> *shownLayers() const;
+
+    /*! Pixel widths of the layer columns for layer widths \a widths (m) in a table \a tableWidth pixels wide:
+        proportional to the thickness in 80 % of the width, at least MinimumLayerWidth each. When they take
+        more than MaximumLayerShare of the table, the scale shrinks until they fit into that share; when even
+        the minimum widths do not fit, all layers share it equally (never below 2 pixels). */
+    static QVector<int> layerColumnWidths(const QVector<double> &widths, int tableWidth);
+    /*! Recomputes the column widths; nothing happens when there is nothing to show. */
+    void updateColumnWidths();
+
+    /*! The construction sketch as an image of A4 page width, 0.4 times as high. */
+    QPixmap sketchPixmap() const;
+    /*! Writes the sketch as SVG (report drawing mode) with \a description. False when writing failed. */
+    bool exportSvg(QIODevice *out, const QString &description = QString()) const;
+    /*! Prints the sketch across the width of an A4 page. */
+    void printSketch(QPrinter *printer) const;
+
+public slots:
+    /*! Asks for a file name ("Save SVG") and writes the sketch there. */
+    void saveSvg();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    /*! Size of the sketch images. */
+    static QSize sketchSize();
+    /*! What the sketch images draw: the shown layers and, for a project, its results. */
+    DiagramExport::Content sketchContent() const;
+
+    const Project *m_project = nullptr;
+    Construction m_construction;
+    bool m_ownConstruction = false;
+    int m_widthUnit = 1000;
+    DiagramFontSettings m_fonts;
+};
+
+#endif // ConstructionTableWidgetH

@@ -477,8 +477,8 @@ void tst_Cli::materialsLeavesUserDatabaseAlone() {
     QVERIFY(dir.isValid());
     {
         MaterialList list("en", dir.path());
-        Material own("Own clay plaster", 1, QString(), QString(), QString(), QString(), 1500, 0.8, 8, 0.02, 0.3, 0.001,
-                     0);
+        Material own("Homemade clay plaster", 1, QString(), QString(), QString(), QString(), 1500, 0.8, 8, 0.02, 0.3,
+                     0.001, 0);
         list.addUserMaterial(own);
         QVERIFY(list.writeUserDatabase());
         list.setReadOnly(true);
@@ -487,11 +487,11 @@ void tst_Cli::materialsLeavesUserDatabaseAlone() {
     const QByteArray hash = fileHash(database);
     const QDateTime modified = QFileInfo(database).lastModified();
 
-    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.path(), "--filter", "own"});
+    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.path(), "--filter", "homemade"});
     QCOMPARE(run.exitCode, 0);
     const QJsonArray array = parse(run.out).toArray();
     QCOMPARE(array.size(), 1);
-    QCOMPARE(array[0].toObject()["name"].toString(), QString("Own clay plaster"));
+    QCOMPARE(array[0].toObject()["name"].toString(), QString("Homemade clay plaster"));
     QVERIFY(array[0].toObject()["id"].toInt() >= MaterialList::FirstUserMaterialId);
     QCOMPARE(fileHash(database), hash);
     QCOMPARE(QFileInfo(database).lastModified(), modified);

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +33,13 @@ bool identical(const Material &a, const Material &b) {
            a.measuringDate() == b.measuringDate();
 }
 
+QByteArray what(const Material &m) {
+    return QByteArray::number(m.materialId()) + ' ' + m.name().toUtf8();
+}
+
+// Ids of materials taken out of the catalogue; a system id is never given to another material.
+const int RetiredIds[] = {1214, 1317};
+
 QByteArray generatedFile() {
     QFile file(QString::fromUtf8(SystemFile));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -49,6 +57,10 @@ private slots:
     void everyCategoryIsCovered();
     void materialsOfTheExampleConstruction();
     void foilsHaveSdValues();
+    void namedStandardsGiveDesignValues();
+    void muIsUpperValueUnlessNoted();
+    void noTwoMaterialsShareAllValues();
+    void saturationWithinPorosity();
     void generatedFileEqualsTable();
     void databaseReadsCatalogue();
     void damagedFileIsRejected_data();
@@ -82,6 +94,8 @@ void tst_MaterialCatalogue::idsAreUniqueSystemIds() {
         ids.insert(m.materialId());
         names.insert(m.name());
     }
+    for (int retired : RetiredIds)
+        QVERIFY(!ids.contains(retired));
 }
 
 void tst_MaterialCatalogue::everyCategoryIsCovered() {
@@ -123,6 +137,65 @@ void tst_MaterialCatalogue::foilsHaveSdValues() {
         QVERIFY2(m.sd_value() / m.mu() < 0.01, qPrintable(m.name()));
     }
     QVERIFY(foils >= 5);
+}
+
+// A source naming a standard must say that the values are that standard's design values
+// ("DIN EN 13986 / DIN EN ISO 10456 design values"); anything else is a typical value and says so.
+void tst_MaterialCatalogue::namedStandardsGiveDesignValues() {
+    const QString standard = QStringLiteral("(?:DIN EN ISO|DIN EN|DIN|EN ISO|EN|ISO) \\d[\\d-]*");
+    const QRegularExpression named(standard);
+    const QRegularExpression marked(standard + QStringLiteral("(?: / ") + standard +
+                                    QStringLiteral(")* design values"));
+    int designValues = 0;
+    for (const Material &m : catalogue()) {
+        const bool design = m.dataSource().contains(marked);
+        designValues += design;
+        QVERIFY2(design || m.dataSource().startsWith(QLatin1String("Typical values")), what(m).constData());
+        QVERIFY2(!QString(m.dataSource()).remove(marked).contains(named),
+                 (what(m) + " names a standard without its design values").constData());
+    }
+    QVERIFY(designValues > 100);
+}
+
+// The design tables give a range for mu; the catalogue takes the upper value unless its notes say why not.
+void tst_MaterialCatalogue::muIsUpperValueUnlessNoted() {
+    for (const Material &m : catalogue()) {
+        if (m.mu() != m.mu_max())
+            QVERIFY2(m.notes().contains(QLatin1String("Lower value of the range")), what(m).constData());
+    }
+}
+
+void tst_MaterialCatalogue::noTwoMaterialsShareAllValues() {
+    const QVector<Material> materials = catalogue();
+    auto values = [](const Material &m) {
+        return QVector<double>{m.rho(),  m.lambda(), m.mu(), m.mu_min(),  m.mu_max(),
+                               m.w_80(), m.w_sat(),  m.Aw(), m.sd_value()};
+    };
+    for (int i = 0; i < materials.size(); ++i) {
+        for (int j = i + 1; j < materials.size(); ++j)
+            QVERIFY2(values(materials[i]) != values(materials[j]),
+                     (what(materials[i]) + " = " + what(materials[j])).constData());
+    }
+}
+
+// Water fills at most the pores: w_sat <= 1 - rho / rho_solid, with the density of the solid substance of
+// mineral (2650 kg/m3) and wood-based materials (1500 kg/m3). Categories of mixed substance are left out.
+void tst_MaterialCatalogue::saturationWithinPorosity() {
+    const QSet<int> mineral = {Material::PlasterAndMortar, Material::BuildingBrick, Material::NaturalStones,
+                               Material::ConcreteContaining, Material::Soil};
+    int checked = 0;
+    for (const Material &m : catalogue()) {
+        double rhoSolid = 0;
+        if (m.isWood() || m.isWoodbased())
+            rhoSolid = 1500;
+        else if (mineral.contains(m.category()))
+            rhoSolid = 2650;
+        if (m.rho() >= rhoSolid)
+            continue;
+        ++checked;
+        QVERIFY2(m.w_sat() <= 1.0 - m.rho() / rhoSolid + 1e-12, what(m).constData());
+    }
+    QVERIFY(checked > 100);
 }
 
 void tst_MaterialCatalogue::generatedFileEqualsTable() {

@@ -49,7 +49,8 @@ inline Document timberFrameWall() {
                             QColor(235, 245, 255));
     air.setFlag(Material::Air, true);
     air.setMaterialId(0);
-    Material osb = material("OSB board", Material::Timber, 600, 0.13, 175, 0.07, 0.55, 0.001, QColor(200, 160, 90));
+    Material osb =
+        material("OSB board", Material::BuildingBoards, 600, 0.13, 175, 0.07, 0.55, 0.001, QColor(200, 160, 90));
     osb.setFlag(Material::Woodbased, true);
     Material wool = material("Mineral wool between studs", Material::InsulationMaterials, 40, 0.035, 1, 0.0001, 0.9, 0,
                              QColor(250, 235, 110));
@@ -84,7 +85,7 @@ inline Document masonryWallInsideInsulation() {
 inline Document flatRoof() {
     Material concrete = material("Reinforced concrete", Material::ConcreteContaining, 2400, 2.3, 80, 0.04, 0.15, 0.01,
                                  QColor(160, 160, 160));
-    Material eps = material("EPS insulation", Material::InsulationMaterials, 20, 0.035, 60, 0.0002, 0.95, 0,
+    Material eps = material("EPS insulation", Material::InsulationMaterials, 20, 0.035, 60, 0.0002, 0.06, 0,
                             QColor(250, 250, 250));
     return document(
         "Flat roof", "DA-F3", ProjectInformation::HeatFlowUpwards,

@@ -4,6 +4,16 @@
 #include <QSaveFile>
 
 bool SafeFileWriter::write(const QString &fileName, const QByteArray &data, QString *errorText) {
+    return write(fileName, data, errorText, [](QSaveFile &file, QString &reason) {
+        if (file.commit())
+            return true;
+        reason = file.errorString();
+        return false;
+    });
+}
+
+bool SafeFileWriter::write(const QString &fileName, const QByteArray &data, QString *errorText,
+                           const CommitStep &commit) {
     const auto failed = [errorText](const QString &text) {
         if (errorText)
             *errorText = text;
@@ -23,7 +33,8 @@ bool SafeFileWriter::write(const QString &fileName, const QByteArray &data, QStr
         }
         written += n;
     }
-    if (!file.commit())
-        return failed(tr("Error writing file '%1': %2").arg(fileName, file.errorString()));
+    QString reason;
+    if (!commit(file, reason))
+        return failed(tr("Error writing file '%1': %2").arg(fileName, reason));
     return true;
 }

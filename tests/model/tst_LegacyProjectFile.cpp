@@ -226,6 +226,26 @@ private slots:
         QCOMPARE(error, QString("Project doesn't contain any layers. Please create a new project!"));
     }
 
+    // Version 1.3 gave "W_hyg" at 95 % relative humidity: 9.5 kg/m3 = 0.0095 m3/m3 there is 0.008 at 80 %.
+    // "W_h80" is the value at 80 % in every version; in 1.9 "W_hyg" is too (0.009 in legacy_valid.vpj).
+    void hygroscopicMoistureByFileVersion_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("layer");
+        QTest::addColumn<double>("w80");
+        QTest::newRow("1.3, W_hyg") << "legacy_version_1_3.vpj" << 0 << 0.008;
+        QTest::newRow("1.3, W_h80") << "legacy_version_1_3.vpj" << 1 << 0.01;
+        QTest::newRow("1.9, W_hyg") << "legacy_valid.vpj" << 1 << 0.009;
+    }
+    void hygroscopicMoistureByFileVersion() {
+        QFETCH(QString, file);
+        QFETCH(int, layer);
+        QFETCH(double, w80);
+        Document doc;
+        QString error;
+        QVERIFY2(doc.readOld(dataFile(file), error), qPrintable(error));
+        HYG_COMPARE_DOUBLE(doc.inputData().layers().at(layer).w_80(), w80, 1e-12, 0.0);
+    }
+
     void values_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("quantity");

@@ -66,11 +66,15 @@ if __name__ == "__main__":
     def fmt(v): return repr(float(v))
     def vec(v): return "{" + ", ".join(fmt(x) for x in v) + "}"
     B=(0.0125,0.25,8)
+    # Inside and outside summer vapour pressures differ, so the two drying fluxes are not interchangeable.
+    UNEQUAL=dict(Tis=20,rhis=60,Tes=15,rhes=80)
     cases = {
      "one plane": (["b","ins16","osb200"], [B,(0.16,0.04,1),(0.015,0.13,200)], {}),
      "one zone 2..4": (["b","ins16","steel5","steel5","outer300"], [B,(0.16,0.04,1),(0.01,2.0,5),(0.01,2.0,5),(0.02,0.13,300)], {}),
      "two planes, plane 4 dry first": (["b","ins12","tight1500","ins6","osb1000"], [B,(0.12,0.04,1),(0.01,2.0,1500),(0.06,0.04,1),(0.015,0.13,1000)], {}),
      "two planes, plane 2 dry first": (["b","ins12","tight1500","ins6","osb1000"], [B,(0.12,0.04,1),(0.01,2.0,1500),(0.06,0.04,1),(0.015,0.13,1000)], dict(Tis=15,rhis=70,Tes=15,rhes=95)),
+     "one plane, unequal summer": (["b","ins16","osb200"], [B,(0.16,0.04,1),(0.015,0.13,200)], UNEQUAL),
+     "one zone 2..4, unequal summer": (["b","ins16","steel5","steel5","outer300"], [B,(0.16,0.04,1),(0.01,2.0,5),(0.01,2.0,5),(0.02,0.13,300)], UNEQUAL),
     }
     for name,(ids,L,kw) in cases.items():
         r=run(L,verbose=False,**kw)

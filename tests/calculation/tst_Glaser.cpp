@@ -67,6 +67,16 @@ InputData twoPlaneWall(bool dampSummer = false) {
     return input;
 }
 
+/*! Summer 20 °C / 60 % inside and 15 °C / 80 % outside. */
+InputData withUnequalSummer(InputData input) {
+    AssessmentConditions &c = input.conditions();
+    c.setInterior(AssessmentConditions::Temperature, AssessmentConditions::Summer, 20);
+    c.setInterior(AssessmentConditions::RelativeHumidity, AssessmentConditions::Summer, 60);
+    c.setExterior(AssessmentConditions::Temperature, AssessmentConditions::Summer, 15);
+    c.setExterior(AssessmentConditions::RelativeHumidity, AssessmentConditions::Summer, 80);
+    return input;
+}
+
 InputData withClimate(InputData input, double T_i, double rh_i, double T_e, double rh_e) {
     AssessmentConditions &c = input.conditions();
     c.setInterior(AssessmentConditions::Temperature, AssessmentConditions::Winter, T_i);
@@ -151,6 +161,26 @@ private slots:
             << Vector{500000000.0, 600000000.0, 75000000000.0, 300000000.0, 75000000000.0} << 0.20159727068310462
             << 4.960384615384615 << 4.670384615384615 << 0.21750000000000003 << 2.753310415133813 << 2.7501761773991995
             << 8175892.262356333;
+    }
+
+    // With equal summer vapour pressures on both sides the inside and outside drying fluxes could be swapped
+    // unnoticed; a warm inside and a damp outside summer tell them apart. The winter results are those above.
+    void dryingWithUnequalSummer_data() {
+        QTest::addColumn<InputData>("input");
+        QTest::addColumn<double>("dryingMass");
+        QTest::addColumn<double>("dryingTime");
+        QTest::newRow("one plane") << withUnequalSummer(onePlaneWall()) << 6.098865535542215 << 5541976.067662326;
+        QTest::newRow("one zone 2..4") << withUnequalSummer(oneZoneWall()) << 4.942221670132903 << 6790579.470495351;
+    }
+    void dryingWithUnequalSummer() {
+        QFETCH(InputData, input);
+        QFETCH(double, dryingMass);
+        QFETCH(double, dryingTime);
+        Calculation calc;
+        calc.calculate(input, Horizontal);
+        const CalculationResults &r = calc.results();
+        HYG_COMPARE_DOUBLE(r.glaserDryingMass, dryingMass, 1e-10, 0.0);
+        HYG_COMPARE_DOUBLE(r.glaserDryingTime, dryingTime, 1e-10, 0.0);
     }
 
     void condensate() {

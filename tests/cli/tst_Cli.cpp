@@ -205,6 +205,21 @@ void tst_Cli::criteriaOptions_data() {
                s.m_DIN4108_3Accordance_Type = 3;
                s.m_nonCapillarAw = 0.01 / 60;
            });
+    // Boundaries: 0 is a valid value of every numeric option ("no check" for the drying reserve).
+    QTest::newRow("drying reserve 0: no check")
+        << QStringList{"--drying-reserve", "0"} << SettingsChange([](ReportSettings &s) { s.m_dryingReserve = 0; });
+    QTest::newRow("user-defined edition with A_w limit 0")
+        << QStringList{"--din-edition", "3", "--non-capillary-aw", "0"} << SettingsChange([](ReportSettings &s) {
+               s.m_DIN4108_3Accordance_Type = 3;
+               s.m_nonCapillarAw = 0;
+           });
+    QTest::newRow("minimum resistance table 2013, last kind")
+        << QStringList{"--min-res-version", "1", "--min-res-kind",
+                       QString::number(MinimumHeatResistance::constructionKinds(1).constLast())}
+        << SettingsChange([](ReportSettings &s) {
+               s.m_minimumHeatResVersion = 1;
+               s.m_minimumHeatResConstruction = MinimumHeatResistance::constructionKinds(1).constLast();
+           });
     QTest::newRow("minimum resistance table 2004, first kind")
         << QStringList{"--min-res-version", "0", "--min-res-kind",
                        QString::number(MinimumHeatResistance::constructionKinds(0).value(0))}
@@ -290,6 +305,10 @@ void tst_Cli::badUsage_data() {
     QTest::newRow("table version not an integer") << QStringList{"calc", "--min-res-version", "1x", file};
     QTest::newRow("kind unknown to the table") << QStringList{"calc", "--min-res-kind", "9999", file};
     QTest::newRow("negative drying reserve") << QStringList{"calc", "--drying-reserve", "-5", file};
+    QTest::newRow("drying reserve just below 0") << QStringList{"calc", "--drying-reserve", "-0.001", file};
+    QTest::newRow("A_w limit just below 0") << QStringList{"calc", "--non-capillary-aw", "-0.001", file};
+    QTest::newRow("table version -1") << QStringList{"calc", "--min-res-version", "-1", file};
+    QTest::newRow("materials category -1") << QStringList{"materials", "--category", "-1"};
     QTest::newRow("A_w limit not a number") << QStringList{"calc", "--non-capillary-aw", "nan", file};
     QTest::newRow("option value missing") << QStringList{"calc", file, "--din-edition"};
     QTest::newRow("convert with one file") << QStringList{"convert", file};
@@ -436,6 +455,8 @@ void tst_Cli::materialsFilters_data() {
     QTest::addColumn<MaterialPredicate>("accepted");
     QTest::newRow("category 5") << QStringList{"--category", "5"}
                                 << MaterialPredicate([](const Material &m) { return m.category() == 5; });
+    QTest::newRow("category 0") << QStringList{"--category", "0"}
+                                << MaterialPredicate([](const Material &m) { return m.category() == 0; });
     QTest::newRow("two words, any letter case")
         << QStringList{"--filter", "PLASTERBOARD osb"} << MaterialPredicate([](const Material &m) {
                for (const char *word : {"plasterboard", "osb"})

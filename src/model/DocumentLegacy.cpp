@@ -15,6 +15,7 @@
 
 #include "LegacyLine.h"
 #include "LegacyValueReader.h"
+#include "XMLHelpers.h"
 
 namespace {
 
@@ -164,6 +165,9 @@ bool Document::readOld(const QString &fileName, QString &errorText) {
             LegacyValueReader::located(WHERE, tr("Error reading project file '%1'\n").arg(fileName)) + blockError;
         return false;
     }
+    ProjectInformation &info = m_projectInformation;
+    for (QString *text : {&info.m_projectName, &info.m_constructionID, &info.m_userName, &info.m_description})
+        XMLHelpers::cleanIncomingText(*text, tr("the project information"));
     // The files keep no summer surface resistances; equal ones let a standard conditions type be recognised.
     AssessmentConditions &conditions = m_inputData.conditions();
     conditions.setInterior(AssessmentConditions::SurfaceResistance, AssessmentConditions::Summer, conditions.Rsi());

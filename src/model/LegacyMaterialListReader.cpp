@@ -111,6 +111,7 @@ Material LegacyMaterialListReader::readMaterial() {
         m.setProductName(productId);
     m.setMu_min(m.mu());
     m.setMu_max(m.mu());
+    m.cleanTexts();
     return m;
 }
 

@@ -168,7 +168,8 @@ QString LegacyValueReader::decodeText(const std::string &bytes) {
         QTextCodec::codecForName("UTF-8")->toUnicode(bytes.data(), static_cast<int>(bytes.size()), &state);
     if (state.invalidChars == 0 && state.remainingChars == 0)
         return text;
-    return QString::fromLatin1(bytes.data(), static_cast<int>(bytes.size()));
+    // Windows-1252, not Latin-1: the bytes 0x80..0x9F are typographic quotes, dashes and the euro sign there.
+    return QTextCodec::codecForName("Windows-1252")->toUnicode(bytes.data(), static_cast<int>(bytes.size()));
 }
 
 QString LegacyValueReader::located(const char *where, const QString &text) {

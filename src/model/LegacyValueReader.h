@@ -47,7 +47,7 @@ public:
     static int categoryFromLegacyName(const QString &text, Format format = ProjectFile);
 
     /*! Old files were written in the Windows code page, newer ones may be UTF-8: decodes UTF-8 when the
-        bytes are valid UTF-8, else Latin-1. */
+        bytes are valid UTF-8, else Windows-1252. */
     static QString decodeText(const std::string &bytes);
 
     /*! Location prefix of the legacy readers' error texts: "[Class::function]  " followed by text. */

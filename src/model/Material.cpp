@@ -4,7 +4,10 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <ZOT_MessageHandler.h>
+
 #include <cstdlib>
+#include <utility>
 
 #include "XMLHelpers.h"
 
@@ -77,17 +80,21 @@ void readStringAttribute(const QXmlStreamAttributes &attributes, const QString &
         value = attributes.value(name).toString();
 }
 
-// Splits "r g b" into a colour; false unless there are exactly three decimal integers 0..255.
-bool parseColor(const QString &text, QColor &color) {
+// Splits "r g b" into a colour; false unless there are exactly three decimal integers. A channel outside
+// 0..255 is brought into range (and \a clamped set) rather than losing the whole project for a colour.
+bool parseColor(const QString &text, QColor &color, bool &clamped) {
     const QStringList parts = text.split(QLatin1Char(' '), Qt::KeepEmptyParts);
     if (parts.size() != 3)
         return false;
     int rgb[3];
+    clamped = false;
     for (int i = 0; i < 3; ++i) {
         bool ok = false;
-        rgb[i] = parts[i].toInt(&ok, 10);
-        if (!ok || rgb[i] < 0 || rgb[i] > 255)
+        const int value = parts[i].toInt(&ok, 10);
+        if (!ok)
             return false;
+        rgb[i] = qBound(0, value, 255);
+        clamped = clamped || rgb[i] != value;
     }
     color = QColor(rgb[0], rgb[1], rgb[2]);
     return true;
@@ -211,8 +218,16 @@ bool Material::readColorAttribute(QXmlStreamReader &reader) {
     if (!attributes.hasAttribute(QStringLiteral("color")))
         return true;
     const QString text = attributes.value(QStringLiteral("color")).toString();
-    if (parseColor(text, m_color))
+    bool clamped = false;
+    if (parseColor(text, m_color, clamped)) {
+        if (clamped)
+            ZOT::message(tr("Colour '%1' of material '%2' (line %3) brought into the range 0..255.")
+                             .arg(text, m_name)
+                             .arg(reader.lineNumber())
+                             .toStdString(),
+                         ZOT::MSG_WARNING, "Material::readXML", -1);
         return true;
+    }
     reader.raiseError(tr("Invalid encoding '%1' of material color.").arg(text));
     return false;
 }
@@ -226,13 +241,13 @@ void Material::readFlagAttributes(QXmlStreamReader &reader) {
 
 void Material::writeXML(QXmlStreamWriter &writer) const {
     writer.writeEmptyElement(QStringLiteral("Material"));
-    writer.writeAttribute(QStringLiteral("name"), m_name);
+    XMLHelpers::writeTextAttribute(writer, QStringLiteral("name"), m_name);
     writer.writeAttribute(QStringLiteral("materialId"), QString::number(m_materialId));
     writer.writeAttribute(QStringLiteral("cat"), QString::number(m_category));
-    writer.writeAttribute(QStringLiteral("productName"), m_productName);
-    writer.writeAttribute(QStringLiteral("producer"), m_producer);
-    writer.writeAttribute(QStringLiteral("dataSource"), m_dataSource);
-    writer.writeAttribute(QStringLiteral("notes"), m_notes);
+    XMLHelpers::writeTextAttribute(writer, QStringLiteral("productName"), m_productName);
+    XMLHelpers::writeTextAttribute(writer, QStringLiteral("producer"), m_producer);
+    XMLHelpers::writeTextAttribute(writer, QStringLiteral("dataSource"), m_dataSource);
+    XMLHelpers::writeTextAttribute(writer, QStringLiteral("notes"), m_notes);
     XMLHelpers::writeDoubleAttribute(writer, QStringLiteral("rho"), m_rho);
     XMLHelpers::writeDoubleAttribute(writer, QStringLiteral("lambda"), m_lambda);
     XMLHelpers::writeDoubleAttribute(writer, QStringLiteral("mu"), m_mu);
@@ -271,7 +286,20 @@ bool Material::readBinary(QDataStream &in, int version, int materialId) {
     if (version > 3)
         in >> foil;
     setFlags(air, wood, woodbased, foil);
+    cleanTexts();
     return in.status() == QDataStream::Ok;
+}
+
+void Material::cleanTexts() {
+    const QString material = XMLHelpers::xmlSafeText(m_name);
+    const std::pair<const char *, QString *> fields[] = {{"name", &m_name},
+                                                         {"notes", &m_notes},
+                                                         {"product name", &m_productName},
+                                                         {"producer", &m_producer},
+                                                         {"data source", &m_dataSource}};
+    for (const auto &field : fields)
+        XMLHelpers::cleanIncomingText(*field.second,
+                                      tr("the %1 of material '%2'").arg(QLatin1String(field.first), material));
 }
 
 void Material::writeBinary(QDataStream &out, int version) const {

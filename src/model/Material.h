@@ -156,6 +156,9 @@ public:
 
     /*! Reads a binary record of the given version (1..4); the id is not part of the record. */
     bool readBinary(QDataStream &in, int version, int materialId);
+    /*! Makes the texts XML-safe where they enter from files of any origin (legacy files and lists, databases),
+        so that a project holding the material can always be saved; each changed field is logged. */
+    void cleanTexts();
     void writeBinary(QDataStream &out, int version) const;
 
 private:

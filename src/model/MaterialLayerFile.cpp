@@ -7,6 +7,7 @@
 #include <QXmlStreamWriter>
 
 #include <ZOT_Exception.h>
+#include <ZOT_MessageHandler.h>
 
 #include <cmath>
 
@@ -18,17 +19,26 @@ namespace {
 
 const char *const WHERE = "[MaterialLayer::readOld]";
 
-// "r g b" with three integers 0..255.
+// "r g b" with three integers; channels outside 0..255 are brought into range with a warning, as in the
+// other file formats.
 bool parseColour(const QStringList &tokens, QColor &colour) {
     if (tokens.size() != 3)
         return false;
     int rgb[3];
+    bool clamped = false;
     for (int i = 0; i < 3; ++i) {
         bool ok = false;
-        rgb[i] = tokens[i].toInt(&ok);
-        if (!ok || rgb[i] < 0 || rgb[i] > 255)
+        const int value = tokens[i].toInt(&ok);
+        if (!ok)
             return false;
+        rgb[i] = qBound(0, value, 255);
+        clamped = clamped || rgb[i] != value;
     }
+    if (clamped)
+        ZOT::message(MaterialLayer::tr("Layer colour '%1' brought into the range 0..255.")
+                         .arg(tokens.join(QLatin1Char(' ')))
+                         .toStdString(),
+                     ZOT::MSG_WARNING, "MaterialLayer::readOld", -1);
     colour = QColor(rgb[0], rgb[1], rgb[2]);
     return true;
 }

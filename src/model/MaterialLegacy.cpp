@@ -138,6 +138,7 @@ bool Material::readOld(std::istream &in, const QString &version, QString &errorT
         }
         if (m_productName.isEmpty())
             m_productName = productId;
+        cleanTexts();
     }
     catch (const ZOT::Exception &ex) {
         errorText = LegacyValueReader::located(WHERE, tr("Error reading material data!\n")) +

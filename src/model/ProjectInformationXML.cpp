@@ -35,12 +35,12 @@ void ProjectInformation::readXML(QXmlStreamReader &reader) {
 
 void ProjectInformation::writeXML(QXmlStreamWriter &writer) const {
     writer.writeStartElement(QStringLiteral("ProjectInformation"));
-    writer.writeTextElement(QStringLiteral("ProjectName"), m_projectName);
-    writer.writeTextElement(QStringLiteral("ConstructionID"), m_constructionID);
-    writer.writeTextElement(QStringLiteral("UserName"), m_userName);
-    writer.writeTextElement(QStringLiteral("Company"), m_company);
-    writer.writeTextElement(QStringLiteral("Description"), m_description);
-    writer.writeTextElement(QStringLiteral("DisclaimerText"), m_disclaimerText);
+    XMLHelpers::writeTextElement(writer, QStringLiteral("ProjectName"), m_projectName);
+    XMLHelpers::writeTextElement(writer, QStringLiteral("ConstructionID"), m_constructionID);
+    XMLHelpers::writeTextElement(writer, QStringLiteral("UserName"), m_userName);
+    XMLHelpers::writeTextElement(writer, QStringLiteral("Company"), m_company);
+    XMLHelpers::writeTextElement(writer, QStringLiteral("Description"), m_description);
+    XMLHelpers::writeTextElement(writer, QStringLiteral("DisclaimerText"), m_disclaimerText);
     writer.writeTextElement(QStringLiteral("HeatFlowDirection"), QString::number(m_heatFlowDirection));
     writer.writeEndElement();
 }

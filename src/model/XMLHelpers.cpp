@@ -3,6 +3,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <ZOT_MessageHandler.h>
+
 namespace {
 
 // False when the reader has failed or the attribute is missing; otherwise text holds the attribute.
@@ -56,4 +58,50 @@ QString XMLHelpers::doubleToString(double value) {
 
 void XMLHelpers::writeDoubleAttribute(QXmlStreamWriter &writer, const QString &name, double value) {
     writer.writeAttribute(name, doubleToString(value));
+}
+
+QString XMLHelpers::xmlSafeText(const QString &text) {
+    QString result;
+    result.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const ushort u = c.unicode();
+        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r')
+            continue;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            result += c;
+            result += text[++i];
+        }
+        else if (c.isSurrogate() || u == 0xFFFE || u == 0xFFFF)
+            result += QChar(QChar::ReplacementCharacter);
+        else
+            result += c;
+    }
+    return result;
+}
+
+bool XMLHelpers::cleanIncomingText(QString &text, const QString &field) {
+    const QString clean = xmlSafeText(text);
+    if (clean == text)
+        return false;
+    text = clean;
+    ZOT::message(
+        tr("Characters that a project file cannot hold were removed or replaced in %1.").arg(field).toStdString(),
+        ZOT::MSG_WARNING, "XMLHelpers::cleanIncomingText", -1);
+    return true;
+}
+
+void XMLHelpers::writeTextElement(QXmlStreamWriter &writer, const QString &name, const QString &text) {
+    writer.writeStartElement(name);
+    const QStringList parts = xmlSafeText(text).split(QLatin1Char('\r'));
+    for (int i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            writer.writeEntityReference(QStringLiteral("#13"));
+        writer.writeCharacters(parts[i]);
+    }
+    writer.writeEndElement();
+}
+
+void XMLHelpers::writeTextAttribute(QXmlStreamWriter &writer, const QString &name, const QString &text) {
+    writer.writeAttribute(name, xmlSafeText(text));
 }

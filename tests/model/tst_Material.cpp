@@ -297,22 +297,25 @@ private slots:
     void xmlColour_data() {
         QTest::addColumn<QString>("color");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("three zeros are black") << "0 0 0" << true;
-        QTest::newRow("only two numbers") << "10 20" << false;
-        QTest::newRow("letters") << "a b c" << false;
-        QTest::newRow("double blank gives empty part") << "10  20 30" << false;
-        QTest::newRow("four numbers") << "1 2 3 4" << false;
-        QTest::newRow("channel above 255") << "10 20 256" << false;
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("three zeros are black") << "0 0 0" << true << QColor(0, 0, 0);
+        QTest::newRow("only two numbers") << "10 20" << false << QColor();
+        QTest::newRow("letters") << "a b c" << false << QColor();
+        QTest::newRow("double blank gives empty part") << "10  20 30" << false << QColor();
+        QTest::newRow("four numbers") << "1 2 3 4" << false << QColor();
+        // A channel out of range is clamped, as in the binary formats, instead of refusing the project.
+        QTest::newRow("channels out of range") << "-1 20 256" << true << QColor(0, 20, 255);
     }
     void xmlColour() {
         QFETCH(QString, color);
         QFETCH(bool, ok);
+        QFETCH(QColor, expected);
         Material m;
         QString error;
         const QString xml = QStringLiteral("<Material name=\"X\" rho=\"2\" color=\"%1\" isAir=\"1\"/>").arg(color);
         QCOMPARE(readMaterialXml(xml, m, error), ok);
         if (ok) {
-            QCOMPARE(m.color(), QColor(0, 0, 0));
+            QCOMPARE(m.color(), expected);
             QVERIFY(m.isAir());
         }
         else {

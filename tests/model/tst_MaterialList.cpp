@@ -62,6 +62,7 @@ private slots:
     void updateAndRemoveUserMaterial();
     void legacyListImportCountsFoundAndAddsValid();
     void legacyList13ConvertsWhygTo80Percent();
+    void legacyListTextIsDecodedAndCleaned();
     void legacyListUnits_data();
     void legacyListUnits();
     void legacyListErrors_data();
@@ -303,6 +304,19 @@ void tst_MaterialList::legacyList13ConvertsWhygTo80Percent() {
     HYG_COMPARE_DOUBLE(materials[0].w_80(), 0.08, 1e-12, 0.0);
     QCOMPARE(materials[0].category(), 2);
     QVERIFY(materials[0].isValid());
+}
+
+// Windows-1252 bytes become their characters (not invisible C1 controls); control characters are removed.
+void tst_MaterialList::legacyListTextIsDecodedAndCleaned() {
+    QTemporaryDir dir;
+    MessageCapture capture;
+    MaterialList list(QStringLiteral("en"), dir.path());
+    const QVector<Material> materials =
+        list.readLegacyList(QStringLiteral(HYGROLUX_TEST_DATA_DIR "/materials/legacy_text_hazards.txt"));
+    QCOMPARE(materials.size(), 1);
+    QCOMPARE(materials[0].name(), QString::fromUtf8("Kalkputz „alt“"));
+    QCOMPARE(materials[0].producer(), QString::fromUtf8("Werk Süd"));
+    QVERIFY(capture.contains("the producer of material"));
 }
 
 void tst_MaterialList::legacyListUnits_data() {

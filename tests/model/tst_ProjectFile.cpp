@@ -1,14 +1,17 @@
 #include <QtTest>
 
+#include <model/MaterialList.h>
 #include <model/Project.h>
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <FileSizeLimit.h>
 #include <FuzzyCompare.h>
+#include <MessageCapture.h>
 
 #include "ExampleProjects.h"
 
@@ -314,6 +317,93 @@ private slots:
         QVERIFY2(reloaded.read(path, error), qPrintable(error));
         compareDocuments(*reloaded.document(), source);
         QCOMPARE(reloaded.document()->inputData().layers()[2].width(), 0.0001);
+    }
+
+    // Old files bring control characters and Windows-1252 bytes (0x80..0x9F are quotes, dashes and the euro
+    // sign there); what XML cannot hold is removed where it enters, so that the project can be saved.
+    void legacyTextSurvivesSaving() {
+        MessageCapture capture;
+        Project project;
+        QString error;
+        QVERIFY2(project.read(dataFile("legacy_text_hazards.vpj"), error), qPrintable(error));
+        QVERIFY(capture.contains("the project information"));
+        QVERIFY(capture.contains("the name of material 'Kalkputz'"));
+        QTemporaryDir dir;
+        QVERIFY2(project.write(dir.filePath("saved.v2p"), &error), qPrintable(error));
+        Project reloaded;
+        QVERIFY2(reloaded.read(dir.filePath("saved.v2p"), error), qPrintable(error));
+        const ProjectInformation &info = reloaded.document()->projectInformation();
+        QCOMPARE(info.m_projectName, QString("Altbau"));
+        QCOMPARE(info.m_constructionID, QString("AW-01"));
+        QCOMPARE(info.m_description, QString::fromUtf8("„Altbau“ – 5 €"));
+        const MaterialLayer &layer = reloaded.document()->inputData().layers().at(0);
+        QCOMPARE(layer.name(), QString("Kalkputz"));
+        QCOMPARE(layer.notes(), QString::fromUtf8("Straße „neu“"));
+        QCOMPARE(layer.color(), QColor(255, 0, 20));
+    }
+
+    // A database holds UTF-16 as it was stored: unpaired surrogates and U+FFFF can come from there.
+    void databaseTextSurvivesSaving() {
+        QTemporaryDir dir;
+        const QString hazards = QString("A") + QChar(0xD800) + "B" + QChar(0xFFFF) + "C\x0b" + QChar(0xDC00);
+        QByteArray data;
+        QDataStream out(&data, QIODevice::WriteOnly);
+        out << qint32(-4) << qint32(1);
+        Material stored = simpleLayer(hazards, 0.1).material();
+        stored.setNotes("tab\tkept\x01");
+        stored.writeBinary(out, 4);
+        QFile file(dir.filePath("UserData.cmat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(data);
+        file.close();
+        MessageCapture capture;
+        MaterialList list("en", dir.path());
+        list.setReadOnly(true);
+        const QVector<Material> materials = list.readUserFile(file.fileName());
+        QCOMPARE(materials.size(), 1);
+        QVERIFY(capture.contains("the notes of material"));
+        Project project;
+        project.createNew();
+        project.document()->inputData().layers() = {MaterialLayer(materials[0], 0.1)};
+        QString error;
+        QVERIFY2(project.write(dir.filePath("p.v2p"), &error), qPrintable(error));
+        Project reloaded;
+        QVERIFY2(reloaded.read(dir.filePath("p.v2p"), error), qPrintable(error));
+        const QChar fffd(QChar::ReplacementCharacter);
+        QCOMPARE(reloaded.document()->inputData().layers()[0].name(), QString("A") + fffd + "B" + fffd + "C" + fffd);
+        QCOMPARE(reloaded.document()->inputData().layers()[0].notes(), QString("tab\tkept"));
+    }
+
+    // Text that reached the project some other way does not make saving fail, and every kind of line end in
+    // element text and attributes comes back as it was.
+    void writerNeverFailsOnText() {
+        Document source;
+        MaterialLayer layer = simpleLayer(QString("name\x1a") + QChar(0xFFFE), 0.1);
+        layer.material().setNotes("a\r\nb\rc\nd");
+        source.inputData().layers() = {layer};
+        source.projectInformation().m_projectName = QString("x\x0c") + QChar(0xDBFF) + "y";
+        source.projectInformation().m_description = "one\r\ntwo\rthree\nfour\r";
+        QTemporaryDir dir;
+        Project project;
+        project.setDocumentData(source);
+        QString error;
+        QVERIFY2(project.write(dir.filePath("p.v2p"), &error), qPrintable(error));
+        Project reloaded;
+        QVERIFY2(reloaded.read(dir.filePath("p.v2p"), error), qPrintable(error));
+        const Document &doc = *reloaded.document();
+        QCOMPARE(doc.projectInformation().m_projectName, QString("x") + QChar(QChar::ReplacementCharacter) + "y");
+        QCOMPARE(doc.projectInformation().m_description, QString("one\r\ntwo\rthree\nfour\r"));
+        QCOMPARE(doc.inputData().layers()[0].name(), QString("name") + QChar(QChar::ReplacementCharacter));
+        QCOMPARE(doc.inputData().layers()[0].notes(), QString("a\r\nb\rc\nd"));
+    }
+
+    void colourOutOfRangeIsClamped() {
+        MessageCapture capture;
+        Project project;
+        QString error;
+        QVERIFY2(project.read(dataFile("project_color_out_of_range.v2p"), error), qPrintable(error));
+        QCOMPARE(project.document()->inputData().layers()[0].color(), QColor(255, 0, 128));
+        QVERIFY(capture.contains("Colour '300 -5 128' of material 'Lime plaster'"));
     }
 
     void summerResistancesFollowWinterOnes() {

@@ -1,5 +1,6 @@
 #include "XMLHelpers.h"
 
+#include <QLocale>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -53,7 +54,8 @@ void XMLHelpers::readUnknownElement(QXmlStreamReader &reader) {
 }
 
 QString XMLHelpers::doubleToString(double value) {
-    return QString::number(value, 'g', 6);
+    // The shortest text that reads back to the same double: reopening a project gives the same results.
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 void XMLHelpers::writeDoubleAttribute(QXmlStreamWriter &writer, const QString &name, double value) {

@@ -288,8 +288,8 @@ private slots:
             QVERIFY2(pos > last, qPrintable(name));
             last = pos;
         }
-        QVERIFY(xml.contains("rho=\"1.23457e+06\""));
-        QVERIFY(xml.contains("w_80=\"0.0123457\""));
+        QVERIFY(xml.contains("rho=\"1234567\""));
+        QVERIFY(xml.contains("w_80=\"0.0123456789\""));
         QVERIFY(xml.contains("color=\"12 200 255\""));
         QVERIFY(xml.contains("isAir=\"0\" isWood=\"1\""));
     }

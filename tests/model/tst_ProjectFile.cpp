@@ -56,7 +56,13 @@ MaterialLayer simpleLayer(const QString &name, double width) {
     return MaterialLayer(m, width);
 }
 
-// Doubles are stored with six significant digits, surface resistances as 1 / Rs.
+// Every value the file keeps, surface resistances as 1 / Rs (compared exactly: QCOMPARE of a vector).
+QVector<double> conditionValues(const AssessmentConditions &c) {
+    return {c.T_i(),  c.rh_i(), c.Rsi(),        c.T_i_summer(),  c.rh_i_summer(), c.T_e(),
+            c.rh_e(), c.Rse(),  c.T_e_summer(), c.rh_e_summer(), c.tT(),          c.tT_summer()};
+}
+
+// Surface resistances are stored as 1 / Rs, which may not give back the last bit of a typed resistance.
 void compareConditions(const AssessmentConditions &actual, const AssessmentConditions &expected) {
     HYG_COMPARE_DOUBLE(actual.T_i(), expected.T_i(), 1e-5, 0.0);
     HYG_COMPARE_DOUBLE(actual.rh_i(), expected.rh_i(), 1e-5, 0.0);
@@ -260,15 +266,55 @@ private slots:
         QCOMPARE(doc.inputData().layers()[0].width(), 0.0005);
     }
 
-    void numbersHaveSixSignificantDigits() {
-        Document doc;
-        doc.inputData().layers() = {simpleLayer("A", 0.123456789)};
-        doc.inputData().conditions().setTT(1234567);
-        const QByteArray xml = toXML(doc);
+    void numbersKeepEveryDigit() {
+        Document source;
+        source.inputData().layers() = {simpleLayer("A", 0.123456789)};
+        source.inputData().conditions().setTT(1234567.25);
+        source.inputData().conditions().setInterior(AssessmentConditions::SurfaceResistance,
+                                                    AssessmentConditions::Winter, 0.13);
+        const QByteArray xml = toXML(source);
         QVERIFY(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE VaproProject>\n"
                                "<VaproProject version=\"2.0\">\n"));
-        QVERIFY(xml.contains("d=\"0.123457\""));
-        QVERIFY(xml.contains("tT=\"1.23457e+06\""));
+        QVERIFY(xml.contains("d=\"0.123456789\""));
+        QVERIFY(xml.contains("alpha_i=\"7.692307692307692\""));
+        Document doc;
+        QVERIFY(fromXML(xml, doc));
+        QCOMPARE(conditionValues(doc.inputData().conditions()), conditionValues(source.inputData().conditions()));
+        QVERIFY(doc.inputData() == source.inputData());
+    }
+
+    // Every project the tests and examples open: saving and reopening changes neither a bit of the input nor
+    // of the results. Legacy files bring values with many digits (Kelvin, 0.8 / 0.95, per-hour units).
+    void reopeningKeepsEveryBit_data() {
+        QTest::addColumn<QString>("path");
+        const QStringList dirs = {QStringLiteral(HYGROLUX_EXAMPLES_DIR), QStringLiteral(HYGROLUX_TEST_DATA_DIR),
+                                  dataFile(QString()), QStringLiteral(HYGROLUX_TEST_DATA_DIR "/report")};
+        for (const QString &dirName : dirs) {
+            const QDir dir(dirName);
+            for (const QString &name : dir.entryList({"*.v2p", "*.vpj"}, QDir::Files)) {
+                Project project;
+                QString error;
+                if (project.read(dir.filePath(name), error))
+                    QTest::newRow(qPrintable(dir.dirName() + '/' + name)) << dir.filePath(name);
+            }
+        }
+    }
+    void reopeningKeepsEveryBit() {
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        const QString saved = dir.filePath("saved.v2p");
+        Project first;
+        Project second;
+        QString error;
+        QVERIFY2(first.read(path, error), qPrintable(error));
+        QVERIFY2(first.write(saved, &error), qPrintable(error));
+        QVERIFY2(second.read(saved, error), qPrintable(error));
+        first.setModified(Project::AllModified);
+        second.setModified(Project::AllModified);
+        QVERIFY(second.document()->inputData() == first.document()->inputData());
+        QCOMPARE(conditionValues(second.document()->inputData().conditions()),
+                 conditionValues(first.document()->inputData().conditions()));
+        QVERIFY(second.document()->calculation().results() == first.document()->calculation().results());
     }
 
     void roundTripKeepsEverythingStored() {

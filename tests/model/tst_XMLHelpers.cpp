@@ -76,8 +76,11 @@ private slots:
     void doubleFormat_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
-        QTest::newRow("six significant digits") << 3.14159265 << "3.14159";
-        QTest::newRow("large value switches to exponent") << 1234567.0 << "1.23457e+06";
+        QTest::newRow("every digit needed") << 3.14159265 << "3.14159265";
+        QTest::newRow("1 / R_si, 16 digits") << 1 / 0.13 << "7.692307692307692";
+        QTest::newRow("decimal fraction") << 0.1 << "0.1";
+        QTest::newRow("large value") << 1234567.0 << "1234567";
+        QTest::newRow("very large value switches to exponent") << 1.5e21 << "1.5e+21";
         QTest::newRow("ground resistance") << 1e-8 << "1e-08";
         QTest::newRow("integer value") << 20.0 << "20";
         QTest::newRow("negative") << -0.5 << "-0.5";

@@ -24,7 +24,11 @@ bool Project::read(const QString &fileName, QString &errorText) {
         QXmlStreamReader reader(&file);
         ok = document->readXML(reader);
         if (!ok) {
-            errorText = reader.errorString();
+            // Where in the file: a project has many layers with the same attribute names.
+            errorText = tr("line %1, column %2: %3")
+                            .arg(reader.lineNumber())
+                            .arg(reader.columnNumber())
+                            .arg(reader.errorString());
             tryLegacy = extension != QLatin1String("v2p");
         }
     }

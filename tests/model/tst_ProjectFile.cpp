@@ -167,7 +167,7 @@ private slots:
         if (accepted)
             QCOMPARE(project.document()->inputData().layers().size(), 3);
         else
-            QCOMPARE(error, QString("File is not a Vapro 2.0 project file."));
+            QCOMPARE(error, QString("line 3, column 28: File is not a Vapro 2.0 project file."));
     }
 
     void alphaIsTheInverseSurfaceResistance() {
@@ -183,9 +183,9 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("expected");
         QTest::newRow("malformed number") << "project_bad_attribute.v2p"
-                                          << "Invalid value for attribute 'd'.";
+                                          << "line 7, column 39: Invalid value for attribute 'd'.";
         QTest::newRow("malformed colour") << "project_bad_color.v2p"
-                                          << "Invalid encoding '230 220' of material color.";
+                                          << "line 7, column 316: Invalid encoding '230 220' of material color.";
         QTest::newRow("no layers") << "project_no_layers.v2p"
                                    << "Project doesn't contain any layers. Please create a new project!";
         QTest::newRow("missing file") << "does_not_exist.v2p"
@@ -209,7 +209,7 @@ private slots:
         Project project;
         QString error;
         QVERIFY(!project.read(dataFile("project_empty.v2p"), error));
-        QCOMPARE(error, empty.errorString());
+        QCOMPARE(error, "line 1, column 0: " + empty.errorString());
         // with another extension the legacy reader is tried as well
         QVERIFY(!project.read(dataFile("project_empty.dat"), error));
         QVERIFY2(error.startsWith("Error reading file as VAPRO 1 version.\n[Document::readOld]  Keyword 'FileVersion' "

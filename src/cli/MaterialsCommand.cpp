@@ -56,6 +56,9 @@ int MaterialsCommand::run(const QStringList &arguments) {
     MaterialList list(QStringLiteral("en"), directory);
     list.setReadOnly(true);
     list.readDatabase(QCoreApplication::applicationDirPath() + QStringLiteral("/resources"));
+    // The tool never writes the database, so there is nothing to keep; the user still learns of the damage.
+    if (!list.damageText().isEmpty())
+        CliOutput::printError(tr("warning: %1; the file is left as it is.").arg(list.damageText()));
 
     QVector<const Material *> materials;
     for (int i = 0; i < list.count(); ++i) {

@@ -39,9 +39,13 @@ bool ConstructionList::read() {
     in >> version;
     log << " with version: " << version;
     log.flush();
+    m_constructions.clear();
+    if (version != FileVersion) {
+        m_damaged.markDamaged(filePath(), tr("unknown format version %1").arg(version));
+        return true;
+    }
     qint32 count = 0;
     in >> count;
-    m_constructions.clear();
     // The count is not trusted: records are appended one by one until the first that fails.
     for (qint32 i = 0; i < count; ++i) {
         auto construction = std::make_unique<Construction>(QCoreApplication::translate("Construction", "Unknown"));
@@ -49,11 +53,16 @@ bool ConstructionList::read() {
             break;
         m_constructions.push_back(std::move(construction));
     }
+    if (in.status() != QDataStream::Ok || count < 0 || this->count() != count)
+        m_damaged.markDamaged(filePath(),
+                              tr("only %1 of %2 constructions could be read").arg(this->count()).arg(qMax(count, 0)));
+    else if (!in.atEnd())
+        m_damaged.markDamaged(filePath(), tr("unknown data after the last of %1 constructions").arg(count));
     return true;
 }
 
 bool ConstructionList::write() const {
-    if (m_directory.isEmpty() || !QDir().mkpath(m_directory))
+    if (m_directory.isEmpty() || !QDir().mkpath(m_directory) || !m_damaged.keepOriginal())
         return false;
     ZOT::MessageStream log("ConstructionList::write", ZOT::MSG_PROGRESS, -1);
     log << "Write construction file: " << filePath().toStdString();

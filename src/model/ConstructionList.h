@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Construction.h"
+#include "DamagedDatabase.h"
 
 class MaterialList;
 
@@ -26,11 +27,17 @@ public:
     ~ConstructionList() override;
 
     /*! Reads the database file; false when it cannot be opened (the list then stays as it was). A damaged file
-        yields the constructions before the first damaged record. */
+        yields the constructions before the first damaged record, one of an unknown version none; either is
+        kept as a copy before the first write. */
     bool read();
     /*! Writes the database atomically; an empty list moves the existing file to the backup name instead.
         False when the file could not be written. */
     bool write() const;
+
+    /*! Why the database could not be read whole ("<file>: <reason>"); empty when it was. */
+    QString damageText() const { return m_damaged.damageText(); }
+    /*! After the first write kept a copy of a damaged database: the text for the user, once. */
+    QString takeDamageNotice() { return m_damaged.takeNotice(); }
 
     /*! Appends a copy unless an equal construction is stored already; emits constructionAdded. */
     bool addConstruction(const Construction &construction);
@@ -58,6 +65,8 @@ private:
     QString m_languageId;
     QString m_directory;
     std::vector<std::unique_ptr<Construction>> m_constructions;
+    // Written from the const write: the copy of a damaged file is made on the first write.
+    mutable DamagedDatabase m_damaged;
 };
 
 #endif // ConstructionListH

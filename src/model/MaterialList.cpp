@@ -82,7 +82,10 @@ void MaterialList::readSystemFiles() {
 }
 
 bool MaterialList::readUserDatabase() {
-    const QVector<Material> materials = readUserFile(userDatabasePath());
+    QString damage;
+    const QVector<Material> materials = readUserFile(userDatabasePath(), damage);
+    if (!damage.isEmpty())
+        m_damaged.markDamaged(userDatabasePath(), damage);
     if (materials.isEmpty())
         return false;
     m_userMaterials.clear();
@@ -92,7 +95,7 @@ bool MaterialList::readUserDatabase() {
 }
 
 bool MaterialList::writeUserDatabase() const {
-    if (m_userDirectory.isEmpty() || !QDir().mkpath(m_userDirectory))
+    if (m_userDirectory.isEmpty() || !QDir().mkpath(m_userDirectory) || !m_damaged.keepOriginal())
         return false;
     if (m_userMaterials.empty())
         return DatabaseBackup::moveToBackup(userDatabasePath());
@@ -167,6 +170,11 @@ QVector<Material> MaterialList::readLegacyList(const QString &fileName, QString 
 }
 
 QVector<Material> MaterialList::readUserFile(const QString &fileName) {
+    QString damage;
+    return readUserFile(fileName, damage);
+}
+
+QVector<Material> MaterialList::readUserFile(const QString &fileName, QString &damage) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -177,8 +185,10 @@ QVector<Material> MaterialList::readUserFile(const QString &fileName) {
     qint32 count = first;
     if (first < 0) {
         // A negative first value is the format marker -v of record version v.
-        if (first < -4)
+        if (first < -4) {
+            damage = tr("unknown format version %1").arg(-qint64(first));
             return {};
+        }
         version = -first;
         in >> count;
     }
@@ -192,5 +202,9 @@ QVector<Material> MaterialList::readUserFile(const QString &fileName) {
         m.setMaterialId(nextUserId());
         materials.append(m);
     }
+    if (in.status() != QDataStream::Ok || count < 0 || materials.size() != count)
+        damage = tr("only %1 of %2 materials could be read").arg(materials.size()).arg(qMax(count, 0));
+    else if (!in.atEnd())
+        damage = tr("unknown data after the last of %1 materials").arg(count);
     return materials;
 }

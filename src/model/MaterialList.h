@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "DamagedDatabase.h"
 #include "Material.h"
 
 class MaterialList : public QObject {
@@ -68,6 +69,13 @@ public:
     QVector<Material> readLegacyList(const QString &fileName, QString *errmsg = nullptr);
     /*! Materials of a "cmat" file, each with the next user material id. */
     QVector<Material> readUserFile(const QString &fileName);
+    /*! As above; \a damage says why when the file could not be read whole or has an unknown version. */
+    QVector<Material> readUserFile(const QString &fileName, QString &damage);
+
+    /*! Why the user database could not be read whole ("<file>: <reason>"); empty when it was. */
+    QString damageText() const { return m_damaged.damageText(); }
+    /*! After the first write kept a copy of a damaged user database: the text for the user, once. */
+    QString takeDamageNotice() { return m_damaged.takeNotice(); }
 
     /*! The built-in non-ventilated air space (id 0). */
     static Material airSpace();
@@ -89,6 +97,8 @@ private:
     IdSource m_nextUserId;
     int m_ownCounter = FirstUserMaterialId;
     bool m_readOnly = false;
+    // Written from the const write: the copy of a damaged file is made on the first write.
+    mutable DamagedDatabase m_damaged;
     MaterialVector m_systemMaterials;
     MaterialVector m_userMaterials;
 };

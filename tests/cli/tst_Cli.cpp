@@ -20,6 +20,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -145,6 +146,7 @@ private slots:
     void materialsFilters_data();
     void materialsFilters();
     void materialsLeavesUserDatabaseAlone();
+    void materialsWarnsOfDamagedDatabase();
     void helpAndVersion();
 };
 
@@ -517,6 +519,33 @@ void tst_Cli::materialsLeavesUserDatabaseAlone() {
     QCOMPARE(fileHash(database), hash);
     QCOMPARE(QFileInfo(database).lastModified(), modified);
     QVERIFY(!QFileInfo::exists(database + ".backup"));
+}
+
+// The tool never writes the database, so it keeps no copy; it says on standard error that the file is damaged.
+void tst_Cli::materialsWarnsOfDamagedDatabase() {
+    QTemporaryDir dir;
+    const QString database = dir.filePath(MaterialList::UserDatabaseFileName);
+    {
+        MaterialList list("en", dir.path());
+        list.addUserMaterial(Material("Homemade clay plaster", 1, QString(), QString(), QString(), QString(), 1500, 0.8,
+                                      8, 0.02, 0.3, 0.001, 0));
+        QVERIFY(list.writeUserDatabase());
+        list.setReadOnly(true);
+    }
+    QFile file(database);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("tail");
+    file.close();
+    const QByteArray hash = fileHash(database);
+
+    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.path(), "--filter", "homemade"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(parse(run.out).toArray().size(), 1);
+    QVERIFY2(QString::fromUtf8(run.err).contains(
+                 QRegularExpression("(^|\n)warning: " + QRegularExpression::escape(database) + ": ")),
+             run.err.constData());
+    QCOMPARE(fileHash(database), hash);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{MaterialList::UserDatabaseFileName});
 }
 
 void tst_Cli::helpAndVersion() {

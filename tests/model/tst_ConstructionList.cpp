@@ -2,6 +2,7 @@
 // example construction of a first start.
 
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -31,10 +32,10 @@ Construction construction(const QString &name, int layers, double width = 0.1) {
 }
 
 // A database file whose header announces \a count constructions followed by \a records records.
-void writeDatabase(const QString &fileName, int count, int records, int truncateBy = 0) {
+void writeDatabase(const QString &fileName, int count, int records, int truncateBy = 0, int version = 1) {
     QByteArray data;
     QDataStream out(&data, QIODevice::WriteOnly);
-    out << qint32(1) << qint32(count);
+    out << qint32(version) << qint32(count);
     for (int i = 0; i < records; ++i)
         construction(QStringLiteral("construction %1").arg(i + 1), 2).writeBinary(out);
     data.chop(truncateBy);
@@ -102,6 +103,7 @@ void tst_ConstructionList::writeAndReadBack() {
     ConstructionList list(QStringLiteral("en"), dir.filePath(QStringLiteral("db")));
     QVERIFY(list.read());
     QVERIFY(capture.contains(" with version: 1"));
+    QVERIFY(list.damageText().isEmpty());
     QCOMPARE(list.count(), 2);
     QCOMPARE(list.at(0).name(), QStringLiteral("wall"));
     QCOMPARE(list.at(0).notes(), QStringLiteral("outer wall"));
@@ -118,26 +120,45 @@ void tst_ConstructionList::damagedFiles_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("records");
     QTest::addColumn<int>("truncateBy");
+    QTest::addColumn<int>("version");
     QTest::addColumn<int>("expected");
-    QTest::newRow("count says 5, file holds 3") << 5 << 3 << 0 << 3;
-    QTest::newRow("third record truncated") << 3 << 3 << 20 << 2;
-    QTest::newRow("giant count, one record") << 0x7fffffff << 1 << 0 << 1;
-    QTest::newRow("negative count") << -3 << 2 << 0 << 0;
+    QTest::newRow("count says 5, file holds 3") << 5 << 3 << 0 << 1 << 3;
+    QTest::newRow("third record truncated") << 3 << 3 << 20 << 1 << 2;
+    QTest::newRow("giant count, one record") << 0x7fffffff << 1 << 0 << 1 << 1;
+    QTest::newRow("negative count") << -3 << 2 << 0 << 1 << 0;
+    QTest::newRow("unknown version") << 2 << 2 << 0 << 2 << 0;
 }
 
+// What was read is kept in the list, and the original file survives as a copy made before the first write.
 void tst_ConstructionList::damagedFiles() {
     QFETCH(int, count);
     QFETCH(int, records);
     QFETCH(int, truncateBy);
+    QFETCH(int, version);
     QFETCH(int, expected);
     QTemporaryDir dir;
-    writeDatabase(dir.filePath(QLatin1String(ConstructionList::FileName)), count, records, truncateBy);
+    const QString fileName = dir.filePath(QLatin1String(ConstructionList::FileName));
+    writeDatabase(fileName, count, records, truncateBy, version);
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray original = file.readAll();
     MessageCapture capture;
-    ConstructionList list(QStringLiteral("en"), dir.path());
-    QVERIFY(list.read());
-    QCOMPARE(list.count(), expected);
-    for (int i = 0; i < list.count(); ++i)
-        QCOMPARE(list.at(i).name(), QStringLiteral("construction %1").arg(i + 1));
+    {
+        ConstructionList list(QStringLiteral("en"), dir.path());
+        QVERIFY(list.read());
+        QCOMPARE(list.count(), expected);
+        for (int i = 0; i < list.count(); ++i)
+            QCOMPARE(list.at(i).name(), QStringLiteral("construction %1").arg(i + 1));
+        QVERIFY(list.damageText().startsWith(fileName));
+        list.addConstruction(construction(QStringLiteral("new"), 1));
+        QVERIFY(list.write());
+        QVERIFY(list.takeDamageNotice().contains(QStringLiteral(".damaged-")));
+    }
+    const QStringList kept = QDir(dir.path()).entryList({QLatin1String(ConstructionList::FileName) + ".damaged-*"});
+    QCOMPARE(kept.size(), 1);
+    QFile copy(dir.filePath(kept[0]));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), original);
 }
 
 void tst_ConstructionList::deletingEveryConstructionMovesFileToBackup() {

@@ -4,6 +4,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -59,6 +60,8 @@ private slots:
     void writeAndReadBackUserDatabase();
     void failedWriteKeepsTheUserDatabase();
     void emptyUserListMovesDatabaseToBackup();
+    void damagedUserDatabaseIsKeptBeforeFirstWrite_data();
+    void damagedUserDatabaseIsKeptBeforeFirstWrite();
     void updateAndRemoveUserMaterial();
     void legacyListImportCountsFoundAndAddsValid();
     void legacyList13ConvertsWhygTo80Percent();
@@ -238,6 +241,7 @@ void tst_MaterialList::writeAndReadBackUserDatabase() {
 
     MaterialList reread(QStringLiteral("en"), dir.filePath(QStringLiteral("sub/dir")));
     QVERIFY(reread.readUserDatabase());
+    QVERIFY(reread.damageText().isEmpty());
     QCOMPARE(reread.userMaterialCount(), 2);
     QVERIFY(*reread.materialAt(1) == foil);
     QVERIFY(reread.materialAt(1)->isFoil());
@@ -256,6 +260,59 @@ void tst_MaterialList::emptyUserListMovesDatabaseToBackup() {
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("UserData.cmat"))));
     MaterialList backup(QStringLiteral("en"), dir.path());
     QCOMPARE(backup.readUserFile(dir.filePath(QStringLiteral("UserData.cmat.backup"))).size(), 1);
+}
+
+// Five records with the third one damaged (an odd string length); and the other ways a database is not read
+// whole. Writing what was read would cut the database down: the original is kept first.
+void tst_MaterialList::damagedUserDatabaseIsKeptBeforeFirstWrite_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("read");
+    const auto database = [](qint32 marker, qint32 count, int records, const QByteArray &tail) {
+        QByteArray data;
+        QDataStream out(&data, QIODevice::WriteOnly);
+        out << marker << count;
+        for (int i = 0; i < records; ++i)
+            sampleMaterial(QStringLiteral("Material %1").arg(i + 1)).writeBinary(out, 4);
+        return data + tail;
+    };
+    QByteArray lastTwo;
+    QDataStream out(&lastTwo, QIODevice::WriteOnly);
+    out << qint32(7);
+    for (int i = 0; i < 2; ++i)
+        sampleMaterial(QStringLiteral("after")).writeBinary(out, 4);
+    QTest::newRow("record 3 of 5 damaged") << database(-4, 5, 2, lastTwo) << 2;
+    QTest::newRow("count says 5, file holds 2") << database(-4, 5, 2, QByteArray()) << 2;
+    QTest::newRow("unknown version marker") << database(-5, 2, 2, QByteArray()) << 0;
+    QTest::newRow("data after the last record") << database(-4, 1, 1, QByteArray("more")) << 1;
+}
+
+void tst_MaterialList::damagedUserDatabaseIsKeptBeforeFirstWrite() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, read);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("UserData.cmat")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    MessageCapture capture;
+    MaterialList list(QStringLiteral("en"), dir.path());
+    list.readUserDatabase();
+    QCOMPARE(list.userMaterialCount(), read);
+    QVERIFY(list.damageText().startsWith(file.fileName() + QStringLiteral(": ")));
+    QVERIFY(list.takeDamageNotice().isEmpty());
+    list.addUserMaterial(sampleMaterial(QStringLiteral("new")));
+    QVERIFY(list.writeUserDatabase());
+    QVERIFY(list.writeUserDatabase());
+    const QStringList kept = QDir(dir.path()).entryList({QStringLiteral("UserData.cmat.damaged-*")});
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(QRegularExpression(QStringLiteral("^UserData\\.cmat\\.damaged-\\d{8}-\\d{6}$")).match(kept[0]).hasMatch());
+    QFile copy(dir.filePath(kept[0]));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), content);
+    QVERIFY(capture.contains(kept[0].toStdString()));
+    QVERIFY(list.takeDamageNotice().contains(kept[0]));
+    QVERIFY(list.takeDamageNotice().isEmpty());
+    QCOMPARE(list.readUserFile(file.fileName()).size(), read + 1);
 }
 
 void tst_MaterialList::updateAndRemoveUserMaterial() {

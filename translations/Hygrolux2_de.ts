@@ -406,8 +406,18 @@ Commands:
 <context>
     <name>Construction</name>
     <message>
-        <location filename="../src/model/ConstructionList.cpp" line="+47"/>
+        <location filename="../src/model/ConstructionList.cpp" line="+51"/>
         <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/model/Construction.cpp" line="+30"/>
+        <source>the name of construction &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the notes of construction &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -467,8 +477,47 @@ Commands:
 <context>
     <name>ConstructionList</name>
     <message>
-        <location filename="../src/model/ConstructionList.cpp" line="+59"/>
+        <location filename="../src/model/ConstructionList.cpp" line="-7"/>
+        <source>unknown format version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>only %1 of %2 constructions could be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unknown data after the last of %1 constructions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>test construction 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTableWidget</name>
+    <message>
+        <location filename="../src/ui/ConstructionTableWidget.cpp" line="+160"/>
+        <source>Construction Sketch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <location line="+6"/>
+        <source>Save SVG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>SVG files (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Could not write &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -655,6 +704,24 @@ Options:
     </message>
 </context>
 <context>
+    <name>DamagedDatabase</name>
+    <message>
+        <location filename="../src/model/DamagedDatabase.cpp" line="+28"/>
+        <source>Could not keep the damaged database &apos;%1&apos; as &apos;%2&apos;; it is not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Damaged database &apos;%1&apos; kept as &apos;%2&apos; before writing it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The database &apos;%1&apos; could not be read completely (%2). The original file was kept as &apos;%3&apos;; the database now holds only what could be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DiagramCommand</name>
     <message>
         <location filename="../src/cli/DiagramCommand.cpp" line="+13"/>
@@ -789,7 +856,7 @@ Options:
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/model/DocumentLegacy.cpp" line="+30"/>
+        <location filename="../src/model/DocumentLegacy.cpp" line="+31"/>
         <source>Invalid value &apos;%1&apos; of keyword &apos;%2&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -848,6 +915,11 @@ Options:
         <location line="+4"/>
         <source>Error reading project file &apos;%1&apos;
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the project information</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -921,6 +993,19 @@ Options:
     <message>
         <location line="+2"/>
         <source>Duration of drying (according to Glaser)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HatchedItemDelegate</name>
+    <message>
+        <location filename="../src/ui/HatchedItemDelegate.cpp" line="+46"/>
+        <source>warm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>cold</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1004,14 +1089,24 @@ Options:
 <context>
     <name>Material</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="+186"/>
-        <location line="+72"/>
+        <location filename="../src/model/Material.cpp" line="+193"/>
+        <location line="+80"/>
         <source>Unknown</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-49"/>
+        <source>Colour &apos;%1&apos; of material &apos;%2&apos; (line %3) brought into the range 0..255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Invalid encoding &apos;%1&apos; of material color.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>the %1 of material &apos;%2&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1071,7 +1166,7 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Error reading material data!
 </source>
         <translation type="unfinished"></translation>
@@ -1108,7 +1203,7 @@ Options:
 <context>
     <name>MaterialCategory</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="-202"/>
+        <location filename="../src/model/Material.cpp" line="-285"/>
         <source>Coating</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1211,7 +1306,12 @@ Options:
 <context>
     <name>MaterialLayer</name>
     <message>
-        <location filename="../src/model/MaterialLayerFile.cpp" line="+75"/>
+        <location filename="../src/model/MaterialLayerFile.cpp" line="+38"/>
+        <source>Layer colour &apos;%1&apos; brought into the range 0..255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
         <source>Unexpected end of file!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1265,9 +1365,24 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+90"/>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>unknown format version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>only %1 of %2 materials could be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unknown data after the last of %1 materials</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1356,6 +1471,11 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
     <message>
         <location line="+6"/>
         <source>--category must be an integer from 0 to 13, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>warning: %1; the file is left as it is.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1511,7 +1631,12 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
+        <source>line %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Error reading file as VAPRO 1 version.
 </source>
         <translation type="unfinished"></translation>
@@ -1777,13 +1902,13 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 <context>
     <name>SafeFileWriter</name>
     <message>
-        <location filename="../src/model/SafeFileWriter.cpp" line="+15"/>
+        <location filename="../src/model/SafeFileWriter.cpp" line="+25"/>
         <source>Cannot open file &apos;%1&apos; for writing: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Error writing file &apos;%1&apos;: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1913,6 +2038,14 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     </message>
 </context>
 <context>
+    <name>UndoChangeDisclaimer</name>
+    <message>
+        <location filename="../src/ui/V2_UndoProjectCommands.cpp" line="+41"/>
+        <source>Undo change final remarks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>V2_ResultsWidget</name>
     <message>
         <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+43"/>
@@ -1956,6 +2089,94 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     </message>
 </context>
 <context>
+    <name>V2_UndoAddConstructionLeft</name>
+    <message>
+        <location filename="../src/ui/V2_UndoLayerCommands.cpp" line="+79"/>
+        <source>Add construction left to no. %L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoAddConstructionRight</name>
+    <message>
+        <location line="+5"/>
+        <source>Add construction right to no. %L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoAddLayerLeft</name>
+    <message>
+        <location line="-43"/>
+        <source>Add layer left to no. %L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoAddLayerRight</name>
+    <message>
+        <location line="+3"/>
+        <source>Add layer right to no. %L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoChangeMaterial</name>
+    <message>
+        <location line="+100"/>
+        <source>Change material on layer no. %L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoChangeProjectInfo</name>
+    <message>
+        <location filename="../src/ui/V2_UndoProjectCommands.cpp" line="-15"/>
+        <source>Undo change of project informations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoHeatFlowDirection</name>
+    <message>
+        <location line="-18"/>
+        <source>Change heat flow direction to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoLayerColor</name>
+    <message>
+        <location filename="../src/ui/V2_UndoLayerCommands.cpp" line="+34"/>
+        <source>Undo change of color at layer No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoMoveLayerLeft</name>
+    <message>
+        <location line="-40"/>
+        <source>Move layer no. %L1 to left</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoMoveLayerRight</name>
+    <message>
+        <location line="+3"/>
+        <source>Move layer no. %L1 to right</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>V2_UndoRemoveLayer</name>
+    <message>
+        <location line="-53"/>
+        <source>Remove layer no. %L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VapourPressureProfile</name>
     <message>
         <location filename="../src/visualisation/DiagramProfiles.cpp" line="+198"/>
@@ -1981,9 +2202,14 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 <context>
     <name>XMLHelpers</name>
     <message>
-        <location filename="../src/model/XMLHelpers.cpp" line="+28"/>
+        <location filename="../src/model/XMLHelpers.cpp" line="+31"/>
         <location line="+10"/>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Characters that a project file cannot hold were removed or replaced in %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

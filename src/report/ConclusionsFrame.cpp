@@ -106,7 +106,7 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
         table->setCellJoined(2, row, 2, 1);
         ++row;
     }
-    addTable(std::move(table));
+    addSplittableTable(std::move(table), 0);
 
     const QString notes = DINCriteriaResult::awNotice(settings);
     if (!notes.isEmpty())

@@ -46,7 +46,7 @@ QRectF ConstructionLayerFrame::frameRect(QPaintDevice *device, double width) {
         for (int col = 2; col < 9; ++col)
             table->setCellAlignment(col, row, Qt::AlignRight | Qt::AlignTop);
     }
-    addTable(std::move(table));
+    addSplittableTable(std::move(table), 1);
 
     const QString legend =
         QStringList{tr("d - layer thickness,"),

@@ -140,14 +140,17 @@ void Report::layout(QPaintDevice *device) {
     m_pixelsPerMM = device->widthMM() > 0 ? double(device->width()) / device->widthMM() : 1;
     QVector<double> heights(ReportSettings::NumFrames, 0);
     QVector<bool> active(ReportSettings::NumFrames, false);
+    QVector<QVector<FrameBreak>> breaks(ReportSettings::NumFrames);
     for (int id = 0; id < ReportSettings::NumFrames; ++id) {
         active[id] = isActive(id);
-        if (active[id])
+        if (active[id]) {
             heights[id] = m_frames[id]->frameRect(device, m_pageSize.width()).height();
+            breaks[id] = m_frames[id]->breaks();
+        }
         if (id >= 2)
             emit progress(id + 1);
     }
-    m_pageLayout.layout(m_pageSize, heights, active);
+    m_pageLayout.layout(m_pageSize, heights, active, breaks);
 }
 
 void Report::applyFonts() {
@@ -159,13 +162,24 @@ void Report::applyFonts() {
 void Report::paintPage(QPainter *painter, int page) {
     auto *footer = static_cast<FooterFrame *>(m_frames[ReportSettings::FooterFrameId].get());
     for (int id = 0; id < ReportSettings::NumFrames; ++id) {
-        const bool onPage = id < 2 || m_pageLayout.framePage(id) == page;
-        if (!onPage || !(isActive(id) || id == ReportSettings::FooterFrameId))
+        if (id < 2) {
+            if (!isActive(id) && id != ReportSettings::FooterFrameId)
+                continue;
+            if (id == ReportSettings::FooterFrameId)
+                footer->setCurrentPage(page);
+            m_frames[id]->draw(painter, m_pageLayout.frameRect(id));
+            emit progress(id + 15);
             continue;
-        if (id == ReportSettings::FooterFrameId)
-            footer->setCurrentPage(page);
-        m_frames[id]->draw(painter, m_pageLayout.frameRect(id));
-        emit progress(id + 15);
+        }
+        bool painted = false;
+        for (const FramePiece &piece : m_pageLayout.pieces(id)) {
+            if (piece.page == page) {
+                m_frames[id]->drawPiece(painter, piece);
+                painted = true;
+            }
+        }
+        if (painted)
+            emit progress(id + 15);
     }
 }
 

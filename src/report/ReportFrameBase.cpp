@@ -25,6 +25,47 @@ void ReportFrameBase::draw(QPainter *painter, const QRectF &frame) {
     }
 }
 
+QVector<FrameBreak> ReportFrameBase::breaks() const {
+    QVector<FrameBreak> result;
+    for (const Item &item : m_items) {
+        if (!item.table || item.headerRows < 0)
+            continue;
+        for (const QtExt::Table::Break &b : item.table->breaks(item.headerRows + 1)) {
+            FrameBreak frameBreak;
+            frameBreak.end = item.y + b.end;
+            frameBreak.resume = item.y + b.resume;
+            frameBreak.headerTop = item.y;
+            frameBreak.headerBottom = item.y + item.table->rowTop(item.headerRows);
+            result.push_back(frameBreak);
+        }
+    }
+    return result;
+}
+
+void ReportFrameBase::drawPiece(QPainter *painter, const FramePiece &piece) {
+    painter->save();
+    painter->setClipRect(piece.rect);
+    const bool whole = piece.from <= 0 && piece.to >= m_cursor && piece.headerHeight() <= 0;
+    if (whole || breaks().isEmpty())
+        draw(painter, QRectF(piece.rect.topLeft(), QSizeF(piece.rect.width(), m_cursor)));
+    else {
+        const QPointF top = piece.rect.topLeft();
+        drawBand(painter, top - QPointF(0, piece.headerFrom), piece.headerFrom, piece.headerTo);
+        drawBand(painter, top + QPointF(0, piece.headerHeight() - piece.from), piece.from, piece.to);
+    }
+    painter->restore();
+}
+
+void ReportFrameBase::drawBand(QPainter *painter, const QPointF &origin, double from, double to) const {
+    for (const Item &item : m_items) {
+        const QPointF topLeft = origin + QPointF(0, item.y);
+        if (item.table)
+            item.table->draw(painter, topLeft, from - item.y, to - item.y);
+        else if (item.y >= from && item.y + item.height <= to)
+            item.text->draw(painter, topLeft, item.width);
+    }
+}
+
 const QtExt::Table *ReportFrameBase::table(int index) const {
     for (const Item &item : m_items)
         if (item.table && index-- == 0)
@@ -46,7 +87,8 @@ void ReportFrameBase::addText(const QString &html, double width) {
     item.text->setText(html);
     item.width = width < 0 ? m_width : width;
     item.y = m_cursor;
-    m_cursor += item.text->frameRect(m_device, item.width).height();
+    item.height = item.text->frameRect(m_device, item.width).height();
+    m_cursor += item.height;
     m_items.push_back(std::move(item));
 }
 
@@ -60,9 +102,15 @@ void ReportFrameBase::addTable(std::unique_ptr<QtExt::Table> table, double width
     Item item;
     item.width = width < 0 ? m_width : width;
     item.y = m_cursor;
-    m_cursor += table->frameRect(m_device, item.width).height();
+    item.height = table->frameRect(m_device, item.width).height();
+    m_cursor += item.height;
     item.table = std::move(table);
     m_items.push_back(std::move(item));
+}
+
+void ReportFrameBase::addSplittableTable(std::unique_ptr<QtExt::Table> table, int headerRows) {
+    addTable(std::move(table));
+    m_items.back().headerRows = headerRows;
 }
 
 QString ReportFrameBase::fixed(double value, int decimals) {

@@ -5,6 +5,7 @@
 // rectangle the report assigns. Frames build their content as a column of rich-text blocks and tables on the
 // report's shared text document; pictures (sketch, diagrams, logos) are drawn by the frames themselves.
 
+#include "ReportPageLayout.h"
 #include "ReportTextMetrics.h"
 
 #include <QImage>
@@ -37,6 +38,12 @@ public:
     /*! Paints the content built by the last frameRect() into \a frame. The default paints the blocks and
         tables. */
     virtual void draw(QPainter *painter, const QRectF &frame);
+    /*! Where the content of the last frameRect() may continue on the next page: inside the tables added as
+        splittable, after their first data row; empty for a frame that is never split. */
+    QVector<FrameBreak> breaks() const;
+    /*! Paints one piece of the page layout: the whole frame through draw(), or for a split frame the band of
+        the piece below the repeated table header. Nothing is painted outside the piece's rectangle. */
+    void drawPiece(QPainter *painter, const FramePiece &piece);
     /*! The \a index-th table of the last layout, nullptr when there are fewer; lets the cell texts be read. */
     const QtExt::Table *table(int index) const;
 
@@ -49,6 +56,9 @@ protected:
     std::unique_ptr<QtExt::Table> createTable(int cols, int rows) const;
     /*! Lays out \a table for the width (or \a width when given) and adds it below the content so far. */
     void addTable(std::unique_ptr<QtExt::Table> table, double width = -1);
+    /*! As addTable(), for a table that may run over several pages; its first \a headerRows rows are repeated
+        at the top of each continuation. */
+    void addSplittableTable(std::unique_ptr<QtExt::Table> table, int headerRows);
     void addSpacing(double height) { m_cursor += height; }
     /*! The rectangle of everything added since beginLayout(). */
     QRectF endLayout() const { return QRectF(0, 0, m_width, m_cursor); }
@@ -76,7 +86,12 @@ private:
         std::unique_ptr<QtExt::Table> table;
         double y = 0;
         double width = 0;
+        double height = 0;
+        int headerRows = -1; ///< splittable tables: rows repeated on every page; -1: never split
     };
+
+    /*! Paints the items that lie in the band [from, to) of the frame with the frame's top left at origin. */
+    void drawBand(QPainter *painter, const QPointF &origin, double from, double to) const;
 
     std::vector<Item> m_items;
     QPaintDevice *m_device = nullptr;

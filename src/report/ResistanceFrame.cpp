@@ -59,7 +59,7 @@ QRectF ResistanceFrame::frameRect(QPaintDevice *device, double width) {
     for (int row = 1; row <= n + 1; ++row)
         for (int col = 2; col < 5; ++col)
             table->setCellAlignment(col, row, Qt::AlignRight | Qt::AlignTop);
-    addTable(std::move(table));
+    addSplittableTable(std::move(table), 1);
     addSpacing(m_textMetrics.spacing());
 
     auto totals = createTable(3, 2);

@@ -118,7 +118,7 @@ QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
             table->setCellAlignment(7, first, Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    addTable(std::move(table));
+    addSplittableTable(std::move(table), 1);
 
     const QString legend = tr("%1 - temperature, ").arg(Theta) +
                            tr("%1 - saturation vapour pressure, ").arg(QStringLiteral("p<sub>sat</sub>")) +

@@ -1,5 +1,5 @@
-// Distribution of report frames over pages: exact fits, moves to the next page, switched-off frames and frames
-// taller than a page.
+// Distribution of report frames over pages: exact fits, moves to the next page, switched-off frames, frames
+// taller than a page and tables split over pages with their header repeated.
 
 #include <report/ReportPageLayout.h>
 
@@ -38,6 +38,8 @@ private slots:
     void switchedOffHeaderAndFooter();
     void frameTallerThanPageLeavesNoBlankPage();
     void inactiveFramesHaveNoPlace();
+    void splitFrame_data();
+    void splitFrame();
 };
 
 void tst_ReportPageLayout::pages_data() {
@@ -96,7 +98,8 @@ void tst_ReportPageLayout::frameTallerThanPageLeavesNoBlankPage() {
     layout.layout(Page, heights({2000, 100}), activeIds({0, 1, 2, 3}));
     QCOMPARE(layout.framePage(2), 1);
     QCOMPARE(layout.frameRect(2).top(), 100.0);
-    // It runs past the footer; the next frame starts a new page.
+    // It is cut at the footer; the next frame starts a new page.
+    QCOMPARE(layout.frameRect(2).bottom(), 1350.0);
     QCOMPARE(layout.framePage(3), 2);
     QCOMPARE(layout.frameRect(3).top(), 100.0);
     QCOMPARE(layout.pageCount(), 2);
@@ -109,6 +112,57 @@ void tst_ReportPageLayout::inactiveFramesHaveNoPlace() {
     QVERIFY(layout.frameRect(3).isEmpty());
     // The inactive frame takes no space: frame 4 follows frame 2 directly.
     QCOMPARE(layout.frameRect(4).top(), layout.frameRect(2).bottom());
+}
+
+void tst_ReportPageLayout::splitFrame_data() {
+    // A frame of 1000 px after one of 1000 px (250 px left on page 1): breaks every 100 px from 200 on, the
+    // band 40..100 repeated on every continuation.
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("overlap"); // a value on the break line, repeated on both sides
+    QTest::addColumn<QVector<double>>("froms");
+    QTest::addColumn<QVector<double>>("tos");
+    QTest::addColumn<QVector<int>>("pages");
+    QTest::newRow("rest fits on the next page")
+        << 1000.0 << 0.0 << QVector<double>{0, 200} << QVector<double>{200, 1000} << QVector<int>{1, 2};
+    QTest::newRow("value on the line kept whole on both pages")
+        << 1000.0 << 10.0 << QVector<double>{0, 190} << QVector<double>{210, 1000} << QVector<int>{1, 2};
+    QTest::newRow("three pages") << 2300.0 << 0.0 << QVector<double>{0, 200, 1300} << QVector<double>{200, 1300, 2300}
+                                 << QVector<int>{1, 2, 3};
+}
+
+void tst_ReportPageLayout::splitFrame() {
+    QFETCH(double, height);
+    QFETCH(double, overlap);
+    QFETCH(QVector<double>, froms);
+    QFETCH(QVector<double>, tos);
+    QFETCH(QVector<int>, pages);
+    QVector<QVector<FrameBreak>> breaks(FrameCount);
+    for (double y = 200; y < height; y += 100) {
+        FrameBreak b;
+        b.end = y + overlap;
+        b.resume = y - overlap;
+        b.headerTop = 40;
+        b.headerBottom = 100;
+        breaks[3].push_back(b);
+    }
+    ReportPageLayout layout;
+    layout.layout(Page, heights({1000, height, 100}), activeIds({0, 1, 2, 3, 4}), breaks);
+    const QVector<FramePiece> pieces = layout.pieces(3);
+    QCOMPARE(pieces.size(), froms.size());
+    for (int i = 0; i < pieces.size(); ++i) {
+        QCOMPARE(pieces[i].from, froms[i]);
+        QCOMPARE(pieces[i].to, tos[i]);
+        QCOMPARE(pieces[i].page, pages[i]);
+        // every continuation starts at the body top under the repeated band; nothing reaches the footer
+        QCOMPARE(pieces[i].headerHeight(), i == 0 ? 0.0 : 60.0);
+        QCOMPARE(pieces[i].rect.height(), pieces[i].headerHeight() + tos[i] - froms[i]);
+        if (i > 0)
+            QCOMPARE(pieces[i].rect.top(), 100.0);
+        QVERIFY(pieces[i].rect.bottom() <= 1350);
+    }
+    // the next frame follows the last piece
+    QCOMPARE(layout.framePage(4), pages.last());
+    QCOMPARE(layout.frameRect(4).top(), pieces.last().rect.bottom());
 }
 
 QTEST_GUILESS_MAIN(tst_ReportPageLayout)

@@ -26,6 +26,7 @@ private slots:
     void reportText();
     void everyCriterionRowIsPrinted_data();
     void everyCriterionRowIsPrinted();
+    void longTablesContinueOnTheNextPage();
 
 private:
     /*! Writes the report of \a document with all frames and page numbers and returns its text. */
@@ -169,6 +170,31 @@ void tst_ReportPdf::everyCriterionRowIsPrinted() {
     QCOMPARE(text.count(QStringLiteral("Requirement fulfilled")), fulfilled);
     QCOMPARE(text.count(QStringLiteral("Requirement not fulfilled")), int(criteria.size()) - fulfilled);
     QVERIFY(text.contains(QStringLiteral("Check for minmal")));
+}
+
+void tst_ReportPdf::longTablesContinueOnTheNextPage() {
+    Document document;
+    QVERIFY(ReportTest::loadProject(QStringLiteral("report_31_layers"), document));
+    ReportSettings settings;
+    for (int id = 0; id < ReportSettings::NumFrames; ++id)
+        settings.m_frames.insert(id);
+    int pageCount = 0;
+    const QString text = reportText(document, settings, pageCount);
+    // Every layer stands in the layer, resistance and results tables.
+    for (int layer = 1; layer <= 31; ++layer) {
+        const QString name = QStringLiteral("(%1)").arg(layer, 2, 10, QLatin1Char('0'));
+        QVERIFY2(text.count(name) >= 3,
+                 qPrintable(QStringLiteral("layer %1 printed %2 times").arg(name).arg(text.count(name))));
+    }
+    for (const QString &part : {QStringLiteral("Air layer (cold side)"), QStringLiteral("condensation mass"),
+                                QStringLiteral("Sum of resistances")})
+        QVERIFY2(text.contains(part), qPrintable(QStringLiteral("missing: ") + part));
+    // The condensate of the zone near the cold side is printed.
+    const CalculationResults &r = document.calculation().results();
+    QVERIFY(r.resultCode >= RC_OnePlane);
+    QVERIFY2(text.contains(QStringLiteral("%L1").arg(r.Mc, 0, 'f', 3)), "missing Mc");
+    // The header rows of the split tables are repeated on the continuation pages.
+    QVERIFY2(text.count(QStringLiteral("Layer / Material")) > 2, qPrintable(text));
 }
 
 QTEST_MAIN(tst_ReportPdf)

@@ -52,6 +52,7 @@ private slots:
     void alignment_data();
     void alignment();
     void emptyTableHasBordersOnly();
+    void breaksBetweenRows();
 
 private:
     QTextDocument m_document;
@@ -172,6 +173,37 @@ void tst_Table::emptyTableHasBordersOnly() {
     QtExt::Table table(&m_document, 0, 0);
     table.setOuterBorderWidth(2);
     QCOMPARE(table.frameRect(&m_device, 100).height(), 0.0);
+}
+
+void tst_Table::breaksBetweenRows() {
+    // Rows 1 and 2 joined in column 0, a value on the top line of row 4, five rows.
+    QtExt::Table table(&m_document, 2, 5);
+    for (int row = 0; row < 5; ++row)
+        table.setCellText(1, row, QStringLiteral("row %1").arg(row));
+    table.setCellText(0, 1, QStringLiteral("joined"));
+    table.setCellJoined(0, 1, 1, 2);
+    table.setCellText(0, 4, QStringLiteral("on the line"));
+    table.setCellOnBorder(0, 4, Qt::TopEdge);
+    table.frameRect(&m_device, 300);
+    const QVector<QtExt::Table::Break> breaks = table.breaks(1);
+    // Not inside the join (row 2), not before the last row (4): only at the top of rows 1 and 3.
+    QCOMPARE(breaks.size(), 2);
+    QCOMPARE(breaks[0].end, table.rowTop(1));
+    QCOMPARE(breaks[0].resume, table.rowTop(1));
+    QCOMPARE(breaks[1].end, table.rowTop(3));
+    QCOMPARE(table.breaks(2).size(), 1);
+
+    // A value on a break line stands whole on both sides of it.
+    QtExt::Table onLine(&m_document, 1, 4);
+    for (int row = 0; row < 4; ++row)
+        onLine.setCellText(0, row, QStringLiteral("row %1").arg(row));
+    onLine.setCellOnBorder(0, 2, Qt::TopEdge);
+    onLine.frameRect(&m_device, 300);
+    const QVector<QtExt::Table::Break> lineBreaks = onLine.breaks(2);
+    QCOMPARE(lineBreaks.size(), 1);
+    QVERIFY(lineBreaks[0].end > onLine.rowTop(2));
+    QVERIFY(lineBreaks[0].resume < onLine.rowTop(2));
+    QCOMPARE(lineBreaks[0].end - onLine.rowTop(2), onLine.rowTop(2) - lineBreaks[0].resume);
 }
 
 QTEST_MAIN(tst_Table)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <vector>
 
@@ -103,7 +104,47 @@ QRectF Table::cellRect(int col, int row) const {
     return QRectF(m_colX[col], m_rowY[row], spannedWidth(col, c.colSpan), spannedHeight(row, c.rowSpan));
 }
 
+double Table::rowTop(int row) const {
+    if (row >= m_rows)
+        return m_rowY.isEmpty() ? 0 : m_rowY.last() + m_rowHeights.last() + m_outerBorder;
+    return m_rowY.value(row);
+}
+
+QVector<Table::Break> Table::breaks(int firstRow) const {
+    QVector<Break> result;
+    if (!m_layoutValid)
+        return result;
+    for (int row = std::max(firstRow, 1); row + 1 < m_rows; ++row) {
+        bool crossed = false;
+        Break b;
+        b.end = b.resume = m_rowY[row] - m_innerBorder / 2;
+        for (int col = 0; col < m_cols; ++col) {
+            // a joined cell reaching over the line from above forbids the break
+            for (int r = 0; r < row && !crossed; ++r) {
+                const Cell &c = cell(col, r);
+                crossed = !c.covered && c.rowSpan > 1 && r + c.rowSpan > row;
+            }
+            const Cell &below = cell(col, row);
+            const Cell &above = cell(col, row - 1);
+            const bool onLine = (!below.covered && below.borderEdge == Qt::TopEdge && !below.text.isEmpty()) ||
+                                (!above.covered && above.borderEdge == Qt::BottomEdge && !above.text.isEmpty());
+            if (onLine) {
+                const double half = std::max(below.contentHeight, above.contentHeight) / 2;
+                b.end = std::max(b.end, m_rowY[row] + half);
+                b.resume = std::min(b.resume, m_rowY[row] - half);
+            }
+        }
+        if (!crossed)
+            result.push_back(b);
+    }
+    return result;
+}
+
 void Table::draw(QPainter *painter, const QPointF &topLeft) {
+    draw(painter, topLeft, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
+}
+
+void Table::draw(QPainter *painter, const QPointF &topLeft, double fromY, double toY) {
     Q_ASSERT_X(painter != NULL, "Table::draw", "painter != NULL");
     Q_ASSERT_X(painter->device() != NULL, "Table::draw", "device != NULL");
     if (!m_layoutValid) {
@@ -112,13 +153,19 @@ void Table::draw(QPainter *painter, const QPointF &topLeft) {
     }
     painter->save();
     painter->translate(topLeft);
+    // half a pixel of tolerance against the rounding of the band limits
+    const double tolerance = 0.5;
     for (int row = 0; row < m_rows; ++row)
         for (int col = 0; col < m_cols; ++col) {
             const Cell &c = cell(col, row);
-            if (!c.covered && !c.text.isEmpty())
-                drawCell(painter, c, cellRect(col, row));
+            if (c.covered || c.text.isEmpty())
+                continue;
+            const QRectF rect = cellRect(col, row);
+            const double top = textTop(c, rect);
+            if (top >= fromY - tolerance && top + c.contentHeight <= toY + tolerance)
+                drawCell(painter, c, rect);
         }
-    drawBorders(painter);
+    drawBorders(painter, fromY - tolerance, toY + tolerance);
     painter->restore();
 }
 
@@ -276,6 +323,19 @@ double Table::minimumTextWidth(const QString &text) const {
     return std::ceil(m_textDocument->idealWidth());
 }
 
+double Table::textTop(const Cell &c, const QRectF &rect) const {
+    const QRectF inner = rect.adjusted(m_spacing, m_spacing, -m_spacing, -m_spacing);
+    if (c.borderEdge == Qt::TopEdge)
+        return rect.top() - c.contentHeight / 2;
+    if (c.borderEdge == Qt::BottomEdge)
+        return rect.bottom() - c.contentHeight / 2;
+    if (c.alignment & Qt::AlignBottom)
+        return inner.bottom() - c.contentHeight;
+    if (c.alignment & Qt::AlignVCenter)
+        return inner.top() + (inner.height() - c.contentHeight) / 2;
+    return inner.top();
+}
+
 void Table::drawCell(QPainter *painter, const Cell &c, const QRectF &rect) const {
     const QRectF inner = rect.adjusted(m_spacing, m_spacing, -m_spacing, -m_spacing);
     QTextOption option = m_textDocument->defaultTextOption();
@@ -284,37 +344,32 @@ void Table::drawCell(QPainter *painter, const Cell &c, const QRectF &rect) const
     m_textDocument->setDefaultTextOption(option);
     m_textDocument->setHtml(c.text);
     m_textDocument->setTextWidth(inner.width());
-    double y = inner.top();
-    if (c.borderEdge == Qt::TopEdge)
-        y = rect.top() - c.contentHeight / 2;
-    else if (c.borderEdge == Qt::BottomEdge)
-        y = rect.bottom() - c.contentHeight / 2;
-    else if (c.alignment & Qt::AlignBottom)
-        y = inner.bottom() - c.contentHeight;
-    else if (c.alignment & Qt::AlignVCenter)
-        y = inner.top() + (inner.height() - c.contentHeight) / 2;
     painter->save();
-    painter->translate(inner.left(), y);
+    painter->translate(inner.left(), textTop(c, rect));
     m_textDocument->drawContents(painter);
     painter->restore();
     m_textDocument->setDefaultTextOption(previousOption);
 }
 
-void Table::drawBorders(QPainter *painter) const {
+void Table::drawBorders(QPainter *painter, double fromY, double toY) const {
     painter->setBrush(Qt::NoBrush);
     if (m_innerBorder > 0) {
         painter->setPen(QPen(Qt::black, m_innerBorder));
         for (int row = 0; row < m_rows; ++row)
-            for (int col = 0; col < m_cols; ++col)
-                if (!cell(col, row).covered)
-                    painter->drawRect(cellRect(col, row).adjusted(-m_innerBorder / 2, -m_innerBorder / 2,
-                                                                  m_innerBorder / 2, m_innerBorder / 2));
+            for (int col = 0; col < m_cols; ++col) {
+                const QRectF rect = cellRect(col, row);
+                if (!cell(col, row).covered && rect.top() >= fromY && rect.bottom() <= toY)
+                    painter->drawRect(
+                        rect.adjusted(-m_innerBorder / 2, -m_innerBorder / 2, m_innerBorder / 2, m_innerBorder / 2));
+            }
     }
     if (m_outerBorder > 0 && m_rows > 0) {
+        // a part of a split table gets its own frame around the rows it shows
         painter->setPen(QPen(Qt::black, m_outerBorder));
-        const double bottom = m_rowY.last() + m_rowHeights.last() + m_outerBorder;
-        painter->drawRect(
-            QRectF(m_outerBorder / 2, m_outerBorder / 2, m_tableWidth - m_outerBorder, bottom - m_outerBorder));
+        const double top = std::max(fromY, 0.0) + m_outerBorder / 2;
+        const double bottom = std::min(toY, rowTop(m_rows)) - m_outerBorder / 2;
+        if (bottom > top)
+            painter->drawRect(QRectF(m_outerBorder / 2, top, m_tableWidth - m_outerBorder, bottom - top));
     }
 }
 

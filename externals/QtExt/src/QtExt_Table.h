@@ -18,6 +18,14 @@ namespace QtExt {
 
 class Table {
 public:
+    /*! A place where the table may continue on another page, y in table coordinates of the last layout: the
+        part above ends at \a end, the part below starts at \a resume (above end when a value standing on the
+        line is repeated on both sides). */
+    struct Break {
+        double end = 0;
+        double resume = 0;
+    };
+
     /*! A table of \a cols columns and \a rows rows on the shared, not owned \a textDocument. */
     Table(QTextDocument *textDocument, int cols, int rows);
 
@@ -50,8 +58,16 @@ public:
     QRectF frameRect(QPaintDevice *device, double width);
     /*! Rectangle of a cell (joined cells: of the whole join) in the last layout, relative to the table. */
     QRectF cellRect(int col, int row) const;
+    /*! Top of a row in the last layout; the table height for \a row == rowCount(). */
+    double rowTop(int row) const;
+    /*! The breaks at the top lines of the rows from \a firstRow on that no joined cell crosses; never before
+        the last row, which would stand alone. */
+    QVector<Break> breaks(int firstRow) const;
     /*! Paints the table with its top left corner at \a topLeft, laid out for the table width. */
     void draw(QPainter *painter, const QPointF &topLeft);
+    /*! Paints only the cells whose text lies inside the band [fromY, toY] of the table, with the table's top
+        left corner at \a topLeft; borders only inside the band. */
+    void draw(QPainter *painter, const QPointF &topLeft, double fromY, double toY);
 
 private:
     struct Cell {
@@ -80,8 +96,10 @@ private:
     static double fillLevel(const QVector<double> &minWidth, const QVector<double> &maxWidth, double available);
     double spannedWidth(int col, int span) const;
     double spannedHeight(int row, int span) const;
+    /*! Top of the cell's text when drawn into \a rect. */
+    double textTop(const Cell &c, const QRectF &rect) const;
     void drawCell(QPainter *painter, const Cell &c, const QRectF &rect) const;
-    void drawBorders(QPainter *painter) const;
+    void drawBorders(QPainter *painter, double fromY, double toY) const;
 
     QTextDocument *m_textDocument;
     int m_cols = 0;

@@ -139,7 +139,7 @@ DINCriterion DINCriteria::temperatureFactorCriterion(const QVector<MaterialLayer
     const bool fulfilled = fRsi >= fRsiMin;
     DINCriterion row =
         criterion(DINCriterion::TemperatureFactor,
-                  tr("DIN 4108-2 Check for minmal <i>f</i><sub>Rsi</sub> &gt;= %L1").arg(fRsiMin, 0, 'f', 1), fRsiMin,
+                  tr("DIN 4108-2 Check for minimal <i>f</i><sub>Rsi</sub> &gt;= %L1").arg(fRsiMin, 0, 'f', 1), fRsiMin,
                   fRsi, fulfilled);
     const QString valueFormat = fulfilled ? tr("<i>f</i><sub>Rsi</sub> = %L1")
                                           : tr("<i>f</i><sub>Rsi</sub> = <font color=\"#FF0000\"><b>%L1</b></font>");

@@ -57,7 +57,7 @@ QString DINCriteriaResult::editionHeading(int edition) {
     case ReportSettings::DIN4108_3_2001: return tr("Check according DIN 4108-3 2001");
     case ReportSettings::DIN4108_3_2014: return tr("Check according DIN 4108-3 2014");
     case ReportSettings::DIN4108_3_2018: return tr("Check according DIN 4108-3 2018");
-    default: return tr("Check accordinguser defined data");
+    default: return tr("Check according to user defined data");
     }
 }
 
@@ -68,8 +68,8 @@ QString DINCriteriaResult::awNotice(const ReportSettings &settings) {
         std::fabs(usedAw - ReportSettings::awLimitForEdition(edition)) <= 1e-10)
         return QString();
     const QString unit = QString("kg/m%1h%2").arg(QChar(0x00B2)).arg(QChar(0x00BD));
-    return tr("The current calculation don't use the same water uptake value as check for non-capillar material") +
-           " " + tr("as the standard DIN 4108-3 from 2014 or 2018.<br/>") +
+    return tr("The current calculation does not use the water uptake limit for non-capillary materials of the "
+              "standard DIN 4108-3 from 2014 or 2018.<br/>") +
            tr("Used value: %1 %2.<br/>").arg(usedAw).arg(unit) +
-           tr("This is admissible because VAPRO is a advanced software as per appendix D DIN 4108-3.");
+           tr("This is admissible because VAPRO is an advanced method as per appendix D of DIN 4108-3.");
 }

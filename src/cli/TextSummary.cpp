@@ -44,7 +44,7 @@ QString TextSummary::figures(const ProjectEvaluation &evaluation) {
            row(tr("Thermal transfer resistance of the construction (dry)"), results.R_layers, 3,
                QStringLiteral("m<sup>2</sup>K/W")) +
            row(tr("U-value (dry)"), results.U, 3, transmittanceUnit) +
-           row(tr("U-value (moisture dependend)"), results.U_moist, 3, transmittanceUnit) +
+           row(tr("U-value (moisture dependent)"), results.U_moist, 3, transmittanceUnit) +
            indented(PlainText::fromHtml(ResultTexts::verdictText(results)), 2) +
            row(tr("Condensation mass after condensation period"), results.Mc, 3, QStringLiteral("kg/m<sup>2</sup>")) +
            row(tr("Drying time"), results.dryingTime / SecondsPerDay, 2, QStringLiteral("d"));

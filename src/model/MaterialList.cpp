@@ -38,7 +38,7 @@ Material MaterialList::airSpace() {
                  tr("Thermal conductivity will be calculated from construction and heat flow according DIN EN ISO "
                     "6946 5.3.") +
                      QLatin1Char('\n') +
-                     tr("Vapor diffusion resistance factor will be calculated from construction according DIN EN "
+                     tr("Vapour diffusion resistance factor will be calculated from construction according DIN EN "
                         "ISO 13788 4.1."),
                  QString(), QString(), QString(), 1.23, 0.025, 1, 0.00001, 1.0, 0, 0);
     air.setFlags(true, false, false, false);

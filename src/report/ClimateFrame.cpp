@@ -44,15 +44,15 @@ QRectF ClimateFrame::frameRect(QPaintDevice *device, double width) {
 
     climateTable(tr("Winter Climate"), conditions.interiorWinter(), conditions.exteriorWinter());
     addText(QStringLiteral("<h4>%1:       \t%2 %3</h4>")
-                .arg(tr("Duration of Condensation Periode (winter)"))
+                .arg(tr("Duration of Condensation Period (winter)"))
                 .arg(conditions.tT())
-                .arg(tr("Days")));
+                .arg(tr("days")));
     addSpacing(m_textMetrics.spacing());
     climateTable(tr("Summer Climate"), conditions.interiorSummer(), conditions.exteriorSummer());
     addText(QStringLiteral("<h4>%1:      %2 %3</h4>")
-                .arg(tr("Duration of Drying Periode (summer)"))
+                .arg(tr("Duration of Drying Period (summer)"))
                 .arg(conditions.tT_summer())
-                .arg(tr("Days")));
+                .arg(tr("days")));
     addSpacing(m_textMetrics.spacing());
     return endLayout();
 }

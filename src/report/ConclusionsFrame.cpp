@@ -39,7 +39,7 @@ QString ConclusionsFrame::resultText(int resultCode) {
 
 QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
     beginLayout(device, width);
-    addText(QStringLiteral("<h2>%1</h2>").arg(tr("Print Summary of Results")));
+    addText(QStringLiteral("<h2>%1</h2>").arg(tr("Summary of Results")));
     addSpacing(m_textMetrics.spacing());
 
     const InputData &input = m_report->inputData();

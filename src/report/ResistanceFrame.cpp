@@ -52,7 +52,7 @@ QRectF ResistanceFrame::frameRect(QPaintDevice *device, double width) {
         table->setCellText(3, i + 1, significant(Z));
         table->setCellText(4, i + 1, significant(std::min(valueAt(results.R_liquid, i), MaximumLiquidResistance)));
     }
-    table->setCellText(0, n + 1, QStringLiteral("<h4>%1</h4>").arg(tr("Sum of resistances (moisture dependend)")));
+    table->setCellText(0, n + 1, QStringLiteral("<h4>%1</h4>").arg(tr("Sum of resistances (moisture dependent)")));
     table->setCellJoined(0, n + 1, 2, 1);
     table->setCellText(2, n + 1, QStringLiteral("<h4>%1</h4>").arg(fixed(sumR, 3)));
     table->setCellText(3, n + 1, QStringLiteral("<h4>%1</h4>").arg(significant(sumZ)));
@@ -64,11 +64,11 @@ QRectF ResistanceFrame::frameRect(QPaintDevice *device, double width) {
 
     auto totals = createTable(3, 2);
     totals->setCellText(0, 0,
-                        QStringLiteral("<h4>%1</h4>").arg(tr("Thermal transmission resistance (moisture dependend):")));
+                        QStringLiteral("<h4>%1</h4>").arg(tr("Thermal transmission resistance (moisture dependent):")));
     totals->setCellText(1, 0, QStringLiteral("R<sub>T</sub>"));
     totals->setCellText(2, 0, QStringLiteral("= %L1 m<sup>2</sup>K/W").arg(results.R_total_moist, 0, 'f', 3));
     totals->setCellText(
-        0, 1, QStringLiteral("<h4>%1</h4>").arg(tr("Thermal transmission coefficient (moisture dependend):")));
+        0, 1, QStringLiteral("<h4>%1</h4>").arg(tr("Thermal transmission coefficient (moisture dependent):")));
     totals->setCellText(1, 1, QStringLiteral("U  "));
     totals->setCellText(2, 1, QStringLiteral("= %L1 W/m<sup>2</sup>K").arg(results.U_moist, 0, 'f', 3));
     addTable(std::move(totals));

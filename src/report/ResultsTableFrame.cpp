@@ -47,7 +47,7 @@ void setAirValues(QtExt::Table &table, int row, double T, double p_sat, double p
 
 QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
     beginLayout(device, width);
-    addText(QStringLiteral("<h2>%1</h2>").arg(tr("Temperatures, Vapoure Pressures and Moisture Contents")));
+    addText(QStringLiteral("<h2>%1</h2>").arg(tr("Temperatures, Vapour Pressures and Moisture Contents")));
     addSpacing(m_textMetrics.spacing());
 
     const QVector<MaterialLayer> &layers = m_report->inputData().layers();

@@ -46,7 +46,7 @@ QString DiagramScene::temperatureTitleText() {
 }
 
 QString DiagramScene::vapourPressureTitleText() {
-    return tr("Vapor pressure p in [Pa]");
+    return tr("Vapour pressure p in [Pa]");
 }
 
 QString DiagramScene::moistureTitleText() {

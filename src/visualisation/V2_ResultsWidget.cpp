@@ -61,7 +61,7 @@ std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textD
         {0, tr("Construction thickness"), number(thickness, 3), QStringLiteral("m")},
         {1, tr("Thermal transfer resistance of the construction (dry)"), number(m_results.R_layers, 3), m2K},
         {3, tr("U-value (dry)"), number(m_results.U, 3), uUnit},
-        {4, tr("U-value (moisture dependend)"), number(m_results.U_moist, 3), uUnit},
+        {4, tr("U-value (moisture dependent)"), number(m_results.U_moist, 3), uUnit},
         {6, tr("Condensation mass after condensation period"), number(m_results.Mc, 3),
          QStringLiteral("kg/m<sup>2</sup>")},
         {7, tr("Drying time"), number(m_results.dryingTime / 3600 / 24, 2), QStringLiteral("d")},

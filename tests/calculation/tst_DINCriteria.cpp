@@ -210,7 +210,7 @@ void tst_DINCriteria::awAtEditionLimit_data() {
                                       << "0.1";
     QTest::newRow("2018, A_w above 0.1") << 2 << 0.0 << 0.1001 << false << QString() << QString();
     QTest::newRow("user defined, A_w at the user's limit")
-        << 3 << 0.3 / 60 << 0.3 << true << "Check accordinguser defined data"
+        << 3 << 0.3 / 60 << 0.3 << true << "Check according to user defined data"
         << "0";
     QTest::newRow("user defined ignores the table limit") << 3 << 0.05 / 60 << 0.1 << false << QString() << QString();
 }
@@ -356,7 +356,7 @@ void tst_DINCriteria::temperatureFactorRow() {
 
     QCOMPARE(kinds(rows).at(1), int(DINCriterion::TemperatureFactor));
     const DINCriterion *frsi = find(rows, DINCriterion::TemperatureFactor);
-    QCOMPARE(frsi->caption, QString("DIN 4108-2 Check for minmal <i>f</i><sub>Rsi</sub> &gt;= 0.7"));
+    QCOMPARE(frsi->caption, QString("DIN 4108-2 Check for minimal <i>f</i><sub>Rsi</sub> &gt;= 0.7"));
     // The report's form: total resistance with 0.25 inside, f = (R_T - 0.25) / R_T.
     const double R_T = 0.25 + width / lambda + 0.04;
     HYG_COMPARE_DOUBLE(frsi->value, (R_T - 0.25) / R_T, 1e-12, 0.0);
@@ -474,9 +474,9 @@ void tst_DINCriteria::awNotice_data() {
     QTest::addColumn<double>("nonCapillarAw");
     QTest::addColumn<QString>("notice");
     const QString used = QString::fromUtf8(
-        "The current calculation don't use the same water uptake value as check for non-capillar material as the "
-        "standard DIN 4108-3 from 2014 or 2018.<br/>Used value: 0.3 kg/m²h½.<br/>This is admissible because VAPRO "
-        "is a advanced software as per appendix D DIN 4108-3.");
+        "The current calculation does not use the water uptake limit for non-capillary materials of the standard "
+        "DIN 4108-3 from 2014 or 2018.<br/>Used value: 0.3 kg/m²h½.<br/>This is admissible because VAPRO is an "
+        "advanced method as per appendix D of DIN 4108-3.");
     QTest::newRow("user defined with its own limit") << 3 << 0.3 / 60 << used;
     QTest::newRow("user defined with limit 0") << 3 << 0.0 << QString();
     QTest::newRow("2018 with any stored limit") << 2 << 0.3 / 60 << QString();

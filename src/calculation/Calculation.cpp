@@ -178,6 +178,7 @@ int Calculation::calculate(const InputData &input, int heatFlowDirection) {
             return RC_NoLayers;
         }
         if (input.inputStatus() == InputData::InvalidWidth) {
+            m_messages.append(input.checkMessage());
             publishMessages();
             return m_results.resultCode = RC_InvalidInput;
         }
@@ -201,6 +202,7 @@ int Calculation::calculate(const InputData &input, int heatFlowDirection) {
         dryThermalResistances(input, heatFlowDirection, m_results);
 
         if (input.inputStatus() == InputData::InvalidMaterial || input.inputStatus() == InputData::InvalidClimate) {
+            m_messages.append(input.checkMessage());
             publishMessages();
             return m_results.resultCode = RC_InvalidInput;
         }

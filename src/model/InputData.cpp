@@ -18,6 +18,24 @@ int InputData::check() {
     return m_inputStatus;
 }
 
+QString InputData::checkMessage() const {
+    for (int j = 0; j < m_layers.size(); ++j) {
+        const MaterialLayer &layer = m_layers[j];
+        if (m_inputStatus == InvalidWidth && !(layer.width() > 0 && std::isfinite(layer.width())))
+            return tr("Invalid width %1 of <a href=\"layer-%2\">layer #%2</a>.").arg(layer.width()).arg(j + 1);
+        if (m_inputStatus == InvalidMaterial && !layer.material().isValid())
+            return tr("Invalid material values of \"%1\" in <a href=\"layer-%2\">layer #%2</a>.")
+                .arg(layer.material().name().toHtmlEscaped())
+                .arg(j + 1);
+    }
+    switch (m_inputStatus) {
+    case InvalidWidth: return tr("Invalid layer width.");
+    case InvalidMaterial: return tr("Invalid material values.");
+    case InvalidClimate: return tr("Climate values or periods out of range.");
+    default: return QString();
+    }
+}
+
 bool InputData::operator==(const InputData &other) const {
     if (m_layers.size() != other.m_layers.size())
         return false;

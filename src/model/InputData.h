@@ -36,6 +36,9 @@ public:
     /*! Recomputes and returns the input status: 3 for invalid climate values, overridden by the first layer
         with width <= 0 (1) or with an invalid material (2). */
     int check();
+    /*! What the input status names, for the user: the first layer with an invalid width or material (with a
+        "layer-N" link) or the climate; empty for valid input. */
+    QString checkMessage() const;
 
     /*! Same number of layers with pairwise equal widths and materials. */
     bool operator==(const InputData &other) const;

@@ -303,7 +303,9 @@ private slots:
 
         InputData zeroWidth = onePlaneWall();
         zeroWidth.layers()[1].setWidth(0);
-        QTest::newRow("width 0, checked") << zeroWidth << true << 1 << 1 << 0.0 << false << QStringList();
+        // The input check names what it found.
+        QTest::newRow("width 0, checked") << zeroWidth << true << 1 << 1 << 0.0 << false
+                                          << QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."};
         QTest::newRow("width 0 of layer 2") << zeroWidth << false << 1 << 1 << 0.0 << false
                                             << QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."};
         InputData negativeWidth = onePlaneWall();
@@ -318,7 +320,8 @@ private slots:
             << QStringList{"Invalid mu -1.23457 of material in <a href=\"layer-2\">layer #2</a>.",
                            "Error in Glaser-Calculation."};
         QTest::newRow("mu <= 0, checked: invalid material")
-            << badMu << true << 1 << 1 << 0.1725 << true << QStringList();
+            << badMu << true << 1 << 1 << 0.1725 << true
+            << QStringList{"Invalid material values of \"Test material\" in <a href=\"layer-2\">layer #2</a>."};
         QTest::newRow("lambda 0")
             << construction({{0.1, 0, 5}, Board}) << false << 1 << 1 << 0.1125 << false
             << QStringList{"Invalid thermal conductivity 0 of material in <a href=\"layer-1\">layer #1</a>.",
@@ -330,7 +333,7 @@ private slots:
             << noRse << false << 1 << 1 << 0.1875 << true
             << QStringList{"Invalid surface resistance outside 0.", "Error in Glaser-Calculation."};
         QTest::newRow("outside surface resistance 0, checked: invalid climate")
-            << noRse << true << 1 << 1 << 0.1875 << true << QStringList();
+            << noRse << true << 1 << 1 << 0.1875 << true << QStringList{"Climate values or periods out of range."};
         InputData negativeRsi = onePlaneWall();
         negativeRsi.conditions().setInterior(AssessmentConditions::SurfaceResistance, AssessmentConditions::Winter,
                                              -0.13);

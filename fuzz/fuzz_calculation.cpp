@@ -7,6 +7,7 @@
 #include "FuzzSupport.h"
 
 #include <calculation/Calculation.h>
+#include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <calculation/ResultTexts.h>
 #include <model/InputData.h>
@@ -102,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Calculation calculation;
     calculation.calculate(input, heatFlowDirection);
     const CalculationResults &results = calculation.results();
-    DINCriteria::toJson(DINCriteria::evaluate(input, heatFlowDirection, results, settings));
+    DINCriteria::toJson(DINCriteria::evaluate(input, heatFlowDirection, results, settings), CriteriaBasis(results));
     ResultTexts::verdictHtml(results);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "CalculationResults.h"
 #include "ClimatePresets.h"
+#include "CriteriaBasis.h"
 #include "DINCriteriaResult.h"
 #include "InputData.h"
 #include "MaterialLayer.h"
@@ -18,9 +19,28 @@ const double FrsiInnerSurfaceResistance = 0.25;
 // Drying must be complete within the summer period of DIN 4108-3.
 const double MaximumDryingDays = 90;
 
-/*! Result codes after which no condensate mass or drying time exists to be judged. */
-bool calculationFailed(int resultCode) {
-    return resultCode >= RC_InvalidInput && resultCode <= RC_CondensationRightSurface;
+/*! Surface condensation: the construction fails the condensate and drying criteria. */
+bool surfaceCondensation(int resultCode) {
+    return resultCode == RC_CondensationLeftSurface || resultCode == RC_CondensationRightSurface;
+}
+
+bool thermalRow(DINCriterion::Kind kind) {
+    return kind == DINCriterion::MinimumResistance || kind == DINCriterion::TemperatureFactor;
+}
+
+/*! Takes the verdict off the rows the calculation gave nothing to judge for. */
+void markNotAssessed(std::vector<DINCriterion> &criteria, CriteriaBasis::Scope scope) {
+    for (DINCriterion &row : criteria) {
+        if (scope == CriteriaBasis::Scope::All || (scope == CriteriaBasis::Scope::ThermalOnly && thermalRow(row.kind)))
+            continue;
+        row.assessed = false;
+        row.fulfilled = false;
+        row.verdict = DINCriteria::notAssessedText();
+    }
+}
+
+QJsonValue fulfilledJson(const DINCriterion &row) {
+    return row.assessed ? QJsonValue(row.fulfilled) : QJsonValue(QJsonValue::Null);
 }
 
 DINCriterion criterion(DINCriterion::Kind kind, const QString &caption, double required, double value, bool fulfilled) {
@@ -46,21 +66,23 @@ QJsonValue criterionJson(const DINCriterion *row) {
         return QJsonValue::Null;
     switch (row->kind) {
     case DINCriterion::MinimumResistance:
-        return QJsonObject{{"version", row->version},   {"kind", row->constructionKind}, {"row", row->rowLabel},
-                           {"required", row->required}, {"R_layers", row->value},        {"fulfilled", row->fulfilled}};
+        return QJsonObject{{"version", row->version}, {"kind", row->constructionKind},
+                           {"row", row->rowLabel},    {"required", row->required},
+                           {"R_layers", row->value},  {"fulfilled", fulfilledJson(*row)}};
     case DINCriterion::TemperatureFactor:
-        return QJsonObject{{"fRsiMin", row->required}, {"fRsi", row->value}, {"fulfilled", row->fulfilled}};
+        return QJsonObject{{"fRsiMin", row->required}, {"fRsi", row->value}, {"fulfilled", fulfilledJson(*row)}};
     case DINCriterion::CondensateMass:
         return QJsonObject{{"nonCapillary", row->nonCapillary},
                            {"limit", row->required},
                            {"Mc", row->value},
-                           {"fulfilled", row->fulfilled}};
+                           {"fulfilled", fulfilledJson(*row)}};
     case DINCriterion::Wood:
-        return QJsonObject{
-            {"kind", row->woodBased ? "woodBased" : "wood"}, {"limit", row->required}, {"fulfilled", row->fulfilled}};
-    case DINCriterion::DryingTime: return QJsonObject{{"days", row->value}, {"fulfilled", row->fulfilled}};
+        return QJsonObject{{"kind", row->woodBased ? "woodBased" : "wood"},
+                           {"limit", row->required},
+                           {"fulfilled", fulfilledJson(*row)}};
+    case DINCriterion::DryingTime: return QJsonObject{{"days", row->value}, {"fulfilled", fulfilledJson(*row)}};
     case DINCriterion::DryingReserve:
-        return QJsonObject{{"reserve", row->required}, {"dryingMass", row->value}, {"fulfilled", row->fulfilled}};
+        return QJsonObject{{"reserve", row->required}, {"dryingMass", row->value}, {"fulfilled", fulfilledJson(*row)}};
     }
     return QJsonValue::Null;
 }
@@ -72,7 +94,8 @@ std::vector<DINCriterion> DINCriteria::evaluate(const InputData &input, int heat
     const QVector<MaterialLayer> &layers = input.layers();
     const AssessmentConditions &conditions = input.conditions();
     const int edition = settings.m_DIN4108_3Accordance_Type;
-    const DINCriteriaResult classification(layers, results.condensationZones,
+    const CriteriaBasis basis(results);
+    const DINCriteriaResult classification(layers, basis.zones,
                                            DINCriteriaResult::layerAwLimit(edition, settings.m_nonCapillarAw));
 
     std::vector<DINCriterion> criteria;
@@ -80,17 +103,34 @@ std::vector<DINCriterion> DINCriteria::evaluate(const InputData &input, int heat
     if (settings.m_frsiCheck)
         criteria.push_back(temperatureFactorCriterion(layers, heatFlowDirection, conditions.interiorWinter(),
                                                       conditions.exteriorWinter()));
-    criteria.push_back(condensateCriterion(classification, results, edition));
+    const bool surface = surfaceCondensation(results.resultCode);
+    criteria.push_back(condensateCriterion(classification, basis, surface, edition));
     if (classification.hasWoodOrWoodBased())
-        criteria.push_back(woodCriterion(classification, results.Mc));
-    criteria.push_back(dryingTimeCriterion(results));
-    if (results.Mc_stationary > 0 && std::fabs(settings.m_dryingReserve) > 1e-10)
-        criteria.push_back(dryingReserveCriterion(results, settings.m_dryingReserve));
+        criteria.push_back(woodCriterion(classification, basis.Mc));
+    criteria.push_back(dryingTimeCriterion(basis, surface));
+    if (basis.hasCondensate && std::fabs(settings.m_dryingReserve) > 1e-10)
+        criteria.push_back(dryingReserveCriterion(basis, settings.m_dryingReserve));
+    markNotAssessed(criteria, basis.scope);
     return criteria;
 }
 
-QJsonObject DINCriteria::toJson(const std::vector<DINCriterion> &criteria) {
+std::optional<bool> DINCriteria::allFulfilled(const std::vector<DINCriterion> &criteria) {
+    bool allAssessed = true;
+    for (const DINCriterion &row : criteria) {
+        if (row.assessed && !row.fulfilled)
+            return false;
+        allAssessed = allAssessed && row.assessed;
+    }
+    if (!allAssessed)
+        return std::nullopt;
+    return true;
+}
+
+QJsonObject DINCriteria::toJson(const std::vector<DINCriterion> &criteria, const CriteriaBasis &basis) {
+    const std::optional<bool> all = allFulfilled(criteria);
     return QJsonObject{
+        {"basis", basis.methodName()},
+        {"allFulfilled", all ? QJsonValue(*all) : QJsonValue(QJsonValue::Null)},
         {"minimumResistance", criterionJson(find(criteria, DINCriterion::MinimumResistance))},
         {"frsi", criterionJson(find(criteria, DINCriterion::TemperatureFactor))},
         {"condensate", criterionJson(find(criteria, DINCriterion::CondensateMass))},
@@ -102,6 +142,10 @@ QJsonObject DINCriteria::toJson(const std::vector<DINCriterion> &criteria) {
 
 QString DINCriteria::verdictText(bool fulfilled) {
     return fulfilled ? tr("Requirement fulfilled") : tr("Requirement not fulfilled");
+}
+
+QString DINCriteria::notAssessedText() {
+    return tr("Not assessed");
 }
 
 double DINCriteria::minimumTemperatureFactor(double T_i, double rh_i) {
@@ -147,11 +191,11 @@ DINCriterion DINCriteria::temperatureFactorCriterion(const QVector<MaterialLayer
     return row;
 }
 
-DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classification,
-                                              const CalculationResults &results, int edition) {
-    const bool nonCapillary = classification.nonCapillaryInZones(results.condensationZones);
+DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classification, const CriteriaBasis &basis,
+                                              bool surfaceCondensation, int edition) {
+    const bool nonCapillary = classification.nonCapillaryInZones(basis.zones);
     const double limit = nonCapillary ? 0.5 : 1.0;
-    const bool fulfilled = !calculationFailed(results.resultCode) && results.Mc <= limit;
+    const bool fulfilled = !surfaceCondensation && basis.Mc <= limit;
     QString caption;
     if (nonCapillary)
         caption = tr("%1 with A<sub>w</sub> &le; %2 kg/m<sup>2</sup>h<sup>0.5</sup>")
@@ -159,7 +203,8 @@ DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classific
                       .arg(ReportSettings::awLimitForEdition(edition));
     else
         caption = tr("DIN 4108-3 (with capillary suction) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>");
-    DINCriterion row = criterion(DINCriterion::CondensateMass, caption, limit, results.Mc, fulfilled);
+    DINCriterion row =
+        criterion(DINCriterion::CondensateMass, caption + basis.labelSuffix(), limit, basis.Mc, fulfilled);
     row.nonCapillary = nonCapillary;
     if (nonCapillary)
         row.heading = DINCriteriaResult::editionHeading(edition);
@@ -179,16 +224,17 @@ DINCriterion DINCriteria::woodCriterion(const DINCriteriaResult &classification,
     return row;
 }
 
-DINCriterion DINCriteria::dryingTimeCriterion(const CalculationResults &results) {
-    const double days = results.dryingTime / 3600 / 24;
+DINCriterion DINCriteria::dryingTimeCriterion(const CriteriaBasis &basis, bool surfaceCondensation) {
+    const double days = basis.dryingTime / 3600 / 24;
     // A negative time means the construction does not dry out; NaN and infinity fail both comparisons.
-    const bool fulfilled = !calculationFailed(results.resultCode) && days >= 0 && days < MaximumDryingDays;
-    return criterion(DINCriterion::DryingTime, tr("Drying time in summer t<sub>ev</sub> &lt; 90d"), MaximumDryingDays,
-                     days, fulfilled);
+    const bool fulfilled = !surfaceCondensation && days >= 0 && days < MaximumDryingDays;
+    return criterion(DINCriterion::DryingTime,
+                     tr("Drying time in summer t<sub>ev</sub> &lt; 90d") + basis.labelSuffix(), MaximumDryingDays, days,
+                     fulfilled);
 }
 
-DINCriterion DINCriteria::dryingReserveCriterion(const CalculationResults &results, double reserve) {
+DINCriterion DINCriteria::dryingReserveCriterion(const CriteriaBasis &basis, double reserve) {
     return criterion(DINCriterion::DryingReserve,
                      tr("Check for drying reserve of %1 g/m<sup>2</sup>a according DIN 68800-2").arg(reserve * 1000),
-                     reserve, results.dryingMass, results.dryingMass > results.Mc + reserve);
+                     reserve, basis.dryingMass, basis.dryingMass > basis.Mc + reserve);
 }

@@ -11,9 +11,11 @@
 #include <QCoreApplication>
 #include <QJsonObject>
 #include <QVector>
+#include <optional>
 #include <vector>
 
 class CalculationResults;
+class CriteriaBasis;
 class DINCriteriaResult;
 class InputData;
 class MaterialLayer;
@@ -25,16 +27,23 @@ class DINCriteria {
 public:
     /*! Rows in report order: minimum resistance (always), f_Rsi (when switched on), condensate mass (always),
         wood (with wood or wood-based layers in a zone), drying time (always), drying reserve (with a stationary
-        condensate mass and a reserve set). heatFlowDirection: 0 upwards, 1 downwards, 2 horizontal. */
+        condensate mass and a reserve set). heatFlowDirection: 0 upwards, 1 downwards, 2 horizontal.
+        The moisture rows judge the figures of CriteriaBasis(results); rows outside its scope are not
+        assessed. */
     static std::vector<DINCriterion> evaluate(const InputData &input, int heatFlowDirection,
                                               const CalculationResults &results, const ReportSettings &settings);
 
-    /*! The rows as a JSON object with the keys "minimumResistance", "frsi", "condensate", "wood", "dryingTime"
-        and "dryingReserve"; criteria that were not evaluated are null. */
-    static QJsonObject toJson(const std::vector<DINCriterion> &criteria);
+    /*! The rows as a JSON object with the keys "basis" (see CriteriaBasis::methodName), "allFulfilled",
+        "minimumResistance", "frsi", "condensate", "wood", "dryingTime" and "dryingReserve"; criteria that were not
+        evaluated are null, rows not assessed have "fulfilled": null. */
+    static QJsonObject toJson(const std::vector<DINCriterion> &criteria, const CriteriaBasis &basis);
+    /*! False when a row is not fulfilled, else no value when a row is not assessed, else true. */
+    static std::optional<bool> allFulfilled(const std::vector<DINCriterion> &criteria);
 
     /*! Translated verdict text. */
     static QString verdictText(bool fulfilled);
+    /*! "Not assessed", translated. */
+    static QString notAssessedText();
 
     /*! Minimum f_Rsi for the interior climate T_i (°C), rh_i (%) against -5 °C outside: surface temperature at
         80 % surface humidity, theta_si = (T_i + 109.8) (rh_i / 80)^0.1247 - 109.8, then
@@ -48,11 +57,11 @@ private:
     static DINCriterion minimumResistanceCriterion(const ReportSettings &settings, double R_layers);
     static DINCriterion temperatureFactorCriterion(const QVector<MaterialLayer> &layers, int heatFlowDirection,
                                                    const ClimateRecord &inside, const ClimateRecord &outside);
-    static DINCriterion condensateCriterion(const DINCriteriaResult &classification, const CalculationResults &results,
-                                            int edition);
+    static DINCriterion condensateCriterion(const DINCriteriaResult &classification, const CriteriaBasis &basis,
+                                            bool surfaceCondensation, int edition);
     static DINCriterion woodCriterion(const DINCriteriaResult &classification, double Mc);
-    static DINCriterion dryingTimeCriterion(const CalculationResults &results);
-    static DINCriterion dryingReserveCriterion(const CalculationResults &results, double reserve);
+    static DINCriterion dryingTimeCriterion(const CriteriaBasis &basis, bool surfaceCondensation);
+    static DINCriterion dryingReserveCriterion(const CriteriaBasis &basis, double reserve);
 };
 
 #endif // DINCriteriaH

@@ -35,8 +35,12 @@ struct DINCriterion {
     /*! Wood only: judged by the wood-based limit (3 %) rather than the wood limit (5 %). */
     bool woodBased = false;
 
+    /*! False where the calculation gives nothing to judge (invalid input, no result): the row keeps its values
+        but has no verdict. */
+    bool assessed = true;
+    /*! Meaningful only when assessed. */
     bool fulfilled = false;
-    /*! "Requirement fulfilled" or "Requirement not fulfilled", translated. */
+    /*! "Requirement fulfilled", "Requirement not fulfilled" or "Not assessed", translated. */
     QString verdict;
 };
 

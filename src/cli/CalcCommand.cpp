@@ -3,10 +3,12 @@
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
 #include "JsonWriter.h"
+#include "PlainText.h"
 #include "ProjectEvaluation.h"
 #include "ResultsJson.h"
 #include "TextSummary.h"
 
+#include <calculation/CriteriaBasis.h>
 #include <model/ReportSettings.h>
 
 #include <QCommandLineParser>
@@ -24,7 +26,12 @@ QString CalcCommand::usage() const {
               "Options:\n"
               "  --text                 short human-readable summary instead of JSON\n") +
            CriteriaOptions::usage() +
-           tr("\n\nExit code 0 when every file loaded, 2 when a file could not be loaded, 1 for bad usage.");
+           tr("\n\nExit codes:\n"
+              "  0  every file loaded and assessed\n"
+              "  1  bad usage\n"
+              "  2  a file could not be loaded\n"
+              "  3  every file loaded, but a project's input is invalid or its calculation has no result the "
+              "criteria could judge (its rows are \"Not assessed\")");
 }
 
 int CalcCommand::run(const QStringList &arguments) {
@@ -41,13 +48,9 @@ int CalcCommand::run(const QStringList &arguments) {
         return usageError(tr("No project file given."));
 
     std::vector<ProjectEvaluation> evaluations;
-    for (const QString &file : files) {
+    for (const QString &file : files)
         evaluations.push_back(ProjectEvaluation::evaluate(file, settings));
-        if (!evaluations.back().loaded) {
-            CliOutput::printError(QStringLiteral("%1: %2").arg(file, evaluations.back().errorText));
-            exitCode = ExitFileError;
-        }
-    }
+    exitCode = reportProblems(evaluations);
 
     if (parser.isSet(text)) {
         QStringList summaries;
@@ -66,4 +69,25 @@ int CalcCommand::run(const QStringList &arguments) {
         json.endArray();
     CliOutput::write(json.text());
     return exitCode;
+}
+
+int CalcCommand::reportProblems(const std::vector<ProjectEvaluation> &evaluations) {
+    bool fileError = false;
+    bool notAssessed = false;
+    for (const ProjectEvaluation &evaluation : evaluations) {
+        if (!evaluation.loaded) {
+            CliOutput::printError(QStringLiteral("%1: %2").arg(evaluation.fileName, evaluation.errorText));
+            fileError = true;
+            continue;
+        }
+        const CriteriaBasis basis(evaluation.document.calculation().results());
+        if (basis.scope == CriteriaBasis::Scope::All)
+            continue;
+        CliOutput::printError(
+            tr("%1: not assessed: %2").arg(evaluation.fileName, PlainText::fromHtml(basis.notAssessedReason())));
+        notAssessed = true;
+    }
+    if (fileError)
+        return ExitFileError;
+    return notAssessed ? ExitNotAssessed : ExitSuccess;
 }

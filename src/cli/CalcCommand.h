@@ -8,14 +8,23 @@
 
 #include <QCoreApplication>
 
+#include <vector>
+
+class ProjectEvaluation;
+
 class CalcCommand : public CliCommand {
     Q_DECLARE_TR_FUNCTIONS(CalcCommand)
 public:
     QString name() const override { return QStringLiteral("calc"); }
     QString synopsis() const override;
     QString usage() const override;
-    /*! Exit code 0 when every file loaded (whatever its result code), 2 when one could not be loaded. */
+    /*! Exit code 0 when every file loaded and was assessed, 3 when a loaded project could not be judged (invalid
+        input, no result), 2 when a file could not be loaded (wins over 3). */
     int run(const QStringList &arguments) override;
+
+private:
+    /*! Names every file that failed to load or could not be judged on standard error; returns the exit code. */
+    static int reportProblems(const std::vector<ProjectEvaluation> &evaluations);
 };
 
 #endif // CalcCommandH

@@ -19,7 +19,10 @@ public:
         /*! Unknown command or option, missing or malformed argument. */
         ExitUsage = 1,
         /*! A file could not be read or written. */
-        ExitFileError = 2
+        ExitFileError = 2,
+        /*! Every file loaded, but a project's input is invalid or its calculation has no result the criteria
+            could judge. A file error wins over this. */
+        ExitNotAssessed = 3
     };
 
     virtual ~CliCommand() = default;

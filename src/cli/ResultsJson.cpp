@@ -4,6 +4,7 @@
 #include "ProjectEvaluation.h"
 
 #include <calculation/CalculationResults.h>
+#include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 
 #include <QJsonValue>
@@ -115,7 +116,7 @@ void writeEvaluation(JsonWriter &json, const ProjectEvaluation &evaluation) {
     json.key(QStringLiteral("results"));
     writeResults(json, document.calculation().results());
     json.key(QStringLiteral("criteria"));
-    json.value(QJsonValue(DINCriteria::toJson(evaluation.criteria)));
+    json.value(QJsonValue(DINCriteria::toJson(evaluation.criteria, CriteriaBasis(document.calculation().results()))));
     json.endObject();
 }
 

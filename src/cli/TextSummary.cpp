@@ -4,6 +4,8 @@
 #include "ProjectEvaluation.h"
 
 #include <calculation/CalculationResults.h>
+#include <calculation/CriteriaBasis.h>
+#include <calculation/DINCriteria.h>
 #include <calculation/ResultTexts.h>
 
 namespace {
@@ -11,10 +13,22 @@ namespace {
 const int LabelWidth = 56;
 const double SecondsPerDay = 3600 * 24;
 
+QString row(const QString &label, const QString &value) {
+    return QStringLiteral("  %1 %2\n").arg(label, -LabelWidth).arg(value);
+}
+
 QString row(const QString &label, double value, int decimals, const QString &unit) {
-    return QStringLiteral("  %1 %2 %3\n")
-        .arg(label, -LabelWidth)
-        .arg(QString::number(value, 'f', decimals), PlainText::fromHtml(unit));
+    return row(label, QString::number(value, 'f', decimals) + QLatin1Char(' ') + PlainText::fromHtml(unit));
+}
+
+/*! Condensate mass and drying time as the criteria judge them; "Not assessed" where there are none. */
+QString moistureRows(const CriteriaBasis &basis) {
+    const QString massLabel = TextSummary::tr("Condensation mass after condensation period") + basis.labelSuffix();
+    const QString dryingLabel = TextSummary::tr("Drying time") + basis.labelSuffix();
+    if (basis.scope != CriteriaBasis::Scope::All)
+        return row(massLabel, DINCriteria::notAssessedText()) + row(dryingLabel, DINCriteria::notAssessedText());
+    return row(massLabel, basis.Mc, 3, QStringLiteral("kg/m<sup>2</sup>")) +
+           row(dryingLabel, basis.dryingTime / SecondsPerDay, 2, QStringLiteral("d"));
 }
 
 QString indented(const QString &text, int spaces) {
@@ -40,18 +54,21 @@ QString TextSummary::figures(const ProjectEvaluation &evaluation) {
     for (const MaterialLayer &layer : evaluation.document.inputData().layers())
         thickness += layer.width();
     const QString transmittanceUnit = QStringLiteral("W/(m<sup>2</sup>K)");
+    const CriteriaBasis basis(results);
+    const QString note = basis.isGlaser() ? indented(CriteriaBasis::glaserNote(), 2) : QString();
     return row(tr("Construction thickness"), thickness, 3, QStringLiteral("m")) +
            row(tr("Thermal transfer resistance of the construction (dry)"), results.R_layers, 3,
                QStringLiteral("m<sup>2</sup>K/W")) +
            row(tr("U-value (dry)"), results.U, 3, transmittanceUnit) +
            row(tr("U-value (moisture dependent)"), results.U_moist, 3, transmittanceUnit) +
-           indented(PlainText::fromHtml(ResultTexts::verdictText(results)), 2) +
-           row(tr("Condensation mass after condensation period"), results.Mc, 3, QStringLiteral("kg/m<sup>2</sup>")) +
-           row(tr("Drying time"), results.dryingTime / SecondsPerDay, 2, QStringLiteral("d"));
+           indented(PlainText::fromHtml(ResultTexts::verdictText(results)), 2) + note + moistureRows(basis);
 }
 
 QString TextSummary::criteria(const ProjectEvaluation &evaluation) {
     QString text = QStringLiteral("  ") + tr("Criteria:") + QLatin1Char('\n');
+    const QString reason = CriteriaBasis(evaluation.document.calculation().results()).notAssessedReason();
+    if (!reason.isEmpty())
+        text += indented(DINCriteria::notAssessedText() + QStringLiteral(": ") + PlainText::fromHtml(reason), 4);
     for (const DINCriterion &criterion : evaluation.criteria) {
         if (!criterion.heading.isEmpty())
             text += indented(PlainText::fromHtml(criterion.heading), 4);

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <calculation/CalculationResults.h>
+#include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <calculation/DINCriteriaResult.h>
 #include <calculation/MinimumHeatResistance.h>
@@ -29,8 +30,9 @@ private slots:
     void condensateLimits();
     void dryingTime_data();
     void dryingTime();
-    void failedCalculation_data();
-    void failedCalculation();
+    void assessment_data();
+    void assessment();
+    void glaserBasis();
     void minimumTemperatureFactor_data();
     void minimumTemperatureFactor();
     void temperatureFactorRow_data();
@@ -288,31 +290,117 @@ void tst_DINCriteria::dryingTime() {
     QCOMPARE(drying->verdict, fulfilled ? Fulfilled : NotFulfilled);
 }
 
-void tst_DINCriteria::failedCalculation_data() {
+void tst_DINCriteria::assessment_data() {
     QTest::addColumn<int>("resultCode");
-    QTest::addColumn<bool>("judged");
-    QTest::newRow("invalid input") << int(RC_InvalidInput) << false;
-    QTest::newRow("calculation error") << int(RC_CalculationError) << false;
-    QTest::newRow("no algorithm") << int(RC_NoAlgorithm) << false;
-    QTest::newRow("condensation on the warm surface") << int(RC_CondensationLeftSurface) << false;
-    QTest::newRow("condensation on the cold surface") << int(RC_CondensationRightSurface) << false;
-    QTest::newRow("only one layer") << int(RC_OneLayer) << true;
-    QTest::newRow("no condensation") << int(RC_NoCondensation) << true;
-    QTest::newRow("one zone") << int(RC_OneZone) << true;
+    QTest::addColumn<int>("glaserResultCode");
+    QTest::addColumn<bool>("thermalAssessed");
+    QTest::addColumn<bool>("moistureAssessed");
+    QTest::addColumn<bool>("moistureFulfilled");
+    QTest::addColumn<QJsonValue>("allFulfilled");
+    const QJsonValue null(QJsonValue::Null);
+    QTest::newRow("no layers") << int(RC_NoLayers) << int(RC_InvalidInput) << false << false << false << null;
+    QTest::newRow("invalid input") << int(RC_InvalidInput) << int(RC_InvalidInput) << false << false << false << null;
+    QTest::newRow("no solution, no Glaser condensation")
+        << int(RC_CalculationError) << int(RC_NoCondensation) << true << false << false << null;
+    QTest::newRow("no algorithm") << int(RC_NoAlgorithm) << int(RC_NoAlgorithm) << true << false << false << null;
+    QTest::newRow("condensation on the warm surface")
+        << int(RC_CondensationLeftSurface) << int(RC_CondensationLeftSurface) << true << true << false
+        << QJsonValue(false);
+    QTest::newRow("condensation on the cold surface")
+        << int(RC_CondensationRightSurface) << int(RC_NoCondensation) << true << true << false << QJsonValue(false);
+    QTest::newRow("only one layer") << int(RC_OneLayer) << int(RC_OneLayer) << true << true << true << QJsonValue(true);
+    QTest::newRow("no condensation") << int(RC_NoCondensation) << int(RC_NoCondensation) << true << true << true
+                                     << QJsonValue(true);
+    QTest::newRow("one zone") << int(RC_OneZone) << int(RC_OnePlane) << true << true << true << QJsonValue(true);
 }
 
-void tst_DINCriteria::failedCalculation() {
+void tst_DINCriteria::assessment() {
     QFETCH(int, resultCode);
-    QFETCH(bool, judged);
+    QFETCH(int, glaserResultCode);
+    QFETCH(bool, thermalAssessed);
+    QFETCH(bool, moistureAssessed);
+    QFETCH(bool, moistureFulfilled);
+    QFETCH(QJsonValue, allFulfilled);
     CalculationResults results = dry();
     results.resultCode = resultCode;
-    const std::vector<DINCriterion> rows =
-        DINCriteria::evaluate(inputWith({layer(0.2), layer(0.1)}), 2, results, ReportSettings());
+    results.glaserResultCode = glaserResultCode;
+    results.messages = QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."};
+    InputData input = inputWith({layer(0.2), layer(0.1)});
+    ReportSettings settings;
+    settings.m_frsiCheck = true;
+    const std::vector<DINCriterion> rows = DINCriteria::evaluate(input, 2, results, settings);
 
-    QCOMPARE(find(rows, DINCriterion::CondensateMass)->fulfilled, judged);
-    QCOMPARE(find(rows, DINCriterion::DryingTime)->fulfilled, judged);
-    QCOMPARE(find(rows, DINCriterion::DryingTime)->verdict, judged ? Fulfilled : NotFulfilled);
-    QVERIFY(find(rows, DINCriterion::MinimumResistance)->fulfilled);
+    for (const DINCriterion &row : rows) {
+        const bool thermal = row.kind == DINCriterion::MinimumResistance || row.kind == DINCriterion::TemperatureFactor;
+        const bool assessed = thermal ? thermalAssessed : moistureAssessed;
+        QCOMPARE(row.assessed, assessed);
+        if (!assessed)
+            QCOMPARE(row.verdict, QString("Not assessed"));
+        else if (!thermal)
+            QCOMPARE(row.fulfilled, moistureFulfilled);
+    }
+    const CriteriaBasis basis(results);
+    QCOMPARE(basis.isGlaser(), false);
+    // The reason is named where rows go unjudged, and only there.
+    QCOMPARE(basis.notAssessedReason().isEmpty(), moistureAssessed);
+
+    const QJsonObject json = DINCriteria::toJson(rows, basis);
+    QCOMPARE(json["basis"].toString(), QString("moisture-dependent"));
+    QCOMPARE(json["allFulfilled"], allFulfilled);
+    QCOMPARE(json["condensate"].toObject()["fulfilled"].isNull(), !moistureAssessed);
+    QCOMPARE(json["dryingTime"].toObject()["fulfilled"].isNull(), !moistureAssessed);
+    QCOMPARE(json["minimumResistance"].toObject()["fulfilled"].isNull(), !thermalAssessed);
+    QCOMPARE(json["frsi"].toObject()["fulfilled"].isNull(), !thermalAssessed);
+}
+
+void tst_DINCriteria::glaserBasis() {
+    // No stationary moisture-dependent state, but the Glaser step found a plane at interface 2 between the wood
+    // layer 1 and the non-capillary layer 2: both lie in the judged zone.
+    CalculationResults results;
+    results.resultCode = RC_CalculationError;
+    results.glaserResultCode = RC_OnePlane;
+    results.R_layers = 5;
+    results.glaserZones = {{2, 2}};
+    results.glaserMc = 0.3;
+    results.glaserDryingTime = 40 * 24 * 3600;
+    results.glaserDryingMass = 0.45;
+    results.messages = QStringList{"No Solution found!"};
+    const InputData input = inputWith({layer(0.1), woodLayer(0.02, 500), layer(0.1, 100, 0.04, 0.0), layer(0.1)});
+    ReportSettings settings;
+    settings.m_dryingReserve = 0.1;
+    const std::vector<DINCriterion> rows = DINCriteria::evaluate(input, 2, results, settings);
+
+    QCOMPARE(kinds(rows), QVector<int>({DINCriterion::MinimumResistance, DINCriterion::CondensateMass,
+                                        DINCriterion::Wood, DINCriterion::DryingTime, DINCriterion::DryingReserve}));
+    for (const DINCriterion &row : rows)
+        QVERIFY(row.assessed);
+    const DINCriterion *condensate = find(rows, DINCriterion::CondensateMass);
+    QVERIFY(condensate->nonCapillary);
+    QCOMPARE(condensate->required, 0.5);
+    QCOMPARE(condensate->value, 0.3);
+    QVERIFY(condensate->fulfilled);
+    QVERIFY(condensate->caption.endsWith(" (Glaser)"));
+    HYG_COMPARE_DOUBLE(find(rows, DINCriterion::Wood)->required, 0.5, 1e-12, 0.0);
+    QCOMPARE(find(rows, DINCriterion::Wood)->value, 0.3);
+    const DINCriterion *drying = find(rows, DINCriterion::DryingTime);
+    QCOMPARE(drying->value, 40.0);
+    QVERIFY(drying->caption.endsWith(" (Glaser)"));
+    QCOMPARE(find(rows, DINCriterion::DryingReserve)->value, 0.45);
+    QVERIFY(find(rows, DINCriterion::DryingReserve)->fulfilled);
+
+    const CriteriaBasis basis(results);
+    QVERIFY(basis.notAssessedReason().isEmpty());
+    const QJsonObject json = DINCriteria::toJson(rows, basis);
+    QCOMPARE(json["basis"].toString(), QString("glaser"));
+    QCOMPARE(json["allFulfilled"], QJsonValue(true));
+    QCOMPARE(json["condensate"].toObject()["Mc"].toDouble(), 0.3);
+    QCOMPARE(json["dryingTime"].toObject()["days"].toDouble(), 40.0);
+    QCOMPARE(json["dryingReserve"].toObject()["dryingMass"].toDouble(), 0.45);
+
+    // The same failure without Glaser condensation judges nothing of the moisture.
+    results.glaserResultCode = RC_NoCondensation;
+    for (const DINCriterion &row : DINCriteria::evaluate(input, 2, results, settings))
+        QCOMPARE(row.assessed, row.kind == DINCriterion::MinimumResistance);
 }
 
 void tst_DINCriteria::minimumTemperatureFactor_data() {
@@ -501,7 +589,7 @@ void tst_DINCriteria::jsonFromRows() {
     input.conditions().setInterior(AssessmentConditions::RelativeHumidity, AssessmentConditions::Winter, 50);
     const CalculationResults results = condensing({{1, 1}}, 0.2, 100);
     const std::vector<DINCriterion> rows = DINCriteria::evaluate(input, 2, results, settings);
-    const QJsonObject json = DINCriteria::toJson(rows);
+    const QJsonObject json = DINCriteria::toJson(rows, CriteriaBasis(results));
 
     const QJsonObject minimum = json["minimumResistance"].toObject();
     QCOMPARE(minimum["version"].toInt(), 1);
@@ -522,7 +610,8 @@ void tst_DINCriteria::jsonFromRows() {
     QCOMPARE(json["dryingReserve"].toObject()["fulfilled"].toBool(), false);
 
     settings.m_frsiCheck = false;
-    const QJsonObject plain = DINCriteria::toJson(DINCriteria::evaluate(inputWith({layer(0.2)}), 2, dry(), settings));
+    const QJsonObject plain =
+        DINCriteria::toJson(DINCriteria::evaluate(inputWith({layer(0.2)}), 2, dry(), settings), CriteriaBasis(dry()));
     QVERIFY(plain["frsi"].isNull());
     QVERIFY(plain["wood"].isNull());
     QVERIFY(plain["dryingReserve"].isNull());

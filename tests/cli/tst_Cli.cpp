@@ -2,6 +2,7 @@
 // compared with what the core library computes for the same file in this process.
 
 #include <calculation/CalculationResults.h>
+#include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <calculation/MinimumHeatResistance.h>
 #include <calculation/ResultTexts.h>
@@ -132,6 +133,8 @@ class tst_Cli : public QObject {
 private slots:
     void calcMatchesCore_data();
     void calcMatchesCore();
+    void verdictsAndExitCodes_data();
+    void verdictsAndExitCodes();
     void criteriaOptions_data();
     void criteriaOptions();
     void severalFiles();
@@ -152,20 +155,22 @@ private slots:
 
 void tst_Cli::calcMatchesCore_data() {
     QTest::addColumn<QString>("file");
-    QTest::newRow("masonry wall, xml") << dataFile("cli_masonry_wall.v2p");
-    QTest::newRow("timber frame with condensation zone, wood-based layer") << dataFile("cli_timber_frame.v2p");
-    QTest::newRow("legacy project file") << dataFile("project/legacy_valid.vpj");
-    QTest::newRow("zero layer width: invalid input") << dataFile("project/project_zero_width.v2p");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("masonry wall, xml") << dataFile("cli_masonry_wall.v2p") << 0;
+    QTest::newRow("timber frame with condensation zone, wood-based layer") << dataFile("cli_timber_frame.v2p") << 0;
+    QTest::newRow("legacy project file") << dataFile("project/legacy_valid.vpj") << 0;
+    QTest::newRow("zero layer width: invalid input") << dataFile("project/project_zero_width.v2p") << 3;
 }
 
 void tst_Cli::calcMatchesCore() {
     QFETCH(QString, file);
+    QFETCH(int, exitCode);
     Document document;
     QVERIFY(loadProject(file, document));
     const CalculationResults &r = document.calculation().results();
 
     const CliRun run = runCli({"calc", file});
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.exitCode, exitCode);
     const QJsonObject object = parse(run.out).toObject();
     QCOMPARE(object["file"].toString(), file);
     QCOMPARE(object["inputStatus"].toInt(), document.inputData().inputStatus());
@@ -187,9 +192,68 @@ void tst_Cli::calcMatchesCore() {
     QVERIFY(sameZones(results["glaserZones"], r.glaserZones));
     QCOMPARE(jsonStrings(results["messages"]), r.messages);
 
-    const QJsonObject expectedCriteria = DINCriteria::toJson(DINCriteria::evaluate(
-        document.inputData(), document.projectInformation().m_heatFlowDirection, r, ReportSettings()));
+    const QJsonObject expectedCriteria = DINCriteria::toJson(
+        DINCriteria::evaluate(document.inputData(), document.projectInformation().m_heatFlowDirection, r,
+                              ReportSettings()),
+        CriteriaBasis(r));
     QCOMPARE(object["criteria"].toObject(), expectedCriteria);
+}
+
+void tst_Cli::verdictsAndExitCodes_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("basis");
+    QTest::addColumn<QJsonValue>("allFulfilled");
+    QTest::addColumn<QStringList>("errors");
+    const QString zeroWidth = dataFile("project/project_zero_width.v2p");
+    const QString flatRoof = QStringLiteral(HYGROLUX_EXAMPLES_DIR "/flat-roof-on-eps.v2p");
+    const QString wall = dataFile("cli_masonry_wall.v2p");
+    const QJsonValue null(QJsonValue::Null);
+    // Undefined: any verdict, as long as there is one.
+    const QJsonValue judged(QJsonValue::Undefined);
+    QTest::newRow("every file assessed") << QStringList{wall} << 0 << "moisture-dependent" << judged << QStringList{};
+    QTest::newRow("invalid input: not assessed, the layer named")
+        << QStringList{zeroWidth} << 3 << "moisture-dependent" << null
+        << QStringList{zeroWidth + ": not assessed: Invalid width 0 of layer #2."};
+    QTest::newRow("condensate between non-capillary layers: Glaser basis, assessed")
+        << QStringList{flatRoof} << 0 << "glaser" << judged << QStringList{};
+    QTest::newRow("a file that cannot be loaded wins over invalid input")
+        << QStringList{zeroWidth, dataFile("cli_broken.v2p")} << 2 << "moisture-dependent" << null
+        << QStringList{zeroWidth + ": not assessed", dataFile("cli_broken.v2p") + ": "};
+}
+
+void tst_Cli::verdictsAndExitCodes() {
+    QFETCH(QStringList, files);
+    QFETCH(int, exitCode);
+    QFETCH(QString, basis);
+    QFETCH(QJsonValue, allFulfilled);
+    QFETCH(QStringList, errors);
+    Document document;
+    QVERIFY(loadProject(files.first(), document));
+    const CalculationResults &r = document.calculation().results();
+
+    const CliRun run = runCli(QStringList{"calc"} + files);
+    QCOMPARE(run.exitCode, exitCode);
+    const QJsonValue json = parse(run.out);
+    const QJsonObject criteria = (json.isArray() ? json.toArray()[0] : json).toObject()["criteria"].toObject();
+    QCOMPARE(criteria["basis"].toString(), basis);
+    if (allFulfilled.isUndefined())
+        QVERIFY(criteria["allFulfilled"].isBool());
+    else
+        QCOMPARE(criteria["allFulfilled"], allFulfilled);
+    const double Mc = basis == "glaser" ? r.glaserMc : r.Mc;
+    QCOMPARE(criteria["condensate"].toObject()["Mc"].toDouble(), Mc);
+    const QString err = QString::fromUtf8(run.err);
+    for (const QString &error : errors)
+        QVERIFY2(err.contains(error), qPrintable(err));
+    if (errors.isEmpty())
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+
+    // The summary names the Glaser basis exactly where it applies, and the reason for rows not assessed once.
+    const QString text = QString::fromUtf8(runCli({"calc", "--text", files.first()}).out);
+    QCOMPARE(text.contains(CriteriaBasis::glaserNote()), basis == "glaser");
+    QCOMPARE(text.contains("(Glaser)"), basis == "glaser");
+    QCOMPARE(text.count("Not assessed: "), allFulfilled.isNull() ? 1 : 0);
 }
 
 void tst_Cli::criteriaOptions_data() {
@@ -239,9 +303,11 @@ void tst_Cli::criteriaOptions() {
     QVERIFY(loadProject(file, document));
     ReportSettings settings;
     change(settings);
-    const QJsonObject expected = DINCriteria::toJson(
-        DINCriteria::evaluate(document.inputData(), document.projectInformation().m_heatFlowDirection,
-                              document.calculation().results(), settings));
+    const CalculationResults &results = document.calculation().results();
+    const QJsonObject expected =
+        DINCriteria::toJson(DINCriteria::evaluate(document.inputData(),
+                                                  document.projectInformation().m_heatFlowDirection, results, settings),
+                            CriteriaBasis(results));
 
     const CliRun run = runCli(QStringList{"calc"} + options + QStringList{file});
     QCOMPARE(run.exitCode, 0);

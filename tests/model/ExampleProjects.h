@@ -95,6 +95,35 @@ inline Document flatRoof() {
          MaterialLayer(foil("Bitumen roofing membrane", 100, 25000, QColor(40, 40, 40)), 0.004)});
 }
 
+/*! Flat roof on a concrete slab with EPS insulation directly under a bitumen sheet, without a vapour barrier:
+    condensate collects between the insulation and the sheet, where neither side transports liquid water. */
+inline Document flatRoofOnEps() {
+    Material concrete = material("Reinforced concrete", Material::ConcreteContaining, 2300, 2.3, 130, 0.05, 0.15, 0.015,
+                                 QColor(154, 154, 150));
+    Material eps = material("EPS insulation 040", Material::InsulationMaterials, 15, 0.04, 100, 0.0001, 0.9, 0,
+                            QColor(245, 245, 240));
+    return document(
+        "Flat roof on EPS without vapour barrier", "DA-F4", ProjectInformation::HeatFlowUpwards,
+        {MaterialLayer(concrete, 0.2), MaterialLayer(eps, 0.16),
+         MaterialLayer(foil("Polymer-modified bitumen sheet sd 200 m", 200, 40000, QColor(30, 30, 30)), 0.005)});
+}
+
+/*! Timber roof insulated between the rafters, PE vapour retarder inside, OSB and a bitumen sheet outside. */
+inline Document timberRoof() {
+    Material gypsum = material("Gypsum plasterboard", Material::BuildingBoards, 900, 0.25, 10, 0.008, 0.6, 0.25,
+                               QColor(245, 244, 239));
+    Material wool = material("Rock wool between rafters", Material::InsulationMaterials, 100, 0.04, 1, 0.0005, 0.9, 0,
+                             QColor(211, 195, 131));
+    Material osb =
+        material("OSB board", Material::BuildingBoards, 650, 0.13, 200, 0.07, 0.5, 0.003, QColor(214, 176, 108));
+    osb.setFlag(Material::Woodbased, true);
+    return document("Timber roof with PE vapour retarder", "DA-H1", ProjectInformation::HeatFlowUpwards,
+                    {MaterialLayer(gypsum, 0.0125),
+                     MaterialLayer(foil("PE vapour retarder sd 100 m", 100, 500000, QColor(196, 227, 242)), 0.0002),
+                     MaterialLayer(wool, 0.2), MaterialLayer(osb, 0.022),
+                     MaterialLayer(foil("Bitumen sheet sd 60 m", 60, 20000, QColor(38, 38, 38)), 0.003)});
+}
+
 } // namespace ExampleProjects
 
 #endif // ExampleProjectsH

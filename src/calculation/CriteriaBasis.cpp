@@ -1,0 +1,62 @@
+#include "CriteriaBasis.h"
+
+#include "CalculationResults.h"
+#include "ResultTexts.h"
+
+namespace {
+
+bool glaserCondensation(int glaserResultCode) {
+    return glaserResultCode == RC_OnePlane || glaserResultCode == RC_OneZone || glaserResultCode == RC_SeveralZones;
+}
+
+} // namespace
+
+CriteriaBasis::CriteriaBasis(const CalculationResults &results) {
+    const int code = results.resultCode;
+    if (code == RC_CalculationError && glaserCondensation(results.glaserResultCode)) {
+        method = Method::Glaser;
+        Mc = results.glaserMc;
+        dryingTime = results.glaserDryingTime;
+        dryingMass = results.glaserDryingMass;
+        hasCondensate = results.glaserMc > 0;
+        zones = layerRanges(results.glaserZones);
+        return;
+    }
+    Mc = results.Mc;
+    dryingTime = results.dryingTime;
+    dryingMass = results.dryingMass;
+    hasCondensate = results.Mc_stationary > 0;
+    zones = results.condensationZones;
+    if (code == RC_NoLayers || code == RC_InvalidInput)
+        scope = Scope::Nothing;
+    else if (code == RC_CalculationError || code == RC_NoAlgorithm)
+        scope = Scope::ThermalOnly;
+    if (scope != Scope::All)
+        m_reason = results.messages.isEmpty() ? ResultTexts::verdictText(results)
+                                              : results.messages.join(QStringLiteral("<br/>"));
+}
+
+QString CriteriaBasis::methodName() const {
+    return isGlaser() ? QStringLiteral("glaser") : QStringLiteral("moisture-dependent");
+}
+
+QString CriteriaBasis::notAssessedReason() const {
+    return m_reason;
+}
+
+QString CriteriaBasis::glaserNote() {
+    return tr("The moisture-dependent method has no stationary solution here: condensate forms between layers "
+              "without capillary transport. The moisture criteria are judged by the Glaser scheme of DIN 4108-3.");
+}
+
+QString CriteriaBasis::labelSuffix() const {
+    return isGlaser() ? QStringLiteral(" ") + tr("(Glaser)") : QString();
+}
+
+std::vector<std::pair<int, int>> CriteriaBasis::layerRanges(const std::vector<std::pair<int, int>> &interfaceZones) {
+    std::vector<std::pair<int, int>> ranges;
+    ranges.reserve(interfaceZones.size());
+    for (const auto &zone : interfaceZones)
+        ranges.emplace_back(zone.first - 1, zone.second);
+    return ranges;
+}

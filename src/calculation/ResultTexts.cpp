@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 QString fontMarkup(const QString &text, const QString &color) {
@@ -62,4 +64,30 @@ QString ResultTexts::condensationText(const CalculationResults &results) {
     for (const auto &zone : zones)
         pairs << tr("%1 and %2").arg(zone.first + 1).arg(zone.second + 1);
     return tr("Condensation between layer ") + pairs.join(QStringLiteral(", ")) + QLatin1Char('.');
+}
+
+QStringList ResultTexts::plausibilityNotes(const QVector<MaterialLayer> &layers, const CalculationResults &results,
+                                           bool links) {
+    QStringList notes;
+    if (results.resultCode < RC_OnePlane)
+        return notes;
+    std::vector<int> saturated;
+    for (const auto &zone : results.condensationZones) {
+        for (int j = std::max(zone.first, 0); j <= zone.second; ++j) {
+            if (j >= layers.size() || std::size_t(j) >= results.w_left.size() ||
+                std::size_t(j) >= results.w_right.size())
+                break;
+            const double w = std::max(results.w_left[j], results.w_right[j]);
+            if (w > layers[j].material().w_sat() && std::find(saturated.begin(), saturated.end(), j) == saturated.end())
+                saturated.push_back(j);
+        }
+    }
+    std::sort(saturated.begin(), saturated.end());
+    for (int j : saturated)
+        notes << (links ? tr("Moisture content above saturation in <a href=\"layer-%1\">layer %1</a>: the stationary "
+                             "result overestimates the moisture content there.")
+                        : tr("Moisture content above saturation in layer %1: the stationary result overestimates the "
+                             "moisture content there."))
+                     .arg(j + 1);
+    return notes;
 }

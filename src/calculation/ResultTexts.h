@@ -1,12 +1,16 @@
 #ifndef ResultTextsH
 #define ResultTextsH
 
-// The verdict line that tells in one sentence what a calculation found, per result code. Shared by the results
-// panel, which paints it coloured, and the command-line tool, which prints it; widget-free so that both can
-// use it.
+// The verdict line that tells in one sentence what a calculation found, per result code, and the plausibility
+// notes on a result. Shared by the results panel, which paints them coloured, the report and the command-line
+// tool; widget-free so that all can use it.
+
+#include "model/MaterialLayer.h"
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 class CalculationResults;
 
@@ -23,6 +27,11 @@ public:
     /*! The verdict as rich text: the text wrapped in "<font color=...>"; for code 2 each message is wrapped on
         its own, with a newline character between them. */
     static QString verdictHtml(const CalculationResults &results);
+    /*! One plausibility note per layer of a condensation zone whose moisture-dependent moisture content exceeds
+        the saturation moisture content of its material; with \a links the layer is a "layer-N" link. Notes
+        only: the results stay as calculated. */
+    static QStringList plausibilityNotes(const QVector<MaterialLayer> &layers, const CalculationResults &results,
+                                         bool links);
 
 private:
     static QString condensationText(const CalculationResults &results);

@@ -3,8 +3,10 @@
 #include "Report.h"
 
 #include <calculation/CalculationResults.h>
+#include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <calculation/DINCriteriaResult.h>
+#include <calculation/ResultTexts.h>
 #include <model/InputData.h>
 #include <model/ProjectInformation.h>
 
@@ -15,6 +17,8 @@
 namespace {
 
 QString verdictMarkup(const DINCriterion &criterion) {
+    if (!criterion.assessed)
+        return QStringLiteral("<font color=\"#808080\"><b>%1</b></font>").arg(criterion.verdict);
     return criterion.fulfilled ? QStringLiteral("<b>%1</b>").arg(criterion.verdict)
                                : QStringLiteral("<font color=\"#FF0000\"><b>%1</b></font>").arg(criterion.verdict);
 }
@@ -47,7 +51,9 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
     const ReportSettings &settings = m_report->reportSettings();
     const std::vector<DINCriterion> criteria =
         DINCriteria::evaluate(input, m_report->projectInformation().m_heatFlowDirection, r, settings);
-    const bool condensation = r.resultCode >= RC_OnePlane;
+    const CriteriaBasis basis(r);
+    // Condensate figures exist after condensation, and from the Glaser step where the criteria judge those.
+    const bool condensation = r.resultCode >= RC_OnePlane || basis.isGlaser();
 
     const QString uUnit = QStringLiteral("W/(m<sup>2</sup>K)");
     std::vector<ValueRow> values = {
@@ -57,10 +63,13 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
         {tr("Thermal transfer resistance of the construction (dry)"), QStringLiteral("R ="), fixed(r.R_layers, 3),
          QStringLiteral("m<sup>2</sup>K/W")}};
     if (condensation) {
-        values.push_back({tr("Condensation mass after condensation period (based on VAPRO)"),
-                          QStringLiteral("M<sub>c</sub> ="), fixed(r.Mc, 3), QStringLiteral("kg/m<sup>2</sup>")});
-        values.push_back({tr("Drying time"), QStringLiteral("t<sub>ev</sub> ="), fixed(r.dryingTime / 3600 / 24, 2),
-                          QStringLiteral("d")});
+        const QString massCaption = basis.isGlaser()
+                                        ? tr("Condensation mass after condensation period") + basis.labelSuffix()
+                                        : tr("Condensation mass after condensation period (based on VAPRO)");
+        values.push_back(
+            {massCaption, QStringLiteral("M<sub>c</sub> ="), fixed(basis.Mc, 3), QStringLiteral("kg/m<sup>2</sup>")});
+        values.push_back({tr("Drying time") + basis.labelSuffix(), QStringLiteral("t<sub>ev</sub> ="),
+                          fixed(basis.dryingTime / 3600 / 24, 2), QStringLiteral("d")});
     }
     else
         values.push_back({resultText(r.resultCode), QString(), QString(), QString()});
@@ -83,9 +92,9 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
         const int dryingRow = row - 1;
         QString note;
         const double t_c = input.conditions().tT(false);
-        if (std::fabs(r.t_hyg - t_c) <= 1e-9 * std::fabs(t_c))
+        if (!basis.isGlaser() && std::fabs(r.t_hyg - t_c) <= 1e-9 * std::fabs(t_c))
             note = tr("Not applicable");
-        else if (r.dryingTime < 0)
+        else if (basis.dryingTime < 0)
             note = tr("No drying");
         if (!note.isEmpty()) {
             table->setCellText(1, dryingRow, note);
@@ -108,9 +117,16 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
     }
     addSplittableTable(std::move(table), 0);
 
-    const QString notes = DINCriteriaResult::awNotice(settings);
+    QStringList notes;
+    if (basis.isGlaser())
+        notes << CriteriaBasis::glaserNote();
+    if (!basis.notAssessedReason().isEmpty())
+        notes << DINCriteria::notAssessedText() + QStringLiteral(": ") + basis.notAssessedReason();
+    notes << ResultTexts::plausibilityNotes(input.layers(), r, false);
+    notes << DINCriteriaResult::awNotice(settings);
+    notes.removeAll(QString());
     if (!notes.isEmpty())
-        addText(QStringLiteral("<small>%1</small>").arg(notes));
+        addText(QStringLiteral("<small>%1</small>").arg(notes.join(QStringLiteral("<br/>"))));
     addSpacing(m_textMetrics.spacing());
     return endLayout();
 }

@@ -1,5 +1,7 @@
 #include "V2_ResultsWidget.h"
 
+#include <calculation/CriteriaBasis.h>
+#include <calculation/DINCriteria.h>
 #include <calculation/ResultTexts.h>
 
 #include <QtExt_Table.h>
@@ -46,8 +48,17 @@ QString V2_ResultsWidget::invalidInputText(const CalculationResults &results) {
     return text;
 }
 
+QStringList V2_ResultsWidget::notes(const InputData &input, const CalculationResults &results) {
+    QStringList notes;
+    if (CriteriaBasis(results).isGlaser())
+        notes << CriteriaBasis::glaserNote();
+    return notes + ResultTexts::plausibilityNotes(input.layers(), results, true);
+}
+
 std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textDocument) const {
-    auto table = std::make_unique<QtExt::Table>(textDocument, 3, 8);
+    const CriteriaBasis basis(m_results);
+    const QStringList notes = V2_ResultsWidget::notes(m_input, m_results);
+    auto table = std::make_unique<QtExt::Table>(textDocument, 3, 8 + notes.size());
     table->setSpacing(2);
     double thickness = 0;
     for (const MaterialLayer &layer : m_input.layers())
@@ -62,9 +73,9 @@ std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textD
         {1, tr("Thermal transfer resistance of the construction (dry)"), number(m_results.R_layers, 3), m2K},
         {3, tr("U-value (dry)"), number(m_results.U, 3), uUnit},
         {4, tr("U-value (moisture dependent)"), number(m_results.U_moist, 3), uUnit},
-        {6, tr("Condensation mass after condensation period"), number(m_results.Mc, 3),
+        {6, tr("Condensation mass after condensation period") + basis.labelSuffix(), number(basis.Mc, 3),
          QStringLiteral("kg/m<sup>2</sup>")},
-        {7, tr("Drying time"), number(m_results.dryingTime / 3600 / 24, 2), QStringLiteral("d")},
+        {7, tr("Drying time") + basis.labelSuffix(), number(basis.dryingTime / 3600 / 24, 2), QStringLiteral("d")},
     };
     for (const auto &row : rows) {
         table->setCellText(0, row.row, row.caption);
@@ -77,6 +88,19 @@ std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textD
     table->setCellJoined(0, 2, 3, 1);
     table->setCellText(0, 5, verdictLine(m_results));
     table->setCellJoined(0, 5, 3, 1);
+    if (basis.scope != CriteriaBasis::Scope::All) {
+        // No figures to show: the verdict line above says why.
+        for (int row : {6, 7}) {
+            table->setCellText(1, row,
+                               QStringLiteral("<font color=\"#808080\">%1</font>").arg(DINCriteria::notAssessedText()));
+            table->setCellText(2, row, QString());
+            table->setCellJoined(1, row, 2, 1);
+        }
+    }
+    for (int i = 0; i < notes.size(); ++i) {
+        table->setCellText(0, 8 + i, notes.at(i));
+        table->setCellJoined(0, 8 + i, 3, 1);
+    }
     return table;
 }
 

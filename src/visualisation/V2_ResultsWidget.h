@@ -30,6 +30,9 @@ public:
     static QString verdictLine(const CalculationResults &results);
     /*! "Invalid input!" in red followed by one line per message of \a results. */
     static QString invalidInputText(const CalculationResults &results);
+    /*! Notes below the table: the Glaser basis of the moisture criteria and the plausibility notes, with
+        "layer-N" links. */
+    static QStringList notes(const InputData &input, const CalculationResults &results);
     /*! The three-column summary table as painted, laid out on \a textDocument. */
     std::unique_ptr<QtExt::Table> createTable(QTextDocument *textDocument) const;
 

@@ -47,6 +47,8 @@ private slots:
     void verdictLine();
     void invalidInputListsMessages();
     void tableValues();
+    void judgedFiguresAndNotes_data();
+    void judgedFiguresAndNotes();
     void paintedVerdictColour_data();
     void paintedVerdictColour();
 };
@@ -135,6 +137,69 @@ void tst_ResultsWidget::tableValues() {
     QCOMPARE(table->cellText(1, 6), QStringLiteral("0.123"));
     QCOMPARE(table->cellText(1, 7), QStringLiteral("1.00"));
     QCOMPARE(table->cellText(2, 7), QStringLiteral("d"));
+}
+
+void tst_ResultsWidget::judgedFiguresAndNotes_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("glaserCode");
+    QTest::addColumn<double>("w");
+    QTest::addColumn<QString>("massText");
+    QTest::addColumn<QStringList>("notes");
+    const QString glaserNote =
+        "The moisture-dependent method has no stationary solution here: condensate forms between layers without "
+        "capillary transport. The moisture criteria are judged by the Glaser scheme of DIN 4108-3.";
+    QTest::newRow("no stationary solution, Glaser plane")
+        << int(RC_CalculationError) << int(RC_OnePlane) << 0.0 << "0.300" << QStringList{glaserNote};
+    QTest::newRow("no stationary solution, no Glaser condensation")
+        << int(RC_CalculationError) << int(RC_NoCondensation) << 0.0 << "<font color=\"#808080\">Not assessed</font>"
+        << QStringList{};
+    QTest::newRow("zone above saturation")
+        << int(RC_OneZone) << int(RC_OnePlane) << 0.6 << "0.123"
+        << QStringList{"Moisture content above saturation in <a href=\"layer-2\">layer 2</a>: the stationary result "
+                       "overestimates the moisture content there."};
+    QTest::newRow("zone at saturation") << int(RC_OneZone) << int(RC_OnePlane) << 0.5 << "0.123" << QStringList{};
+}
+
+void tst_ResultsWidget::judgedFiguresAndNotes() {
+    QFETCH(int, code);
+    QFETCH(int, glaserCode);
+    QFETCH(double, w);
+    QFETCH(QString, massText);
+    QFETCH(QStringList, notes);
+    Material material;
+    material.setW_sat(0.5);
+    InputData input;
+    input.layers() = {MaterialLayer(material, 0.1), MaterialLayer(material, 0.1)};
+    CalculationResults results;
+    results.resultCode = code;
+    results.glaserResultCode = glaserCode;
+    results.glaserZones = {{1, 1}};
+    results.glaserMc = 0.3;
+    results.glaserDryingTime = 40 * 86400;
+    results.messages = QStringList{"No Solution found!"};
+    if (code >= RC_OnePlane) {
+        results.condensationZones = {{0, 1}};
+        results.Mc = 0.1234;
+        results.w_left = {0.1, 0.1};
+        results.w_right = {0.1, w};
+    }
+    V2_ResultsWidget widget;
+    widget.setData(input, results);
+    QTextDocument document;
+    const auto table = widget.createTable(&document);
+
+    QCOMPARE(table->rowCount(), 8 + notes.size());
+    QCOMPARE(table->cellText(1, 6), massText);
+    const bool glaser = code == RC_CalculationError && glaserCode == RC_OnePlane;
+    QCOMPARE(table->cellText(0, 6).endsWith(" (Glaser)"), glaser);
+    QCOMPARE(table->cellText(0, 7).endsWith(" (Glaser)"), glaser);
+    if (glaser)
+        QCOMPARE(table->cellText(1, 7), QStringLiteral("40.00"));
+    for (int i = 0; i < notes.size(); ++i)
+        QCOMPARE(table->cellText(0, 8 + i), notes.at(i));
+    // The failure stays visible above the judged figures.
+    if (code == RC_CalculationError)
+        QCOMPARE(table->cellText(0, 5), red("No Solution found!"));
 }
 
 void tst_ResultsWidget::paintedVerdictColour_data() {

@@ -57,8 +57,7 @@ int CalcCommand::run(const QStringList &arguments) {
         for (const ProjectEvaluation &evaluation : evaluations)
             if (evaluation.loaded)
                 summaries << TextSummary::text(evaluation);
-        CliOutput::write(summaries.join(QLatin1Char('\n')).toUtf8());
-        return exitCode;
+        return CliOutput::write(summaries.join(QLatin1Char('\n')).toUtf8()) ? exitCode : outputFailed();
     }
     JsonWriter json;
     if (evaluations.size() > 1)
@@ -67,8 +66,7 @@ int CalcCommand::run(const QStringList &arguments) {
         ResultsJson::writeEvaluation(json, evaluation);
     if (evaluations.size() > 1)
         json.endArray();
-    CliOutput::write(json.text());
-    return exitCode;
+    return CliOutput::write(json.text()) ? exitCode : outputFailed();
 }
 
 int CalcCommand::reportProblems(const std::vector<ProjectEvaluation> &evaluations) {

@@ -5,6 +5,11 @@
 
 #include <QCommandLineParser>
 
+int CliCommand::outputFailed() {
+    CliOutput::printError(QCoreApplication::translate("CliCommand", "Standard output could not be written."));
+    return ExitFileError;
+}
+
 int CliCommand::usageError(const QString &message) const {
     CliOutput::printError(message);
     CliOutput::printError(usage());

@@ -37,6 +37,8 @@ public:
     virtual int run(const QStringList &arguments) = 0;
 
 protected:
+    /*! Says on standard error that standard output could not be written; returns ExitFileError. */
+    static int outputFailed();
     /*! Prints \a message and the usage text to standard error; returns ExitUsage. */
     int usageError(const QString &message) const;
     /*! Adds --help to \a parser and parses \a arguments; false when the command ends here with \a exitCode:

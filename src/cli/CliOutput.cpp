@@ -4,17 +4,17 @@
 
 namespace {
 
-void writeTo(FILE *stream, const QByteArray &text) {
-    std::fwrite(text.constData(), 1, size_t(text.size()), stream);
-    std::fflush(stream);
+bool writeTo(FILE *stream, const QByteArray &text) {
+    const size_t written = std::fwrite(text.constData(), 1, size_t(text.size()), stream);
+    return std::fflush(stream) == 0 && written == size_t(text.size()) && !std::ferror(stream);
 }
 
 } // namespace
 
 namespace CliOutput {
 
-void write(const QByteArray &text) {
-    writeTo(stdout, text);
+bool write(const QByteArray &text) {
+    return writeTo(stdout, text);
 }
 
 void print(const QString &text) {

@@ -1,5 +1,6 @@
 #include "ConvertCommand.h"
 
+#include "CliFiles.h"
 #include "CliOutput.h"
 
 #include <model/Project.h>
@@ -41,9 +42,10 @@ int ConvertCommand::run(const QStringList &arguments) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(source, errorText));
         return ExitFileError;
     }
-    if (QFileInfo::exists(target) && !parser.isSet(force)) {
-        CliOutput::printError(tr("%1: the file exists; use --force to replace it.").arg(target));
-        return ExitFileError;
+    QString refusal;
+    if (const int refused = CliFiles::checkOutput(target, {source}, parser.isSet(force), refusal)) {
+        CliOutput::printError(refusal);
+        return refused;
     }
     if (!project.write(target, &errorText)) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(target, errorText));

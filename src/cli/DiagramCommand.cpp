@@ -1,5 +1,6 @@
 #include "DiagramCommand.h"
 
+#include "CliFiles.h"
 #include "CliOutput.h"
 #include "ProjectEvaluation.h"
 
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 QString DiagramCommand::synopsis() const {
     return tr("diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF");
@@ -20,7 +22,10 @@ QString DiagramCommand::usage() const {
               "Options:\n"
               "  --type T    sketch (construction sketch), pressure (vapour pressure diagram) or moisture\n"
               "              (water content diagram, the default)\n"
-              "  -o OUT      picture file to write");
+              "  -o, --output OUT  picture file to write; '-' writes it to standard output as\n"
+              "              --format says (svg, png, jpg or pdf)\n"
+              "  --format F  picture format when OUT is '-'\n"
+              "  --force     replace OUT when it exists");
 }
 
 int DiagramCommand::typeFromName(const QString &name) {
@@ -36,8 +41,10 @@ int DiagramCommand::typeFromName(const QString &name) {
 int DiagramCommand::run(const QStringList &arguments) {
     QCommandLineParser parser;
     const QCommandLineOption type(QStringLiteral("type"), QString(), QStringLiteral("T"), QStringLiteral("moisture"));
-    const QCommandLineOption output(QStringLiteral("o"), QString(), QStringLiteral("OUT"));
-    parser.addOptions({type, output});
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("F"));
+    const QCommandLineOption force(QStringLiteral("force"));
+    parser.addOptions({type, output, format, force});
     int exitCode = ExitSuccess;
     if (!parse(parser, arguments, exitCode))
         return exitCode;
@@ -49,6 +56,17 @@ int DiagramCommand::run(const QStringList &arguments) {
     content.type = typeFromName(parser.value(type));
     if (content.type == 0)
         return usageError(tr("Unknown diagram type '%1'.").arg(parser.value(type)));
+    const QString outFile = parser.value(output);
+    const QString pictureFormat =
+        CliFiles::isStandardOutput(outFile) ? parser.value(format) : QFileInfo(outFile).suffix();
+    if (!DiagramExport::isKnownFormat(pictureFormat))
+        return usageError(tr("Unknown picture format '%1': use .svg, .png, .jpg or .pdf.").arg(pictureFormat));
+    QString refusal;
+    if (const int refused =
+            CliFiles::checkOutput(outFile, parser.positionalArguments(), parser.isSet(force), refusal)) {
+        CliOutput::printError(refusal);
+        return refused;
+    }
     if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
         CliOutput::printError(tr("diagram needs a GUI application object."));
         return ExitUsage;
@@ -63,8 +81,13 @@ int DiagramCommand::run(const QStringList &arguments) {
     content.input = evaluation.document.inputData();
     content.results = evaluation.document.calculation().results();
     const QSize size = DiagramExport::exportSize(QSize(DefaultWidgetWidth, DefaultWidgetHeight));
+    QByteArray picture;
     QString errorText;
-    if (!DiagramExport::exportToFile(parser.value(output), size, content, &errorText)) {
+    if (!DiagramExport::encode(pictureFormat, size, content, QFileInfo(outFile).fileName(), picture)) {
+        CliOutput::printError(tr("%1: the picture could not be drawn.").arg(outFile));
+        return ExitFileError;
+    }
+    if (!CliFiles::write(outFile, picture, errorText)) {
         CliOutput::printError(errorText);
         return ExitFileError;
     }

@@ -67,11 +67,8 @@ int MaterialsCommand::run(const QStringList &arguments) {
             matchesFilter(*material, parser.value(filter)))
             materials.append(material);
     }
-    if (parser.isSet(jsonOption))
-        CliOutput::write(json(materials));
-    else
-        CliOutput::write(table(materials).toUtf8());
-    return ExitSuccess;
+    const QByteArray text = parser.isSet(jsonOption) ? json(materials) : table(materials).toUtf8();
+    return CliOutput::write(text) ? ExitSuccess : outputFailed();
 }
 
 bool MaterialsCommand::matchesFilter(const Material &material, const QString &filter) {

@@ -1,5 +1,6 @@
 #include "ReportCommand.h"
 
+#include "CliFiles.h"
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
 #include "ProjectEvaluation.h"
@@ -7,6 +8,7 @@
 #include <model/ReportSettings.h>
 #include <report/Report.h>
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QLocale>
@@ -29,7 +31,8 @@ QString ReportCommand::usage() const {
     return tr("Usage: hygrolux2-cli report [options] FILE -o OUT.pdf\n"
               "Loads the project file, recalculates it and writes its report as PDF (A4, 20 mm margins).\n\n"
               "Options:\n"
-              "  -o, --output OUT.pdf   the PDF file to write (required)\n"
+              "  -o, --output OUT.pdf   the PDF file to write (required); '-' writes the PDF to standard output\n"
+              "  --force                replace OUT.pdf when it exists\n"
               "  --frames LIST          frame ids separated by commas, or 'all'; default: 0,1,2,3,4,5,9,11,12\n"
               "                         (0 header, 1 footer, 2 project, 3 sketch, 4 layers, 5 climate, 6 surface\n"
               "                         resistances, 7 resistances, 8 results table, 9 moisture diagram,\n"
@@ -48,7 +51,8 @@ int ReportCommand::run(const QStringList &arguments) {
     const QCommandLineOption framesOption(QStringLiteral("frames"), QString(), QStringLiteral("LIST"));
     const QCommandLineOption pageNumbers(QStringLiteral("page-numbers"));
     const QCommandLineOption font(QStringLiteral("font"), QString(), QStringLiteral("FAMILY"));
-    parser.addOptions({output, framesOption, pageNumbers, font});
+    const QCommandLineOption force(QStringLiteral("force"));
+    parser.addOptions({output, framesOption, pageNumbers, font, force});
     ReportSettings settings;
     int exitCode = ExitSuccess;
     if (!parseWithCriteria(parser, arguments, settings, exitCode))
@@ -60,6 +64,15 @@ int ReportCommand::run(const QStringList &arguments) {
         return usageError(tr("Exactly one project file is needed."));
     if (!parser.isSet(output) || parser.value(output).isEmpty())
         return usageError(tr("No output file given (-o OUT.pdf)."));
+    const QString outFile = parser.value(output);
+    if (!CliFiles::isStandardOutput(outFile) &&
+        QFileInfo(outFile).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        return usageError(tr("The report is a PDF: the output file needs the extension .pdf."));
+    QString refusal;
+    if (const int refused = CliFiles::checkOutput(outFile, files, parser.isSet(force), refusal)) {
+        CliOutput::printError(refusal);
+        return refused;
+    }
 
     const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(files.first(), settings);
     if (!evaluation.loaded) {
@@ -78,8 +91,11 @@ int ReportCommand::run(const QStringList &arguments) {
     report.setProjectFileName(files.first());
     report.setPageNumbersVisible(parser.isSet(pageNumbers));
 
-    const QString outFile = parser.value(output);
-    QPdfWriter writer(outFile);
+    // The PDF is made in memory and written only when complete, so that a failure leaves no partial file.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(PdfResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(PageMarginMM, PageMarginMM, PageMarginMM, PageMarginMM),
@@ -88,6 +104,11 @@ int ReportCommand::run(const QStringList &arguments) {
     writer.setCreator(QStringLiteral("hygrolux2-cli"));
     if (!report.printPages(&writer, 0, 0)) {
         CliOutput::printError(tr("%1: the PDF file cannot be written.").arg(outFile));
+        return ExitFileError;
+    }
+    QString errorText;
+    if (!CliFiles::write(outFile, pdf, errorText)) {
+        CliOutput::printError(errorText);
         return ExitFileError;
     }
     return ExitSuccess;

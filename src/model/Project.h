@@ -25,6 +25,9 @@ public:
         ProjectInfoModified = 2
     };
 
+    /*! Largest number of layers a project file may hold; read() refuses more. */
+    static const int MaximumLayerCount = 1000;
+
     explicit Project(QObject *parent = nullptr);
     ~Project() override;
 

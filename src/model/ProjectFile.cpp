@@ -47,6 +47,11 @@ bool Project::read(const QString &fileName, QString &errorText) {
         errorText = tr("Project doesn't contain any layers. Please create a new project!");
         return false;
     }
+    // No building comes near it; far more layers only make every calculation and report crawl.
+    if (document->inputData().layers().size() > MaximumLayerCount) {
+        errorText = tr("The project has more than %1 layers.").arg(MaximumLayerCount);
+        return false;
+    }
     m_document = std::move(document);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "SafeFileWriter.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QSaveFile>
 
 bool SafeFileWriter::write(const QString &fileName, const QByteArray &data, QString *errorText) {
@@ -19,6 +20,11 @@ bool SafeFileWriter::write(const QString &fileName, const QByteArray &data, QStr
             *errorText = text;
         return false;
     };
+    // The temporary file is renamed over the target: that would replace a device, a pipe or a directory by a
+    // plain file, which with enough rights destroys it.
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile())
+        return failed(tr("Cannot write file '%1': it is not a regular file.").arg(fileName));
     // Unbuffered, so that a short write shows at once instead of being lost in the final flush.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

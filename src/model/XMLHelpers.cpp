@@ -4,6 +4,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <cmath>
+
 #include <ZOT_MessageHandler.h>
 
 namespace {
@@ -27,7 +29,8 @@ void XMLHelpers::readDoubleAttribute(QXmlStreamReader &reader, const QString &na
         return;
     bool ok = false;
     value = text.toDouble(&ok);
-    if (!ok)
+    // "inf" and "nan" convert, but no quantity of a project is infinite or undefined.
+    if (!ok || !std::isfinite(value))
         reader.raiseError(tr("Invalid value for attribute '%1'.").arg(name));
 }
 

@@ -2,7 +2,9 @@
 
 #include "DiagramScene.h"
 
-#include <QFile>
+#include <model/SafeFileWriter.h>
+
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -67,18 +69,18 @@ void DiagramExport::print(QPrinter *printer, const QSize &widgetSize, const Cont
     draw(painter, QRect(0, 0, int(widgetSize.width() * r), int(widgetSize.height() * r)), content);
 }
 
-bool DiagramExport::writeImage(const QString &fileName, const QSize &size, const Content &content, const char *format) {
+bool DiagramExport::writeImage(QIODevice *out, const QSize &size, const Content &content, const char *format) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         draw(painter, QRect(QPoint(0, 0), size), content);
     }
-    return image.save(fileName, format);
+    return image.save(out, format);
 }
 
-bool DiagramExport::writePdf(const QString &fileName, const QSize &size, const Content &content) {
-    QPdfWriter writer(fileName);
+bool DiagramExport::writePdf(QIODevice *out, const QSize &size, const Content &content) {
+    QPdfWriter writer(out);
     writer.setResolution(PDF_RESOLUTION);
     const QSizeF points(size.width() * 72.0 / PDF_RESOLUTION, size.height() * 72.0 / PDF_RESOLUTION);
     writer.setPageSize(QPageSize(points, QPageSize::Point));
@@ -93,26 +95,40 @@ bool DiagramExport::writePdf(const QString &fileName, const QSize &size, const C
 
 bool DiagramExport::exportToFile(const QString &fileName, const QSize &size, const Content &content,
                                  QString *errorText) {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    bool ok = false;
-    if (suffix == "svg") {
-        QFile file(fileName);
-        ok = file.open(QIODevice::WriteOnly) && writeSvg(&file, size, content, QFileInfo(fileName).fileName());
-    }
-    else if (suffix == "png")
-        ok = writeImage(fileName, size, content, "PNG");
-    else if (suffix == "jpg" || suffix == "jpeg")
-        ok = writeImage(fileName, size, content, "JPG");
-    else if (suffix == "pdf")
-        ok = writePdf(fileName, size, content);
-    else {
+    const QString suffix = QFileInfo(fileName).suffix();
+    if (!isKnownFormat(suffix)) {
         if (errorText)
-            *errorText = tr("Unknown picture format '%1': use .svg, .png, .jpg or .pdf.").arg(suffix);
+            *errorText = tr("Unknown picture format '%1': use .svg, .png, .jpg or .pdf.").arg(suffix.toLower());
         return false;
     }
-    if (!ok && errorText)
-        *errorText = tr("Could not write '%1'.").arg(fileName);
-    return ok;
+    QByteArray data;
+    if (!encode(suffix, size, content, QFileInfo(fileName).fileName(), data)) {
+        if (errorText)
+            *errorText = tr("Could not write '%1'.").arg(fileName);
+        return false;
+    }
+    return SafeFileWriter::write(fileName, data, errorText);
+}
+
+bool DiagramExport::isKnownFormat(const QString &format) {
+    const QString f = format.toLower();
+    return f == "svg" || f == "png" || f == "jpg" || f == "jpeg" || f == "pdf";
+}
+
+bool DiagramExport::encode(const QString &format, const QSize &size, const Content &content, const QString &description,
+                           QByteArray &data) {
+    const QString f = format.toLower();
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (f == "svg")
+        return writeSvg(&buffer, size, content, description);
+    if (f == "png")
+        return writeImage(&buffer, size, content, "PNG");
+    if (f == "jpg" || f == "jpeg")
+        return writeImage(&buffer, size, content, "JPG");
+    if (f == "pdf")
+        return writePdf(&buffer, size, content);
+    return false;
 }
 
 QString DiagramExport::svgTitle(int type) {

@@ -46,16 +46,23 @@ public:
     /*! Prints on A4 at the widget size scaled to the page width. */
     static void print(QPrinter *printer, const QSize &widgetSize, const Content &content);
     /*! Writes \a fileName by its extension: .svg, .png, .jpg/.jpeg or .pdf (one page of the picture's size at
-        96 dpi). Returns false with a translated \a errorText on an unknown extension or a write error. */
+        96 dpi), through a temporary file that replaces the target only when complete. Returns false with a
+        translated \a errorText on an unknown extension or a write error; the target is then untouched. */
     static bool exportToFile(const QString &fileName, const QSize &size, const Content &content,
                              QString *errorText = nullptr);
+    /*! The picture in \a format ("svg", "png", "jpg"/"jpeg" or "pdf", any case) as bytes; false for an unknown
+        format or when painting failed. \a description goes into an SVG. */
+    static bool encode(const QString &format, const QSize &size, const Content &content, const QString &description,
+                       QByteArray &data);
+    /*! True for the formats encode() knows. */
+    static bool isKnownFormat(const QString &format);
 
     /*! SVG title of a diagram type: "Construction Sketch", "Vapour pressure diagram", "Water content diagram". */
     static QString svgTitle(int type);
 
 private:
-    static bool writeImage(const QString &fileName, const QSize &size, const Content &content, const char *format);
-    static bool writePdf(const QString &fileName, const QSize &size, const Content &content);
+    static bool writeImage(QIODevice *out, const QSize &size, const Content &content, const char *format);
+    static bool writePdf(QIODevice *out, const QSize &size, const Content &content);
 };
 
 #endif // DiagramExportH

@@ -41,8 +41,15 @@ struct CliRun {
     QByteArray err;
 };
 
-CliRun runCli(const QStringList &arguments) {
+/*! Runs the tool; standard output goes to \a stdoutFile when given, the tool runs in \a workingDirectory when
+    given. */
+CliRun runCli(const QStringList &arguments, const QString &stdoutFile = QString(),
+              const QString &workingDirectory = QString()) {
     QProcess process;
+    if (!stdoutFile.isEmpty())
+        process.setStandardOutputFile(stdoutFile);
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // The tool must run without any display.
     environment.remove(QStringLiteral("DISPLAY"));
@@ -151,6 +158,19 @@ private slots:
     void materialsLeavesUserDatabaseAlone();
     void materialsWarnsOfDamagedDatabase();
     void helpAndVersion();
+    void neverWritesOverAnInput_data();
+    void neverWritesOverAnInput();
+    void existingOutputNeedsForce_data();
+    void existingOutputNeedsForce();
+    void outputExtensionMustMatch_data();
+    void outputExtensionMustMatch();
+    void failedWriteIsAnError_data();
+    void failedWriteIsAnError();
+    void dashIsStandardOutput_data();
+    void dashIsStandardOutput();
+    void nonFiniteNumbersAreInvalid_data();
+    void nonFiniteNumbersAreInvalid();
+    void tooManyLayers();
 };
 
 void tst_Cli::calcMatchesCore_data() {
@@ -630,6 +650,183 @@ void tst_Cli::helpAndVersion() {
     const CliRun version = runCli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.contains(ProgramInfo::version().toUtf8()));
+}
+
+namespace {
+
+/*! A copy of the masonry wall project in \a dir, with \a edit applied to its text. */
+QString projectCopy(const QTemporaryDir &dir, const QString &name,
+                    const std::function<QByteArray(QByteArray)> &edit = nullptr) {
+    QFile source(dataFile("cli_masonry_wall.v2p"));
+    if (!source.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray text = source.readAll();
+    if (edit)
+        text = edit(text);
+    const QString path = dir.filePath(name);
+    QFile target(path);
+    if (!target.open(QIODevice::WriteOnly) || target.write(text) != text.size())
+        return QString();
+    return path;
+}
+
+} // namespace
+
+void tst_Cli::neverWritesOverAnInput_data() {
+    QTest::addColumn<QStringList>("arguments"); // P: the project, L: a link to it
+    QTest::newRow("report to a link to the project") << QStringList{"report", "P", "-o", "L.pdf", "--force"};
+    QTest::newRow("diagram to a link to the project") << QStringList{"diagram", "P", "-o", "L.svg", "--force"};
+    QTest::newRow("convert onto itself") << QStringList{"convert", "--force", "P", "P"};
+}
+
+void tst_Cli::neverWritesOverAnInput() {
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    const QString project = projectCopy(dir, "p.v2p");
+    QVERIFY(!project.isEmpty());
+    const QByteArray before = fileHash(project);
+    for (QString &argument : arguments) {
+        if (argument == "P")
+            argument = project;
+        else if (argument.startsWith("L.")) {
+            argument = dir.filePath("link" + argument.mid(1));
+            QVERIFY(QFile::link(project, argument));
+        }
+    }
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("input file"), run.err.constData());
+    QCOMPARE(fileHash(project), before);
+}
+
+void tst_Cli::existingOutputNeedsForce_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("report") << "report"
+                            << "out.pdf";
+    QTest::newRow("diagram") << "diagram"
+                             << "out.svg";
+}
+
+void tst_Cli::existingOutputNeedsForce() {
+    QFETCH(QString, command);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    const QString project = projectCopy(dir, "p.v2p");
+    const QString out = dir.filePath(output);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("keep me") == 7);
+    file.close();
+
+    const CliRun refused = runCli({command, project, "-o", out});
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY(refused.err.contains("--force"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("keep me"));
+    file.close();
+    QCOMPARE(runCli({command, project, "-o", out, "--force"}).exitCode, 0);
+    QVERIFY(QFileInfo(out).size() > 7);
+}
+
+void tst_Cli::outputExtensionMustMatch_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("report as PNG") << "report"
+                                   << "x.png";
+    QTest::newRow("diagram as text") << "diagram"
+                                     << "x.txt";
+}
+
+void tst_Cli::outputExtensionMustMatch() {
+    QFETCH(QString, command);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    const CliRun run = runCli({command, projectCopy(dir, "p.v2p"), "-o", dir.filePath(output)});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(!QFile::exists(dir.filePath(output)));
+}
+
+void tst_Cli::failedWriteIsAnError_data() {
+    QTest::addColumn<QStringList>("arguments"); // P: the project
+    QTest::addColumn<QString>("stdoutFile");
+    QTest::newRow("calc to a full disk") << QStringList{"calc", "P"} << "/dev/full";
+    QTest::newRow("materials to a full disk") << QStringList{"materials"} << "/dev/full";
+    QTest::newRow("report to a full standard output") << QStringList{"report", "P", "-o", "-"} << "/dev/full";
+    QTest::newRow("diagram to a full standard output")
+        << QStringList{"diagram", "P", "-o", "-", "--format", "png"} << "/dev/full";
+    // Never /dev/full as a file target: renaming over it would replace the device for everyone.
+    QTest::newRow("convert onto a named pipe") << QStringList{"convert", "--force", "P", "FIFO"} << QString();
+}
+
+void tst_Cli::failedWriteIsAnError() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, stdoutFile);
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("no /dev/full");
+    QTemporaryDir dir;
+    arguments.replaceInStrings(QRegularExpression("^P$"), projectCopy(dir, "p.v2p"));
+    const QString fifo = dir.filePath("pipe.v2p");
+    arguments.replaceInStrings(QRegularExpression("^FIFO$"), fifo);
+    if (arguments.contains(fifo))
+        QCOMPARE(QProcess::execute("mkfifo", {fifo}), 0);
+    const CliRun run = runCli(arguments, stdoutFile);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(!run.err.isEmpty());
+    if (arguments.contains(fifo))
+        QVERIFY(!QFileInfo(fifo).isFile());
+}
+
+void tst_Cli::dashIsStandardOutput_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("report as PDF") << QStringList{"report", "-o", "-"} << QByteArray("%PDF-");
+    QTest::newRow("diagram as PNG") << QStringList{"diagram", "-o", "-", "--format", "png"} << QByteArray("\x89PNG");
+}
+
+void tst_Cli::dashIsStandardOutput() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, start);
+    QTemporaryDir dir;
+    const CliRun run = runCli(arguments << projectCopy(dir, "p.v2p"), QString(), dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith(start));
+    QVERIFY(!QFile::exists(dir.filePath("-")));
+}
+
+void tst_Cli::nonFiniteNumbersAreInvalid_data() {
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("inf") << QByteArray("inf");
+    QTest::newRow("-Infinity") << QByteArray("-Infinity");
+    QTest::newRow("NaN") << QByteArray("NaN");
+}
+
+void tst_Cli::nonFiniteNumbersAreInvalid() {
+    QFETCH(QByteArray, value);
+    QTemporaryDir dir;
+    const QString project = projectCopy(dir, "p.v2p", [&](QByteArray text) {
+        const int at = text.indexOf("lambda=\"") + 8;
+        return text.replace(at, text.indexOf('"', at) - at, value);
+    });
+    const CliRun run = runCli({"calc", project});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("Invalid value for attribute 'lambda'."), run.err.constData());
+}
+
+void tst_Cli::tooManyLayers() {
+    QTemporaryDir dir;
+    const QString project = projectCopy(dir, "p.v2p", [](QByteArray text) {
+        const int begin = text.indexOf("<Layer ");
+        const int end = text.indexOf("</Layer>", begin) + 8;
+        const QByteArray layer = text.mid(begin, end - begin);
+        QByteArray layers;
+        for (int i = 0; i < 1001; ++i)
+            layers += QByteArray(layer).replace(QByteArray("index=\"0\""), "index=\"" + QByteArray::number(i) + '"');
+        const int last = text.lastIndexOf("</Layer>") + 8;
+        return text.replace(begin, last - begin, layers);
+    });
+    const CliRun run = runCli({"calc", project});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("The project has more than 1000 layers."), run.err.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

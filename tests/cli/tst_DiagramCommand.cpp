@@ -81,8 +81,7 @@ void tst_DiagramCommand::errors_data() {
     QTest::newRow("no output") << QStringList{project()} << int(CliCommand::ExitUsage);
     QTest::newRow("no project") << QStringList{"-o", out} << int(CliCommand::ExitUsage);
     QTest::newRow("missing project file") << QStringList{"missing.v2p", "-o", out} << int(CliCommand::ExitFileError);
-    QTest::newRow("unknown picture format")
-        << QStringList{project(), "-o", "wall.tiff"} << int(CliCommand::ExitFileError);
+    QTest::newRow("unknown picture format") << QStringList{project(), "-o", "wall.tiff"} << int(CliCommand::ExitUsage);
 }
 
 void tst_DiagramCommand::errors() {

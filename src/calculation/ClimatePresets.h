@@ -25,6 +25,11 @@ struct ClimateRecord {
     int period = NoPeriod;
     /*! True for the outdoor side. */
     bool outdoor = true;
+
+    bool operator==(const ClimateRecord &other) const {
+        return T == other.T && rh == other.rh && Rs == other.Rs && period == other.period && outdoor == other.outdoor;
+    }
+    bool operator!=(const ClimateRecord &other) const { return !(*this == other); }
 };
 
 /*! One row of the preset table. */

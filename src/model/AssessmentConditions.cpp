@@ -146,6 +146,13 @@ bool AssessmentConditions::isValid() const {
     return Rsi() > 0 && Rse() > 0 && std::isfinite(m_tT) && m_tT > 0 && std::isfinite(m_tT_summer) && m_tT_summer > 0;
 }
 
+bool AssessmentConditions::operator==(const AssessmentConditions &other) const {
+    return m_interiorWinter == other.m_interiorWinter && m_interiorSummer == other.m_interiorSummer &&
+           m_exteriorWinter == other.m_exteriorWinter && m_exteriorSummer == other.m_exteriorSummer &&
+           m_tT == other.m_tT && m_tT_summer == other.m_tT_summer && m_pInsideSummer == other.m_pInsideSummer &&
+           m_pOutsideSummer == other.m_pOutsideSummer && m_pSatSummer == other.m_pSatSummer && m_type == other.m_type;
+}
+
 int AssessmentConditions::detectType() const {
     if (!nearlyEqual(m_tT_summer, STANDARD_DRYING_DAYS) ||
         !(nearlyEqual(m_tT, CONDENSATION_DAYS_2014) || nearlyEqual(m_tT, CONDENSATION_DAYS_2001)) ||

@@ -87,6 +87,10 @@ public:
         resistances are > 0 and both periods are > 0; every value must be finite. */
     bool isValid() const;
 
+    /*! Every climate, period, summer pressure and the type equal. */
+    bool operator==(const AssessmentConditions &other) const;
+    bool operator!=(const AssessmentConditions &other) const { return !(*this == other); }
+
     /*! Reads the "Climate" element the reader stands on (surface resistances from "alpha_i"/"alpha_e" as
         1 / alpha); afterwards both summer surface resistances equal the winter ones. False when a value is out
         of range (the values are stored all the same). */

@@ -36,7 +36,7 @@ QString InputData::checkMessage() const {
     }
 }
 
-bool InputData::operator==(const InputData &other) const {
+bool InputData::sameLayers(const InputData &other) const {
     if (m_layers.size() != other.m_layers.size())
         return false;
     for (int i = 0; i < m_layers.size(); ++i) {
@@ -44,4 +44,8 @@ bool InputData::operator==(const InputData &other) const {
             return false;
     }
     return true;
+}
+
+bool InputData::operator==(const InputData &other) const {
+    return sameLayers(other) && m_conditions == other.m_conditions && m_inputStatus == other.m_inputStatus;
 }

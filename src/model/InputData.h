@@ -40,7 +40,9 @@ public:
         "layer-N" link) or the climate; empty for valid input. */
     QString checkMessage() const;
 
-    /*! Same number of layers with pairwise equal widths and materials. */
+    /*! Same number of layers with pairwise equal widths and materials; conditions and status may differ. */
+    bool sameLayers(const InputData &other) const;
+    /*! Same layers, conditions and input status. */
     bool operator==(const InputData &other) const;
     bool operator!=(const InputData &other) const { return !(*this == other); }
 

@@ -2,8 +2,6 @@
 
 #include "DiagramScene.h"
 
-#include <app/Settings.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -13,20 +11,6 @@
 #include <QResizeEvent>
 
 #include <cstdlib>
-
-namespace {
-
-DiagramFontSettings settingsFonts() {
-    const Settings &settings = Settings::instance();
-    DiagramFontSettings fonts;
-    fonts.family = settings.m_fontFamily;
-    fonts.pointSize = settings.m_diagramFontPointSize;
-    return fonts;
-}
-
-} // namespace
-
-DiagramView::DiagramView(QWidget *parent) : DiagramView(settingsFonts(), parent) {}
 
 DiagramView::DiagramView(const DiagramFontSettings &fonts, QWidget *parent) : QGraphicsView(parent), m_fonts(fonts) {
     m_scene = new DiagramScene(true, this, m_fonts, this);
@@ -95,8 +79,7 @@ QPixmap DiagramView::exportImage() const {
 }
 
 bool DiagramView::exportSvg(QIODevice *out) const {
-    return DiagramExport::writeSvg(out, DiagramExport::exportSize(size()), content(),
-                                   Settings::instance().m_lastProjectFile);
+    return DiagramExport::writeSvg(out, DiagramExport::exportSize(size()), content(), m_projectFile);
 }
 
 void DiagramView::print(QPrinter *printer) const {
@@ -118,12 +101,12 @@ QString DiagramView::svgFileSuggestion(const QString &lastExportFile, const QStr
 }
 
 void DiagramView::saveSvg() {
-    Settings &settings = Settings::instance();
-    const QString suggestion = svgFileSuggestion(settings.m_lastExportFile, settings.m_lastProjectFile, m_type);
+    const QString suggestion = svgFileSuggestion(m_lastExportFile, m_projectFile, m_type);
     const QString fileName = QFileDialog::getSaveFileName(this, tr("Save SVG"), suggestion, tr("SVG files (*.svg)"));
     if (fileName.isEmpty())
         return;
-    settings.m_lastExportFile = fileName;
+    m_lastExportFile = fileName;
+    emit svgSaved(fileName);
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || !exportSvg(&file))
         QMessageBox::critical(this, tr("Save SVG"),

@@ -19,9 +19,14 @@ public:
     /*! Margin between the widget border and the drawing, pixels. */
     static const int Margin = 5;
 
-    /*! Fonts are taken from the application settings when none are given. */
-    explicit DiagramView(QWidget *parent = nullptr);
-    DiagramView(const DiagramFontSettings &fonts, QWidget *parent = nullptr);
+    /*! The owner passes the fonts (the window takes them from its settings). */
+    explicit DiagramView(const DiagramFontSettings &fonts, QWidget *parent = nullptr);
+
+    /*! Project file that names the SVG file suggestion and describes the SVG; empty for an unsaved project. */
+    void setProjectFile(const QString &projectFile) { m_projectFile = projectFile; }
+    /*! Last SVG written, whose directory the next "Save SVG" dialog opens in. */
+    void setLastExportFile(const QString &lastExportFile) { m_lastExportFile = lastExportFile; }
+    const QString &lastExportFile() const { return m_lastExportFile; }
 
     /*! Copies input data and results, draws them into the widget rectangle shrunk by the margin and shows the view. */
     void setData(QPaintDevice *device, const InputData &input, const CalculationResults &results, double scale = 1.0);
@@ -33,7 +38,7 @@ public:
 
     /*! The diagram as a white pixmap of the widget size scaled to the A4 page width. */
     QPixmap exportImage() const;
-    /*! Writes the diagram as SVG of the same size, titled by type, described by the last project file. */
+    /*! Writes the diagram as SVG of the same size, titled by type, described by the project file. */
     bool exportSvg(QIODevice *out) const;
     /*! Prints the diagram on A4 at the widget size scaled to the page width. */
     void print(QPrinter *printer) const;
@@ -44,8 +49,12 @@ public:
     static QString svgFileSuggestion(const QString &lastExportFile, const QString &projectFile, int type);
 
 public slots:
-    /*! Asks for a file name and writes the SVG there; remembers the path in the settings. */
+    /*! Asks for a file name and writes the SVG there; remembers the path and announces it by svgSaved(). */
     void saveSvg();
+
+signals:
+    /*! A "Save SVG" chose \a fileName; the window keeps it in its settings. */
+    void svgSaved(const QString &fileName);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -56,6 +65,8 @@ private:
     DiagramExport::Content content() const;
 
     DiagramFontSettings m_fonts;
+    QString m_projectFile;
+    QString m_lastExportFile;
     InputData m_input;
     CalculationResults m_results;
     int m_type = 3;

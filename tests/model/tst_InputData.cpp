@@ -76,33 +76,75 @@ private slots:
 
     void equality_data() {
         QTest::addColumn<InputData>("other");
+        QTest::addColumn<bool>("sameLayers");
         QTest::addColumn<bool>("equal");
         const InputData &base = m_base;
-        QTest::newRow("copy") << base << true;
+        QTest::newRow("copy") << base << true << true;
         InputData wider = base;
         wider.layers()[2].setWidth(0.06);
-        QTest::newRow("other width") << wider << false;
+        QTest::newRow("other width") << wider << false << false;
         InputData otherLambda = base;
         otherLambda.layers()[0].setLambda(0.035);
-        QTest::newRow("other material") << otherLambda << false;
+        QTest::newRow("other material") << otherLambda << false << false;
         InputData fewer = base;
         fewer.layers().removeLast();
-        QTest::newRow("fewer layers") << fewer << false;
-        InputData otherClimate = base;
-        otherClimate.conditions().applyType(1);
-        QTest::newRow("only the climate differs") << otherClimate << true;
+        QTest::newRow("fewer layers") << fewer << false << false;
+        InputData otherType = base;
+        otherType.conditions().applyType(1);
+        QTest::newRow("other conditions type") << otherType << true << false;
+        InputData otherStatus = base;
+        otherStatus.setInputStatus(InputData::InvalidClimate);
+        QTest::newRow("other input status") << otherStatus << true << false;
+        addClimateRows(base);
     }
 
     void equality() {
         QFETCH(InputData, other);
+        QFETCH(bool, sameLayers);
         QFETCH(bool, equal);
+        QCOMPARE(m_base.sameLayers(other), sameLayers);
         QCOMPARE(m_base == other, equal);
         QCOMPARE(m_base != other, !equal);
     }
 
 private:
-    /*! Compared with its own modified copies: new materials get random colours. */
-    const InputData m_base = fourLayers(-1, -1);
+    /*! One row for each value of the climate records and periods that equality must notice. */
+    static void addClimateRows(const InputData &base) {
+        using Change = void (*)(AssessmentConditions &);
+        const QVector<QPair<const char *, Change>> changes = {
+            {"interior winter T", [](AssessmentConditions &c) { c.setInterior(c.Temperature, c.Winter, 21); }},
+            {"exterior summer rh", [](AssessmentConditions &c) { c.setExterior(c.RelativeHumidity, c.Summer, 71); }},
+            {"exterior winter Rs", [](AssessmentConditions &c) { c.setExterior(c.SurfaceResistance, c.Winter, 0.1); }},
+            {"interior summer period tag",
+             [](AssessmentConditions &c) {
+                 ClimateRecord r = c.interiorSummer();
+                 r.period = ClimateRecord::BothPeriods;
+                 c.setInteriorSummer(r);
+             }},
+            {"exterior winter side",
+             [](AssessmentConditions &c) {
+                 ClimateRecord r = c.exteriorWinter();
+                 r.outdoor = !r.outdoor;
+                 c.setExteriorWinter(r);
+             }},
+            {"condensation period", [](AssessmentConditions &c) { c.setTT(61); }},
+            {"drying period", [](AssessmentConditions &c) { c.setTT_summer(91); }},
+        };
+        for (const auto &change : changes) {
+            InputData other = base;
+            change.second(other.conditions());
+            QTest::newRow(change.first) << other << true << false;
+        }
+    }
+
+    /*! Compared with its own modified copies: new materials get random colours. Custom conditions stay custom
+        when one value changes, so that each climate row differs in that value only. */
+    static InputData customBase() {
+        InputData input = fourLayers(-1, -1);
+        input.conditions().setInterior(AssessmentConditions::RelativeHumidity, AssessmentConditions::Winter, 51);
+        return input;
+    }
+    const InputData m_base = customBase();
 };
 
 QTEST_GUILESS_MAIN(tst_InputData)

@@ -106,7 +106,12 @@ void MainWindow::setupForm(QSplashScreen *splash) {
     table->setProject(&m_project);
     const Settings &settings = Settings::instance();
     table->setWidthUnit(settings.m_layerWidthUnit);
-    table->setDiagramFonts(DiagramFontSettings{settings.m_fontFamily, double(settings.m_diagramFontPointSize)});
+    const DiagramFontSettings diagramFonts{settings.m_fontFamily, double(settings.m_diagramFontPointSize)};
+    table->setDiagramFonts(diagramFonts);
+    m_ui->diagramView->setFonts(diagramFonts);
+    m_ui->diagramView->setLastExportFile(settings.m_lastExportFile);
+    connect(m_ui->diagramView, &DiagramView::svgSaved, this,
+            [](const QString &fileName) { Settings::instance().m_lastExportFile = fileName; });
     m_ui->diagramView->setAccessibleName(tr("Profile diagram"));
     m_exportDialog = new QFileDialog(this, tr("Export file"));
     m_exportDialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -164,6 +169,7 @@ void MainWindow::updateUi(int modType) {
     const bool hasDocument = m_project.hasDocument();
     if (modType < Project::ProjectInfoModified && hasDocument) {
         const Document &document = *m_project.document();
+        m_ui->diagramView->setProjectFile(m_project.fileName());
         m_ui->diagramView->setData(m_ui->diagramView, document.inputData(), document.calculation().results(), 1.0);
     }
     updateConstructionTable();

@@ -31,6 +31,16 @@ DiagramView::DiagramView(const DiagramFontSettings &fonts, QWidget *parent) : QG
     setRenderHint(QPainter::Antialiasing);
 }
 
+void DiagramView::setFonts(const DiagramFontSettings &fonts) {
+    m_fonts = fonts;
+    DiagramScene *old = m_scene;
+    m_scene = new DiagramScene(true, this, m_fonts, this);
+    setScene(m_scene);
+    delete old;
+    if (m_device)
+        setData(m_device, m_input, m_results, m_scale);
+}
+
 QRect DiagramView::drawingRect() const {
     return rect().adjusted(Margin, Margin, -Margin, -Margin);
 }

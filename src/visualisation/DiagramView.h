@@ -21,6 +21,11 @@ public:
 
     /*! The owner passes the fonts (the window takes them from its settings). */
     explicit DiagramView(const DiagramFontSettings &fonts, QWidget *parent = nullptr);
+    /*! A view with the default fonts, as a form creates it; the owner sets its fonts by setFonts(). */
+    explicit DiagramView(QWidget *parent = nullptr) : DiagramView(DiagramFontSettings(), parent) {}
+
+    /*! Draws with \a fonts from now on (a new scene, so that every part picks them up). */
+    void setFonts(const DiagramFontSettings &fonts);
 
     /*! Project file that names the SVG file suggestion and describes the SVG; empty for an unsaved project. */
     void setProjectFile(const QString &projectFile) { m_projectFile = projectFile; }

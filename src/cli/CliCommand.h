@@ -39,7 +39,7 @@ public:
 protected:
     /*! Says on standard error that standard output could not be written; returns ExitFileError. */
     static int outputFailed();
-    /*! Prints \a message and the usage text to standard error; returns ExitUsage. */
+    /*! Prints \a message and a pointer to --help as one line to standard error; returns ExitUsage. */
     int usageError(const QString &message) const;
     /*! Adds --help to \a parser and parses \a arguments; false when the command ends here with \a exitCode:
         ExitUsage after a parse error, ExitSuccess after printing the usage text for --help. */

@@ -8,6 +8,7 @@
 #include <calculation/DINCriterion.h>
 #include <model/Document.h>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -15,10 +16,15 @@
 class ReportSettings;
 
 class ProjectEvaluation {
+    Q_DECLARE_TR_FUNCTIONS(ProjectEvaluation)
 public:
     /*! Loads \a fileName, recalculates and evaluates the criteria with \a settings. When the file cannot be
         loaded, loaded is false and errorText holds the load error. */
     static ProjectEvaluation evaluate(const QString &fileName, const ReportSettings &settings);
+
+    /*! Why \a fileName cannot be opened at all ("not found", "is a directory", "permission denied"); empty
+        when it can. */
+    static QString openProblem(const QString &fileName);
 
     /*! The path as given. */
     QString fileName;

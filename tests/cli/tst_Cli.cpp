@@ -171,6 +171,8 @@ private slots:
     void nonFiniteNumbersAreInvalid_data();
     void nonFiniteNumbersAreInvalid();
     void tooManyLayers();
+    void jsonShapeForScripts();
+    void minimumResistanceVersionAlone();
 };
 
 void tst_Cli::calcMatchesCore_data() {
@@ -357,6 +359,7 @@ void tst_Cli::loadFailures_data() {
     QTest::newRow("missing file") << dataFile("cli_does_not_exist.v2p");
     QTest::newRow("truncated xml") << dataFile("cli_broken.v2p");
     QTest::newRow("project without layers") << dataFile("project/project_no_layers.v2p");
+    QTest::newRow("a directory") << dataFile("project");
 }
 
 void tst_Cli::loadFailures() {
@@ -364,6 +367,11 @@ void tst_Cli::loadFailures() {
     Project project;
     QString expectedError;
     QVERIFY(!project.read(file, expectedError));
+    // A file that is not there is named as such, not as a permission problem.
+    if (!QFileInfo::exists(file))
+        expectedError = "not found";
+    else if (QFileInfo(file).isDir())
+        expectedError = "is a directory";
 
     // A good file beside the broken one is still calculated; the exit code reports the failure.
     const CliRun run = runCli({"calc", dataFile("cli_masonry_wall.v2p"), file});
@@ -417,7 +425,9 @@ void tst_Cli::badUsage() {
     const CliRun run = runCli(arguments);
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.contains("Usage: hygrolux2-cli"));
+    // One line naming the fault and where help is, not the whole help text.
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.err.contains("--help"));
 }
 
 void tst_Cli::textSummary() {
@@ -827,6 +837,30 @@ void tst_Cli::tooManyLayers() {
     const CliRun run = runCli({"calc", project});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("The project has more than 1000 layers."), run.err.constData());
+}
+
+void tst_Cli::jsonShapeForScripts() {
+    const QString file = dataFile("cli_masonry_wall.v2p");
+    const CliRun array = runCli({"calc", "--array", file});
+    QCOMPARE(array.exitCode, 0);
+    QCOMPARE(parse(array.out).toArray().size(), 1);
+
+    const CliRun lines = runCli({"calc", "--json-lines", file, dataFile("cli_timber_frame.v2p")});
+    QCOMPARE(lines.exitCode, 0);
+    const QList<QByteArray> objects = lines.out.trimmed().split('\n');
+    QCOMPARE(objects.size(), 2);
+    for (const QByteArray &object : objects)
+        QVERIFY(parse(object).toObject().contains("criteria"));
+    QCOMPARE(parse(objects.at(1)).toObject()["file"].toString(), dataFile("cli_timber_frame.v2p"));
+}
+
+void tst_Cli::minimumResistanceVersionAlone() {
+    // The default kind exists only in the 2013 table; the 2004 table starts at its own first kind.
+    const CliRun run = runCli({"calc", "--min-res-version", "0", dataFile("cli_masonry_wall.v2p")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject minimum = parse(run.out).toObject()["criteria"].toObject()["minimumResistance"].toObject();
+    QCOMPARE(minimum["version"].toInt(), 0);
+    QCOMPARE(minimum["kind"].toInt(), MinimumHeatResistance::constructionKinds(0).value(0));
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

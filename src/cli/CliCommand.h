@@ -22,7 +22,9 @@ public:
         ExitFileError = 2,
         /*! Every file loaded, but a project's input is invalid or its calculation has no result the criteria
             could judge. A file error wins over this. */
-        ExitNotAssessed = 3
+        ExitNotAssessed = 3,
+        /*! The output is complete but a warning applies (materials: missing user directory, damaged database). */
+        ExitWarning = 3
     };
 
     virtual ~CliCommand() = default;

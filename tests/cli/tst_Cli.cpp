@@ -171,6 +171,7 @@ private slots:
     void nonFiniteNumbersAreInvalid_data();
     void nonFiniteNumbersAreInvalid();
     void tooManyLayers();
+    void materialsUserDirectoryMissing();
     void jsonShapeForScripts();
     void minimumResistanceVersionAlone();
 };
@@ -521,11 +522,11 @@ void tst_Cli::convertRefusesToOverwrite() {
 void tst_Cli::materialsList() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    MaterialList list("en", dir.filePath("none"));
+    MaterialList list("en", dir.path());
     list.setReadOnly(true);
     QVERIFY(list.readDatabase(QStringLiteral(HYGROLUX_RESOURCES_DIR)));
 
-    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.filePath("none")});
+    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.path()});
     QCOMPARE(run.exitCode, 0);
     const QJsonArray array = parse(run.out).toArray();
     QCOMPARE(array.size(), list.count());
@@ -541,9 +542,9 @@ void tst_Cli::materialsList() {
         QCOMPARE(jsonStrings(object["flags"]).contains("air"), m->isAir());
     }
     // Listing creates nothing.
-    QVERIFY(!QFileInfo::exists(dir.filePath("none")));
+    QVERIFY(QDir(dir.path()).isEmpty());
 
-    const CliRun table = runCli({"materials", "--user-dir", dir.filePath("none")});
+    const CliRun table = runCli({"materials", "--user-dir", dir.path()});
     QCOMPARE(table.exitCode, 0);
     QCOMPARE(table.out.count('\n'), list.count() + 1);
 }
@@ -555,26 +556,27 @@ void tst_Cli::materialsFilters_data() {
                                 << MaterialPredicate([](const Material &m) { return m.category() == 5; });
     QTest::newRow("category 0") << QStringList{"--category", "0"}
                                 << MaterialPredicate([](const Material &m) { return m.category() == 0; });
-    QTest::newRow("two words, any letter case")
-        << QStringList{"--filter", "PLASTERBOARD osb"} << MaterialPredicate([](const Material &m) {
-               for (const char *word : {"plasterboard", "osb"})
-                   if (m.name().contains(word, Qt::CaseInsensitive) ||
-                       m.productName().contains(word, Qt::CaseInsensitive))
-                       return true;
-               return false;
+    QTest::newRow("every word, any letter case")
+        << QStringList{"--filter", "POLYSTYRENE eps"} << MaterialPredicate([](const Material &m) {
+               return m.name().contains("polystyrene", Qt::CaseInsensitive) &&
+                      m.name().contains("eps", Qt::CaseInsensitive);
            });
-    QTest::newRow("wildcard inside a word")
-        << QStringList{"--filter", "gyp*board"} << MaterialPredicate([](const Material &m) {
-               const int at = m.name().indexOf("gyp", 0, Qt::CaseInsensitive);
-               return at >= 0 && m.name().indexOf("board", at, Qt::CaseInsensitive) > at;
-           });
+    // Brackets of a regular expression are plain text: "(EPS)" is not the word EPS anywhere.
+    QTest::newRow("plain text, never a pattern")
+        << QStringList{"--filter", "(EPS)"}
+        << MaterialPredicate([](const Material &m) { return m.name().contains("(EPS)", Qt::CaseInsensitive); });
+    QTest::newRow("a phrase in quotes") << QStringList{"--filter", "\"rock wool\" 040"}
+                                        << MaterialPredicate([](const Material &m) {
+                                               return m.name().contains("rock wool", Qt::CaseInsensitive) &&
+                                                      m.name().contains("040");
+                                           });
 }
 
 void tst_Cli::materialsFilters() {
     QFETCH(QStringList, options);
     QFETCH(MaterialPredicate, accepted);
     QTemporaryDir dir;
-    MaterialList list("en", dir.filePath("none"));
+    MaterialList list("en", dir.path());
     list.setReadOnly(true);
     list.readDatabase(QStringLiteral(HYGROLUX_RESOURCES_DIR));
     QStringList expected;
@@ -583,8 +585,9 @@ void tst_Cli::materialsFilters() {
             expected << list.materialAt(i)->name();
     QVERIFY(!expected.isEmpty());
 
-    const CliRun run = runCli(QStringList{"materials", "--json", "--user-dir", dir.filePath("none")} + options);
+    const CliRun run = runCli(QStringList{"materials", "--json", "--user-dir", dir.path()} + options);
     QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
     QStringList names;
     for (const QJsonValue &value : parse(run.out).toArray())
         names << value.toObject()["name"].toString();
@@ -635,7 +638,7 @@ void tst_Cli::materialsWarnsOfDamagedDatabase() {
     const QByteArray hash = fileHash(database);
 
     const CliRun run = runCli({"materials", "--json", "--user-dir", dir.path(), "--filter", "homemade"});
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.exitCode, 3);
     QCOMPARE(parse(run.out).toArray().size(), 1);
     QVERIFY2(QString::fromUtf8(run.err).contains(
                  QRegularExpression("(^|\n)warning: " + QRegularExpression::escape(database) + ": ")),
@@ -837,6 +840,14 @@ void tst_Cli::tooManyLayers() {
     const CliRun run = runCli({"calc", project});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("The project has more than 1000 layers."), run.err.constData());
+}
+
+void tst_Cli::materialsUserDirectoryMissing() {
+    QTemporaryDir dir;
+    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.filePath("none")});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.err.contains("warning: " + dir.filePath("none").toUtf8() + ": not found"), run.err.constData());
+    QVERIFY(!parse(run.out).toArray().isEmpty());
 }
 
 void tst_Cli::jsonShapeForScripts() {

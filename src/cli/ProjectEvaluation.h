@@ -18,8 +18,8 @@ class ReportSettings;
 class ProjectEvaluation {
     Q_DECLARE_TR_FUNCTIONS(ProjectEvaluation)
 public:
-    /*! Loads \a fileName, recalculates and evaluates the criteria with \a settings. When the file cannot be
-        loaded, loaded is false and errorText holds the load error. */
+    /*! Loads \a fileName ("-": standard input, format by content), recalculates and evaluates the criteria with \a
+       settings. When the file cannot be loaded, loaded is false and errorText holds the load error. */
     static ProjectEvaluation evaluate(const QString &fileName, const ReportSettings &settings);
 
     /*! Why \a fileName cannot be opened at all ("not found", "is a directory", "permission denied"); empty

@@ -172,6 +172,7 @@ private slots:
     void nonFiniteNumbersAreInvalid();
     void tooManyLayers();
     void materialsUserDirectoryMissing();
+    void projectFromStandardInput();
     void jsonShapeForScripts();
     void minimumResistanceVersionAlone();
 };
@@ -848,6 +849,18 @@ void tst_Cli::materialsUserDirectoryMissing() {
     QCOMPARE(run.exitCode, 3);
     QVERIFY2(run.err.contains("warning: " + dir.filePath("none").toUtf8() + ": not found"), run.err.constData());
     QVERIFY(!parse(run.out).toArray().isEmpty());
+}
+
+void tst_Cli::projectFromStandardInput() {
+    QProcess process;
+    process.setStandardInputFile(dataFile("project/legacy_valid.vpj"));
+    process.start(QStringLiteral(HYGROLUX_CLI_PATH), {"calc", "-"});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 0);
+    const QJsonObject fromStdin = parse(process.readAllStandardOutput()).toObject();
+    const QJsonObject fromFile = parse(runCli({"calc", dataFile("project/legacy_valid.vpj")}).out).toObject();
+    QCOMPARE(fromStdin["file"].toString(), QString("-"));
+    QCOMPARE(fromStdin["results"], fromFile["results"]);
 }
 
 void tst_Cli::jsonShapeForScripts() {

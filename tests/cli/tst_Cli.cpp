@@ -173,6 +173,7 @@ private slots:
     void tooManyLayers();
     void materialsUserDirectoryMissing();
     void projectFromStandardInput();
+    void hugeValuesInTextSummary();
     void jsonShapeForScripts();
     void minimumResistanceVersionAlone();
 };
@@ -861,6 +862,16 @@ void tst_Cli::projectFromStandardInput() {
     const QJsonObject fromFile = parse(runCli({"calc", dataFile("project/legacy_valid.vpj")}).out).toObject();
     QCOMPARE(fromStdin["file"].toString(), QString("-"));
     QCOMPARE(fromStdin["results"], fromFile["results"]);
+}
+
+void tst_Cli::hugeValuesInTextSummary() {
+    QTemporaryDir dir;
+    const QString project = projectCopy(
+        dir, "p.v2p", [](QByteArray text) { return text.replace(text.indexOf("d=\"0.015\""), 9, "d=\"1e300\""); });
+    const CliRun run = runCli({"calc", "--text", project});
+    QVERIFY(run.out.contains("1e+300 m"));
+    for (const QByteArray &line : run.out.split('\n'))
+        QVERIFY2(line.size() < 300, line.left(120).constData());
 }
 
 void tst_Cli::jsonShapeForScripts() {

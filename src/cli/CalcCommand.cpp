@@ -12,6 +12,7 @@
 #include <model/ReportSettings.h>
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QJsonDocument>
 
 #include <vector>
@@ -27,7 +28,8 @@ QString CalcCommand::usage() const {
               "Options:\n"
               "  --text                 short human-readable summary instead of JSON\n"
               "  --array                always an array, also for one file\n"
-              "  --json-lines           one JSON object per line\n") +
+              "  --json-lines           one JSON object per line\n"
+              "  @LIST                  read the project files from the file LIST, one per line\n") +
            CriteriaOptions::usage() +
            tr("\n\nExit codes:\n"
               "  0  every file loaded and assessed\n"
@@ -48,7 +50,22 @@ int CalcCommand::run(const QStringList &arguments) {
     int exitCode = ExitSuccess;
     if (!parseWithCriteria(parser, arguments, settings, exitCode))
         return exitCode;
-    const QStringList files = parser.positionalArguments();
+    QStringList files;
+    for (const QString &argument : parser.positionalArguments()) {
+        if (!argument.startsWith(QLatin1Char('@'))) {
+            files << argument;
+            continue;
+        }
+        // "@list.txt": one project file per line, for lists longer than a command line.
+        QFile list(argument.mid(1));
+        if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            CliOutput::printError(tr("%1: the file list cannot be read.").arg(argument.mid(1)));
+            return ExitFileError;
+        }
+        for (const QString &line : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
+                files << line.trimmed();
+    }
     if (files.isEmpty())
         return usageError(tr("No project file given."));
 

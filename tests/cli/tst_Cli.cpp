@@ -887,6 +887,15 @@ void tst_Cli::jsonShapeForScripts() {
     for (const QByteArray &object : objects)
         QVERIFY(parse(object).toObject().contains("criteria"));
     QCOMPARE(parse(objects.at(1)).toObject()["file"].toString(), dataFile("cli_timber_frame.v2p"));
+
+    QTemporaryDir dir;
+    QFile list(dir.filePath("list.txt"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write((file + "\n" + dataFile("cli_timber_frame.v2p") + "\n").toUtf8());
+    list.close();
+    const CliRun fromList = runCli({"calc", "--json-lines", "@" + list.fileName()});
+    QCOMPARE(fromList.exitCode, 0);
+    QCOMPARE(fromList.out, lines.out);
 }
 
 void tst_Cli::minimumResistanceVersionAlone() {

@@ -1,0 +1,81 @@
+#ifndef MaterialEditWidgetH
+#define MaterialEditWidgetH
+
+// Layer editor: width and colour of one layer and the hygrothermal parameters of its material. Page 0 of the
+// main window's editor stack, where every accepted edit becomes an undo command on the given stack; in the
+// construction editing dialog it edits a construction of its own directly, without undo.
+
+#include <model/Construction.h>
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+namespace Ui {
+class MaterialEditWidget;
+}
+
+class MaterialLayer;
+class Project;
+class QLineEdit;
+class QTableWidget;
+class QUndoStack;
+
+class MaterialEditWidget : public QWidget {
+    Q_OBJECT
+public:
+    MaterialEditWidget(Project &project, QUndoStack &undoStack, QWidget *parent = nullptr);
+    ~MaterialEditWidget() override;
+
+    /*! The layer table whose column the undo commands select; may stay unset. */
+    void setLayerTable(QTableWidget *table);
+    /*! Units of the width field (1 m, 10 dm, 100 cm, any other value mm) and of the water absorption field
+        (per s^0.5 or per h^0.5). Takes effect with the next setLayer(). */
+    void setDisplayUnits(int widthUnit, bool awInSeconds);
+
+    /*! Edits \a construction directly from now on, without undo; changes are announced by constructionChanged. */
+    void setConstruction(const Construction &construction);
+    const Construction &construction() const { return m_construction; }
+
+    /*! Shows layer \a index of the project (or of the own construction); -1 or an index without layer shows
+        nothing. */
+    void setLayer(int index);
+    int layerIndex() const { return m_layerIndex; }
+
+signals:
+    void constructionChanged(Construction construction);
+
+public slots:
+    void doubleEditingFinished();
+    void on_lineEditMaterialName_editingFinished();
+    void on_pushButtonColor_clicked();
+
+private:
+    /*! The shown layer, nullptr when there is none. */
+    const MaterialLayer *layer() const;
+    int heatFlowDirection() const;
+    /*! Parameter kind of a field, -1 for none. */
+    int kindOf(const QObject *field) const;
+    void showValue(QLineEdit *field, double value);
+    void showLayer(const MaterialLayer &layer);
+    void showUnits();
+    void showColor(const QColor &color);
+    QString undoText(int kind) const;
+    void changeOwnLayer(int kind, double value);
+
+    Ui::MaterialEditWidget *m_ui;
+    QPointer<Project> m_project;
+    QUndoStack &m_undoStack;
+    QPointer<QTableWidget> m_table;
+    int m_widthUnit = 1000;
+    bool m_awInSeconds = false;
+    int m_layerIndex = -1;
+    bool m_ownConstruction = false;
+    Construction m_construction;
+    /*! Text each field got when the layer was shown: finishing an edit that left it unchanged does nothing. */
+    QHash<const QLineEdit *, QString> m_shownText;
+};
+
+Q_DECLARE_METATYPE(Construction)
+
+#endif // MaterialEditWidgetH

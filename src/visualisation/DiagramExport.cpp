@@ -114,15 +114,24 @@ bool DiagramExport::exportToFile(const QString &fileName, const QSize &size, con
     return writeFile(fileName, output, content, errorText);
 }
 
-bool DiagramExport::exportToFile(const QString &fileName, const Paper &paper, const Content &content,
-                                 QString *errorText) {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
+DiagramExport::Output DiagramExport::paperOutput(const QString &format, const Paper &paper) {
+    const QString f = format.toLower();
     Output output;
     output.screenMode = false;
-    output.dpi = suffix == "png" || suffix == "jpg" || suffix == "jpeg" ? paper.dpi : VectorResolution;
+    output.dpi = f == "png" || f == "jpg" || f == "jpeg" ? paper.dpi : VectorResolution;
     output.scale = output.dpi / 25.4;
     output.size = QSize(qRound(paper.widthMM * output.scale), qRound(paper.heightMM * output.scale));
-    return writeFile(fileName, output, content, errorText);
+    return output;
+}
+
+bool DiagramExport::exportToFile(const QString &fileName, const Paper &paper, const Content &content,
+                                 QString *errorText) {
+    return writeFile(fileName, paperOutput(QFileInfo(fileName).suffix(), paper), content, errorText);
+}
+
+bool DiagramExport::encode(const QString &format, const Paper &paper, const Content &content,
+                           const QString &description, QByteArray &data) {
+    return encode(format, paperOutput(format, paper), content, description, data);
 }
 
 bool DiagramExport::writeFile(const QString &fileName, const Output &output, const Content &content,

@@ -65,6 +65,10 @@ public:
     /*! True for the formats encode() knows. */
     static bool isKnownFormat(const QString &format);
 
+    /*! As encode() above, as a report-mode drawing of the paper's size: pictures at the paper's dpi, vector
+        files at 96 dpi. */
+    static bool encode(const QString &format, const Paper &paper, const Content &content, const QString &description,
+                       QByteArray &data);
     /*! As exportToFile() above, as a report-mode drawing of the paper's size. */
     static bool exportToFile(const QString &fileName, const Paper &paper, const Content &content,
                              QString *errorText = nullptr);
@@ -80,6 +84,8 @@ private:
         double scale = 1.0;
         double dpi = 96;
     };
+    /*! Report mode on paper: pictures (by format) at the paper's dpi, vector files at 96 dpi. */
+    static Output paperOutput(const QString &format, const Paper &paper);
     static bool writeFile(const QString &fileName, const Output &output, const Content &content, QString *errorText);
     static bool encode(const QString &format, const Output &output, const Content &content, const QString &description,
                        QByteArray &data);

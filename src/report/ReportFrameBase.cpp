@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <cmath>
+
 ReportFrameBase::ReportFrameBase(Report *report, QTextDocument *textDocument)
     : m_report(report), m_textDocument(textDocument), m_textMetrics(report->fontFamily(), report->fontPointSize()) {}
 
@@ -114,6 +116,9 @@ void ReportFrameBase::addSplittableTable(std::unique_ptr<QtExt::Table> table, in
 }
 
 QString ReportFrameBase::fixed(double value, int decimals) {
+    // a value that rounds to zero is written without a sign: no "-0.0"
+    if (std::round(std::fabs(value) * std::pow(10.0, decimals)) == 0)
+        value = 0;
     return QStringLiteral("%L1").arg(value, 0, 'f', decimals);
 }
 

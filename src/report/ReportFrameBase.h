@@ -44,6 +44,8 @@ public:
     /*! Paints one piece of the page layout: the whole frame through draw(), or for a split frame the band of
         the piece below the repeated table header. Nothing is painted outside the piece's rectangle. */
     void drawPiece(QPainter *painter, const FramePiece &piece);
+    /*! "%L1" in fixed notation with \a decimals; a value that rounds to zero has no sign. */
+    static QString fixed(double value, int decimals);
     /*! The \a index-th table of the last layout, nullptr when there are fewer; lets the cell texts be read. */
     const QtExt::Table *table(int index) const;
 
@@ -63,8 +65,6 @@ protected:
     /*! The rectangle of everything added since beginLayout(). */
     QRectF endLayout() const { return QRectF(0, 0, m_width, m_cursor); }
 
-    /*! "%L1" in fixed notation with \a decimals. */
-    static QString fixed(double value, int decimals);
     /*! The user logo of the report's settings, loaded and scaled to its size in screen pixels; a null image
         when there is none or it cannot be loaded. */
     QImage userLogo() const;

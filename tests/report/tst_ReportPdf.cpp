@@ -62,8 +62,8 @@ QString tst_ReportPdf::reportText(const Document &document, const ReportSettings
     process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     if (!process.waitForFinished(60000))
         return QString();
-    // Ligatures of the font (fi, ff) come out as single characters; compatibility normalisation splits them.
-    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    // No normalisation: words with "fi" or "fl" must be found as they are written.
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 void tst_ReportPdf::reportText_data() {

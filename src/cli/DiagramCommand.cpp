@@ -29,7 +29,10 @@ QString DiagramCommand::usage() const {
               "  --format F  picture format when OUT is '-'\n"
               "  --force     replace OUT when it exists\n"
               "  --width MM  width of the picture in millimetres (default 170; SVG at most 210)\n"
-              "  --dpi N     resolution of PNG and JPG pictures (default 150)");
+              "  --dpi N     resolution of PNG and JPG pictures (default 150)\n\n"
+              "Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot "
+              "be written, 3 when the picture was written but the project has no results to draw (the reason goes "
+              "to standard error).");
 }
 
 int DiagramCommand::typeFromName(const QString &name) {
@@ -110,6 +113,12 @@ int DiagramCommand::run(const QStringList &arguments) {
     if (!CliFiles::write(outFile, picture, errorText)) {
         CliOutput::printError(errorText);
         return ExitFileError;
+    }
+    // the file is written all the same; the caller learns that it holds no judged results
+    const QString reason = evaluation.notAssessedReason();
+    if (!reason.isEmpty()) {
+        CliOutput::printError(tr("%1: not assessed: %2").arg(evaluation.fileName, reason));
+        return ExitNotAssessed;
     }
     return ExitSuccess;
 }

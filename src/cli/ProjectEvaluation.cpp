@@ -1,5 +1,8 @@
 #include "ProjectEvaluation.h"
 
+#include "PlainText.h"
+
+#include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <model/Project.h>
 
@@ -63,4 +66,9 @@ QString ProjectEvaluation::openProblem(const QString &fileName) {
     if (!info.isReadable())
         return tr("permission denied");
     return QString();
+}
+
+QString ProjectEvaluation::notAssessedReason() const {
+    const CriteriaBasis basis(document.calculation().results());
+    return basis.scope == CriteriaBasis::Scope::All ? QString() : PlainText::fromHtml(basis.notAssessedReason());
 }

@@ -26,6 +26,10 @@ public:
         when it can. */
     static QString openProblem(const QString &fileName);
 
+    /*! Why the criteria could not judge every row (invalid input, a calculation without result), as plain text;
+        empty when they could. The commands print it and end with ExitNotAssessed. */
+    QString notAssessedReason() const;
+
     /*! The path as given. */
     QString fileName;
     bool loaded = false;

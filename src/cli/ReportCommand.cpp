@@ -46,7 +46,8 @@ QString ReportCommand::usage() const {
               "  --font FAMILY          report font (default: Verdana)\n") +
            CriteriaOptions::usage() +
            tr("\n\nExit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, "
-              "1 for bad usage.");
+              "1 for bad usage, 3 when the PDF was written but the project's results could not be judged (invalid "
+              "input, a calculation without result; the reason goes to standard error).");
 }
 
 int ReportCommand::run(const QStringList &arguments) {
@@ -116,6 +117,12 @@ int ReportCommand::run(const QStringList &arguments) {
     if (!CliFiles::write(outFile, pdf, errorText)) {
         CliOutput::printError(errorText);
         return ExitFileError;
+    }
+    // the file is written all the same; the caller learns that it holds no judged results
+    const QString reason = evaluation.notAssessedReason();
+    if (!reason.isEmpty()) {
+        CliOutput::printError(tr("%1: not assessed: %2").arg(evaluation.fileName, reason));
+        return ExitNotAssessed;
     }
     return ExitSuccess;
 }

@@ -2,9 +2,13 @@
 
 #include "Report.h"
 
+#include <calculation/CalculationResults.h>
+#include <calculation/ResultTexts.h>
+
 #include <QtExt_Table.h>
 #include <QtExt_TextFrame.h>
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
@@ -113,6 +117,25 @@ void ReportFrameBase::addTable(std::unique_ptr<QtExt::Table> table, double width
 void ReportFrameBase::addSplittableTable(std::unique_ptr<QtExt::Table> table, int headerRows) {
     addTable(std::move(table));
     m_items.back().headerRows = headerRows;
+}
+
+QString ReportFrameBase::missingResultsReason(bool glaser) const {
+    const CalculationResults &r = m_report->results();
+    // codes below "only one layer": no input, invalid input, no result, no algorithm, surface condensation
+    if ((glaser ? r.glaserResultCode : r.resultCode) >= RC_OneLayer)
+        return QString();
+    return r.messages.isEmpty() ? ResultTexts::verdictText(r).toHtmlEscaped()
+                                : r.messages.join(QStringLiteral("<br/>"));
+}
+
+bool ReportFrameBase::addMissingResultsNotice(bool glaser) {
+    const QString reason = missingResultsReason(glaser);
+    if (reason.isEmpty())
+        return false;
+    addText(QStringLiteral("<p><b>%1</b> %2</p>")
+                .arg(QCoreApplication::translate("ReportFrameBase", "No results:"), reason));
+    addSpacing(m_textMetrics.spacing());
+    return true;
 }
 
 QString ReportFrameBase::fixed(double value, int decimals) {

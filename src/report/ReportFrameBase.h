@@ -50,6 +50,13 @@ public:
     const QtExt::Table *table(int index) const;
 
 protected:
+    /*! Why the results this frame prints do not exist (the input check's or the calculation's message, rich
+        text), empty when they exist. \a glaser: the frame prints results of the Glaser step, else those of the
+        moisture-dependent method. */
+    QString missingResultsReason(bool glaser) const;
+    /*! Adds one notice naming the reason when the results are missing; true when it did, and the frame then
+        prints no values. */
+    bool addMissingResultsNotice(bool glaser);
     /*! Starts a new layout: forgets the previous content, measures the text styles on \a device. */
     void beginLayout(QPaintDevice *device, double width);
     /*! Adds a rich-text block across the width (or \a width when given) below the content so far. */

@@ -33,6 +33,8 @@ QRectF ResistanceFrame::frameRect(QPaintDevice *device, double width) {
     // The title stands above the tables it names.
     addText(QStringLiteral("<h2>%1</h2>").arg(tr("Thermal, Vapour Diffusion and Liquid Transport Resistances")));
     addSpacing(m_textMetrics.spacing());
+    if (addMissingResultsNotice(false))
+        return endLayout();
 
     const QVector<MaterialLayer> &layers = m_report->inputData().layers();
     const CalculationResults &results = m_report->results();

@@ -78,6 +78,8 @@ QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
     beginLayout(device, width);
     addText(QStringLiteral("<h2>%1</h2>").arg(tr("Temperatures, Vapour Pressures and Moisture Contents")));
     addSpacing(m_textMetrics.spacing());
+    if (addMissingResultsNotice(false))
+        return endLayout();
 
     const QVector<MaterialLayer> &layers = m_report->inputData().layers();
     const AssessmentConditions &conditions = m_report->inputData().conditions();

@@ -4,6 +4,8 @@
 #include "DiagramProfiles.h"
 #include "DiagramStyle.h"
 
+#include <calculation/ResultTexts.h>
+
 #include <QGraphicsTextItem>
 #include <QPainter>
 
@@ -99,16 +101,16 @@ void DiagramScene::setup(const QRectF &rect, QPaintDevice *device, double scale,
     m_hasDrawn = true;
     setSceneRect(rect);
 
-    if (m_results.resultCode == RC_InvalidInput)
-        return;
     m_totalThickness = 0;
+    bool drawable = m_results.resultCode != RC_InvalidInput && !m_input.layers().isEmpty();
     for (const MaterialLayer &layer : m_input.layers()) {
-        if (layer.width() <= 0)
-            return;
+        drawable = drawable && layer.width() > 0;
         m_totalThickness += layer.width();
     }
-    if (m_input.layers().isEmpty())
+    if (!drawable) {
+        drawNotice(rect);
         return;
+    }
 
     computeLayout();
     drawDimensionChain();
@@ -284,6 +286,19 @@ void DiagramScene::drawSideMarks() {
     }
 }
 
+void DiagramScene::drawNotice(const QRectF &area) {
+    // what the calculation says instead of an empty frame: the input check's or the calculation's message
+    const QString reason = m_results.messages.isEmpty() ? ResultTexts::verdictText(m_results).toHtmlEscaped()
+                                                        : m_results.messages.join(QStringLiteral("<br/>"));
+    QGraphicsTextItem *notice =
+        m_style->createText(QStringLiteral("<b>%1</b><br/>%2").arg(tr("No results to draw.").toHtmlEscaped(), reason),
+                            m_style->titleFont(), true, 0.8 * area.width());
+    const QRectF br = notice->boundingRect();
+    notice->setPos(area.center().x() - br.width() / 2, area.center().y() - br.height() / 2);
+    notice->setZValue(2);
+    addItem(notice);
+}
+
 bool DiagramScene::validForTemperature() const {
     for (const MaterialLayer &layer : m_input.layers()) {
         if (layer.width() <= 0 || !(layer.isAir() || layer.material().lambda() > 0))
@@ -296,7 +311,9 @@ void DiagramScene::drawProfiles() {
     const bool pressures = !m_results.p.empty() && !m_results.p_sat.empty();
     std::unique_ptr<VapourPressureProfile> pressure;
     std::unique_ptr<MoistureProfile> moisture;
-    if (m_results.glaserResultCode > RC_InvalidInput && m_results.resultCode > RC_NoAlgorithm && pressures) {
+    if (m_results.glaserResultCode <= RC_InvalidInput || m_results.resultCode <= RC_NoAlgorithm || !pressures)
+        drawNotice(m_geometry.plot);
+    else {
         if (m_type == VapourPressureDiagram) {
             pressure = std::make_unique<VapourPressureProfile>(this, *m_style, m_geometry, m_input, m_results);
             pressure->draw(m_titles[VapourPressureTitle]);

@@ -77,6 +77,8 @@ private:
     /*! Sketch: "Warm side" and "Cold side" written up the air zones. */
     void drawSideMarks();
     void drawProfiles();
+    /*! A notice centred in \a area saying why nothing (or no profile) is drawn. */
+    void drawNotice(const QRectF &area);
     /*! Every layer has a width > 0 and is air or conducts heat. */
     bool validForTemperature() const;
 

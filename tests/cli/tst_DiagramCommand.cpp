@@ -22,6 +22,7 @@ private slots:
     void errors();
     void pictureSize_data();
     void pictureSize();
+    void invalidProjectWritesThePictureAndEndsWith3();
 
 private:
     QString project() const { return QStringLiteral(HYGROLUX_TEST_DATA_DIR "/cli_masonry_wall.v2p"); }
@@ -128,6 +129,14 @@ void tst_DiagramCommand::pictureSize() {
     const QStringList viewBox = xml.attributes().value("viewBox").toString().split(' ');
     QCOMPARE(QSize(viewBox.value(2).toInt(), viewBox.value(3).toInt()), size);
     QVERIFY(xml.attributes().value("width").toString().startsWith("210"));
+}
+
+void tst_DiagramCommand::invalidProjectWritesThePictureAndEndsWith3() {
+    const QString out = m_dir.filePath(QStringLiteral("invalid.png"));
+    DiagramCommand command;
+    QCOMPARE(command.run({QStringLiteral(HYGROLUX_TEST_DATA_DIR "/report/report_invalid.v2p"), "-o", out}),
+             int(CliCommand::ExitNotAssessed));
+    QVERIFY(!QImage(out).isNull());
 }
 
 QTEST_MAIN(tst_DiagramCommand)

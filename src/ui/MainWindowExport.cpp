@@ -1,0 +1,261 @@
+// The main window's pictures, printing, help, language and the small dialogs it opens.
+
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QSvgGenerator>
+
+#include <ZOT_MessageHandler.h>
+#include <ZOT_MessageStream.h>
+#include <app/Globals.h>
+#include <app/Settings.h>
+#include <model/ProgramInfo.h>
+#include <model/Project.h>
+#include <report/Report.h>
+#include <visualisation/DiagramExport.h>
+#include <visualisation/DiagramScene.h>
+
+#include "AboutDialog.h"
+#include "ShowLogfile.h"
+
+namespace {
+
+const char *const ExportFilters[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Jpg image (*.jpg)"), QT_TRANSLATE_NOOP("MainWindow", "Svg file (*.svg)"),
+    QT_TRANSLATE_NOOP("MainWindow", "Pdf file (*.pdf)"), QT_TRANSLATE_NOOP("MainWindow", "Png file (*.png)")};
+const char *const ExportSuffixes[] = {"jpg", "svg", "pdf", "png"};
+
+int filterIndex(const QString &filter) {
+    for (int i = 0; i < 4; ++i) {
+        if (filter == MainWindow::tr(ExportFilters[i]))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+QString MainWindow::withSuffix(const QString &fileName, const QString &suffix) {
+    const QFileInfo info(fileName);
+    const QString base =
+        info.suffix().isEmpty() ? fileName : fileName.left(fileName.length() - info.suffix().length() - 1);
+    return base + "." + suffix;
+}
+
+void MainWindow::fileDialogFilterSelected(QString filter) {
+    const int index = filterIndex(filter);
+    if (index < 0 || index == 2)
+        return;
+    const QString suffix = QString::fromLatin1(ExportSuffixes[index]);
+    m_exportDialog->setDefaultSuffix(suffix);
+    m_exportDialog->setDirectory(QStringLiteral("./*.") + suffix);
+}
+
+QString MainWindow::exportFileName() {
+    const Settings &settings = Settings::instance();
+    QStringList filters;
+    for (const char *filter : ExportFilters)
+        filters << tr(filter);
+    m_exportDialog->setNameFilters(filters);
+    QString start = settings.m_lastExportFile;
+    if (start.isEmpty())
+        start = settings.m_lastProjectFile;
+    if (start.isEmpty())
+        start = QDir::homePath();
+    m_exportDialog->selectFile(QDir::toNativeSeparators(start));
+    if (m_exportDialog->exec() != QDialog::Accepted || m_exportDialog->selectedFiles().isEmpty())
+        return QString();
+    const QString file = m_exportDialog->selectedFiles().first();
+    const int index = filterIndex(m_exportDialog->selectedNameFilter());
+    if (file.isEmpty() || index < 0)
+        return QString();
+    const QString target = withSuffix(file, QString::fromLatin1(ExportSuffixes[index]));
+    Settings::instance().m_lastExportFile = target;
+    return target;
+}
+
+void MainWindow::exportPicture(bool chart) {
+    const QString fileName = exportFileName();
+    if (fileName.isEmpty())
+        return;
+    const QString suffix = QFileInfo(fileName).suffix();
+    bool written = false;
+    if (suffix == QLatin1String("svg")) {
+        QFile file(fileName);
+        written = file.open(QIODevice::WriteOnly) &&
+                  (chart ? m_ui->diagramView->exportSvg(&file)
+                         : DiagramExport::writeSvg(&file, sketchSize(), sketchContent(),
+                                                   Settings::instance().m_lastProjectFile));
+    }
+    else if (suffix == QLatin1String("pdf")) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(fileName);
+        if (chart)
+            m_ui->diagramView->print(&printer);
+        else
+            DiagramExport::print(&printer, sketchSize(), sketchContent());
+        written = QFileInfo(fileName).size() > 0;
+    }
+    else {
+        const QPixmap pixmap = chart ? chartPixmap() : sketchPixmap();
+        written = pixmap.save(fileName, suffix == QLatin1String("png") ? "PNG" : "JPG");
+    }
+    if (!written)
+        QMessageBox::critical(this, tr("Export failed"), tr("The file '%1' could not be written.").arg(fileName));
+}
+
+QPixmap MainWindow::chartPixmap() const {
+    return m_ui->diagramView->exportImage();
+}
+
+QPixmap MainWindow::sketchPixmap() const {
+    return DiagramExport::pixmap(DiagramExport::exportSize(sketchSize()), sketchContent());
+}
+
+QSize MainWindow::sketchSize() const {
+    const int width = m_ui->tableWidgetConstruction->width();
+    return QSize(width, int(width * 0.4));
+}
+
+DiagramExport::Content MainWindow::sketchContent() const {
+    DiagramExport::Content content;
+    if (m_project.hasDocument()) {
+        content.input = m_project.document()->inputData();
+        content.results = m_project.document()->calculation().results();
+    }
+    content.type = DiagramScene::ConstructionSketch;
+    const Settings &settings = Settings::instance();
+    content.fonts.family = settings.m_fontFamily;
+    content.fonts.pointSize = settings.m_diagramFontPointSize;
+    return content;
+}
+
+void MainWindow::on_actionExportChart_triggered() {
+    exportPicture(true);
+}
+
+void MainWindow::on_actionExportSketch_triggered() {
+    exportPicture(false);
+}
+
+void MainWindow::on_actionCopyChart_triggered() {
+    QApplication::clipboard()->setPixmap(chartPixmap());
+}
+
+void MainWindow::on_actionCopySketch_triggered() {
+    QApplication::clipboard()->setPixmap(sketchPixmap());
+}
+
+QString MainWindow::helpFilePath() {
+    QString language = Settings::instance().m_languageID;
+    if (language.isEmpty())
+        language = QLocale::system().name().section('_', 0, 0);
+    return QStringLiteral("%1/DB_help/%2_%3.pdf")
+        .arg(Globals::resourcesDir(), QStringLiteral("Hygrolux2_Documentation"), language);
+}
+
+void MainWindow::showHelp(int) {
+    const QString path = helpFilePath();
+    // The desktop may report success for a file that is not there, so a missing file is caught first.
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl(QStringLiteral("file:///%1").arg(path))))
+        QMessageBox::warning(this, tr("Help file error"),
+                             tr("The help file cannot be found on location:\n%1").arg(path));
+}
+
+void MainWindow::on_actionHelp_triggered() {
+    showHelp(0);
+}
+
+void MainWindow::on_actionHelpHeatFlowDirections_triggered() {
+    showHelp(7);
+}
+
+void MainWindow::addLanguageAction(const QString &name, const QString &languageId) {
+    const QString file =
+        QStringLiteral("%1/%2_%3.qm").arg(Globals::resourcesDir() + "/translations", "Hygrolux2", languageId);
+    if (languageId != QLatin1String("en") && !QFileInfo::exists(file)) {
+        ZOT::MessageStream log("MainWindow::addLanguageAction", ZOT::MSG_WARNING, -1);
+        log << "Language file '" << file.toStdString() << "' missing.";
+        log.flush();
+        return;
+    }
+    QAction *action = m_ui->menuLanguage->addAction(name);
+    action->setData(languageId);
+    connect(action, &QAction::triggered, this, &MainWindow::actionLanguange_triggered);
+}
+
+void MainWindow::actionLanguange_triggered() {
+    const auto *action = qobject_cast<const QAction *>(sender());
+    if (!action)
+        return;
+    Settings::instance().m_languageID = action->data().toString();
+    QMessageBox::information(this, tr("Languange changed"),
+                             tr("Please restart the software to activate the new language!"));
+}
+
+void MainWindow::on_actionQtConfig_triggered() {
+    if (!QProcess::startDetached(QStringLiteral("qtconfig"), QStringList()))
+        QMessageBox::critical(this, tr("Could not launch external program"),
+                              tr("Couldn't start the <b>qtconfig</b> application. Make sure it is in your "
+                                 "application search path!"));
+}
+
+void MainWindow::on_actionKesslauWebpage_triggered() {}
+
+void MainWindow::on_actionAbout_triggered() {
+    AboutDialog(this).exec();
+}
+
+void MainWindow::on_actionAboutQt_triggered() {
+    QMessageBox::aboutQt(this);
+}
+
+void MainWindow::on_actionShow_Logfile_triggered() {
+    ShowLogfile(this).exec();
+}
+
+void MainWindow::on_actionReport_triggered() {
+    if (!m_printPreview) {
+        m_printPreview = new QPrintPreviewDialog(this);
+        m_printPreview->setWindowTitle(tr("Report setup / Print preview"));
+        connect(m_printPreview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::printReport);
+    }
+    m_printPreview->show();
+    m_printPreview->findChild<QPrintPreviewWidget *>()->updatePreview();
+}
+
+void MainWindow::on_actionPrint_triggered() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printReport(&printer);
+}
+
+void MainWindow::printReport(QPrinter *printer) {
+    if (!m_project.hasDocument())
+        return;
+    const Settings &settings = Settings::instance();
+    const Document &document = *m_project.document();
+    Report report(settings.m_fontFamily, settings.m_reportFontPointSize);
+    connect(&report, &Report::progress, this, &MainWindow::setProgress);
+    report.setSettings(&document.inputData(), &document.calculation().results(), &document.projectInformation(),
+                       &settings.m_reportSettings);
+    report.setProjectFileName(m_project.fileName());
+    report.setPageNumbersVisible(settings.m_pageNumbersVisible);
+    report.setAwInSeconds(settings.m_awInSeconds);
+    report.print(printer);
+}

@@ -1,0 +1,135 @@
+// The main window's layer commands, heat-flow direction, databases and project information.
+
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include <QActionGroup>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUndoStack>
+
+#include <app/Globals.h>
+#include <app/Settings.h>
+#include <model/ConstructionList.h>
+#include <model/MaterialList.h>
+#include <model/Project.h>
+
+#include "MaterialPickDialog.h"
+#include "ProjectInformationEditDialog.h"
+#include "V2_UndoLayerCommands.h"
+#include "V2_UndoProjectCommands.h"
+
+bool MainWindow::chooseMaterial(Material &material) {
+    MaterialPickDialog dialog(Globals::instance().materialList(), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedMaterial())
+        return false;
+    material = *dialog.selectedMaterial();
+    return true;
+}
+
+void MainWindow::addLayer(bool left) {
+    const int index = currentLayerIndex();
+    Material material;
+    if (index < 0 || !chooseMaterial(material))
+        return;
+    const MaterialLayer layer(material, 0.1);
+    if (left)
+        m_undoStack->push(new V2_UndoAddLayerLeft(m_project, m_ui->tableWidgetConstruction, index, layer));
+    else
+        m_undoStack->push(new V2_UndoAddLayerRight(m_project, m_ui->tableWidgetConstruction, index, layer));
+    updateHeatFlowToolbar();
+}
+
+void MainWindow::on_actionAddLeft_triggered() {
+    addLayer(true);
+}
+
+void MainWindow::on_actionAddRight_triggered() {
+    addLayer(false);
+}
+
+void MainWindow::on_actionRemoveLayer_triggered() {
+    const int index = currentLayerIndex();
+    if (index < 0)
+        return;
+    m_undoStack->push(new V2_UndoRemoveLayer(m_project, m_ui->tableWidgetConstruction, index));
+    updateHeatFlowToolbar();
+}
+
+void MainWindow::on_actionMoveLeft_triggered() {
+    const int index = currentLayerIndex();
+    if (index < 1)
+        return;
+    m_undoStack->push(new V2_UndoMoveLayerLeft(m_project, m_ui->tableWidgetConstruction, index));
+}
+
+void MainWindow::on_actionMoveRight_triggered() {
+    const int index = currentLayerIndex();
+    if (index < 0 || !m_project.hasDocument() || index + 1 >= m_project.document()->inputData().layers().size())
+        return;
+    m_undoStack->push(new V2_UndoMoveLayerRight(m_project, m_ui->tableWidgetConstruction, index));
+}
+
+void MainWindow::on_actionSelectMaterial_triggered() {
+    const int index = currentLayerIndex();
+    Material material;
+    if (index < 0 || !chooseMaterial(material))
+        return;
+    m_undoStack->push(new V2_UndoChangeMaterial(m_project, m_ui->tableWidgetConstruction, index, material));
+    updateHeatFlowToolbar();
+}
+
+void MainWindow::tableViewDoubleClicked(QModelIndex index) {
+    if (index.column() == 0 || index.column() == m_ui->tableWidgetConstruction->columnCount() - 1)
+        return;
+    on_actionSelectMaterial_triggered();
+}
+
+void MainWindow::onHeatFlowDirectionTriggerd(QAction *action) {
+    const int direction = action->data().toInt();
+    m_undoStack->push(new V2_UndoHeatFlowDirection(m_project, m_heatFlowGroup, direction));
+}
+
+void MainWindow::on_actionEditMaterialDatabase_triggered() {
+    MaterialPickDialog dialog(Globals::instance().materialList(), this);
+    dialog.setWindowTitle(tr("Material database"));
+    dialog.exec();
+}
+
+void MainWindow::on_actionAddToConstructionDatabase_triggered() {
+    if (!isActive())
+        return;
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, tr("Add to Construction Database"), tr("Construction name:"),
+                                               QLineEdit::Normal, QString(), &ok);
+    if (!ok || name.trimmed().isEmpty())
+        return;
+    Construction construction;
+    construction.setName(name.trimmed());
+    construction.setLayers(m_project.document()->inputData().layers());
+    ConstructionList &constructions = Globals::instance().constructionList();
+    if (!constructions.addConstruction(construction) || !constructions.write())
+        QMessageBox::critical(this, tr("Construction database"),
+                              tr("The construction could not be added to the construction database."));
+}
+
+void MainWindow::on_actionAddMaterialToUserDatabase_triggered() {
+    const int index = currentLayerIndex();
+    if (index < 0 || !m_project.hasDocument() || index >= m_project.document()->inputData().layers().size())
+        return;
+    const Material material = m_project.document()->inputData().layers()[index].material();
+    if (material.isValid())
+        Globals::instance().materialList().addUserMaterial(material);
+}
+
+void MainWindow::on_actionEditProjectInformation_triggered() {
+    if (!m_project.hasDocument())
+        return;
+    ProjectInformationEditDialog dialog(m_project, *m_undoStack, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_project.setModified(Project::ProjectInfoModified);
+}
+
+void MainWindow::on_actionPreferences_triggered() {
+    QMessageBox::information(this, tr("Preferences"), tr("The preferences dialog is not available yet."));
+}

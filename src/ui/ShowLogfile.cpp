@@ -1,0 +1,44 @@
+#include "ShowLogfile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+#include <app/Settings.h>
+
+ShowLogfile::ShowLogfile(QWidget *parent, const QString &logFile) : QDialog(parent), m_text(new QPlainTextEdit(this)) {
+    setWindowTitle(tr("Dialog"));
+    resize(800, 500);
+    m_text->setObjectName(QStringLiteral("plainTextEdit"));
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setAccessibleName(tr("Log file"));
+    auto *copyButton = new QPushButton(tr("Copy to Clipboard"), this);
+    copyButton->setObjectName(QStringLiteral("pushButtonCopyToClipboard"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addButton(copyButton, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addWidget(buttons);
+    QMetaObject::connectSlotsByName(this);
+
+    const QString path = logFile.isEmpty() ? Settings::userDataDir() + "/Hygrolux2.log" : logFile;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        m_text->setPlainText(tr("No logfile found at position\n %1").arg(path));
+        return;
+    }
+    QTextStream in(&file);
+    while (!in.atEnd())
+        m_text->appendPlainText(in.readLine());
+}
+
+void ShowLogfile::on_pushButtonCopyToClipboard_clicked() {
+    QApplication::clipboard()->setText(m_text->toPlainText());
+}

@@ -1,0 +1,321 @@
+#include <QtTest>
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QUndoStack>
+
+#include <app/Settings.h>
+#include <model/Project.h>
+#include <ui/MainWindow.h>
+
+#include "MessageCapture.h"
+#include "ModalAnswerer.h"
+
+#include <memory>
+
+// The real main window, driven headless: every edit through its actions and fields, every answer of its
+// dialogs given by a ModalAnswerer. Example projects are copied to a temporary directory first.
+class tst_MainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void layerCommandsUndoneAndRedoneAllTheWay();
+    void heatFlowDirectionWithAirLayer();
+    void saveAsAndReopenEqual();
+    void missingFileShowsBoxAndKeepsProject();
+    void failedSaveKeepsProjectModified_data();
+    void failedSaveKeepsProjectModified();
+    void closeQueryCancelKeepsProject();
+    void missingRecentProjectOffersRemoval();
+    void resultsLinks_data();
+    void resultsLinks();
+    void inputFieldsHaveAccessibleNames();
+    void everyToolbarActionInAMenu();
+
+private:
+    QString example(const QString &name) const { return m_dir.filePath(name); }
+    void openWindow(const QString &fileName = QString());
+    template <typename T> T *child(const char *name) const {
+        T *widget = m_window->findChild<T *>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no child %s", name);
+        return widget;
+    }
+    void trigger(const char *actionName) { child<QAction>(actionName)->trigger(); }
+    void selectColumn(int column);
+    const InputData &input() const { return Project::instance().document()->inputData(); }
+    QUndoStack &stack() const { return *Settings::instance().undoStack(); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void tst_MainWindow::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+    for (const QString &name : QDir(HYGROLUX_EXAMPLES_DIR).entryList({"*.v2p"}))
+        QVERIFY(QFile::copy(QString(HYGROLUX_EXAMPLES_DIR) + "/" + name, example(name)));
+}
+
+void tst_MainWindow::init() {
+    Settings &settings = Settings::instance();
+    settings.m_recentProjects.clear();
+    settings.m_lastProjectFile.clear();
+    settings.m_projectFileToOpen.clear();
+    settings.m_defaultRestartMode = 1;
+}
+
+void tst_MainWindow::cleanup() {
+    if (m_window) {
+        Project::instance().clearModified();
+        stack().setClean();
+        m_window.reset();
+    }
+    Project::instance().close();
+}
+
+void tst_MainWindow::openWindow(const QString &fileName) {
+    Settings::instance().m_projectFileToOpen = fileName;
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void tst_MainWindow::selectColumn(int column) {
+    child<QTableWidget>("tableWidgetConstruction")->setCurrentCell(0, column);
+}
+
+void tst_MainWindow::layerCommandsUndoneAndRedoneAllTheWay() {
+    openWindow(example("masonry-wall-inside-insulation.v2p"));
+    const InputData original = input();
+    auto *table = child<QTableWidget>("tableWidgetConstruction");
+    ModalAnswerer answerer;
+    const auto pickFirstMaterial = [](QDialog *dialog) {
+        auto *list = dialog->findChild<QListWidget *>("listWidgetMaterials");
+        list->setCurrentRow(0);
+        dialog->accept();
+    };
+
+    selectColumn(2);
+    answerer.add(pickFirstMaterial);
+    trigger("actionAddLeft");
+    QCOMPARE(input().layers().size(), original.layers().size() + 1);
+    QCOMPARE(table->columnCount(), original.layers().size() + 3);
+    answerer.add(pickFirstMaterial);
+    trigger("actionAddRight");
+    trigger("actionMoveRight");
+    trigger("actionMoveLeft");
+    selectColumn(1);
+    QVERIFY(!child<QAction>("actionMoveLeft")->isEnabled());
+    trigger("actionRemoveLayer");
+    selectColumn(table->columnCount() - 2);
+    QVERIFY(!child<QAction>("actionMoveRight")->isEnabled());
+    trigger("actionRemoveLayer");
+    QCOMPARE(table->currentColumn(), table->columnCount() - 2);
+    QCOMPARE(stack().count(), 6);
+    QCOMPARE(answerer.pending(), 0);
+    const InputData edited = input();
+
+    while (stack().canUndo())
+        stack().undo();
+    QVERIFY(input() == original);
+    QVERIFY(!m_window->windowTitle().endsWith('*'));
+    while (stack().canRedo())
+        stack().redo();
+    QVERIFY(input() == edited);
+    QVERIFY(m_window->windowTitle().endsWith('*'));
+}
+
+void tst_MainWindow::heatFlowDirectionWithAirLayer() {
+    openWindow(example("masonry-wall-inside-insulation.v2p"));
+    QVERIFY(child<QToolBar>("toolBarHeatFlowDirection")->isHidden());
+    cleanup();
+    openWindow(example("timber-frame-wall.v2p"));
+    QVERIFY(child<QToolBar>("toolBarHeatFlowDirection")->isVisible());
+    QVERIFY(child<QAction>("actionHorizontalHeatFlow")->isChecked());
+    const double horizontalU = Project::instance().document()->calculation().results().U;
+
+    trigger("actionHeatFlowUp");
+    QCOMPARE(Project::instance().document()->projectInformation().m_heatFlowDirection, 0);
+    QVERIFY(Project::instance().document()->calculation().results().U != horizontalU);
+    stack().undo();
+    QCOMPARE(Project::instance().document()->projectInformation().m_heatFlowDirection, 2);
+    QVERIFY(child<QAction>("actionHorizontalHeatFlow")->isChecked());
+    QCOMPARE(Project::instance().document()->calculation().results().U, horizontalU);
+}
+
+void tst_MainWindow::saveAsAndReopenEqual() {
+    openWindow(example("flat-roof.v2p"));
+    selectColumn(3);
+    trigger("actionMoveLeft");
+    const InputData edited = input();
+    const QString target = m_dir.filePath("saved-roof");
+    ModalAnswerer answerer;
+    answerer.chooseFile(target);
+    trigger("actionSaveAs");
+    QCOMPARE(Project::instance().fileName(), target + ".v2p");
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Hygrolux 2 Pro - saved-roof.v2p"));
+    QCOMPARE(Settings::instance().m_recentProjects.first(), target + ".v2p");
+
+    cleanup();
+    openWindow(target + ".v2p");
+    QVERIFY(input() == edited);
+    QVERIFY(!Project::instance().isModified());
+}
+
+void tst_MainWindow::missingFileShowsBoxAndKeepsProject() {
+    openWindow(example("flat-roof.v2p"));
+    const InputData original = input();
+    ModalAnswerer answerer;
+    answerer.clickButton(QMessageBox::Ok);
+    m_window->openProject(m_dir.filePath("missing.v2p"));
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Error #4: File not found")});
+    QVERIFY(input() == original);
+    QCOMPARE(Project::instance().fileName(), example("flat-roof.v2p"));
+
+    // A start project that cannot be read: the reader's error, and the window runs without a project.
+    cleanup();
+    QFile broken(m_dir.filePath("broken.v2p"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("<?xml version=\"1.0\"?><VaproProject version=\"2.0\"><InputData>");
+    broken.close();
+    answerer.clickButton(QMessageBox::Ok);
+    openWindow(broken.fileName());
+    QCOMPARE(answerer.titles().value(1), QStringLiteral("Error loading project file"));
+    QVERIFY(!Project::instance().hasDocument());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Hygrolux 2 Pro"));
+}
+
+void tst_MainWindow::failedSaveKeepsProjectModified_data() {
+    QTest::addColumn<bool>("readOnlyDirectory");
+    QTest::newRow("read-only directory") << true;
+    QTest::newRow("missing directory") << false;
+}
+
+void tst_MainWindow::failedSaveKeepsProjectModified() {
+    QFETCH(bool, readOnlyDirectory);
+    const QString directory = m_dir.filePath(readOnlyDirectory ? "readonly" : "missing");
+    if (readOnlyDirectory) {
+        QDir(m_dir.path()).mkdir("readonly");
+        QFile::setPermissions(directory, QFile::ReadOwner | QFile::ExeOwner);
+        if (QFileInfo(directory).isWritable())
+            QSKIP("running with rights that ignore directory permissions");
+    }
+    openWindow(example("flat-roof.v2p"));
+    QFile original(example("flat-roof.v2p"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray originalBytes = original.readAll();
+    original.close();
+    selectColumn(2);
+    trigger("actionMoveLeft");
+    const InputData edited = input();
+
+    ModalAnswerer answerer;
+    answerer.clickButton(QMessageBox::Ok);
+    QCOMPARE(m_window->save(directory + "/roof.v2p"), 1);
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Error #3: Saving failed")});
+    QVERIFY(Project::instance().isModified());
+    QCOMPARE(Project::instance().fileName(), example("flat-roof.v2p"));
+    QVERIFY(input() == edited);
+    QVERIFY(m_window->windowTitle().endsWith('*'));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(original.readAll(), originalBytes);
+}
+
+void tst_MainWindow::closeQueryCancelKeepsProject() {
+    openWindow(example("flat-roof.v2p"));
+    selectColumn(2);
+    trigger("actionMoveLeft");
+    ModalAnswerer answerer;
+    answerer.clickButton(QMessageBox::Cancel);
+    QVERIFY(!m_window->close());
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Save project before closing")});
+    QVERIFY(Project::instance().hasDocument());
+    QCOMPARE(Settings::instance().m_lastProjectFile, example("flat-roof.v2p"));
+    answerer.clickButton(QMessageBox::Discard);
+    QVERIFY(m_window->close());
+    QVERIFY(!Project::instance().hasDocument());
+}
+
+void tst_MainWindow::missingRecentProjectOffersRemoval() {
+    Settings::instance().m_recentProjects = QStringList{m_dir.filePath("gone.v2p"), example("flat-roof.v2p")};
+    openWindow();
+    QAction *recent = child<QAction>("actionRecentProjects");
+    QVERIFY(recent->menu());
+    ModalAnswerer answerer;
+    answerer.clickButton(QMessageBox::Yes);
+    recent->menu()->actions().first()->trigger();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Error #5: File not found")});
+    QCOMPARE(Settings::instance().m_recentProjects, QStringList{example("flat-roof.v2p")});
+    QCOMPARE(recent->menu()->actions().size(), 1);
+    QVERIFY(!Project::instance().hasDocument());
+}
+
+void tst_MainWindow::resultsLinks_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("column");
+    QTest::newRow("layer 3") << "layer-3" << 3;
+    QTest::newRow("not a number") << "layer-x" << 1;
+    QTest::newRow("other word") << "zone-3" << 1;
+    QTest::newRow("no hyphen") << "layer3" << 1;
+}
+
+void tst_MainWindow::resultsLinks() {
+    QFETCH(QString, link);
+    QFETCH(int, column);
+    openWindow(example("timber-frame-wall.v2p"));
+    selectColumn(1);
+    QVERIFY(QMetaObject::invokeMethod(m_window.get(), "resultsLinkClicked", Q_ARG(QUrl, QUrl(link))));
+    QCOMPARE(child<QTableWidget>("tableWidgetConstruction")->currentColumn(), column);
+}
+
+void tst_MainWindow::inputFieldsHaveAccessibleNames() {
+    openWindow(example("timber-frame-wall.v2p"));
+    const int columns = child<QTableWidget>("tableWidgetConstruction")->columnCount();
+    for (int column : {0, 1, columns - 1}) {
+        selectColumn(column);
+        for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+            const bool input = qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractSpinBox *>(widget) ||
+                               qobject_cast<QComboBox *>(widget) || qobject_cast<QTextEdit *>(widget) ||
+                               qobject_cast<QPlainTextEdit *>(widget) || qobject_cast<QAbstractItemView *>(widget);
+            if (input && widget->isVisibleTo(m_window.get()) && !qobject_cast<QComboBox *>(widget->parent()))
+                QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        }
+    }
+}
+
+void tst_MainWindow::everyToolbarActionInAMenu() {
+    openWindow(example("timber-frame-wall.v2p"));
+    QSet<QAction *> inMenus;
+    QList<QMenu *> menus;
+    for (QAction *action : m_window->menuBar()->actions())
+        menus << action->menu();
+    while (!menus.isEmpty()) {
+        QMenu *menu = menus.takeFirst();
+        QVERIFY2(menu->title().contains('&') || menu->parent() != m_window->menuBar(), qPrintable(menu->title()));
+        for (QAction *action : menu->actions()) {
+            inMenus << action;
+            if (action->menu() && action->objectName() != QLatin1String("actionRecentProjects"))
+                menus << action->menu();
+        }
+    }
+    for (QToolBar *toolbar : m_window->findChildren<QToolBar *>()) {
+        for (QAction *action : toolbar->actions()) {
+            if (!action->isSeparator() && action->isVisible())
+                QVERIFY2(inMenus.contains(action), qPrintable(action->objectName()));
+        }
+    }
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_MainWindow.moc"

@@ -1,0 +1,77 @@
+#include "Translations.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+#include <ZOT_MessageHandler.h>
+#include <ZOT_MessageStream.h>
+
+#include "Settings.h"
+
+namespace {
+
+bool loadCatalogue(QTranslator &translator, const QString &baseName, const QString &directory) {
+    const bool loaded = translator.load(baseName, directory);
+    ZOT::MessageStream log("Translations::install", ZOT::MSG_PROGRESS, -1);
+    log << (baseName + (loaded ? " loaded" : " not found")).toStdString();
+    log.flush();
+    return loaded;
+}
+
+} // namespace
+
+Translations::Translations() = default;
+
+Translations::~Translations() {
+    remove();
+}
+
+QString Translations::languageId(const Settings &settings) {
+    QString id = settings.m_commandLineLanguage.isEmpty() ? settings.m_languageID : settings.m_commandLineLanguage;
+    if (id.isEmpty())
+        id = QLocale::system().name().section('_', 0, 0);
+    return id.toLower();
+}
+
+bool Translations::install(const QString &languageId, const QString &directory) {
+    remove();
+    ZOT::MessageStream log("Translations::install", ZOT::MSG_PROGRESS, -1);
+    if (languageId == QLatin1String("en")) {
+        log << "No Translation required for locale: en";
+        log.flush();
+        return false;
+    }
+    log << "Translation required for locale: " << languageId.toStdString();
+    log.flush();
+    auto qtTranslator = std::make_unique<QTranslator>();
+    auto programTranslator = std::make_unique<QTranslator>();
+    const bool qtLoaded = loadCatalogue(*qtTranslator, "qt_" + languageId, directory);
+    const bool programLoaded = loadCatalogue(*programTranslator, "Hygrolux2_" + languageId, directory);
+    if (!qtLoaded || !programLoaded)
+        return false;
+    m_qtTranslator = std::move(qtTranslator);
+    m_programTranslator = std::move(programTranslator);
+    QCoreApplication::installTranslator(m_qtTranslator.get());
+    QCoreApplication::installTranslator(m_programTranslator.get());
+    return true;
+}
+
+QString Translations::installFor(Settings &settings, const QString &directory) {
+    const QString id = languageId(settings);
+    ZOT::MessageStream log("Translations::installFor", ZOT::MSG_PROGRESS, -1);
+    log << "Installing translator for language: " << id.toStdString();
+    log.flush();
+    if (install(id, directory))
+        settings.m_languageID = id;
+    return id;
+}
+
+void Translations::remove() {
+    if (m_qtTranslator)
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+    if (m_programTranslator)
+        QCoreApplication::removeTranslator(m_programTranslator.get());
+    m_qtTranslator.reset();
+    m_programTranslator.reset();
+}

@@ -1,0 +1,40 @@
+#ifndef TranslationsH
+#define TranslationsH
+
+// The translators of one run: the toolkit's own texts ("qt_<id>") and the program's texts
+// ("Hygrolux2_<id>"). Both are installed or neither, so that a half-translated window never appears.
+
+#include <QString>
+
+#include <memory>
+
+class QTranslator;
+class Settings;
+
+class Translations {
+public:
+    Translations();
+    ~Translations();
+    Translations(const Translations &) = delete;
+    Translations &operator=(const Translations &) = delete;
+
+    /*! Language of this run: the command-line language, else the stored "LanguageID", else the system
+        locale's language (the name up to the first "_"); in lower case. */
+    static QString languageId(const Settings &settings);
+
+    /*! Loads both catalogues of \a languageId from \a directory and installs them in the application when
+        both loaded. Nothing is needed for "en". Logs every step. True when the program runs translated. */
+    bool install(const QString &languageId, const QString &directory);
+
+    /*! Determines the language of \a settings, installs its catalogues from \a directory and, when both
+        were installed, stores the language as the settings' "LanguageID". Returns the language id. */
+    QString installFor(Settings &settings, const QString &directory);
+
+private:
+    void remove();
+
+    std::unique_ptr<QTranslator> m_qtTranslator;
+    std::unique_ptr<QTranslator> m_programTranslator;
+};
+
+#endif // TranslationsH

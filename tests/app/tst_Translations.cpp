@@ -1,0 +1,78 @@
+#include <QtTest>
+
+#include <app/Settings.h>
+#include <app/Translations.h>
+
+#include <sstream>
+
+#include "MessageCapture.h"
+
+// Both catalogues or neither: a temporary translations directory gets the catalogues of each case copied
+// from the build's resources directory.
+class tst_Translations : public QObject {
+    Q_OBJECT
+private slots:
+    void install_data();
+    void install();
+    void languageId_data();
+    void languageId();
+};
+
+void tst_Translations::install_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("catalogues");
+    QTest::addColumn<bool>("translated");
+    const QStringList qt = {"qt_de", "qtbase_de", "qtscript_de", "qtmultimedia_de", "qtxmlpatterns_de"};
+    QTest::newRow("both catalogues") << "de" << (qt + QStringList{"Hygrolux2_de"}) << true;
+    QTest::newRow("only the toolkit's") << "de" << qt << false;
+    QTest::newRow("only the program's") << "de" << QStringList{"Hygrolux2_de"} << false;
+    QTest::newRow("english needs none") << "en" << (qt + QStringList{"Hygrolux2_de"}) << false;
+}
+
+void tst_Translations::install() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, catalogues);
+    QFETCH(bool, translated);
+    QTemporaryDir dir;
+    for (const QString &name : catalogues)
+        QVERIFY(
+            QFile::copy(QString(HYGROLUX_RESOURCES_DIR) + "/translations/" + name + ".qm", dir.filePath(name + ".qm")));
+    Settings settings;
+    settings.m_languageID = "fr";
+    settings.m_commandLineLanguage = language;
+    MessageCapture log;
+    {
+        Translations translations;
+        QCOMPARE(translations.installFor(settings, dir.path()), language);
+        QCOMPARE(settings.m_languageID, translated ? language : QStringLiteral("fr"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"),
+                 translated ? QStringLiteral("&Nein") : QStringLiteral("&No"));
+        QCOMPARE(log.contains(" not found"), language != "en" && !translated);
+    }
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&No"));
+}
+
+void tst_Translations::languageId_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("stored language") << "de" << QStringList{} << "de";
+    QTest::newRow("command line wins, lower case") << "en" << QStringList{"--lang=DE"} << "de";
+    QTest::newRow("--lang without '=' keeps the stored one") << "de" << QStringList{"--lang"} << "de";
+    QTest::newRow("system language when nothing is set")
+        << "" << QStringList{} << QLocale::system().name().section('_', 0, 0).toLower();
+}
+
+void tst_Translations::languageId() {
+    QFETCH(QString, stored);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+    Settings settings;
+    settings.m_languageID = stored;
+    std::ostringstream out;
+    QVERIFY(settings.parseCommandLine(QStringList{"Hygrolux2"} + arguments, out));
+    QCOMPARE(Translations::languageId(settings), expected);
+}
+
+QTEST_MAIN(tst_Translations)
+#include "tst_Translations.moc"

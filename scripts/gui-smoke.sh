@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Smoke test of the real window: starts the built program under a virtual X server on every example project,
+# each run with a private home directory, waits for the window titled with the file name, saves a screenshot
+# into build/screenshots/, quits through the File menu by keyboard and requires exit code 0 and no error line
+# in the program's log file. Screen sizes: GUI_SMOKE_SIZES (default "1280x800 1920x1080").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD_DIR=${BUILD_DIR:-build}
+PROGRAM=$PWD/$BUILD_DIR/bin/Hygrolux2
+SHOTS=$PWD/$BUILD_DIR/screenshots
+SIZES=${GUI_SMOKE_SIZES:-"1280x800 1920x1080"}
+
+scripts/install-deps.sh xvfb xdotool x11-apps netpbm
+[ -x "$PROGRAM" ] || { echo "gui-smoke: $PROGRAM is not built" >&2; exit 1; }
+mkdir -p "$SHOTS"
+
+WORK=$(mktemp -d)
+XVFB_PID=""
+cleanup() {
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "gui-smoke: $*" >&2
+    exit 1
+}
+
+start_display() {
+    local size=$1
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 50); do
+            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null || true
+    done
+    fail "no virtual display could be started"
+}
+
+# Waits for the window titled with the file name; prints its id.
+wait_for_window() {
+    local title=$1 pid=$2
+    for _ in $(seq 150); do
+        kill -0 "$pid" 2>/dev/null || return 1
+        xdotool search --name "$title" 2>/dev/null | head -n 1 && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+run_example() {
+    local project=$1 size=$2
+    local name home window status
+    name=$(basename "$project")
+    home="$WORK/home-${name%.v2p}-$size"
+    mkdir -p "$home"
+    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+        "$PROGRAM" --no-splash "$PWD/$project" >"$home/console.log" 2>&1 &
+    local pid=$!
+    window=$(wait_for_window "$name" "$pid") || { cat "$home/console.log" >&2; fail "$name: no window titled with the file name"; }
+    sleep 1.5 # let the window lay out and paint
+    xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$SHOTS/${name%.v2p}-$size.png"
+    # Quit as a user would without a mouse: File menu, last entry.
+    xdotool windowfocus --sync "$window" key --delay 150 alt+f Up Return
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        fail "$name: the window did not close"
+    fi
+    status=0
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] || { cat "$home/console.log" >&2; fail "$name: exit code $status"; }
+    local log="$home/.local/share/Hygrolux2/Hygrolux2.log"
+    [ -s "$log" ] || fail "$name: no log file at $log"
+    if grep -q '\[Error' "$log"; then
+        grep '\[Error' "$log" >&2
+        fail "$name: error lines in the log"
+    fi
+    echo "gui-smoke: $name at $size: window shown, screenshot $SHOTS/${name%.v2p}-$size.png, closed with exit code 0"
+}
+
+for size in $SIZES; do
+    start_display "$size"
+    for project in examples/*.v2p; do
+        run_example "$project" "$size"
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
+done

@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
 #include <QCloseEvent>
@@ -101,16 +100,13 @@ void MainWindow::setupForm(QSplashScreen *splash) {
     addLanguageAction(QStringLiteral("English"), QStringLiteral("en"));
     addLanguageAction(QStringLiteral("Deutsch"), QStringLiteral("de"));
 
-    QTableWidget *table = m_ui->tableWidgetConstruction;
+    ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     table->setAccessibleName(tr("Construction layers"));
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setSelectionBehavior(QAbstractItemView::SelectColumns);
-    table->setRowCount(1);
-    table->horizontalHeader()->hide();
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setProject(&m_project);
+    const Settings &settings = Settings::instance();
+    table->setWidthUnit(settings.m_layerWidthUnit);
+    table->setDiagramFonts(DiagramFontSettings{settings.m_fontFamily, double(settings.m_diagramFontPointSize)});
     m_ui->diagramView->setAccessibleName(tr("Profile diagram"));
     m_exportDialog = new QFileDialog(this, tr("Export file"));
     m_exportDialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -182,7 +178,7 @@ void MainWindow::updateUi(int modType) {
 }
 
 void MainWindow::updateConstructionTable() {
-    QTableWidget *table = m_ui->tableWidgetConstruction;
+    ConstructionTableWidget *table = m_ui->tableWidgetConstruction;
     const int layerCount = m_project.hasDocument() ? m_project.document()->inputData().layers().size() : 0;
     const int columnCount = std::max(layerCount + 2, 3);
     table->setColumnCount(columnCount);
@@ -198,6 +194,7 @@ void MainWindow::updateConstructionTable() {
     table->setCurrentCell(0, column);
     constructionTableColumnChanged(0, column, 0, column);
     connect(table, &QTableWidget::currentCellChanged, this, &MainWindow::constructionTableColumnChanged);
+    table->updateColumnWidths();
 }
 
 void MainWindow::constructionTableColumnChanged(int, int currentColumn, int, int) {

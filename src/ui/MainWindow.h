@@ -10,8 +10,6 @@
 #include <QPointer>
 #include <QUrl>
 
-#include <visualisation/DiagramExport.h>
-
 #include <memory>
 
 class ClimateSummaryPage;
@@ -138,8 +136,6 @@ private:
     void exportPicture(bool chart);
     QPixmap chartPixmap() const;
     QPixmap sketchPixmap() const;
-    QSize sketchSize() const;
-    DiagramExport::Content sketchContent() const;
     void printReport(QPrinter *printer);
 
     std::unique_ptr<Ui::MainWindow> m_ui;

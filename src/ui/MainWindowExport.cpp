@@ -24,8 +24,6 @@
 #include <model/ProgramInfo.h>
 #include <model/Project.h>
 #include <report/Report.h>
-#include <visualisation/DiagramExport.h>
-#include <visualisation/DiagramScene.h>
 
 #include "AboutDialog.h"
 #include "ShowLogfile.h"
@@ -96,8 +94,7 @@ void MainWindow::exportPicture(bool chart) {
         QFile file(fileName);
         written = file.open(QIODevice::WriteOnly) &&
                   (chart ? m_ui->diagramView->exportSvg(&file)
-                         : DiagramExport::writeSvg(&file, sketchSize(), sketchContent(),
-                                                   Settings::instance().m_lastProjectFile));
+                         : m_ui->tableWidgetConstruction->exportSvg(&file, Settings::instance().m_lastProjectFile));
     }
     else if (suffix == QLatin1String("pdf")) {
         QPrinter printer(QPrinter::HighResolution);
@@ -107,7 +104,7 @@ void MainWindow::exportPicture(bool chart) {
         if (chart)
             m_ui->diagramView->print(&printer);
         else
-            DiagramExport::print(&printer, sketchSize(), sketchContent());
+            m_ui->tableWidgetConstruction->printSketch(&printer);
         written = QFileInfo(fileName).size() > 0;
     }
     else {
@@ -123,25 +120,7 @@ QPixmap MainWindow::chartPixmap() const {
 }
 
 QPixmap MainWindow::sketchPixmap() const {
-    return DiagramExport::pixmap(DiagramExport::exportSize(sketchSize()), sketchContent());
-}
-
-QSize MainWindow::sketchSize() const {
-    const int width = m_ui->tableWidgetConstruction->width();
-    return QSize(width, int(width * 0.4));
-}
-
-DiagramExport::Content MainWindow::sketchContent() const {
-    DiagramExport::Content content;
-    if (m_project.hasDocument()) {
-        content.input = m_project.document()->inputData();
-        content.results = m_project.document()->calculation().results();
-    }
-    content.type = DiagramScene::ConstructionSketch;
-    const Settings &settings = Settings::instance();
-    content.fonts.family = settings.m_fontFamily;
-    content.fonts.pointSize = settings.m_diagramFontPointSize;
-    return content;
+    return m_ui->tableWidgetConstruction->sketchPixmap();
 }
 
 void MainWindow::on_actionExportChart_triggered() {

@@ -35,9 +35,9 @@ void ClimateSummaryPage::setSide(Side side) {
     const QString row = QStringLiteral("<tr><td>%1</td><td align=right>%L2</td><td align=right>%L3</td></tr>");
     QString text =
         QStringLiteral("<table cellspacing=4><tr><td></td><th>%1</th><th>%2</th></tr>").arg(tr("Winter"), tr("Summer"));
-    text += row.arg(tr("Temperature [C]")).arg(winter.T, 0, 'f', 1).arg(summer.T, 0, 'f', 1);
+    text += row.arg(tr("Temperature [°C]")).arg(winter.T, 0, 'f', 1).arg(summer.T, 0, 'f', 1);
     text += row.arg(tr("Relative humidity [%]")).arg(winter.rh, 0, 'f', 1).arg(summer.rh, 0, 'f', 1);
-    text += row.arg(tr("Surface resistance [m2K/W]")).arg(winter.Rs, 0, 'f', 2).arg(summer.Rs, 0, 'f', 2);
+    text += row.arg(tr("Surface resistance [m²K/W]")).arg(winter.Rs, 0, 'f', 2).arg(summer.Rs, 0, 'f', 2);
     text += row.arg(tr("Period [d]")).arg(conditions.tT(), 0, 'f', 0).arg(conditions.tT_summer(), 0, 'f', 0);
     text += QStringLiteral("</table><p>%1</p>").arg(AssessmentConditions::typeName(conditions.type()));
     m_values->setText(text);

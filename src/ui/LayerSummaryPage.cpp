@@ -63,9 +63,9 @@ void LayerSummaryPage::setLayer(int index) {
     m_widthEdit->setText(QLocale().toString(layer.width() * unit, 'g', 15));
     const QString row = QStringLiteral("<tr><td>%1</td><td align=right>%L2</td></tr>");
     QString text = QStringLiteral("<table cellspacing=3>");
-    text += row.arg(tr("Thermal conductivity [W/mK]"))
+    text += row.arg(tr("Thermal conductivity [W/(m·K)]"))
                 .arg(layer.lambda(document.projectInformation().m_heatFlowDirection), 0, 'g', 4);
     text += row.arg(tr("Vapour diffusion resistance factor [-]")).arg(layer.mu(), 0, 'g', 6);
-    text += row.arg(tr("Density [kg/m3]")).arg(layer.rho(), 0, 'g', 6);
+    text += row.arg(tr("Density [kg/m³]")).arg(layer.rho(), 0, 'g', 6);
     m_values->setText(text + QStringLiteral("</table>"));
 }

@@ -150,7 +150,7 @@ QString MainWindow::helpFilePath() {
 void MainWindow::showHelp(int) {
     const QString path = helpFilePath();
     // The desktop may report success for a file that is not there, so a missing file is caught first.
-    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl(QStringLiteral("file:///%1").arg(path))))
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         QMessageBox::warning(this, tr("Help file error"),
                              tr("The help file cannot be found on location:\n%1").arg(path));
 }

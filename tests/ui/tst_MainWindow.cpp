@@ -37,6 +37,8 @@ private slots:
     void failedSaveKeepsProjectModified();
     void closeQueryCancelKeepsProject();
     void missingRecentProjectOffersRemoval();
+    void startProject_data();
+    void startProject();
     void resultsLinks_data();
     void resultsLinks();
     void inputFieldsHaveAccessibleNames();
@@ -259,6 +261,25 @@ void tst_MainWindow::missingRecentProjectOffersRemoval() {
     QCOMPARE(Settings::instance().m_recentProjects, QStringList{example("flat-roof.v2p")});
     QCOMPARE(recent->menu()->actions().size(), 1);
     QVERIFY(!Project::instance().hasDocument());
+}
+
+void tst_MainWindow::startProject_data() {
+    QTest::addColumn<int>("restartMode");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("last project") << 1 << true;
+    QTest::newRow("start without project") << 0 << false;
+}
+
+void tst_MainWindow::startProject() {
+    QFETCH(int, restartMode);
+    QFETCH(bool, opened);
+    Settings::instance().m_defaultRestartMode = restartMode;
+    openWindow(example("flat-roof.v2p"));
+    QCOMPARE(Project::instance().hasDocument(), opened);
+    QCOMPARE(child<QTableWidget>("tableWidgetConstruction")->isVisible(), opened);
+    QCOMPARE(child<QAction>("actionSave")->isEnabled(), opened);
+    QCOMPARE(m_window->windowTitle(),
+             opened ? QStringLiteral("Hygrolux 2 Pro - flat-roof.v2p") : QStringLiteral("Hygrolux 2 Pro"));
 }
 
 void tst_MainWindow::resultsLinks_data() {

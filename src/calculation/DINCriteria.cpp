@@ -104,7 +104,8 @@ std::vector<DINCriterion> DINCriteria::evaluate(const InputData &input, int heat
         criteria.push_back(temperatureFactorCriterion(layers, heatFlowDirection, conditions.interiorWinter(),
                                                       conditions.exteriorWinter()));
     const bool surface = surfaceCondensation(results.resultCode);
-    criteria.push_back(condensateCriterion(classification, basis, surface, edition));
+    criteria.push_back(condensateCriterion(classification, basis, surface, edition,
+                                           DINCriteriaResult::layerAwLimit(edition, settings.m_nonCapillarAw)));
     if (classification.hasWoodOrWoodBased())
         criteria.push_back(woodCriterion(classification, basis.Mc));
     criteria.push_back(dryingTimeCriterion(basis, surface));
@@ -192,7 +193,7 @@ DINCriterion DINCriteria::temperatureFactorCriterion(const QVector<MaterialLayer
 }
 
 DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classification, const CriteriaBasis &basis,
-                                              bool surfaceCondensation, int edition) {
+                                              bool surfaceCondensation, int edition, double awLimit) {
     const bool nonCapillary = classification.nonCapillaryInZones(basis.zones);
     const double limit = nonCapillary ? 0.5 : 1.0;
     const bool fulfilled = !surfaceCondensation && basis.Mc <= limit;
@@ -200,7 +201,7 @@ DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classific
     if (nonCapillary)
         caption = tr("%1 with A<sub>w</sub> &le; %2 kg/m<sup>2</sup>h<sup>0.5</sup>")
                       .arg(tr("DIN 4108-3 (no capillary suction) M<sub>c</sub> &lt;= 0.5kg/m<sup>2</sup>"))
-                      .arg(ReportSettings::awLimitForEdition(edition));
+                      .arg(awLimit * 60, 0, 'g', 3);
     else
         caption = tr("DIN 4108-3 (with capillary suction) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>");
     DINCriterion row =

@@ -57,8 +57,9 @@ private:
     static DINCriterion minimumResistanceCriterion(const ReportSettings &settings, double R_layers);
     static DINCriterion temperatureFactorCriterion(const QVector<MaterialLayer> &layers, int heatFlowDirection,
                                                    const ClimateRecord &inside, const ClimateRecord &outside);
+    /*! awLimit: the A_w limit applied to mark non-capillary layers, kg/(m2 s^0.5); the caption prints it. */
     static DINCriterion condensateCriterion(const DINCriteriaResult &classification, const CriteriaBasis &basis,
-                                            bool surfaceCondensation, int edition);
+                                            bool surfaceCondensation, int edition, double awLimit);
     static DINCriterion woodCriterion(const DINCriteriaResult &classification, double Mc);
     static DINCriterion dryingTimeCriterion(const CriteriaBasis &basis, bool surfaceCondensation);
     static DINCriterion dryingReserveCriterion(const CriteriaBasis &basis, double reserve);

@@ -12,6 +12,8 @@
 #include <model/ReportSettings.h>
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QJsonDocument>
 
 #include <vector>
 
@@ -24,7 +26,10 @@ QString CalcCommand::usage() const {
               "Loads each project file (.v2p or .vpj), recalculates it and prints the results and the criteria as "
               "JSON:\none object for one file, an array of objects for several.\n\n"
               "Options:\n"
-              "  --text                 short human-readable summary instead of JSON\n") +
+              "  --text                 short human-readable summary instead of JSON\n"
+              "  --array                always an array, also for one file\n"
+              "  --json-lines           one JSON object per line\n"
+              "  @LIST                  read the project files from the file LIST, one per line\n") +
            CriteriaOptions::usage() +
            tr("\n\nExit codes:\n"
               "  0  every file loaded and assessed\n"
@@ -38,12 +43,29 @@ int CalcCommand::run(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption text(QStringLiteral("text"));
-    parser.addOption(text);
+    const QCommandLineOption array(QStringLiteral("array"));
+    const QCommandLineOption jsonLines(QStringLiteral("json-lines"));
+    parser.addOptions({text, array, jsonLines});
     ReportSettings settings;
     int exitCode = ExitSuccess;
     if (!parseWithCriteria(parser, arguments, settings, exitCode))
         return exitCode;
-    const QStringList files = parser.positionalArguments();
+    QStringList files;
+    for (const QString &argument : parser.positionalArguments()) {
+        if (!argument.startsWith(QLatin1Char('@'))) {
+            files << argument;
+            continue;
+        }
+        // "@list.txt": one project file per line, for lists longer than a command line.
+        QFile list(argument.mid(1));
+        if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            CliOutput::printError(tr("%1: the file list cannot be read.").arg(argument.mid(1)));
+            return ExitFileError;
+        }
+        for (const QString &line : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
+                files << line.trimmed();
+    }
     if (files.isEmpty())
         return usageError(tr("No project file given."));
 
@@ -59,14 +81,28 @@ int CalcCommand::run(const QStringList &arguments) {
                 summaries << TextSummary::text(evaluation);
         return CliOutput::write(summaries.join(QLatin1Char('\n')).toUtf8()) ? exitCode : outputFailed();
     }
+    if (parser.isSet(jsonLines))
+        return CliOutput::write(jsonLinesText(evaluations)) ? exitCode : outputFailed();
+    // A glob that matches one file must not change the shape for a script: --array keeps the array.
+    const bool asArray = evaluations.size() > 1 || parser.isSet(array);
     JsonWriter json;
-    if (evaluations.size() > 1)
+    if (asArray)
         json.beginArray(JsonWriter::Block);
     for (const ProjectEvaluation &evaluation : evaluations)
         ResultsJson::writeEvaluation(json, evaluation);
-    if (evaluations.size() > 1)
+    if (asArray)
         json.endArray();
     return CliOutput::write(json.text()) ? exitCode : outputFailed();
+}
+
+QByteArray CalcCommand::jsonLinesText(const std::vector<ProjectEvaluation> &evaluations) {
+    QByteArray text;
+    for (const ProjectEvaluation &evaluation : evaluations) {
+        JsonWriter json;
+        ResultsJson::writeEvaluation(json, evaluation);
+        text += QJsonDocument::fromJson(json.text()).toJson(QJsonDocument::Compact) + '\n';
+    }
+    return text;
 }
 
 int CalcCommand::reportProblems(const std::vector<ProjectEvaluation> &evaluations) {

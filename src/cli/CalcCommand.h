@@ -6,6 +6,7 @@
 
 #include "CliCommand.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 
 #include <vector>
@@ -23,6 +24,8 @@ public:
     int run(const QStringList &arguments) override;
 
 private:
+    /*! One compact JSON object per file and line. */
+    static QByteArray jsonLinesText(const std::vector<ProjectEvaluation> &evaluations);
     /*! Names every file that failed to load or could not be judged on standard error; returns the exit code. */
     static int reportProblems(const std::vector<ProjectEvaluation> &evaluations);
 };

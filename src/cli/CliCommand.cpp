@@ -11,13 +11,14 @@ int CliCommand::outputFailed() {
 }
 
 int CliCommand::usageError(const QString &message) const {
-    CliOutput::printError(message);
-    CliOutput::printError(usage());
+    // One line that says what is wrong; the whole help text would bury it.
+    CliOutput::printError(message + QLatin1Char(' ') +
+                          QCoreApplication::translate("CliCommand", "See hygrolux2-cli %1 --help.").arg(name()));
     return ExitUsage;
 }
 
 bool CliCommand::parse(QCommandLineParser &parser, const QStringList &arguments, int &exitCode) const {
-    parser.addOption(QCommandLineOption(QStringLiteral("help")));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!parser.parse(QStringList{name()} + arguments)) {
         exitCode = usageError(parser.errorText());
         return false;

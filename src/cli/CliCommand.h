@@ -22,7 +22,9 @@ public:
         ExitFileError = 2,
         /*! Every file loaded, but a project's input is invalid or its calculation has no result the criteria
             could judge. A file error wins over this. */
-        ExitNotAssessed = 3
+        ExitNotAssessed = 3,
+        /*! The output is complete but a warning applies (materials: missing user directory, damaged database). */
+        ExitWarning = 3
     };
 
     virtual ~CliCommand() = default;
@@ -39,7 +41,7 @@ public:
 protected:
     /*! Says on standard error that standard output could not be written; returns ExitFileError. */
     static int outputFailed();
-    /*! Prints \a message and the usage text to standard error; returns ExitUsage. */
+    /*! Prints \a message and a pointer to --help as one line to standard error; returns ExitUsage. */
     int usageError(const QString &message) const;
     /*! Adds --help to \a parser and parses \a arguments; false when the command ends here with \a exitCode:
         ExitUsage after a parse error, ExitSuccess after printing the usage text for --help. */

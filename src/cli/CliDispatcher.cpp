@@ -15,7 +15,7 @@ CliDispatcher::CliDispatcher() {
 
 int CliDispatcher::run(const QStringList &arguments) {
     if (arguments.isEmpty()) {
-        CliOutput::printError(usage());
+        CliOutput::printError(tr("No command given; see hygrolux2-cli --help."));
         return CliCommand::ExitUsage;
     }
     const QString &first = arguments.constFirst();
@@ -23,14 +23,13 @@ int CliDispatcher::run(const QStringList &arguments) {
         CliOutput::print(usage());
         return CliCommand::ExitSuccess;
     }
-    if (first == QLatin1String("--version")) {
+    if (first == QLatin1String("--version") || first == QLatin1String("-V")) {
         CliOutput::print(versionText());
         return CliCommand::ExitSuccess;
     }
     CliCommand *selected = command(first);
     if (!selected) {
-        CliOutput::printError(tr("Unknown command '%1'.").arg(first));
-        CliOutput::printError(usage());
+        CliOutput::printError(tr("Unknown command '%1'; see hygrolux2-cli --help.").arg(first));
         return CliCommand::ExitUsage;
     }
     return selected->run(arguments.mid(1));

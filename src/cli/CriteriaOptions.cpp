@@ -60,6 +60,9 @@ bool CriteriaOptions::read(const QCommandLineParser &parser, ReportSettings &set
         errorText = tr("--min-res-version must be 0 or 1.");
         return false;
     }
+    // The default kind exists only in the 2013 table: without a kind, a table starts at its first one.
+    if (!parser.isSet(QLatin1String(MinResKind)))
+        kind = MinimumHeatResistance::constructionKinds(version).value(0, kind);
     if (!MinimumHeatResistance::constructionKinds(version).contains(kind)) {
         errorText = tr("--min-res-kind must be one of %1 for table version %2.")
                         .arg(kindList(version).join(QStringLiteral(", ")))
@@ -84,7 +87,8 @@ QString CriteriaOptions::usage() {
               "  --non-capillary-aw V   A_w limit of non-capillary materials in kg/(m2 h^0.5), edition 3 "
               "(default 0.2)\n"
               "  --min-res-version V    DIN 4108-2 table of minimum thermal resistances: 0 2004, 1 2013 (default 1)\n"
-              "  --min-res-kind K       construction kind (row) of that table (default 12)\n"
+              "  --min-res-kind K       construction kind (row) of that table (default: the table's first kind,\n"
+              "                         12 for 2013, 0 for 2004)\n"
               "  --frsi                 check the temperature factor f_Rsi\n"
               "  --drying-reserve G     drying reserve to check in g/(m2 a); 0 = no check (default 0)");
 }

@@ -11,6 +11,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+
 QString DiagramCommand::synopsis() const {
     return tr("diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF");
 }
@@ -25,7 +27,12 @@ QString DiagramCommand::usage() const {
               "  -o, --output OUT  picture file to write; '-' writes it to standard output as\n"
               "              --format says (svg, png, jpg or pdf)\n"
               "  --format F  picture format when OUT is '-'\n"
-              "  --force     replace OUT when it exists");
+              "  --force     replace OUT when it exists\n"
+              "  --width MM  width of the picture in millimetres (default 170; SVG at most 210)\n"
+              "  --dpi N     resolution of PNG and JPG pictures (default 150)\n\n"
+              "Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot "
+              "be written, 3 when the picture was written but the project has no results to draw (the reason goes "
+              "to standard error).");
 }
 
 int DiagramCommand::typeFromName(const QString &name) {
@@ -44,7 +51,9 @@ int DiagramCommand::run(const QStringList &arguments) {
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("F"));
     const QCommandLineOption force(QStringLiteral("force"));
-    parser.addOptions({type, output, format, force});
+    const QCommandLineOption width(QStringLiteral("width"), QString(), QStringLiteral("MM"));
+    const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
+    parser.addOptions({type, output, format, force, width, dpi});
     int exitCode = ExitSuccess;
     if (!parse(parser, arguments, exitCode))
         return exitCode;
@@ -61,6 +70,21 @@ int DiagramCommand::run(const QStringList &arguments) {
         CliFiles::isStandardOutput(outFile) ? parser.value(format) : QFileInfo(outFile).suffix();
     if (!DiagramExport::isKnownFormat(pictureFormat))
         return usageError(tr("Unknown picture format '%1': use .svg, .png, .jpg or .pdf.").arg(pictureFormat));
+    DiagramExport::Paper paper;
+    paper.widthMM = DefaultWidthMM;
+    paper.dpi = DefaultDpi;
+    bool ok = true;
+    if (parser.isSet(width))
+        paper.widthMM = parser.value(width).toDouble(&ok);
+    if (!ok || !(paper.widthMM >= 10 && paper.widthMM <= 1000))
+        return usageError(tr("--width needs a width in millimetres between 10 and 1000."));
+    if (parser.isSet(dpi))
+        paper.dpi = parser.value(dpi).toDouble(&ok);
+    if (!ok || !(paper.dpi >= 30 && paper.dpi <= 1200))
+        return usageError(tr("--dpi needs a resolution between 30 and 1200."));
+    if (pictureFormat.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+        paper.widthMM = std::min(paper.widthMM, MaximumSvgWidthMM);
+    paper.heightMM = paper.widthMM / AspectRatio;
     QString refusal;
     if (const int refused =
             CliFiles::checkOutput(outFile, parser.positionalArguments(), parser.isSet(force), refusal)) {
@@ -80,16 +104,21 @@ int DiagramCommand::run(const QStringList &arguments) {
     }
     content.input = evaluation.document.inputData();
     content.results = evaluation.document.calculation().results();
-    const QSize size = DiagramExport::exportSize(QSize(DefaultWidgetWidth, DefaultWidgetHeight));
     QByteArray picture;
     QString errorText;
-    if (!DiagramExport::encode(pictureFormat, size, content, QFileInfo(outFile).fileName(), picture)) {
+    if (!DiagramExport::encode(pictureFormat, paper, content, QFileInfo(outFile).fileName(), picture)) {
         CliOutput::printError(tr("%1: the picture could not be drawn.").arg(outFile));
         return ExitFileError;
     }
     if (!CliFiles::write(outFile, picture, errorText)) {
         CliOutput::printError(errorText);
         return ExitFileError;
+    }
+    // the file is written all the same; the caller learns that it holds no judged results
+    const QString reason = evaluation.notAssessedReason();
+    if (!reason.isEmpty()) {
+        CliOutput::printError(tr("%1: not assessed: %2").arg(evaluation.fileName, reason));
+        return ExitNotAssessed;
     }
     return ExitSuccess;
 }

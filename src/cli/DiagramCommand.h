@@ -12,9 +12,12 @@
 class DiagramCommand : public CliCommand {
     Q_DECLARE_TR_FUNCTIONS(DiagramCommand)
 public:
-    /*! Size of the pictures: an A4 page width at screen resolution for a diagram widget of 800 x 500 pixels. */
-    static const int DefaultWidgetWidth = 800;
-    static const int DefaultWidgetHeight = 500;
+    /*! Pictures are as wide as the text of an A4 page and 1.6 times as wide as high, PNG and JPG at 150 dpi;
+        SVG pictures are at most as wide as an A4 page. */
+    static constexpr double DefaultWidthMM = 170;
+    static constexpr double MaximumSvgWidthMM = 210;
+    static constexpr double AspectRatio = 1.6;
+    static constexpr double DefaultDpi = 150;
 
     QString name() const override { return QStringLiteral("diagram"); }
     QString synopsis() const override;

@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -24,10 +25,13 @@ QString MaterialsCommand::usage() const {
               "Options:\n"
               "  --json             JSON array instead of a table\n"
               "  --category N       only materials of category N (0..12, 13 unknown)\n"
-              "  --filter WORDS     only materials whose name or product name contains any of the words\n"
-              "                     (case-insensitive, * and ? as wildcards)\n"
-              "  --user-dir DIR     directory of the user database (default: the program's default directory)\n\n"
-              "Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).");
+              "  --filter WORDS     only materials whose name or product name contains every word (plain\n"
+              "                     text, any letter case; \"quotes\" for a phrase)\n"
+              "  --user-dir DIR     directory of the user database (default: %1)\n\n"
+              "Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).\n\n"
+              "Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 listed with a warning "
+              "(user directory missing or not a directory, damaged user database).")
+        .arg(UserDirectories::defaultUserMaterialsDir());
 }
 
 int MaterialsCommand::run(const QStringList &arguments) {
@@ -57,8 +61,17 @@ int MaterialsCommand::run(const QStringList &arguments) {
     list.setReadOnly(true);
     list.readDatabase(QCoreApplication::applicationDirPath() + QStringLiteral("/resources"));
     // The tool never writes the database, so there is nothing to keep; the user still learns of the damage.
-    if (!list.damageText().isEmpty())
+    bool warned = false;
+    if (!list.damageText().isEmpty()) {
         CliOutput::printError(tr("warning: %1; the file is left as it is.").arg(list.damageText()));
+        warned = true;
+    }
+    if (parser.isSet(userDir) && !QFileInfo(directory).isDir()) {
+        CliOutput::printError(QFileInfo::exists(directory)
+                                  ? tr("warning: %1: not a directory; no user materials listed.").arg(directory)
+                                  : tr("warning: %1: not found; no user materials listed.").arg(directory));
+        warned = true;
+    }
 
     QVector<const Material *> materials;
     for (int i = 0; i < list.count(); ++i) {
@@ -68,21 +81,23 @@ int MaterialsCommand::run(const QStringList &arguments) {
             materials.append(material);
     }
     const QByteArray text = parser.isSet(jsonOption) ? json(materials) : table(materials).toUtf8();
-    return CliOutput::write(text) ? ExitSuccess : outputFailed();
+    if (!CliOutput::write(text))
+        return outputFailed();
+    return warned ? ExitWarning : ExitSuccess;
 }
 
 bool MaterialsCommand::matchesFilter(const Material &material, const QString &filter) {
-    const QStringList words = filter.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.isEmpty())
-        return true;
-    for (const QString &word : words) {
-        const QRegularExpression pattern(
-            QRegularExpression::wildcardToRegularExpression(QLatin1Char('*') + word + QLatin1Char('*')),
-            QRegularExpression::CaseInsensitiveOption);
-        if (pattern.match(material.name()).hasMatch() || pattern.match(material.productName()).hasMatch())
-            return true;
+    // Words, or phrases in quotes; plain text, never a pattern.
+    static const QRegularExpression wordPattern(QStringLiteral("\"([^\"]*)\"|(\\S+)"));
+    auto words = wordPattern.globalMatch(filter);
+    while (words.hasNext()) {
+        const QRegularExpressionMatch match = words.next();
+        const QString word = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
+        if (!material.name().contains(word, Qt::CaseInsensitive) &&
+            !material.productName().contains(word, Qt::CaseInsensitive))
+            return false;
     }
-    return false;
+    return true;
 }
 
 QString MaterialsCommand::table(const QVector<const Material *> &materials) {

@@ -19,9 +19,9 @@ public:
     QString usage() const override;
     int run(const QStringList &arguments) override;
 
-    /*! Name filter of the material browser: the text split at blanks, each word a case-insensitive wildcard
-        pattern; a material passes when any word is found in its name or product name. An empty filter passes
-        everything. */
+    /*! Name filter: the text split at blanks into words, or phrases in double quotes; a material passes when
+        every one is found, as plain text in any letter case, in its name or product name. An empty filter
+        passes everything. */
     static bool matchesFilter(const Material &material, const QString &filter);
 
 private:

@@ -1,13 +1,51 @@
 #include "ProjectEvaluation.h"
 
+#include "PlainText.h"
+
+#include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <model/Project.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+/*! Standard input saved as a project file in \a dir, named by its content: XML as ".v2p", anything else as the
+    older ".vpj". Empty when standard input cannot be read. */
+QString standardInputFile(const QTemporaryDir &dir) {
+    QFile in;
+    if (!dir.isValid() || !in.open(stdin, QIODevice::ReadOnly))
+        return QString();
+    const QByteArray data = in.readAll();
+    const bool xml = data.trimmed().startsWith('<') || data.startsWith("\xEF\xBB\xBF<");
+    const QString path = dir.filePath(xml ? QStringLiteral("stdin.v2p") : QStringLiteral("stdin.vpj"));
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size())
+        return QString();
+    return path;
+}
+
+} // namespace
 
 ProjectEvaluation ProjectEvaluation::evaluate(const QString &fileName, const ReportSettings &settings) {
     ProjectEvaluation evaluation;
     evaluation.fileName = fileName;
+    QTemporaryDir stdinDirectory;
+    QString path = fileName;
+    if (fileName == QLatin1String("-")) {
+        path = standardInputFile(stdinDirectory);
+        if (path.isEmpty()) {
+            evaluation.errorText = tr("standard input cannot be read");
+            return evaluation;
+        }
+    }
+    evaluation.errorText = openProblem(path);
+    if (!evaluation.errorText.isEmpty())
+        return evaluation;
     Project project;
-    if (!project.read(fileName, evaluation.errorText))
+    if (!project.read(path, evaluation.errorText))
         return evaluation;
     // The program calculates an opened project through the same call.
     project.setModified(Project::AllModified);
@@ -17,4 +55,20 @@ ProjectEvaluation ProjectEvaluation::evaluate(const QString &fileName, const Rep
     evaluation.criteria = DINCriteria::evaluate(document.inputData(), document.projectInformation().m_heatFlowDirection,
                                                 document.calculation().results(), settings);
     return evaluation;
+}
+
+QString ProjectEvaluation::openProblem(const QString &fileName) {
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return tr("not found");
+    if (info.isDir())
+        return tr("is a directory");
+    if (!info.isReadable())
+        return tr("permission denied");
+    return QString();
+}
+
+QString ProjectEvaluation::notAssessedReason() const {
+    const CriteriaBasis basis(document.calculation().results());
+    return basis.scope == CriteriaBasis::Scope::All ? QString() : PlainText::fromHtml(basis.notAssessedReason());
 }

@@ -8,6 +8,7 @@
 #include <calculation/DINCriterion.h>
 #include <model/Document.h>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -15,10 +16,19 @@
 class ReportSettings;
 
 class ProjectEvaluation {
+    Q_DECLARE_TR_FUNCTIONS(ProjectEvaluation)
 public:
-    /*! Loads \a fileName, recalculates and evaluates the criteria with \a settings. When the file cannot be
-        loaded, loaded is false and errorText holds the load error. */
+    /*! Loads \a fileName ("-": standard input, format by content), recalculates and evaluates the criteria with \a
+       settings. When the file cannot be loaded, loaded is false and errorText holds the load error. */
     static ProjectEvaluation evaluate(const QString &fileName, const ReportSettings &settings);
+
+    /*! Why \a fileName cannot be opened at all ("not found", "is a directory", "permission denied"); empty
+        when it can. */
+    static QString openProblem(const QString &fileName);
+
+    /*! Why the criteria could not judge every row (invalid input, a calculation without result), as plain text;
+        empty when they could. The commands print it and end with ExitNotAssessed. */
+    QString notAssessedReason() const;
 
     /*! The path as given. */
     QString fileName;

@@ -8,9 +8,14 @@
 #include <model/ReportSettings.h>
 #include <report/Report.h>
 
+#include <ZOT_MessageHandler.h>
+
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
@@ -41,7 +46,8 @@ QString ReportCommand::usage() const {
               "  --font FAMILY          report font (default: Verdana)\n") +
            CriteriaOptions::usage() +
            tr("\n\nExit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, "
-              "1 for bad usage.");
+              "1 for bad usage, 3 when the PDF was written but the project's results could not be judged (invalid "
+              "input, a calculation without result; the reason goes to standard error).");
 }
 
 int ReportCommand::run(const QStringList &arguments) {
@@ -85,7 +91,7 @@ int ReportCommand::run(const QStringList &arguments) {
     QLocale::setDefault(locale);
 
     const Document &document = evaluation.document;
-    Report report(parser.isSet(font) ? parser.value(font) : defaultFontFamily());
+    Report report(parser.isSet(font) ? parser.value(font) : installedDefaultFontFamily());
     report.setSettings(&document.inputData(), &document.calculation().results(), &document.projectInformation(),
                        &settings);
     report.setProjectFileName(files.first());
@@ -100,7 +106,8 @@ int ReportCommand::run(const QStringList &arguments) {
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(PageMarginMM, PageMarginMM, PageMarginMM, PageMarginMM),
                                      QPageLayout::Millimeter));
-    writer.setTitle(QFileInfo(files.first()).completeBaseName());
+    const QString projectName = document.projectInformation().m_projectName;
+    writer.setTitle(projectName.isEmpty() ? QFileInfo(files.first()).completeBaseName() : projectName);
     writer.setCreator(QStringLiteral("hygrolux2-cli"));
     if (!report.printPages(&writer, 0, 0)) {
         CliOutput::printError(tr("%1: the PDF file cannot be written.").arg(outFile));
@@ -111,7 +118,25 @@ int ReportCommand::run(const QStringList &arguments) {
         CliOutput::printError(errorText);
         return ExitFileError;
     }
+    // the file is written all the same; the caller learns that it holds no judged results
+    const QString reason = evaluation.notAssessedReason();
+    if (!reason.isEmpty()) {
+        CliOutput::printError(tr("%1: not assessed: %2").arg(evaluation.fileName, reason));
+        return ExitNotAssessed;
+    }
     return ExitSuccess;
+}
+
+QString ReportCommand::installedDefaultFontFamily() {
+    const QString family = defaultFontFamily();
+    if (QFontDatabase().hasFamily(family))
+        return family;
+    // Only a font the user chose is worth an error; the default one is replaced quietly, as in the diagrams.
+    const QString substitute = QFontInfo(QFont(family)).family();
+    ZOT::message(
+        QStringLiteral("Report font '%1' is not installed, '%2' is used.").arg(family, substitute).toStdString(),
+        ZOT::MSG_PROGRESS, "ReportCommand::run", 0);
+    return substitute;
 }
 
 bool ReportCommand::parseFrames(const QString &text, QSet<int> &frames) {

@@ -22,6 +22,8 @@ public:
     static bool parseFrames(const QString &text, QSet<int> &frames);
     /*! The program's report font, used unless "--font" names another. */
     static QString defaultFontFamily() { return QStringLiteral("Verdana"); }
+    /*! The default family, or when it is not installed its substitute (logged at information level). */
+    static QString installedDefaultFontFamily();
 };
 
 #endif // ReportCommandH

@@ -8,6 +8,8 @@
 #include <calculation/DINCriteria.h>
 #include <calculation/ResultTexts.h>
 
+#include <cmath>
+
 namespace {
 
 const int LabelWidth = 56;
@@ -17,8 +19,14 @@ QString row(const QString &label, const QString &value) {
     return QStringLiteral("  %1 %2\n").arg(label, -LabelWidth).arg(value);
 }
 
+/*! Fixed notation, or scientific where fixed would print hundreds of digits. */
+QString number(double value, int decimals) {
+    const double FixedLimit = 1e15;
+    return std::fabs(value) < FixedLimit ? QString::number(value, 'f', decimals) : QString::number(value, 'g', 6);
+}
+
 QString row(const QString &label, double value, int decimals, const QString &unit) {
-    return row(label, QString::number(value, 'f', decimals) + QLatin1Char(' ') + PlainText::fromHtml(unit));
+    return row(label, number(value, decimals) + QLatin1Char(' ') + PlainText::fromHtml(unit));
 }
 
 /*! Condensate mass and drying time as the criteria judge them; "Not assessed" where there are none. */

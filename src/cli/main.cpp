@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstring>
 #include <memory>
@@ -16,6 +18,10 @@ int main(int argc, char *argv[]) {
     // A core application runs on any machine and never touches the settings store. Only "diagram" draws with the
     // graphics scene, which needs a GUI application; the offscreen platform spares it a display. "report" draws
     // its sketch and diagrams the same way.
+    // Without a runtime directory Qt warns on every run; a private one keeps standard error for our messages.
+    QTemporaryDir runtimeDirectory;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDirectory.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDirectory.path()));
     const bool drawing = argc > 1 && (std::strcmp(argv[1], "diagram") == 0 || std::strcmp(argv[1], "report") == 0);
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -34,7 +34,7 @@ QRectF ClimateFrame::frameRect(QPaintDevice *device, double width) {
             const int col = side * 3;
             table->setCellText(col, 2, tr("Temperature"));
             table->setCellText(col, 3, tr("Relative Humidity"));
-            table->setCellText(col + 1, 2, QStringLiteral("%L1 %2C").arg(sides[side]->T, 0, 'f', 0).arg(DegreeSign));
+            table->setCellText(col + 1, 2, QStringLiteral("%L1 %2C").arg(sides[side]->T, 0, 'f', 1).arg(DegreeSign));
             table->setCellText(col + 1, 3, QStringLiteral("%L1 %").arg(sides[side]->rh, 0, 'f', 0));
             table->setCellAlignment(col + 1, 2, Qt::AlignRight | Qt::AlignTop);
             table->setCellAlignment(col + 1, 3, Qt::AlignRight | Qt::AlignTop);

@@ -56,12 +56,18 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
     const bool condensation = r.resultCode >= RC_OnePlane || basis.isGlaser();
 
     const QString uUnit = QStringLiteral("W/(m<sup>2</sup>K)");
-    std::vector<ValueRow> values = {
-        {tr("Thermal transmission coefficient of the construction (moisture dependent)"), QStringLiteral("U ="),
-         fixed(r.U_moist, 3), uUnit},
-        {tr("Thermal transmission coefficient of the construction (dry)"), QStringLiteral("U ="), fixed(r.U, 3), uUnit},
-        {tr("Thermal transfer resistance of the construction (dry)"), QStringLiteral("R ="), fixed(r.R_layers, 3),
-         QStringLiteral("m<sup>2</sup>K/W")}};
+    // No zero figures where nothing was calculated: the moisture-dependent U-value only after that method ran,
+    // the dry figures only for valid input; the reason stands in the notes below.
+    std::vector<ValueRow> values;
+    if (r.resultCode >= RC_OneLayer)
+        values.push_back({tr("Thermal transmission coefficient of the construction (moisture dependent)"),
+                          QStringLiteral("U ="), fixed(r.U_moist, 3), uUnit});
+    if (basis.scope != CriteriaBasis::Scope::Nothing) {
+        values.push_back({tr("Thermal transmission coefficient of the construction (dry)"), QStringLiteral("U ="),
+                          fixed(r.U, 3), uUnit});
+        values.push_back({tr("Thermal transfer resistance of the construction (dry)"), QStringLiteral("R ="),
+                          fixed(r.R_layers, 3), QStringLiteral("m<sup>2</sup>K/W")});
+    }
     if (condensation) {
         const QString massCaption = basis.isGlaser()
                                         ? tr("Condensation mass after condensation period") + basis.labelSuffix()
@@ -71,7 +77,7 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
         values.push_back({tr("Drying time") + basis.labelSuffix(), QStringLiteral("t<sub>ev</sub> ="),
                           fixed(basis.dryingTime / 3600 / 24, 2), QStringLiteral("d")});
     }
-    else
+    else if (basis.scope == CriteriaBasis::Scope::All)
         values.push_back({resultText(r.resultCode), QString(), QString(), QString()});
 
     int rows = int(values.size());

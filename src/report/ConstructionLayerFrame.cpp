@@ -20,7 +20,7 @@ QRectF ConstructionLayerFrame::frameRect(QPaintDevice *device, double width) {
     table->setCellText(1, 0, QStringLiteral("<h4>%1</h4>").arg(tr("Material")));
     table->setCellText(2, 0, QStringLiteral("<h4>d<br/>[mm]</h4>"));
     table->setCellText(3, 0, QStringLiteral("<h4>&rho;<br/>[kg/m<sup>3</sup>]</h4>"));
-    table->setCellText(4, 0, QStringLiteral("<h4>&lambda;<br/>[W/mK]</h4>"));
+    table->setCellText(4, 0, QStringLiteral("<h4>&lambda;<br/>[W/(mK)]</h4>"));
     table->setCellText(5, 0, QStringLiteral("<h4>&mu;<br/>[---]</h4>"));
     table->setCellText(6, 0, QStringLiteral("<h4>w<sub>80</sub><br/>[m<sup>3</sup>/m<sup>3</sup>]</h4>"));
     table->setCellText(7, 0, QStringLiteral("<h4>w<sub>sat</sub><br/>[m<sup>3</sup>/m<sup>3</sup>]</h4>"));

@@ -7,6 +7,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 DiagramFrame::DiagramFrame(Report *report, QTextDocument *textDocument, int diagramType)
     : ReportFrameBase(report, textDocument), m_diagramType(diagramType) {}
 
@@ -20,11 +23,22 @@ QString DiagramFrame::title(int diagramType) {
     }
 }
 
+QString DiagramFrame::caption(int diagramType) {
+    if (diagramType == MoistureContentDiagram)
+        return tr("Moisture contents and temperatures of the moisture-dependent method. Condensate "
+                  "(overhygroscopic moisture content) violet blue, hygroscopic moisture light blue.");
+    return tr("Temperatures and vapour pressures of the Glaser method of DIN 4108-3.");
+}
+
 QRectF DiagramFrame::frameRect(QPaintDevice *device, double width) {
     beginLayout(device, width);
     addText(QStringLiteral("<h2>%1</h2>").arg(title(m_diagramType)));
     addSpacing(m_textMetrics.spacing());
-    m_diagramRect = QRectF(0, 0, width, width / 1.5);
+    // two diagrams share a page when the page is tall enough for them at two thirds of their width
+    const double captions = 2 * m_textMetrics.height(ReportTextMetrics::Small) + m_textMetrics.spacing();
+    const double halfPage = m_report->bodyHeight() / 2 - cursor() - captions;
+    const double height = halfPage >= width / 2.2 ? std::min(width / 1.5, halfPage) : width / 1.5;
+    m_diagramRect = QRectF(0, 0, width, std::floor(height));
     if (!m_scene) {
         DiagramFontSettings fonts;
         fonts.family = m_report->fontFamily();
@@ -34,9 +48,7 @@ QRectF DiagramFrame::frameRect(QPaintDevice *device, double width) {
                    m_diagramType);
     m_diagramRect.moveTop(cursor());
     addSpacing(m_diagramRect.height());
-    if (m_diagramType == MoistureContentDiagram)
-        addText(
-            QStringLiteral("<small>%1</small>").arg(tr("Condensate (overhygroscopic moisture content) dark blue.")));
+    addText(QStringLiteral("<small>%1</small>").arg(caption(m_diagramType)));
     addSpacing(m_textMetrics.spacing());
     return endLayout();
 }

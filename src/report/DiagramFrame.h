@@ -26,6 +26,8 @@ public:
 
     /*! Title of a diagram type. */
     static QString title(int diagramType);
+    /*! Caption below a diagram: the method its values come from and the colours of its fills. */
+    static QString caption(int diagramType);
 
 private:
     int m_diagramType;

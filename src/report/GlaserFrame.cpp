@@ -21,6 +21,8 @@ QRectF GlaserFrame::frameRect(QPaintDevice *device, double width) {
     beginLayout(device, width);
     addText(QStringLiteral("<h2>%1</h2>").arg(tr("Results according DIN 4108-3 (Glaser Scheme)")));
     addSpacing(m_textMetrics.spacing());
+    if (addMissingResultsNotice(true))
+        return endLayout();
 
     const AssessmentConditions &c = m_report->inputData().conditions();
     const CalculationResults &r = m_report->results();

@@ -17,11 +17,14 @@ QRectF HeaderFrame::frameRect(QPaintDevice *device, double width) {
     const double spacing = m_textMetrics.spacing();
     const double tableWidth = m_logo.isNull() ? width : width - m_logoSize.width() - spacing;
 
+    // every page names the project, so that a loose page is known
     auto table = createTable(2, 2);
     table->setCellText(0, 0, QStringLiteral("<b>%1</b>").arg(ProgramInfo::productName().toHtmlEscaped()));
     table->setCellText(0, 1,
                        QStringLiteral("<small>%1</small>").arg(tr("Hygrothermal assessment of the construction")));
+    table->setCellText(1, 0, QStringLiteral("<b>%1</b>").arg(m_report->projectName().toHtmlEscaped()));
     table->setCellText(1, 1, QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    table->setCellAlignment(1, 0, Qt::AlignRight | Qt::AlignTop);
     table->setCellAlignment(1, 1, Qt::AlignRight | Qt::AlignBottom);
     addTable(std::move(table), tableWidth);
     const double contentHeight = qMax(cursor(), m_logoSize.height());

@@ -23,6 +23,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPagedPaintDevice>
@@ -125,6 +126,11 @@ const ReportSettings &Report::reportSettings() const {
     return m_reportSettings ? *m_reportSettings : defaults;
 }
 
+QString Report::projectName() const {
+    const QString name = projectInformation().m_projectName;
+    return name.isEmpty() ? QFileInfo(m_projectFileName).fileName() : name;
+}
+
 void Report::checkFontFamily() const {
     if (!QFontDatabase().hasFamily(m_fontFamily))
         ZOT::message(("Font family for default font doesn't exist. '" + m_fontFamily).toStdString(), ZOT::MSG_ERROR,
@@ -147,6 +153,8 @@ void Report::layout(QPaintDevice *device) {
             heights[id] = m_frames[id]->frameRect(device, m_pageSize.width()).height();
             breaks[id] = m_frames[id]->breaks();
         }
+        if (id == ReportSettings::FooterFrameId)
+            m_bodyHeight = m_pageSize.height() - heights[ReportSettings::HeaderFrameId] - heights[id];
         if (id >= 2)
             emit progress(id + 1);
     }
@@ -154,7 +162,9 @@ void Report::layout(QPaintDevice *device) {
 }
 
 void Report::applyFonts() {
-    const QFont font(m_fontFamily, m_fontPointSize);
+    QFont font(m_fontFamily, m_fontPointSize);
+    // No ligatures in Latin text: "fi" and "fl" stay two letters in the PDF's text, so that words can be found.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     m_textDocument->setDefaultFont(font);
     m_textDocument->setDefaultStyleSheet(QStringLiteral("body { font-size:%1pt; }").arg(font.pointSize()));
 }

@@ -77,6 +77,10 @@ public:
     const UserLogoSettings &userLogo() const { return m_userLogo; }
     bool awInSeconds() const { return m_awInSeconds; }
     int projectInfoTextFormat() const { return m_projectInfoTextFormat; }
+    /*! Height of the page body between header and footer, known to the body frames while they lay out. */
+    double bodyHeight() const { return m_bodyHeight; }
+    /*! The project's name, or the project file's name when it has none. */
+    QString projectName() const;
     /*! Device pixels per millimetre of the last layout. */
     double pixelsPerMM() const { return m_pixelsPerMM; }
     /*! Device of the last layout. */
@@ -99,6 +103,7 @@ private:
     ReportPageLayout m_pageLayout;
     QSizeF m_pageSize;
     double m_pixelsPerMM = 1;
+    double m_bodyHeight = 0;
     QPaintDevice *m_device = nullptr;
 
     QString m_fontFamily;

@@ -2,13 +2,19 @@
 
 #include "Report.h"
 
+#include <calculation/CalculationResults.h>
+#include <calculation/ResultTexts.h>
+
 #include <QtExt_Table.h>
 #include <QtExt_TextFrame.h>
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QScreen>
+
+#include <cmath>
 
 ReportFrameBase::ReportFrameBase(Report *report, QTextDocument *textDocument)
     : m_report(report), m_textDocument(textDocument), m_textMetrics(report->fontFamily(), report->fontPointSize()) {}
@@ -113,7 +119,29 @@ void ReportFrameBase::addSplittableTable(std::unique_ptr<QtExt::Table> table, in
     m_items.back().headerRows = headerRows;
 }
 
+QString ReportFrameBase::missingResultsReason(bool glaser) const {
+    const CalculationResults &r = m_report->results();
+    // codes below "only one layer": no input, invalid input, no result, no algorithm, surface condensation
+    if ((glaser ? r.glaserResultCode : r.resultCode) >= RC_OneLayer)
+        return QString();
+    return r.messages.isEmpty() ? ResultTexts::verdictText(r).toHtmlEscaped()
+                                : r.messages.join(QStringLiteral("<br/>"));
+}
+
+bool ReportFrameBase::addMissingResultsNotice(bool glaser) {
+    const QString reason = missingResultsReason(glaser);
+    if (reason.isEmpty())
+        return false;
+    addText(QStringLiteral("<p><b>%1</b> %2</p>")
+                .arg(QCoreApplication::translate("ReportFrameBase", "No results:"), reason));
+    addSpacing(m_textMetrics.spacing());
+    return true;
+}
+
 QString ReportFrameBase::fixed(double value, int decimals) {
+    // a value that rounds to zero is written without a sign: no "-0.0"
+    if (std::round(std::fabs(value) * std::pow(10.0, decimals)) == 0)
+        value = 0;
     return QStringLiteral("%L1").arg(value, 0, 'f', decimals);
 }
 

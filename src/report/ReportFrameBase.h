@@ -44,10 +44,19 @@ public:
     /*! Paints one piece of the page layout: the whole frame through draw(), or for a split frame the band of
         the piece below the repeated table header. Nothing is painted outside the piece's rectangle. */
     void drawPiece(QPainter *painter, const FramePiece &piece);
+    /*! "%L1" in fixed notation with \a decimals; a value that rounds to zero has no sign. */
+    static QString fixed(double value, int decimals);
     /*! The \a index-th table of the last layout, nullptr when there are fewer; lets the cell texts be read. */
     const QtExt::Table *table(int index) const;
 
 protected:
+    /*! Why the results this frame prints do not exist (the input check's or the calculation's message, rich
+        text), empty when they exist. \a glaser: the frame prints results of the Glaser step, else those of the
+        moisture-dependent method. */
+    QString missingResultsReason(bool glaser) const;
+    /*! Adds one notice naming the reason when the results are missing; true when it did, and the frame then
+        prints no values. */
+    bool addMissingResultsNotice(bool glaser);
     /*! Starts a new layout: forgets the previous content, measures the text styles on \a device. */
     void beginLayout(QPaintDevice *device, double width);
     /*! Adds a rich-text block across the width (or \a width when given) below the content so far. */
@@ -63,8 +72,6 @@ protected:
     /*! The rectangle of everything added since beginLayout(). */
     QRectF endLayout() const { return QRectF(0, 0, m_width, m_cursor); }
 
-    /*! "%L1" in fixed notation with \a decimals. */
-    static QString fixed(double value, int decimals);
     /*! The user logo of the report's settings, loaded and scaled to its size in screen pixels; a null image
         when there is none or it cannot be loaded. */
     QImage userLogo() const;

@@ -14,8 +14,12 @@ namespace {
 // Liquid transport resistances of non-capillary layers are practically infinite.
 const double MaximumLiquidResistance = 1e30;
 
+/*! Three significant digits, always in scientific notation so that a column reads one way; the practically
+    infinite liquid resistance of a non-capillary layer as the infinity sign. */
 QString significant(double value) {
-    return QStringLiteral("%L1").arg(value, 0, 'g', 3);
+    if (value >= MaximumLiquidResistance)
+        return QString(QChar(0x221E));
+    return QStringLiteral("%L1").arg(value, 0, 'e', 2);
 }
 
 double valueAt(const std::vector<double> &values, int i) {
@@ -29,6 +33,8 @@ QRectF ResistanceFrame::frameRect(QPaintDevice *device, double width) {
     // The title stands above the tables it names.
     addText(QStringLiteral("<h2>%1</h2>").arg(tr("Thermal, Vapour Diffusion and Liquid Transport Resistances")));
     addSpacing(m_textMetrics.spacing());
+    if (addMissingResultsNotice(false))
+        return endLayout();
 
     const QVector<MaterialLayer> &layers = m_report->inputData().layers();
     const CalculationResults &results = m_report->results();
@@ -70,7 +76,7 @@ QRectF ResistanceFrame::frameRect(QPaintDevice *device, double width) {
     totals->setCellText(
         0, 1, QStringLiteral("<h4>%1</h4>").arg(tr("Thermal transmission coefficient (moisture dependent):")));
     totals->setCellText(1, 1, QStringLiteral("U  "));
-    totals->setCellText(2, 1, QStringLiteral("= %L1 W/m<sup>2</sup>K").arg(results.U_moist, 0, 'f', 3));
+    totals->setCellText(2, 1, QStringLiteral("= %L1 W/(m<sup>2</sup>K)").arg(results.U_moist, 0, 'f', 3));
     addTable(std::move(totals));
     addSpacing(m_textMetrics.spacing());
     return endLayout();

@@ -8,25 +8,54 @@
 
 #include <QtExt_Table.h>
 
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
 namespace {
 
 const QChar Theta(0x03B8);
 const QChar DegreeSign(0x00B0);
 
+// Dark enough to print: no pure green text.
+const char *const Red = "#FF0000";
+const char *const Green = "#008000";
+const char *const Blue = "#0000FF";
+
+QString coloured(const char *colour, const QString &text, bool bold = false) {
+    const QString font = QStringLiteral("<font color=\"%1\">%2</font>").arg(QLatin1String(colour), text);
+    return bold ? QStringLiteral("<b>%1</b>").arg(font) : font;
+}
+
 QString red(double value) {
-    return QStringLiteral("<font color=\"#FF0000\">%L1</font>").arg(value, 0, 'f', 1);
+    return coloured(Red, ReportFrameBase::fixed(value, 1));
 }
 
 QString green(double value, bool bold) {
-    return (bold ? QStringLiteral("<b><font color=\"#00FF00\">%L1</font></b>")
-                 : QStringLiteral("<font color=\"#00FF00\">%L1</font>"))
-        .arg(value, 0, 'f', 1);
+    return coloured(Green, ReportFrameBase::fixed(value, 1), bold);
 }
 
 QString blue(double value, int decimals, bool bold) {
-    return (bold ? QStringLiteral("<b><font color=\"#0000FF\">%L1</font></b>")
-                 : QStringLiteral("<font color=\"#0000FF\">%L1</font>"))
-        .arg(value, 0, 'f', decimals);
+    return coloured(Blue, ReportFrameBase::fixed(value, decimals), bold);
+}
+
+/*! The condensate masses of the layers rounded to \a decimals so that they add up to their rounded total
+    (largest remainders get the last units). */
+std::vector<double> roundedToTotal(const std::vector<double> &values, int decimals) {
+    const double unit = std::pow(10.0, -decimals);
+    std::vector<double> rounded(values.size());
+    std::vector<std::pair<double, std::size_t>> remainders;
+    double sum = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        rounded[i] = std::floor(values[i] / unit + 1e-9) * unit;
+        remainders.emplace_back(values[i] / unit - std::floor(values[i] / unit + 1e-9), i);
+        sum += values[i];
+    }
+    double missing = std::round(sum / unit) - std::accumulate(rounded.begin(), rounded.end(), 0.0) / unit;
+    std::sort(remainders.begin(), remainders.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    for (std::size_t k = 0; k < remainders.size() && missing > 0.5; ++k, missing -= 1)
+        rounded[remainders[k].second] += unit;
+    return rounded;
 }
 
 bool inZone(const CalculationResults &results, int layer) {
@@ -49,6 +78,8 @@ QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
     beginLayout(device, width);
     addText(QStringLiteral("<h2>%1</h2>").arg(tr("Temperatures, Vapour Pressures and Moisture Contents")));
     addSpacing(m_textMetrics.spacing());
+    if (addMissingResultsNotice(false))
+        return endLayout();
 
     const QVector<MaterialLayer> &layers = m_report->inputData().layers();
     const AssessmentConditions &conditions = m_report->inputData().conditions();
@@ -59,6 +90,10 @@ QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
                           r.p_sat_moist.size() == size_t(n + 1) && r.w_left.size() == size_t(n) &&
                           r.w_right.size() == size_t(n);
     const bool zoneValues = r.sk_Cond.size() == size_t(n) && r.mc.size() == size_t(n);
+
+    // as many decimals as the total condensate of the conclusions, adding up to it
+    const int MassDecimals = 3;
+    const std::vector<double> masses = zoneValues ? roundedToTotal(r.mc, MassDecimals) : std::vector<double>();
 
     auto table = createTable(8, 2 * n + 3);
     table->setCellText(1, 0, QStringLiteral("<h4>%1</h4>").arg(tr("Layer / Material")));
@@ -112,7 +147,7 @@ QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
         if (zone && zoneValues) {
             table->setCellText(6, first, blue(r.sk_Cond[i] * 1000, 1, false));
             table->setCellJoined(6, first, 1, 2);
-            table->setCellText(7, first, blue(r.mc[i], 1, false));
+            table->setCellText(7, first, blue(masses[std::size_t(i)], MassDecimals, false));
             table->setCellJoined(7, first, 1, 2);
             table->setCellAlignment(6, first, Qt::AlignRight | Qt::AlignVCenter);
             table->setCellAlignment(7, first, Qt::AlignRight | Qt::AlignVCenter);
@@ -124,7 +159,8 @@ QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
                            tr("%1 - saturation vapour pressure, ").arg(QStringLiteral("p<sub>sat</sub>")) +
                            tr("p - vapour pressure, ") + tr("w - moisture content, ") +
                            tr("d<sub>c</sub> - thickness of condensation layer,<br/>") +
-                           tr("M<sub>c</sub> - %1").arg(tr("condensation mass"));
+                           tr("M<sub>c</sub> - %1").arg(tr("condensation mass")) + QStringLiteral("<br/>") +
+                           tr("Values of the moisture-dependent method.");
     addText(QStringLiteral("<small>%1</small>").arg(legend));
     addSpacing(m_textMetrics.spacing());
     return endLayout();

@@ -18,6 +18,8 @@ namespace {
 
 /*! Resolution of PDF pages, so that one picture pixel is one device pixel as on screen. */
 const int PDF_RESOLUTION = 96;
+/*! Resolution of vector files drawn on paper: their size in millimetres is what counts. */
+const double VectorResolution = 96;
 
 } // namespace
 
@@ -47,16 +49,24 @@ QPixmap DiagramExport::pixmap(const QSize &size, const Content &content) {
 }
 
 bool DiagramExport::writeSvg(QIODevice *out, const QSize &size, const Content &content, const QString &description) {
+    Output output;
+    output.size = size;
+    return writeSvg(out, output, content, description);
+}
+
+bool DiagramExport::writeSvg(QIODevice *out, const Output &output, const Content &content, const QString &description) {
     QSvgGenerator generator;
     generator.setOutputDevice(out);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
+    // the resolution gives the SVG its size in millimetres: an A4-wide picture is A4 wide
+    generator.setResolution(int(output.dpi));
+    generator.setSize(output.size);
+    generator.setViewBox(QRect(QPoint(0, 0), output.size));
     generator.setTitle(svgTitle(content.type));
     generator.setDescription(description);
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
-    draw(painter, QRect(QPoint(0, 0), size), content);
+    draw(painter, QRect(QPoint(0, 0), output.size), content, output.screenMode, output.scale);
     return painter.end();
 }
 
@@ -69,32 +79,63 @@ void DiagramExport::print(QPrinter *printer, const QSize &widgetSize, const Cont
     draw(painter, QRect(0, 0, int(widgetSize.width() * r), int(widgetSize.height() * r)), content);
 }
 
-bool DiagramExport::writeImage(QIODevice *out, const QSize &size, const Content &content, const char *format) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+bool DiagramExport::writeImage(QIODevice *out, const Output &output, const Content &content, const char *format) {
+    QImage image(output.size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
+    const int dotsPerMeter = qRound(output.dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
     {
         QPainter painter(&image);
-        draw(painter, QRect(QPoint(0, 0), size), content);
+        draw(painter, QRect(QPoint(0, 0), output.size), content, output.screenMode, output.scale);
     }
     return image.save(out, format);
 }
 
-bool DiagramExport::writePdf(QIODevice *out, const QSize &size, const Content &content) {
+bool DiagramExport::writePdf(QIODevice *out, const Output &output, const Content &content) {
     QPdfWriter writer(out);
-    writer.setResolution(PDF_RESOLUTION);
-    const QSizeF points(size.width() * 72.0 / PDF_RESOLUTION, size.height() * 72.0 / PDF_RESOLUTION);
+    writer.setResolution(int(output.dpi));
+    const QSizeF points(output.size.width() * 72.0 / output.dpi, output.size.height() * 72.0 / output.dpi);
     writer.setPageSize(QPageSize(points, QPageSize::Point));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(svgTitle(content.type));
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    draw(painter, QRect(QPoint(0, 0), size), content);
+    draw(painter, QRect(QPoint(0, 0), output.size), content, output.screenMode, output.scale);
     return painter.end();
 }
 
 bool DiagramExport::exportToFile(const QString &fileName, const QSize &size, const Content &content,
                                  QString *errorText) {
+    Output output;
+    output.size = size;
+    output.dpi = PDF_RESOLUTION;
+    return writeFile(fileName, output, content, errorText);
+}
+
+DiagramExport::Output DiagramExport::paperOutput(const QString &format, const Paper &paper) {
+    const QString f = format.toLower();
+    Output output;
+    output.screenMode = false;
+    output.dpi = f == "png" || f == "jpg" || f == "jpeg" ? paper.dpi : VectorResolution;
+    output.scale = output.dpi / 25.4;
+    output.size = QSize(qRound(paper.widthMM * output.scale), qRound(paper.heightMM * output.scale));
+    return output;
+}
+
+bool DiagramExport::exportToFile(const QString &fileName, const Paper &paper, const Content &content,
+                                 QString *errorText) {
+    return writeFile(fileName, paperOutput(QFileInfo(fileName).suffix(), paper), content, errorText);
+}
+
+bool DiagramExport::encode(const QString &format, const Paper &paper, const Content &content,
+                           const QString &description, QByteArray &data) {
+    return encode(format, paperOutput(format, paper), content, description, data);
+}
+
+bool DiagramExport::writeFile(const QString &fileName, const Output &output, const Content &content,
+                              QString *errorText) {
     const QString suffix = QFileInfo(fileName).suffix();
     if (!isKnownFormat(suffix)) {
         if (errorText)
@@ -102,7 +143,7 @@ bool DiagramExport::exportToFile(const QString &fileName, const QSize &size, con
         return false;
     }
     QByteArray data;
-    if (!encode(suffix, size, content, QFileInfo(fileName).fileName(), data)) {
+    if (!encode(suffix, output, content, QFileInfo(fileName).fileName(), data)) {
         if (errorText)
             *errorText = tr("Could not write '%1'.").arg(fileName);
         return false;
@@ -117,17 +158,25 @@ bool DiagramExport::isKnownFormat(const QString &format) {
 
 bool DiagramExport::encode(const QString &format, const QSize &size, const Content &content, const QString &description,
                            QByteArray &data) {
+    Output output;
+    output.size = size;
+    output.dpi = PDF_RESOLUTION;
+    return encode(format, output, content, description, data);
+}
+
+bool DiagramExport::encode(const QString &format, const Output &output, const Content &content,
+                           const QString &description, QByteArray &data) {
     const QString f = format.toLower();
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     if (f == "svg")
-        return writeSvg(&buffer, size, content, description);
+        return writeSvg(&buffer, output, content, description);
     if (f == "png")
-        return writeImage(&buffer, size, content, "PNG");
+        return writeImage(&buffer, output, content, "PNG");
     if (f == "jpg" || f == "jpeg")
-        return writeImage(&buffer, size, content, "JPG");
+        return writeImage(&buffer, output, content, "JPG");
     if (f == "pdf")
-        return writePdf(&buffer, size, content);
+        return writePdf(&buffer, output, content);
     return false;
 }
 

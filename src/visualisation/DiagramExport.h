@@ -31,6 +31,14 @@ public:
         DiagramFontSettings fonts;
     };
 
+    /*! A drawing on paper for the files of the command-line tool: drawn in report mode, so that every format
+        shows the same ticks and labels up to scale. */
+    struct Paper {
+        double widthMM = 170;
+        double heightMM = 106;
+        double dpi = 150; ///< pixels per inch of .png and .jpg; vector files are written at 96 dpi
+    };
+
     /*! Draws a fresh scene of the content into \a rect of the painter's device, text laid out on that device. */
     static void draw(QPainter &painter, const QRect &rect, const Content &content, bool screenMode = true,
                      double scale = 1.0);
@@ -57,12 +65,33 @@ public:
     /*! True for the formats encode() knows. */
     static bool isKnownFormat(const QString &format);
 
+    /*! As encode() above, as a report-mode drawing of the paper's size: pictures at the paper's dpi, vector
+        files at 96 dpi. */
+    static bool encode(const QString &format, const Paper &paper, const Content &content, const QString &description,
+                       QByteArray &data);
+    /*! As exportToFile() above, as a report-mode drawing of the paper's size. */
+    static bool exportToFile(const QString &fileName, const Paper &paper, const Content &content,
+                             QString *errorText = nullptr);
+
     /*! SVG title of a diagram type: "Construction Sketch", "Vapour pressure diagram", "Water content diagram". */
     static QString svgTitle(int type);
 
 private:
-    static bool writeImage(QIODevice *out, const QSize &size, const Content &content, const char *format);
-    static bool writePdf(QIODevice *out, const QSize &size, const Content &content);
+    /*! How a picture is drawn: size, mode, report-mode scale (pixels per mm) and resolution (dpi). */
+    struct Output {
+        QSize size;
+        bool screenMode = true;
+        double scale = 1.0;
+        double dpi = 96;
+    };
+    /*! Report mode on paper: pictures (by format) at the paper's dpi, vector files at 96 dpi. */
+    static Output paperOutput(const QString &format, const Paper &paper);
+    static bool writeFile(const QString &fileName, const Output &output, const Content &content, QString *errorText);
+    static bool encode(const QString &format, const Output &output, const Content &content, const QString &description,
+                       QByteArray &data);
+    static bool writeSvg(QIODevice *out, const Output &output, const Content &content, const QString &description);
+    static bool writeImage(QIODevice *out, const Output &output, const Content &content, const char *format);
+    static bool writePdf(QIODevice *out, const Output &output, const Content &content);
 };
 
 #endif // DiagramExportH

@@ -1,5 +1,6 @@
 #include "DiagramPart.h"
 
+#include "DiagramAxes.h"
 #include "DiagramStyle.h"
 
 #include <QBrush>
@@ -54,6 +55,10 @@ void DiagramPart::addAxis(double x, const QPen &pen) const {
     QPen outline(pen);
     outline.setJoinStyle(Qt::MiterJoin);
     m_scene->addPolygon(head, outline, QBrush(pen.color()));
+}
+
+double DiagramPart::tickSpacing() const {
+    return std::max(AxisTicks::MinimumSpacingMM * m_style.pixelsPerMM(), 2 * m_geo.textHeight);
 }
 
 ValueBand DiagramPart::band(double topFraction, double bottomFraction) const {

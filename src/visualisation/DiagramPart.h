@@ -36,8 +36,9 @@ struct DiagramGeometry {
 struct DimensionChainRows {
     double totalRow = 0;    ///< lowest row: total thickness (with one layer also the layer label)
     double layerRow = 0;    ///< layer labels that fit their layer; equals totalRow for one layer
-    double overflowRow = 0; ///< labels too wide for their layer; equals layerRow when none overflowed
-    int overflowCount = 0;  ///< number of labels in the overflow row
+    double overflowRow = 0; ///< top row of the labels too wide for their layer; layerRow when none overflowed
+    int overflowCount = 0;  ///< number of labels in the overflow rows
+    int droppedCount = 0;   ///< labels left out for want of room
     double labelHeight = 0; ///< H, the largest label height
     double plotBottom = 0;  ///< top row minus H: the profiles stay above it
 };
@@ -67,6 +68,9 @@ protected:
     void addAxis(double x, const QPen &pen) const;
     /*! Half width of the arrow head, also the tick half length. */
     double arrowHalfWidth() const;
+    /*! Least distance of two axis ticks in pixels: AxisTicks::MinimumSpacingMM on paper, at least two label
+        heights. */
+    double tickSpacing() const;
     /*! The band from top + topFraction H to bottom - bottomFraction H of the plot (H whole pixels). */
     ValueBand band(double topFraction, double bottomFraction) const;
 

@@ -78,11 +78,16 @@ void TemperatureProfile::draw(QGraphicsTextItem *title) const {
     axis.draw();
     axis.addTick(y(m_Ti), tickLabel(m_Ti, 1));
     axis.addTick(y(m_Te), tickLabel(m_Te, 1));
-    const double lowest = std::floor(m_Te / 5) * 5 + 5;
-    for (double v = std::ceil(m_Ti / 5) * 5 - 5; v >= lowest - 1e-9; v -= 5) {
-        if (v > m_Te + 0.1 && v < m_Ti - 0.1)
-            axis.addTick(y(v), tickLabel(v, 1));
-    }
+    const double low = std::min(m_Ti, m_Te);
+    const double high = std::max(m_Ti, m_Te);
+    const ValueBand b = band(0.05, 0.25);
+    const double step = AxisTicks::step(high - low, b.height(), tickSpacing());
+    const int decimals = std::max(1, AxisTicks::decimals(step));
+    // 0 °C first, so that no other label crowds it out
+    if (low + 0.1 < 0 && 0 < high - 0.1)
+        axis.addTick(y(0), tickLabel(0, decimals));
+    for (double v : AxisTicks::values(low, high, step, 0.1))
+        axis.addTick(y(v), tickLabel(v, decimals));
     axis.showTitle(title);
 }
 
@@ -122,7 +127,6 @@ void VapourPressureProfile::draw(QGraphicsTextItem *title) const {
         drawRealPressure();
     }
     drawAxis(title);
-    drawLegend();
 }
 
 void VapourPressureProfile::drawSaturation() const {
@@ -183,45 +187,20 @@ void VapourPressureProfile::drawAxis(QGraphicsTextItem *title) const {
     axis.draw();
     axis.addTick(y(m_pmax), tickLabel(m_pmax, 0));
     axis.addTick(y(m_pmin), tickLabel(m_pmin, 0));
-    const double lowest = std::floor(m_pmin / 500) * 500 + 500;
-    for (double v = std::ceil(m_pmax / 500) * 500; v >= lowest - 1e-9; v -= 500) {
-        if (v > m_pmin + 0.1 && v < m_pmax - 0.1)
-            axis.addTick(y(v), tickLabel(v, 0));
-    }
+    const double step = AxisTicks::step(m_pmax - m_pmin, m_band.height(), tickSpacing());
+    const int decimals = AxisTicks::decimals(step);
+    for (double v : AxisTicks::values(m_pmin, m_pmax, step, 0.1))
+        axis.addTick(y(v), tickLabel(v, decimals));
     axis.showTitle(title);
 }
 
 void VapourPressureProfile::drawLegend() const {
-    QFont font = m_style.titleFont();
-    font.setPointSizeF(font.pointSizeF() * 0.65);
-    const double q = 5 * m_style.scale();
-    const QStringList texts = {tr("Temperature"), tr("Sat. vapour pressure"), tr("Vapour pressure (real)"),
-                               tr("Vapour pressure (calc.)")};
-    const DiagramStyle::PenRole pens[] = {DiagramStyle::Temperature, DiagramStyle::SaturationPressure,
-                                          DiagramStyle::RealPressure, DiagramStyle::CalculatedPressure};
-    std::vector<QGraphicsTextItem *> items;
-    double W = 0;
-    double height = 0;
-    for (const QString &text : texts) {
-        items.push_back(addText(text, font));
-        W = std::max(W, items.back()->boundingRect().width());
-        height += items.back()->boundingRect().height();
-    }
-    const double L = (W + q) * 0.25;
-    const double boxWidth = 2 * q + L + W + q;
-    const QPointF topLeft(m_geo.positions.back() - boxWidth - 2 * q, m_geo.plot.top() + q);
-    // a white ground and a place above the layer boundaries keep the legend readable
-    const qreal legendZ = 1;
-    m_scene->addRect(QRectF(topLeft, QSizeF(boxWidth, height)), QPen(), QBrush(Qt::white))->setZValue(legendZ);
-    double yText = topLeft.y();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const double h = items[i]->boundingRect().height();
-        items[i]->setPos(topLeft.x() + q, yText);
-        items[i]->setZValue(legendZ + 1);
-        const double xs = topLeft.x() + q + W + q;
-        addLine(xs, yText + h / 2, xs + L, yText + h / 2, m_style.pen(pens[i]))->setZValue(legendZ + 1);
-        yText += h;
-    }
+    const std::vector<DiagramLegend::Entry> entries = {
+        {tr("Temperature"), m_style.pen(DiagramStyle::Temperature)},
+        {tr("Sat. vapour pressure"), m_style.pen(DiagramStyle::SaturationPressure)},
+        {tr("Vapour pressure (real)"), m_style.pen(DiagramStyle::RealPressure)},
+        {tr("Vapour pressure (calc.)"), m_style.pen(DiagramStyle::CalculatedPressure)}};
+    DiagramLegend(m_scene, m_style, m_geo).draw(tr("Glaser method of DIN 4108-3"), entries);
 }
 
 // ---- Moisture content ----
@@ -233,29 +212,32 @@ MoistureProfile::MoistureProfile(QGraphicsScene *scene, const DiagramStyle &styl
         m_wref.push_back(layer.w_80() * 0.95 / 0.8);
         m_widths.push_back(layer.width());
     }
-    for (const std::vector<double> *w : {&results.w_left, &results.w_right}) {
-        for (double v : *w)
-            m_wmax = std::max(m_wmax, v);
+    const std::size_t n = m_wref.size();
+    if (results.w_left.size() == n && results.w_right.size() == n) {
+        for (std::size_t j = 0; j < n; ++j) {
+            // Above the reference level a value stands for condensate only where the layer holds some; an edge
+            // value of a zone without mass is drawn at the reference level and does not set the scale.
+            const bool mass =
+                j < results.mc.size() && results.mc[j] > 0 && j < results.sk_Cond.size() && results.sk_Cond[j] > 0;
+            m_wLeft.push_back(mass ? results.w_left[j] : std::min(results.w_left[j], m_wref[j]));
+            m_wRight.push_back(mass ? results.w_right[j] : std::min(results.w_right[j], m_wref[j]));
+            m_wmax = std::max({m_wmax, m_wLeft.back(), m_wRight.back()});
+        }
     }
     if (m_wmax <= 0) {
         for (double wref : m_wref)
             m_wmax = std::max(m_wmax, wref);
     }
     m_band = band(0.05, 0.0);
+    // the scale ends at the next tick above the largest value
+    m_step = AxisTicks::step(m_wmax, m_band.height(), tickSpacing());
+    if (m_wmax > 0)
+        m_wmax = std::ceil(m_wmax / m_step * (1 - 1e-9)) * m_step;
     m_k = m_wmax > 0 ? m_band.height() / m_wmax : 0.0;
 }
 
 double MoistureProfile::y(double w) const {
     return std::trunc(m_geo.plot.bottom() - w * m_k);
-}
-
-double MoistureProfile::tickStep(double wmax, double bandHeight) {
-    const int N = std::max(1, int(bandHeight / 25));
-    const double perTick = wmax / N;
-    if (perTick <= 0.005)
-        return 0.005;
-    // the small allowance keeps an exact multiple from being rounded up by binary noise
-    return std::ceil(perTick / 0.005 - 1e-9) * 0.005;
 }
 
 QPolygonF MoistureProfile::layerProfile(double l, double r, double wl, double wr, double wref, double zoneWidth) {
@@ -305,23 +287,34 @@ void MoistureProfile::draw(QGraphicsTextItem *title) const {
             addLine(pos[j], y(m_wref[j]), pos[j + 1], y(m_wref[j]), m_style.pen(DiagramStyle::MoistureReference));
     }
     const std::size_t n = m_wref.size();
-    if (m_results.w_left.size() != n || m_results.w_right.size() != n)
+    if (m_wLeft.size() != n)
         return;
     for (std::size_t j = 0; j < n; ++j)
         drawLayer(j);
+}
+
+void MoistureProfile::drawLegend() const {
+    const QPen &outline = m_style.pen(DiagramStyle::MoistureOutline);
+    const std::vector<DiagramLegend::Entry> entries = {
+        {tr("Temperature"), m_style.pen(DiagramStyle::Temperature)},
+        {tr("Moisture content"), outline},
+        {tr("Moisture content at 95 % RH"), m_style.pen(DiagramStyle::MoistureReference)},
+        {tr("Hygroscopic moisture"), QPen(Qt::NoPen), QBrush(m_style.lightSkyBlue())},
+        {tr("Condensate"), outline, QBrush(m_style.mediumSlateBlue())},
+        {tr("Edge of a condensation zone"), m_style.pen(DiagramStyle::AuxiliaryDotted)}};
+    DiagramLegend(m_scene, m_style, m_geo).draw(tr("Moisture-dependent method"), entries);
 }
 
 void MoistureProfile::drawAxis(QGraphicsTextItem *title) const {
     ValueAxis axis(m_scene, m_style, m_geo, m_geo.coldEdge - axisOffset(m_style.scale()),
                    m_style.pen(DiagramStyle::MoistureAxis), ValueAxis::LabelsRight);
     axis.draw();
-    axis.addTick(m_band.top, tickLabel(m_wmax, 3));
-    const double step = tickStep(m_wmax, m_band.height());
-    double tick = std::floor((m_wmax - 1e-5) / step) * step;
-    if ((m_wmax - tick) * m_k < 3 * m_style.scale())
-        tick -= step;
-    for (; tick >= -1e-5; tick -= step)
-        axis.addTick(y(tick), tickLabel(std::fabs(tick), 3));
+    // 0 and the top first: the scale top is a multiple of the step
+    const int decimals = AxisTicks::decimals(m_step);
+    axis.addTick(y(0), tickLabel(0, decimals));
+    axis.addTick(y(m_wmax), tickLabel(m_wmax, decimals));
+    for (double v : AxisTicks::values(0, m_wmax, m_step, m_step * 1e-6))
+        axis.addTick(y(v), tickLabel(v, decimals));
     axis.showTitle(title);
 }
 
@@ -335,8 +328,7 @@ void MoistureProfile::drawLayer(std::size_t j) const {
     if (sk > 0)
         zone = std::max(zone, 2 * m_style.pen(DiagramStyle::LayerBoundary).widthF());
     const double wref = m_wref[j];
-    const QPolygonF profile =
-        splitAtLevel(layerProfile(l, r, m_results.w_left[j], m_results.w_right[j], wref, zone), wref);
+    const QPolygonF profile = splitAtLevel(layerProfile(l, r, m_wLeft[j], m_wRight[j], wref, zone), wref);
     const double bottom = m_geo.plot.bottom();
 
     QPolygonF light;
@@ -365,8 +357,8 @@ void MoistureProfile::drawLayer(std::size_t j) const {
     addPath(edgeLine, outline);
 
     // dotted marks where a condensation zone ends inside the layer
-    const bool aboveLeft = m_results.w_left[j] > wref;
-    const bool aboveRight = m_results.w_right[j] > wref;
+    const bool aboveLeft = m_wLeft[j] > wref;
+    const bool aboveRight = m_wRight[j] > wref;
     if (aboveLeft != aboveRight && zone > 0 && zone < r - l) {
         const double x = aboveRight ? r - zone : l + zone;
         addLine(x, m_geo.plot.top(), x, bottom, m_style.pen(DiagramStyle::AuxiliaryDotted));

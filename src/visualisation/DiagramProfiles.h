@@ -40,8 +40,10 @@ public:
     VapourPressureProfile(QGraphicsScene *scene, const DiagramStyle &style, const DiagramGeometry &geometry,
                           const InputData &input, const CalculationResults &results);
 
-    /*! Draws saturation, real and calculated pressures, the right-hand axis, the title and the legend. */
+    /*! Draws saturation, real and calculated pressures, the right-hand axis and the title. */
     void draw(QGraphicsTextItem *title) const;
+    /*! The legend, drawn after the temperature profile so that it covers no curve. */
+    void drawLegend() const;
 
     /*! y of a pressure (Pa) in the band from top + 0.25 H to bottom - 0.05 H: the larger air saturation
         pressure at the band top, the smallest pressure drawn at the band bottom. One mapping serves every
@@ -54,7 +56,6 @@ private:
     /*! The real pressure across one layer where the calculated line reaches saturation. */
     void drawSaturatedLayer(double l, double r, double pl, double pr, double sl, double sr) const;
     void drawAxis(QGraphicsTextItem *title) const;
-    void drawLegend() const;
 
     const std::vector<double> &m_p;
     const std::vector<double> &m_psat;
@@ -64,18 +65,20 @@ private:
 };
 
 class MoistureProfile : public DiagramPart {
+    Q_DECLARE_TR_FUNCTIONS(MoistureProfile)
 public:
     MoistureProfile(QGraphicsScene *scene, const DiagramStyle &style, const DiagramGeometry &geometry,
                     const InputData &input, const CalculationResults &results);
 
     /*! Draws the right-hand axis with title, the reference lines and the moisture regions of every layer. */
     void draw(QGraphicsTextItem *title) const;
+    /*! The legend of lines, fills and zone edges, drawn after the temperature profile. */
+    void drawLegend() const;
 
-    /*! Top of the scale (m3/m3): the largest edge moisture content, or without moisture the largest
-        w80 * 0.95 / 0.8 of the layers; 0 when neither gives a scale. */
+    /*! Top of the scale (m3/m3): the first tick at or above the largest edge moisture content that stands for
+        mass (above the reference level only in layers holding condensate), or without
+        moisture the largest w80 * 0.95 / 0.8 of the layers; 0 when neither gives a scale. */
     double maximum() const { return m_wmax; }
-    /*! Tick step: the smallest multiple of 0.005 not below wmax / N for N = whole part of (band height / 25). */
-    static double tickStep(double wmax, double bandHeight);
     /*! Moisture profile across a layer from x = l to x = r in (x, w) values: straight without condensate; inside a
         condensation zone of zoneWidth pixels, (w - wref)^2 varies linearly, so w rises from wref at the zone edge
         with a vertical tangent (a square-root edge). */
@@ -88,8 +91,11 @@ private:
 
     std::vector<double> m_wref;   ///< w80 * 0.95 / 0.8 per layer
     std::vector<double> m_widths; ///< layer widths, m
+    std::vector<double> m_wLeft;  ///< edge moisture contents drawn: above wref only where the layer holds mass
+    std::vector<double> m_wRight;
     const CalculationResults &m_results;
     double m_wmax = 0;
+    double m_step = 1;
     double m_k = 0;
     ValueBand m_band;
 };

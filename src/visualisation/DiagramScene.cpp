@@ -4,6 +4,8 @@
 #include "DiagramProfiles.h"
 #include "DiagramStyle.h"
 
+#include <calculation/ResultTexts.h>
+
 #include <QGraphicsTextItem>
 #include <QPainter>
 
@@ -99,16 +101,16 @@ void DiagramScene::setup(const QRectF &rect, QPaintDevice *device, double scale,
     m_hasDrawn = true;
     setSceneRect(rect);
 
-    if (m_results.resultCode == RC_InvalidInput)
-        return;
     m_totalThickness = 0;
+    bool drawable = m_results.resultCode != RC_InvalidInput && !m_input.layers().isEmpty();
     for (const MaterialLayer &layer : m_input.layers()) {
-        if (layer.width() <= 0)
-            return;
+        drawable = drawable && layer.width() > 0;
         m_totalThickness += layer.width();
     }
-    if (m_input.layers().isEmpty())
+    if (!drawable) {
+        drawNotice(rect);
         return;
+    }
 
     computeLayout();
     drawDimensionChain();
@@ -162,10 +164,79 @@ void DiagramScene::computeLayout() {
 
     // whole pixels per layer; the rounding losses collect at the cold side
     const double available = m_geometry.coldEdge - 2 * zone - m_geometry.warmEdge;
+    std::vector<double> widths;
+    for (const MaterialLayer &layer : m_input.layers())
+        widths.push_back(layer.width());
+    // a foil stays visible between the boundary lines beside it
+    const double minimum = 2.5 * m_style->pen(DiagramStyle::LayerBoundary).widthF();
     std::vector<double> &pos = m_geometry.positions;
     pos.assign(1, m_geometry.warmEdge + zone);
-    for (const MaterialLayer &layer : m_input.layers())
-        pos.push_back(pos.back() + std::trunc(layer.width() * available / m_totalThickness));
+    for (double w : drawnWidths(widths, available, minimum))
+        pos.push_back(pos.back() + std::trunc(w));
+    if (sketch)
+        m_geometry.plot.setTop(top + layerNumberRows() * 1.1 * m_geometry.textHeight);
+}
+
+std::vector<double> DiagramScene::drawnWidths(const std::vector<double> &widths, double available, double minimum) {
+    const std::size_t n = widths.size();
+    std::vector<double> drawn(n, 0.0);
+    if (n == 0 || available <= 0)
+        return drawn;
+    minimum = std::min(minimum, available / double(n));
+    // layers below the minimum get it; the others share the rest in proportion, until no more fall below
+    std::vector<bool> raised(n, false);
+    for (bool changed = true; changed;) {
+        changed = false;
+        double rest = available;
+        double restWidth = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (raised[i])
+                rest -= minimum;
+            else
+                restWidth += widths[i];
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            drawn[i] = raised[i] ? minimum : (restWidth > 0 ? widths[i] * rest / restWidth : 0.0);
+            if (!raised[i] && drawn[i] < minimum) {
+                raised[i] = true;
+                changed = true;
+            }
+        }
+    }
+    return drawn;
+}
+
+int DiagramScene::layerNumberRows() {
+    // the numbers of the tables above the layers; where they crowd, every other one a row higher
+    const std::vector<double> &pos = m_geometry.positions;
+    const double gap = 0.3 * m_geometry.textWidth;
+    double rowRight[2] = {-1e300, -1e300};
+    std::vector<std::pair<QGraphicsTextItem *, int>> placed;
+    for (std::size_t i = 0; i + 1 < pos.size(); ++i) {
+        QGraphicsTextItem *number = m_style->createText(QString::number(i + 1), m_style->labelFont());
+        const double w = number->boundingRect().width();
+        const double left = (pos[i] + pos[i + 1] - w) / 2;
+        int row = -1;
+        for (int k = 0; k < 2 && row < 0; ++k) {
+            if (left >= rowRight[k] + gap)
+                row = k;
+        }
+        if (row < 0) {
+            delete number;
+            continue;
+        }
+        rowRight[row] = left + w;
+        number->setPos(left, 0);
+        addItem(number);
+        placed.emplace_back(number, row);
+    }
+    int rows = 0;
+    for (const auto &p : placed)
+        rows = std::max(rows, p.second + 1);
+    const double rowHeight = 1.1 * m_geometry.textHeight;
+    for (const auto &p : placed)
+        p.first->setY(m_geometry.plot.top() + (rows - 1 - p.second) * rowHeight);
+    return rows;
 }
 
 void DiagramScene::drawDimensionChain() {
@@ -182,11 +253,14 @@ void DiagramScene::drawOutline() {
     const std::vector<double> &pos = m_geometry.positions;
     const QRectF &plot = m_geometry.plot;
     if (m_type == ConstructionSketch) {
+        // every layer outlined, so that layers of one colour stay apart
+        const QPen &edge = m_style->pen(DiagramStyle::DimensionChain);
         for (int i = 0; i < m_input.layers().size(); ++i) {
             const QColor color = m_input.layers()[i].color();
             addRect(QRectF(QPointF(pos[std::size_t(i)], plot.top()), QPointF(pos[std::size_t(i) + 1], plot.bottom())),
-                    QPen(color), QBrush(color));
+                    edge, QBrush(color));
         }
+        drawSideMarks();
     }
     const QPen &vertical = m_style->pen(DiagramStyle::OutlineVertical);
     addLine(pos.front(), plot.top(), pos.front(), plot.bottom(), vertical);
@@ -195,6 +269,34 @@ void DiagramScene::drawOutline() {
     const double topY = plot.top() + horizontal.widthF();
     addLine(pos.front(), topY, pos.back(), topY, horizontal);
     addLine(pos.front(), plot.bottom(), pos.back(), plot.bottom(), horizontal);
+}
+
+void DiagramScene::drawSideMarks() {
+    const QRectF &plot = m_geometry.plot;
+    const std::vector<double> &pos = m_geometry.positions;
+    const std::pair<QString, double> sides[] = {{tr("Warm side"), (m_geometry.warmEdge + pos.front()) / 2},
+                                                {tr("Cold side"), (pos.back() + m_geometry.coldEdge) / 2}};
+    for (const auto &side : sides) {
+        QGraphicsTextItem *text = m_style->createText(side.first, m_style->labelFont(), false, plot.height());
+        // rotated by -90 degrees about its origin, the item covers [x, x + h] x [bottom - width, bottom]
+        const double h = text->boundingRect().height();
+        text->setRotation(-90);
+        text->setPos(side.second - h / 2, plot.bottom());
+        addItem(text);
+    }
+}
+
+void DiagramScene::drawNotice(const QRectF &area) {
+    // what the calculation says instead of an empty frame: the input check's or the calculation's message
+    const QString reason = m_results.messages.isEmpty() ? ResultTexts::verdictText(m_results).toHtmlEscaped()
+                                                        : m_results.messages.join(QStringLiteral("<br/>"));
+    QGraphicsTextItem *notice =
+        m_style->createText(QStringLiteral("<b>%1</b><br/>%2").arg(tr("No results to draw.").toHtmlEscaped(), reason),
+                            m_style->titleFont(), true, 0.8 * area.width());
+    const QRectF br = notice->boundingRect();
+    notice->setPos(area.center().x() - br.width() / 2, area.center().y() - br.height() / 2);
+    notice->setZValue(2);
+    addItem(notice);
 }
 
 bool DiagramScene::validForTemperature() const {
@@ -207,18 +309,34 @@ bool DiagramScene::validForTemperature() const {
 
 void DiagramScene::drawProfiles() {
     const bool pressures = !m_results.p.empty() && !m_results.p_sat.empty();
-    if (m_results.glaserResultCode > RC_InvalidInput && m_results.resultCode > RC_NoAlgorithm && pressures) {
-        if (m_type == VapourPressureDiagram)
-            VapourPressureProfile(this, *m_style, m_geometry, m_input, m_results).draw(m_titles[VapourPressureTitle]);
-        else
-            MoistureProfile(this, *m_style, m_geometry, m_input, m_results).draw(m_titles[MoistureTitle]);
+    std::unique_ptr<VapourPressureProfile> pressure;
+    std::unique_ptr<MoistureProfile> moisture;
+    if (m_results.glaserResultCode <= RC_InvalidInput || m_results.resultCode <= RC_NoAlgorithm || !pressures)
+        drawNotice(m_geometry.plot);
+    else {
+        if (m_type == VapourPressureDiagram) {
+            pressure = std::make_unique<VapourPressureProfile>(this, *m_style, m_geometry, m_input, m_results);
+            pressure->draw(m_titles[VapourPressureTitle]);
+        }
+        else {
+            moisture = std::make_unique<MoistureProfile>(this, *m_style, m_geometry, m_input, m_results);
+            moisture->draw(m_titles[MoistureTitle]);
+        }
     }
     if (validForTemperature()) {
         const AssessmentConditions &c = m_input.conditions();
-        TemperatureProfile(this, *m_style, m_geometry, c.T_i(), c.T_e(), m_results.T).draw(m_titles[TemperatureTitle]);
+        // beside the moisture contents the temperatures of the same, moisture-dependent calculation
+        const bool moistTemperatures = moisture && m_results.T_moist.size() == m_results.T.size();
+        TemperatureProfile(this, *m_style, m_geometry, c.T_i(), c.T_e(),
+                           moistTemperatures ? m_results.T_moist : m_results.T)
+            .draw(m_titles[TemperatureTitle]);
     }
     const std::vector<double> &pos = m_geometry.positions;
     const QRectF &plot = m_geometry.plot;
     for (std::size_t k = 1; k < pos.size(); ++k)
         addLine(pos[k], plot.top(), pos[k], plot.bottom(), m_style->pen(DiagramStyle::LayerBoundary));
+    if (pressure)
+        pressure->drawLegend();
+    if (moisture && moisture->maximum() > 0)
+        moisture->drawLegend();
 }

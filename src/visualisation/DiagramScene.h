@@ -61,14 +61,24 @@ public:
     static QString moistureTitleText();
     static QString dimensionChainTitleText();
 
+    /*! Drawn widths of layers of \a widths (any unit) sharing \a available pixels in proportion, none below
+        \a minimum (at most available / n). */
+    static std::vector<double> drawnWidths(const std::vector<double> &widths, double available, double minimum);
+
 private:
     bool isUnchanged(const QRectF &rect, const CalculationResults &results, const InputData &input, int type) const;
     void createTitleItems();
     /*! Plot rectangle, air-zone edges and layer positions. */
     void computeLayout();
     void drawDimensionChain();
+    /*! Sketch: the layer numbers of the tables over the layers, in one or two rows; returns the rows used. */
+    int layerNumberRows();
     void drawOutline();
+    /*! Sketch: "Warm side" and "Cold side" written up the air zones. */
+    void drawSideMarks();
     void drawProfiles();
+    /*! A notice centred in \a area saying why nothing (or no profile) is drawn. */
+    void drawNotice(const QRectF &area);
     /*! Every layer has a width > 0 and is air or conducts heat. */
     bool validForTemperature() const;
 

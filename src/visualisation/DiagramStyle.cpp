@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QGraphicsTextItem>
 #include <QLocale>
+#include <QPaintDevice>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -58,6 +59,12 @@ void DiagramStyle::rebuild(double scale, QPaintDevice *device) {
     m_pens[MoistureReference] = makePen(dodgerBlue(), std::max(0.5, 0.2 * s));
     m_pens[MoistureOutline] = makePen(blue(), std::max(0.7, 0.4 * s));
     m_pens[AuxiliaryDotted] = makePen(dodgerBlue(), std::max(2.0, 0.8 * s), Qt::DotLine);
+}
+
+double DiagramStyle::pixelsPerMM() const {
+    if (!m_screenMode)
+        return m_scale;
+    return (m_device && m_device->logicalDpiY() > 0 ? m_device->logicalDpiY() : 96) / 25.4;
 }
 
 QString DiagramStyle::formatNumber(double value, int decimals) {

@@ -50,6 +50,8 @@ public:
 
     bool screenMode() const { return m_screenMode; }
     double scale() const { return m_scale; }
+    /*! Device pixels per millimetre on paper: the scale in report mode, the device's resolution on screen. */
+    double pixelsPerMM() const;
     QPaintDevice *device() const { return m_device; }
     const QPen &pen(PenRole role) const { return m_pens[role]; }
     const QFont &labelFont() const { return m_screenMode ? m_fontScreenLabel : m_fontReportLabel; }

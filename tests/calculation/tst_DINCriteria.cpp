@@ -211,9 +211,10 @@ void tst_DINCriteria::awAtEditionLimit_data() {
     QTest::newRow("2018, A_w at 0.1") << 2 << 0.0 << 0.1 << true << "Check according DIN 4108-3 2018"
                                       << "0.1";
     QTest::newRow("2018, A_w above 0.1") << 2 << 0.0 << 0.1001 << false << QString() << QString();
+    // the caption prints the limit applied, the user's value
     QTest::newRow("user defined, A_w at the user's limit")
         << 3 << 0.3 / 60 << 0.3 << true << "Check according to user defined data"
-        << "0";
+        << "0.3";
     QTest::newRow("user defined ignores the table limit") << 3 << 0.05 / 60 << 0.1 << false << QString() << QString();
 }
 

@@ -171,6 +171,11 @@ private slots:
     void nonFiniteNumbersAreInvalid_data();
     void nonFiniteNumbersAreInvalid();
     void tooManyLayers();
+    void materialsUserDirectoryMissing();
+    void projectFromStandardInput();
+    void hugeValuesInTextSummary();
+    void jsonShapeForScripts();
+    void minimumResistanceVersionAlone();
 };
 
 void tst_Cli::calcMatchesCore_data() {
@@ -357,6 +362,7 @@ void tst_Cli::loadFailures_data() {
     QTest::newRow("missing file") << dataFile("cli_does_not_exist.v2p");
     QTest::newRow("truncated xml") << dataFile("cli_broken.v2p");
     QTest::newRow("project without layers") << dataFile("project/project_no_layers.v2p");
+    QTest::newRow("a directory") << dataFile("project");
 }
 
 void tst_Cli::loadFailures() {
@@ -364,6 +370,11 @@ void tst_Cli::loadFailures() {
     Project project;
     QString expectedError;
     QVERIFY(!project.read(file, expectedError));
+    // A file that is not there is named as such, not as a permission problem.
+    if (!QFileInfo::exists(file))
+        expectedError = "not found";
+    else if (QFileInfo(file).isDir())
+        expectedError = "is a directory";
 
     // A good file beside the broken one is still calculated; the exit code reports the failure.
     const CliRun run = runCli({"calc", dataFile("cli_masonry_wall.v2p"), file});
@@ -417,7 +428,9 @@ void tst_Cli::badUsage() {
     const CliRun run = runCli(arguments);
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.out.isEmpty());
-    QVERIFY(run.err.contains("Usage: hygrolux2-cli"));
+    // One line naming the fault and where help is, not the whole help text.
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.err.contains("--help"));
 }
 
 void tst_Cli::textSummary() {
@@ -511,11 +524,11 @@ void tst_Cli::convertRefusesToOverwrite() {
 void tst_Cli::materialsList() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    MaterialList list("en", dir.filePath("none"));
+    MaterialList list("en", dir.path());
     list.setReadOnly(true);
     QVERIFY(list.readDatabase(QStringLiteral(HYGROLUX_RESOURCES_DIR)));
 
-    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.filePath("none")});
+    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.path()});
     QCOMPARE(run.exitCode, 0);
     const QJsonArray array = parse(run.out).toArray();
     QCOMPARE(array.size(), list.count());
@@ -531,9 +544,9 @@ void tst_Cli::materialsList() {
         QCOMPARE(jsonStrings(object["flags"]).contains("air"), m->isAir());
     }
     // Listing creates nothing.
-    QVERIFY(!QFileInfo::exists(dir.filePath("none")));
+    QVERIFY(QDir(dir.path()).isEmpty());
 
-    const CliRun table = runCli({"materials", "--user-dir", dir.filePath("none")});
+    const CliRun table = runCli({"materials", "--user-dir", dir.path()});
     QCOMPARE(table.exitCode, 0);
     QCOMPARE(table.out.count('\n'), list.count() + 1);
 }
@@ -545,26 +558,27 @@ void tst_Cli::materialsFilters_data() {
                                 << MaterialPredicate([](const Material &m) { return m.category() == 5; });
     QTest::newRow("category 0") << QStringList{"--category", "0"}
                                 << MaterialPredicate([](const Material &m) { return m.category() == 0; });
-    QTest::newRow("two words, any letter case")
-        << QStringList{"--filter", "PLASTERBOARD osb"} << MaterialPredicate([](const Material &m) {
-               for (const char *word : {"plasterboard", "osb"})
-                   if (m.name().contains(word, Qt::CaseInsensitive) ||
-                       m.productName().contains(word, Qt::CaseInsensitive))
-                       return true;
-               return false;
+    QTest::newRow("every word, any letter case")
+        << QStringList{"--filter", "POLYSTYRENE eps"} << MaterialPredicate([](const Material &m) {
+               return m.name().contains("polystyrene", Qt::CaseInsensitive) &&
+                      m.name().contains("eps", Qt::CaseInsensitive);
            });
-    QTest::newRow("wildcard inside a word")
-        << QStringList{"--filter", "gyp*board"} << MaterialPredicate([](const Material &m) {
-               const int at = m.name().indexOf("gyp", 0, Qt::CaseInsensitive);
-               return at >= 0 && m.name().indexOf("board", at, Qt::CaseInsensitive) > at;
-           });
+    // Brackets of a regular expression are plain text: "(EPS)" is not the word EPS anywhere.
+    QTest::newRow("plain text, never a pattern")
+        << QStringList{"--filter", "(EPS)"}
+        << MaterialPredicate([](const Material &m) { return m.name().contains("(EPS)", Qt::CaseInsensitive); });
+    QTest::newRow("a phrase in quotes") << QStringList{"--filter", "\"rock wool\" 040"}
+                                        << MaterialPredicate([](const Material &m) {
+                                               return m.name().contains("rock wool", Qt::CaseInsensitive) &&
+                                                      m.name().contains("040");
+                                           });
 }
 
 void tst_Cli::materialsFilters() {
     QFETCH(QStringList, options);
     QFETCH(MaterialPredicate, accepted);
     QTemporaryDir dir;
-    MaterialList list("en", dir.filePath("none"));
+    MaterialList list("en", dir.path());
     list.setReadOnly(true);
     list.readDatabase(QStringLiteral(HYGROLUX_RESOURCES_DIR));
     QStringList expected;
@@ -573,8 +587,9 @@ void tst_Cli::materialsFilters() {
             expected << list.materialAt(i)->name();
     QVERIFY(!expected.isEmpty());
 
-    const CliRun run = runCli(QStringList{"materials", "--json", "--user-dir", dir.filePath("none")} + options);
+    const CliRun run = runCli(QStringList{"materials", "--json", "--user-dir", dir.path()} + options);
     QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
     QStringList names;
     for (const QJsonValue &value : parse(run.out).toArray())
         names << value.toObject()["name"].toString();
@@ -625,7 +640,7 @@ void tst_Cli::materialsWarnsOfDamagedDatabase() {
     const QByteArray hash = fileHash(database);
 
     const CliRun run = runCli({"materials", "--json", "--user-dir", dir.path(), "--filter", "homemade"});
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.exitCode, 3);
     QCOMPARE(parse(run.out).toArray().size(), 1);
     QVERIFY2(QString::fromUtf8(run.err).contains(
                  QRegularExpression("(^|\n)warning: " + QRegularExpression::escape(database) + ": ")),
@@ -827,6 +842,69 @@ void tst_Cli::tooManyLayers() {
     const CliRun run = runCli({"calc", project});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("The project has more than 1000 layers."), run.err.constData());
+}
+
+void tst_Cli::materialsUserDirectoryMissing() {
+    QTemporaryDir dir;
+    const CliRun run = runCli({"materials", "--json", "--user-dir", dir.filePath("none")});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.err.contains("warning: " + dir.filePath("none").toUtf8() + ": not found"), run.err.constData());
+    QVERIFY(!parse(run.out).toArray().isEmpty());
+}
+
+void tst_Cli::projectFromStandardInput() {
+    QProcess process;
+    process.setStandardInputFile(dataFile("project/legacy_valid.vpj"));
+    process.start(QStringLiteral(HYGROLUX_CLI_PATH), {"calc", "-"});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 0);
+    const QJsonObject fromStdin = parse(process.readAllStandardOutput()).toObject();
+    const QJsonObject fromFile = parse(runCli({"calc", dataFile("project/legacy_valid.vpj")}).out).toObject();
+    QCOMPARE(fromStdin["file"].toString(), QString("-"));
+    QCOMPARE(fromStdin["results"], fromFile["results"]);
+}
+
+void tst_Cli::hugeValuesInTextSummary() {
+    QTemporaryDir dir;
+    const QString project = projectCopy(
+        dir, "p.v2p", [](QByteArray text) { return text.replace(text.indexOf("d=\"0.015\""), 9, "d=\"1e300\""); });
+    const CliRun run = runCli({"calc", "--text", project});
+    QVERIFY(run.out.contains("1e+300 m"));
+    for (const QByteArray &line : run.out.split('\n'))
+        QVERIFY2(line.size() < 300, line.left(120).constData());
+}
+
+void tst_Cli::jsonShapeForScripts() {
+    const QString file = dataFile("cli_masonry_wall.v2p");
+    const CliRun array = runCli({"calc", "--array", file});
+    QCOMPARE(array.exitCode, 0);
+    QCOMPARE(parse(array.out).toArray().size(), 1);
+
+    const CliRun lines = runCli({"calc", "--json-lines", file, dataFile("cli_timber_frame.v2p")});
+    QCOMPARE(lines.exitCode, 0);
+    const QList<QByteArray> objects = lines.out.trimmed().split('\n');
+    QCOMPARE(objects.size(), 2);
+    for (const QByteArray &object : objects)
+        QVERIFY(parse(object).toObject().contains("criteria"));
+    QCOMPARE(parse(objects.at(1)).toObject()["file"].toString(), dataFile("cli_timber_frame.v2p"));
+
+    QTemporaryDir dir;
+    QFile list(dir.filePath("list.txt"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write((file + "\n" + dataFile("cli_timber_frame.v2p") + "\n").toUtf8());
+    list.close();
+    const CliRun fromList = runCli({"calc", "--json-lines", "@" + list.fileName()});
+    QCOMPARE(fromList.exitCode, 0);
+    QCOMPARE(fromList.out, lines.out);
+}
+
+void tst_Cli::minimumResistanceVersionAlone() {
+    // The default kind exists only in the 2013 table; the 2004 table starts at its own first kind.
+    const CliRun run = runCli({"calc", "--min-res-version", "0", dataFile("cli_masonry_wall.v2p")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject minimum = parse(run.out).toObject()["criteria"].toObject()["minimumResistance"].toObject();
+    QCOMPARE(minimum["version"].toInt(), 0);
+    QCOMPARE(minimum["kind"].toInt(), MinimumHeatResistance::constructionKinds(0).value(0));
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

@@ -46,6 +46,7 @@ private slots:
     void pageNumbers();
     void errors_data();
     void errors();
+    void invalidProjectWritesThePdfAndEndsWith3();
 
 private:
     QTemporaryDir m_dir;
@@ -154,6 +155,14 @@ void tst_ReportCommand::errors() {
     QDir::setCurrent(m_dir.path());
     ReportCommand command;
     QCOMPARE(command.run(arguments), exitCode);
+}
+
+void tst_ReportCommand::invalidProjectWritesThePdfAndEndsWith3() {
+    const QString out = m_dir.filePath(QStringLiteral("invalid.pdf"));
+    QFile::remove(out);
+    ReportCommand command;
+    QCOMPARE(command.run({project("report/report_invalid.v2p"), "-o", out}), int(CliCommand::ExitNotAssessed));
+    QVERIFY(pdfPageCount(out) >= 1);
 }
 
 QTEST_MAIN(tst_ReportCommand)

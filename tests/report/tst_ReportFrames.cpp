@@ -104,6 +104,7 @@ private slots:
     void initTestCase();
     void resultsTable_data();
     void resultsTable();
+    void condensateMassesAddUpToTheTotal();
     void dryingTimeNote_data();
     void dryingTimeNote();
     void waterUptakeUnit_data();
@@ -165,11 +166,28 @@ void tst_ReportFrames::resultsTable() {
             }
             // Condensation thickness and mass only for layers in a zone.
             QCOMPARE(table.cellText(6, first).contains(QStringLiteral(">2.0<")), zone);
-            QCOMPARE(table.cellText(7, first).contains(QStringLiteral(">0.3<")), zone);
+            QCOMPARE(table.cellText(7, first).contains(QStringLiteral(">0.300<")), zone);
         }
         for (int row : {1, 2 * layers + 2})
             for (int col = 2; col < 5; ++col)
                 QVERIFY(!table.cellText(col, row).contains(QStringLiteral("<b>")));
+    });
+}
+
+void tst_ReportFrames::condensateMassesAddUpToTheTotal() {
+    const InputData input = layeredInput(3);
+    CalculationResults results = profileResults(3, {{0, 2}});
+    // each rounds down to 0.123, the total 0.3702 to 0.370: one layer shows 0.124
+    results.mc = {0.1234, 0.1234, 0.1234};
+    results.Mc = 0.3702;
+    layOutFrame<ResultsTableFrame>(input, results, false, [&](const QtExt::Table &table) {
+        double sum = 0;
+        for (int j = 0; j < 3; ++j) {
+            QTextDocument cell;
+            cell.setHtml(table.cellText(7, 2 + 2 * j));
+            sum += cell.toPlainText().toDouble();
+        }
+        QCOMPARE(QString::number(sum, 'f', 3), QStringLiteral("0.370"));
     });
 }
 

@@ -62,8 +62,8 @@ QString tst_ReportPdf::reportText(const Document &document, const ReportSettings
     process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     if (!process.waitForFinished(60000))
         return QString();
-    // Ligatures of the font (fi, ff) come out as single characters; compatibility normalisation splits them.
-    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    // No normalisation: words with "fi" or "fl" must be found as they are written.
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 void tst_ReportPdf::reportText_data() {
@@ -93,9 +93,11 @@ void tst_ReportPdf::reportText_data() {
                                    << QStringList{"No condensation.", "Unspecific error.", "(Glaser)",
                                                   "Glaser scheme of"};
     QTest::newRow("invalid input") << "report_invalid" << 0.0
-                                   << QStringList{"Unspecific error.", "Wall with a layer of zero width",
-                                                  "Not assessed: Invalid width 0 of layer #2."}
-                                   << QStringList{"(based on VAPRO)", "Requirement", "(Glaser)"};
+                                   << QStringList{"Wall with a layer of zero width",
+                                                  "Not assessed: Invalid width 0 of layer #2.",
+                                                  "No results: Invalid width 0 of layer #2.", "No results to draw."}
+                                   << QStringList{"(based on VAPRO)", "Requirement", "(Glaser)", "Unspecific error.",
+                                                  "Thermal transmission coefficient"};
     QTest::newRow("no stationary solution, Glaser plane")
         << "report_glaser_basis" << 0.0
         << QStringList{"Condensation mass after condensation period (Glaser)", "Drying time (Glaser)", "90d (Glaser)",
@@ -142,6 +144,8 @@ void tst_ReportPdf::reportText() {
         QVERIFY2(!flowing.contains(part), qPrintable(QStringLiteral("unexpected: ") + part));
 
     const CalculationResults &r = document.calculation().results();
+    if (r.resultCode == RC_InvalidInput)
+        return; // no values: the notices stand for them
     const QStringList values = {QStringLiteral("%L1").arg(r.U, 0, 'f', 3),
                                 QStringLiteral("%L1").arg(r.R_layers, 0, 'f', 3),
                                 QStringLiteral("= %L1 kg/m").arg(r.glaserMc, 0, 'f', 3)};

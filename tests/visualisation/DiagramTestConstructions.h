@@ -2,7 +2,7 @@
 #define DiagramTestConstructionsH
 
 // Constructions for the diagram tests, built by hand and calculated with the real calculation: one, two and
-// ten layers, with and without condensation, an air space, a thin foil beside a thick insulation, and
+// ten and twenty-four layers, with and without condensation, an air space, thin foils beside thicker layers, and
 // summer-like and isothermal climates.
 
 #include <calculation/Calculation.h>
@@ -82,6 +82,18 @@ inline InputData condensingWall() {
 /*! Ten layers with an air space and a foil directly beside the thick insulation. */
 inline InputData tenLayers() {
     return construction({Plaster, Gypsum, Foil, MineralWool, Osb, AirSpace, Wood, Concrete, Brick, Render});
+}
+
+/*! Twenty-four layers: boards and foils in turn, the thick insulation and OSB at the cold side. */
+inline InputData manyThinLayers() {
+    InputData input;
+    for (int i = 0; i < 11; ++i) {
+        input.layers().append(layer(Gypsum));
+        input.layers().append(layer(Foil));
+    }
+    input.layers().append(layer(MineralWool));
+    input.layers().append(layer(Osb));
+    return input;
 }
 
 inline CalculationResults calculate(const InputData &input) {

@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTextDocument>
 
@@ -29,6 +30,8 @@ V2_ResultsWidget::V2_ResultsWidget(QWidget *parent) : QWidget(parent) {
     policy.setVerticalStretch(1);
     setSizePolicy(policy);
     setMinimumHeight(300);
+    // Links of the messages show a pointing hand.
+    setMouseTracking(true);
 }
 
 void V2_ResultsWidget::setData(const InputData &input, const CalculationResults &results) {
@@ -107,20 +110,44 @@ std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textD
 void V2_ResultsWidget::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    layOut(&painter, QPoint());
+}
+
+QString V2_ResultsWidget::anchorAt(const QPoint &pos) {
+    return layOut(nullptr, pos);
+}
+
+void V2_ResultsWidget::mouseMoveEvent(QMouseEvent *event) {
+    setCursor(anchorAt(event->pos()).isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    QWidget::mouseMoveEvent(event);
+}
+
+void V2_ResultsWidget::mouseReleaseEvent(QMouseEvent *event) {
+    const QString anchor = event->button() == Qt::LeftButton ? anchorAt(event->pos()) : QString();
+    if (!anchor.isEmpty())
+        emit linkClicked(QUrl(anchor));
+    QWidget::mouseReleaseEvent(event);
+}
+
+QString V2_ResultsWidget::layOut(QPainter *painter, const QPoint &pos) {
     QTextDocument textDocument;
     textDocument.setDefaultFont(QApplication::font());
     textDocument.documentLayout()->setPaintDevice(this);
     const QRect area = rect().adjusted(AreaLeft, 0, 0, 0);
     if (area.width() <= 0)
-        return;
+        return QString();
     if (m_results.resultCode == RC_InvalidInput) {
         QtExt::TextFrame frame(&textDocument);
         frame.setText(invalidInputText(m_results));
-        frame.frameRect(this, area.width());
-        frame.draw(&painter, area.topLeft(), area.width());
-        return;
+        if (!painter)
+            return frame.anchorAt(pos - area.topLeft(), area.width());
+        frame.draw(painter, area.topLeft(), area.width());
+        return QString();
     }
     std::unique_ptr<QtExt::Table> table = createTable(&textDocument);
-    table->frameRect(this, area.width());
-    table->draw(&painter, area.topLeft());
+    table->frameRect(nullptr, area.width());
+    if (!painter)
+        return table->anchorAt(pos - area.topLeft());
+    table->draw(painter, area.topLeft());
+    return QString();
 }

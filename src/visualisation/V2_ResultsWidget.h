@@ -8,6 +8,7 @@
 #include <calculation/CalculationResults.h>
 #include <model/InputData.h>
 
+#include <QUrl>
 #include <QWidget>
 
 #include <memory>
@@ -35,11 +36,23 @@ public:
     static QStringList notes(const InputData &input, const CalculationResults &results);
     /*! The three-column summary table as painted, laid out on \a textDocument. */
     std::unique_ptr<QtExt::Table> createTable(QTextDocument *textDocument) const;
+    /*! Target of the link painted at \a pos (a message naming a layer: "layer-N"); empty where there is none. */
+    QString anchorAt(const QPoint &pos);
+
+signals:
+    /*! A link of a message was clicked. */
+    void linkClicked(const QUrl &url);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    /*! Lays the content out for the widget's width; paints it when \a painter is given, else returns the link
+        target at \a pos. */
+    QString layOut(QPainter *painter, const QPoint &pos);
+
     InputData m_input;
     CalculationResults m_results;
 };

@@ -51,6 +51,8 @@ private slots:
     void judgedFiguresAndNotes();
     void paintedVerdictColour_data();
     void paintedVerdictColour();
+    void messageLinksAreClicked_data();
+    void messageLinksAreClicked();
 };
 
 void tst_ResultsWidget::initTestCase() {
@@ -217,6 +219,44 @@ void tst_ResultsWidget::paintedVerdictColour() {
     V2_ResultsWidget widget;
     widget.setData(InputData(), results);
     QVERIFY(containsColor(render(widget), QColor(color)));
+}
+
+void tst_ResultsWidget::messageLinksAreClicked_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("link");
+    QTest::newRow("invalid input list") << 1 << "Invalid width 0 of <a href=\"layer-2\">layer #2</a>."
+                                        << "layer-2";
+    QTest::newRow("calculation error in the verdict cell")
+        << 2 << "Invalid moisture storage values for <a href=\"layer-3\">layer #3</a>."
+        << "layer-3";
+}
+
+void tst_ResultsWidget::messageLinksAreClicked() {
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QFETCH(QString, link);
+    CalculationResults results;
+    results.resultCode = code;
+    results.messages = QStringList{message};
+    V2_ResultsWidget widget;
+    widget.setData(InputData(), results);
+    // Every pixel painted in the link colour must lead to the link, and a click there must report it.
+    const QImage image = render(widget);
+    const QColor linkColor = widget.palette().color(QPalette::Link);
+    QVector<QPoint> linkPixels;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == linkColor)
+                linkPixels << QPoint(x, y);
+    QVERIFY(!linkPixels.isEmpty());
+    for (const QPoint &p : {linkPixels.first(), linkPixels.last()})
+        QCOMPARE(widget.anchorAt(p), link);
+    QSignalSpy spy(&widget, &V2_ResultsWidget::linkClicked);
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, linkPixels.first());
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toUrl(), QUrl(link));
 }
 
 QTEST_MAIN(tst_ResultsWidget)

@@ -336,19 +336,41 @@ double Table::textTop(const Cell &c, const QRectF &rect) const {
     return inner.top();
 }
 
-void Table::drawCell(QPainter *painter, const Cell &c, const QRectF &rect) const {
-    const QRectF inner = rect.adjusted(m_spacing, m_spacing, -m_spacing, -m_spacing);
+QTextOption Table::loadCell(const Cell &c, double width) const {
     QTextOption option = m_textDocument->defaultTextOption();
     const QTextOption previousOption = option;
     option.setAlignment(c.alignment & Qt::AlignHorizontal_Mask);
     m_textDocument->setDefaultTextOption(option);
     m_textDocument->setHtml(c.text);
-    m_textDocument->setTextWidth(inner.width());
+    m_textDocument->setTextWidth(width - 2 * m_spacing);
+    return previousOption;
+}
+
+void Table::drawCell(QPainter *painter, const Cell &c, const QRectF &rect) const {
+    const QRectF inner = rect.adjusted(m_spacing, m_spacing, -m_spacing, -m_spacing);
+    const QTextOption previousOption = loadCell(c, rect.width());
     painter->save();
     painter->translate(inner.left(), textTop(c, rect));
     m_textDocument->drawContents(painter);
     painter->restore();
     m_textDocument->setDefaultTextOption(previousOption);
+}
+
+QString Table::anchorAt(const QPointF &pos) const {
+    for (int row = 0; row < m_rows; ++row) {
+        for (int col = 0; col < m_cols; ++col) {
+            const Cell &c = cell(col, row);
+            const QRectF rect = cellRect(col, row);
+            if (c.covered || !rect.contains(pos))
+                continue;
+            const QTextOption previousOption = loadCell(c, rect.width());
+            const QPointF textTopLeft(rect.left() + m_spacing, textTop(c, rect));
+            const QString anchor = m_textDocument->documentLayout()->anchorAt(pos - textTopLeft);
+            m_textDocument->setDefaultTextOption(previousOption);
+            return anchor;
+        }
+    }
+    return QString();
 }
 
 void Table::drawBorders(QPainter *painter, double fromY, double toY) const {

@@ -13,6 +13,7 @@ class QPaintDevice;
 class QPainter;
 class QPointF;
 class QTextDocument;
+class QTextOption;
 
 namespace QtExt {
 
@@ -68,6 +69,8 @@ public:
     /*! Paints only the cells whose text lies inside the band [fromY, toY] of the table, with the table's top
         left corner at \a topLeft; borders only inside the band. */
     void draw(QPainter *painter, const QPointF &topLeft, double fromY, double toY);
+    /*! Target of the link at \a pos (relative to the table) in the last layout; empty where there is none. */
+    QString anchorAt(const QPointF &pos) const;
 
 private:
     struct Cell {
@@ -98,6 +101,9 @@ private:
     double spannedHeight(int row, int span) const;
     /*! Top of the cell's text when drawn into \a rect. */
     double textTop(const Cell &c, const QRectF &rect) const;
+    /*! Loads the cell's text into the shared document, aligned and wrapped as drawn into a cell of \a width
+        inside its spacing; returns the document's previous text option. */
+    QTextOption loadCell(const Cell &c, double width) const;
     void drawCell(QPainter *painter, const Cell &c, const QRectF &rect) const;
     void drawBorders(QPainter *painter, double fromY, double toY) const;
 

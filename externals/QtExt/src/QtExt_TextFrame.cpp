@@ -37,6 +37,13 @@ void TextFrame::draw(QPainter *painter, const QPointF &topLeft, double width) {
     m_textDocument->setDefaultFont(previousFont);
 }
 
+QString TextFrame::anchorAt(const QPointF &pos, double width) {
+    const QFont previousFont = prepareDocument(width);
+    const QString anchor = m_textDocument->documentLayout()->anchorAt(pos);
+    m_textDocument->setDefaultFont(previousFont);
+    return anchor;
+}
+
 QFont TextFrame::prepareDocument(double width) {
     // The document is shared with other blocks and tables: every use sets all that it depends on and hands
     // the document's own font back afterwards.

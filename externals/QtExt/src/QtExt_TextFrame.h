@@ -29,6 +29,9 @@ public:
     QRectF frameRect(QPaintDevice *device, double width);
     /*! Paints the text with its top left corner at \a topLeft, wrapped at \a width pixels (-1: unlimited). */
     void draw(QPainter *painter, const QPointF &topLeft, double width);
+    /*! Target of the link at \a pos (relative to the block's top left) when wrapped at \a width; empty where
+        there is none. */
+    QString anchorAt(const QPointF &pos, double width);
 
 private:
     /*! Loads font and text into the shared document, wrapped at width; returns the document's previous

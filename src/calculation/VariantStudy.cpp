@@ -1,6 +1,5 @@
 #include "VariantStudy.h"
 
-#include "CriteriaBasis.h"
 #include "DINCriteria.h"
 
 #include <cmath>
@@ -77,12 +76,11 @@ VariantStudy::Row VariantStudy::evaluate(double value) {
     row.inputStatus = m_work.check();
     row.resultCode = m_calculation.calculate(m_work, m_heatFlowDirection);
     const CalculationResults &results = m_calculation.results();
-    const CriteriaBasis basis(results);
+    row.basis = CriteriaBasis(results);
     row.U = results.U;
     row.glaserMc = results.glaserMc;
-    row.Mc = basis.Mc;
-    row.dryingTimeDays = basis.dryingTime / (24 * 3600);
-    row.basis = basis.methodName();
+    row.Mc = row.basis.Mc;
+    row.dryingTimeDays = row.basis.dryingTime / (24 * 3600);
     row.criteria = DINCriteria::evaluate(m_work, m_heatFlowDirection, results, m_settings);
     row.allFulfilled = DINCriteria::allFulfilled(row.criteria);
     return row;

@@ -7,6 +7,7 @@
 // The command-line tool's "study" command prints and draws the rows.
 
 #include "Calculation.h"
+#include "CriteriaBasis.h"
 #include "DINCriterion.h"
 
 #include <model/InputData.h>
@@ -39,8 +40,8 @@ public:
             the Glaser figures where those are the criteria basis. */
         double Mc = 0;
         double dryingTimeDays = 0;
-        /*! "moisture-dependent" or "glaser". */
-        QString basis;
+        /*! What the criteria judged (moisture-dependent or Glaser figures) and why rows were not assessed. */
+        CriteriaBasis basis = CriteriaBasis(CalculationResults());
         std::vector<DINCriterion> criteria;
         /*! False if a criterion is not fulfilled, else no value if one is not assessed, else true. */
         std::optional<bool> allFulfilled;

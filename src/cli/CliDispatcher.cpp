@@ -4,7 +4,6 @@
 #include "CliOutput.h"
 #include "ConvertCommand.h"
 #include "MaterialsCommand.h"
-#include "StudyCommand.h"
 
 #include <model/ProgramInfo.h>
 
@@ -12,7 +11,6 @@ CliDispatcher::CliDispatcher() {
     m_commands.push_back(std::make_unique<CalcCommand>());
     m_commands.push_back(std::make_unique<MaterialsCommand>());
     m_commands.push_back(std::make_unique<ConvertCommand>());
-    m_commands.push_back(std::make_unique<StudyCommand>());
 }
 
 int CliDispatcher::run(const QStringList &arguments) {

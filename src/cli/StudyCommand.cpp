@@ -6,8 +6,12 @@
 #include "StudyOutput.h"
 
 #include <model/ReportSettings.h>
+#include <visualisation/StudyChart.h>
 
 #include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -81,6 +85,27 @@ bool readValues(const QCommandLineParser &parser, VariantStudy::Quantity quantit
         return false;
     }
     return true;
+}
+
+StudyChart::Content chartContent(const StudyDescription &description, const std::vector<VariantStudy::Row> &rows) {
+    StudyChart::Content content;
+    content.title = QFileInfo(description.fileName).fileName() + QStringLiteral(": ") + description.quantityName;
+    if (description.layer > 0)
+        content.title += StudyCommand::tr(" of layer %1 (%2)").arg(description.layer).arg(description.layerName);
+    content.valueTitle = description.quantityName + QStringLiteral(" [") + description.unit + QLatin1Char(']');
+    std::vector<VariantStudy::Row> sorted = rows;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const VariantStudy::Row &a, const VariantStudy::Row &b) { return a.value < b.value; });
+    for (const VariantStudy::Row &row : sorted) {
+        StudyChart::Point point;
+        point.value = row.value;
+        point.Mc = row.Mc;
+        point.dryingDays = row.dryingTimeDays;
+        point.judged = row.basis.scope == CriteriaBasis::Scope::All;
+        point.passes = row.passes();
+        content.points.push_back(point);
+    }
+    return content;
 }
 
 } // namespace
@@ -206,6 +231,11 @@ int StudyCommand::run(const QStringList &arguments) {
     if (layer > 0)
         description.layerName = document.inputData().layers()[layer - 1].name();
     description.unit = unit(*quantity);
+    if (parser.isSet(QStringLiteral("plot")) &&
+        !StudyChart::writeFile(parser.value(QStringLiteral("plot")), chartContent(description, rows), errorText)) {
+        CliOutput::printError(errorText);
+        return ExitFileError;
+    }
     if (parser.isSet(QStringLiteral("json")))
         CliOutput::write(StudyOutput::json(description, rows, limit));
     else if (parser.isSet(QStringLiteral("csv")))

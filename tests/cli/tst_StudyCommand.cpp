@@ -3,6 +3,7 @@
 
 #include <model/Project.h>
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,6 +54,7 @@ private slots:
     void badUsage_data();
     void badUsage();
     void unreadableProject();
+    void chartFiles();
 };
 
 void tst_StudyCommand::rowEqualsCalcOfEditedProject_data() {
@@ -166,6 +168,26 @@ void tst_StudyCommand::badUsage() {
 
 void tst_StudyCommand::unreadableProject() {
     QCOMPARE(runCli({"study", "no-such-project.v2p", "--vary", "rh-inside", "--values", "50"}).exitCode, 2);
+}
+
+// The chart is written in the format of its extension, with the axes titled by quantity and unit.
+void tst_StudyCommand::chartFiles() {
+    QTemporaryDir dir;
+    const QStringList study{"study", example("timber-roof.v2p"), "--vary", "sd", "--layer", "2", "--values", "1,10,50",
+                            "--plot"};
+    for (const char *name : {"chart.svg", "chart.png", "chart.pdf"})
+        QCOMPARE(runCli(study + QStringList{dir.filePath(name)}).exitCode, 0);
+    QFile svg(dir.filePath("chart.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    for (const char *title : {"sd [m]", "Condensate mass M_c [kg/m²]", "Drying time [d]", "limit 90 d"})
+        QVERIFY2(text.contains(title), title);
+    QCOMPARE(QImage(dir.filePath("chart.png")).size(), QSize(900, 560));
+    QFile pdf(dir.filePath("chart.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QCOMPARE(runCli(study + QStringList{dir.filePath("chart.txt")}).exitCode, 2);
+    QVERIFY(!QFile::exists(dir.filePath("chart.txt")));
 }
 
 QTEST_GUILESS_MAIN(tst_StudyCommand)

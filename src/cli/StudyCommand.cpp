@@ -1,5 +1,6 @@
 #include "StudyCommand.h"
 
+#include "CliFiles.h"
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
 #include "ProjectEvaluation.h"
@@ -110,6 +111,27 @@ StudyChart::Content chartContent(const StudyDescription &description, const std:
 
 } // namespace
 
+int StudyCommand::writeChart(const QCommandLineParser &parser, const StudyChart::Content &content) {
+    const QString chartFile = parser.value(QStringLiteral("plot"));
+    QString errorText;
+    const int refusal = CliFiles::checkOutput(chartFile, parser.positionalArguments(),
+                                              parser.isSet(QStringLiteral("force")), errorText);
+    if (refusal != ExitSuccess) {
+        CliOutput::printError(errorText);
+        return refusal;
+    }
+    QByteArray chart;
+    if (!StudyChart::encode(QFileInfo(chartFile).suffix().toLower(), content, chart)) {
+        CliOutput::printError(tr("%1: the chart could not be drawn.").arg(chartFile));
+        return ExitFileError;
+    }
+    if (!CliFiles::write(chartFile, chart, errorText)) {
+        CliOutput::printError(errorText);
+        return ExitFileError;
+    }
+    return ExitSuccess;
+}
+
 QString StudyCommand::synopsis() const {
     return tr("study FILE --vary Q ...      vary one quantity, judge every value, find the limit");
 }
@@ -132,10 +154,11 @@ QString StudyCommand::usage() const {
               "  --find-limit    search the boundary between passing and failing values by bisection on top of "
               "the scan,\n"
               "                  to 0.1 % of the scanned range\n"
-              "  --plot OUT      draw M_c and drying time against the value to OUT (.svg, .png or .pdf)\n") +
+              "  --plot OUT      draw M_c and drying time against the value to OUT (.svg, .png or .pdf)\n"
+              "  --force         replace OUT when it exists\n") +
            CriteriaOptions::usage() +
            tr("\n\nA value that makes the input invalid gives a row saying so. Exit code 0 when the study ran, 1 for "
-              "bad usage, 2 when the project could not be loaded or the chart not written.");
+              "bad usage, 2 when the project could not be loaded or an output not written.");
 }
 
 std::optional<VariantStudy::Quantity> StudyCommand::quantityFromName(const QString &name) {
@@ -183,7 +206,7 @@ int StudyCommand::run(const QStringList &arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char *option : {"vary", "layer", "from", "to", "steps", "values", "plot"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(option), QString(), QStringLiteral("VALUE")));
-    for (const char *flag : {"json", "csv", "find-limit"})
+    for (const char *flag : {"json", "csv", "find-limit", "force"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(flag)));
     ReportSettings settings;
     int exitCode = ExitSuccess;
@@ -207,6 +230,9 @@ int StudyCommand::run(const QStringList &arguments) {
         return usageError(errorText);
     if (parser.isSet(QStringLiteral("json")) && parser.isSet(QStringLiteral("csv")))
         return usageError(tr("Choose one of --json and --csv."));
+    const QString chartFormat = QFileInfo(parser.value(QStringLiteral("plot"))).suffix().toLower();
+    if (parser.isSet(QStringLiteral("plot")) && !QStringList{"svg", "png", "pdf"}.contains(chartFormat))
+        return usageError(tr("--plot needs a file ending in .svg, .png or .pdf."));
 
     const QString fileName = parser.positionalArguments().constFirst();
     const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, settings);
@@ -231,16 +257,17 @@ int StudyCommand::run(const QStringList &arguments) {
     if (layer > 0)
         description.layerName = document.inputData().layers()[layer - 1].name();
     description.unit = unit(*quantity);
-    if (parser.isSet(QStringLiteral("plot")) &&
-        !StudyChart::writeFile(parser.value(QStringLiteral("plot")), chartContent(description, rows), errorText)) {
-        CliOutput::printError(errorText);
-        return ExitFileError;
+    if (parser.isSet(QStringLiteral("plot"))) {
+        const int chartExit = writeChart(parser, chartContent(description, rows));
+        if (chartExit != ExitSuccess)
+            return chartExit;
     }
+    QByteArray text;
     if (parser.isSet(QStringLiteral("json")))
-        CliOutput::write(StudyOutput::json(description, rows, limit));
+        text = StudyOutput::json(description, rows, limit);
     else if (parser.isSet(QStringLiteral("csv")))
-        CliOutput::write(StudyOutput::csv(rows));
+        text = StudyOutput::csv(rows);
     else
-        CliOutput::write(StudyOutput::text(description, rows, limit));
-    return ExitSuccess;
+        text = StudyOutput::text(description, rows, limit);
+    return CliOutput::write(text) ? ExitSuccess : outputFailed();
 }

@@ -8,8 +8,11 @@
 #include "CliCommand.h"
 
 #include <calculation/VariantStudy.h>
+#include <visualisation/StudyChart.h>
 
 #include <QCoreApplication>
+
+class QCommandLineParser;
 
 #include <optional>
 #include <vector>
@@ -30,6 +33,10 @@ public:
     static QString unit(VariantStudy::Quantity quantity);
     /*! A value as given on the command line: a number, for widths also with the suffix "mm", "cm" or "m". */
     static std::optional<double> parseValue(const QString &text, VariantStudy::Quantity quantity);
+
+private:
+    /*! Writes the chart to the file of --plot: never over the project, an existing file only with --force. */
+    static int writeChart(const QCommandLineParser &parser, const StudyChart::Content &content);
 };
 
 #endif // StudyCommandH

@@ -1,7 +1,6 @@
 #include "StudyChart.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -114,9 +113,9 @@ void drawVerticalAxis(QPainter &painter, const QRectF &plot, const Scale &y, boo
     painter.restore();
 }
 
-bool writeSvg(const QString &fileName, const StudyChart::Content &content) {
+bool encodeSvg(const StudyChart::Content &content, QIODevice *out) {
     QSvgGenerator generator;
-    generator.setFileName(fileName);
+    generator.setOutputDevice(out);
     generator.setSize(ChartSize);
     generator.setViewBox(QRect(QPoint(0, 0), ChartSize));
     generator.setTitle(content.title);
@@ -127,7 +126,7 @@ bool writeSvg(const QString &fileName, const StudyChart::Content &content) {
     return painter.end();
 }
 
-bool writePng(const QString &fileName, const StudyChart::Content &content) {
+bool encodePng(const StudyChart::Content &content, QIODevice *out) {
     QImage image(ChartSize, QImage::Format_ARGB32);
     image.fill(Qt::white);
     {
@@ -135,11 +134,11 @@ bool writePng(const QString &fileName, const StudyChart::Content &content) {
         painter.setRenderHint(QPainter::Antialiasing);
         StudyChart::draw(painter, QRectF(QPointF(0, 0), ChartSize), content);
     }
-    return image.save(fileName, "PNG");
+    return image.save(out, "PNG");
 }
 
-bool writePdf(const QString &fileName, const StudyChart::Content &content) {
-    QPdfWriter writer(fileName);
+bool encodePdf(const StudyChart::Content &content, QIODevice *out) {
+    QPdfWriter writer(out);
     writer.setResolution(96);
     writer.setPageSize(QPageSize(QSizeF(ChartSize.width() * 0.75, ChartSize.height() * 0.75), QPageSize::Point));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -208,20 +207,14 @@ void StudyChart::draw(QPainter &painter, const QRectF &rect, const Content &cont
                      tr("shaded: every requirement fulfilled"));
 }
 
-bool StudyChart::writeFile(const QString &fileName, const Content &content, QString &errorText) {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    bool ok = false;
-    if (suffix == QLatin1String("svg"))
-        ok = writeSvg(fileName, content);
-    else if (suffix == QLatin1String("png"))
-        ok = writePng(fileName, content);
-    else if (suffix == QLatin1String("pdf"))
-        ok = writePdf(fileName, content);
-    else {
-        errorText = tr("Unknown chart format '%1': use .svg, .png or .pdf.").arg(suffix);
-        return false;
-    }
-    if (!ok)
-        errorText = tr("Could not write '%1'.").arg(fileName);
-    return ok;
+bool StudyChart::encode(const QString &format, const Content &content, QByteArray &data) {
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (format == QLatin1String("svg"))
+        return encodeSvg(content, &buffer);
+    if (format == QLatin1String("png"))
+        return encodePng(content, &buffer);
+    if (format == QLatin1String("pdf"))
+        return encodePdf(content, &buffer);
+    return false;
 }

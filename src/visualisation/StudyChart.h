@@ -11,6 +11,7 @@
 
 #include <vector>
 
+class QByteArray;
 class QPainter;
 
 class StudyChart {
@@ -35,9 +36,9 @@ public:
     };
 
     static void draw(QPainter &painter, const QRectF &rect, const Content &content);
-    /*! Writes \a fileName by its extension (.svg, .png or .pdf) at 900 x 560 pixels; false with a translated
-        \a errorText on an unknown extension or a write error. */
-    static bool writeFile(const QString &fileName, const Content &content, QString &errorText);
+    /*! The chart at 900 x 560 pixels encoded as \a format ("svg", "png" or "pdf") into \a data; false for another
+        format or when painting failed. */
+    static bool encode(const QString &format, const Content &content, QByteArray &data);
 
     /*! About five round tick values covering [low, high]: steps of 1, 2 or 5 times a power of ten. */
     static std::vector<double> ticks(double low, double high);

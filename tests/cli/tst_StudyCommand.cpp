@@ -170,7 +170,8 @@ void tst_StudyCommand::unreadableProject() {
     QCOMPARE(runCli({"study", "no-such-project.v2p", "--vary", "rh-inside", "--values", "50"}).exitCode, 2);
 }
 
-// The chart is written in the format of its extension, with the axes titled by quantity and unit.
+// The chart is written in the format of its extension, with the axes titled by quantity and unit, and never
+// over an existing file unasked.
 void tst_StudyCommand::chartFiles() {
     QTemporaryDir dir;
     const QStringList study{"study", example("timber-roof.v2p"), "--vary", "sd", "--layer", "2", "--values", "1,10,50",
@@ -186,8 +187,11 @@ void tst_StudyCommand::chartFiles() {
     QFile pdf(dir.filePath("chart.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
-    QCOMPARE(runCli(study + QStringList{dir.filePath("chart.txt")}).exitCode, 2);
+    QCOMPARE(runCli(study + QStringList{dir.filePath("chart.txt")}).exitCode, 1);
     QVERIFY(!QFile::exists(dir.filePath("chart.txt")));
+    // An existing chart is replaced only on request.
+    QCOMPARE(runCli(study + QStringList{dir.filePath("chart.svg")}).exitCode, 2);
+    QCOMPARE(runCli(study + QStringList{dir.filePath("chart.svg"), "--force"}).exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_StudyCommand)

@@ -1,10 +1,11 @@
 // Benchmarks of the calculation core on the constructions of bench/data: the whole calculation of the
-// program, the same calculation with the straightforward exhaustive plane search as baseline, and reading
-// a project file. Run a Release build through scripts/bench.sh.
+// program, the same calculation with the straightforward exhaustive plane search as baseline, reading
+// a project file and a variant study of 100 values. Run a Release build through scripts/bench.sh.
 
 #include "BaselineCalculation.h"
 
 #include <calculation/Calculation.h>
+#include <calculation/VariantStudy.h>
 #include <model/Document.h>
 #include <model/Project.h>
 
@@ -53,6 +54,16 @@ void readProject(benchmark::State &state, const QString &fileName) {
         benchmark::DoNotOptimize(project.read(fileName, error));
 }
 
+/*! The insulation width of a 6-layer wall varied over 100 values, judged like the study command does. */
+void studyWidth100(benchmark::State &state, std::shared_ptr<Document> document) {
+    VariantStudy study(document->inputData(), document->projectInformation().m_heatFlowDirection, ReportSettings(),
+                       VariantStudy::Quantity::Width, 2);
+    const std::vector<double> values = VariantStudy::linearValues(0.04, 0.30, 100);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(study.run(values));
+    state.counters["layers"] = document->inputData().layers().size();
+}
+
 void registerBenchmarks() {
     const QStringList files = QDir(dataDir()).entryList({QStringLiteral("*.v2p")}, QDir::Files, QDir::Name);
     for (const QString &file : files) {
@@ -67,6 +78,8 @@ void registerBenchmarks() {
     }
     benchmark::RegisterBenchmark("ProjectRead/wall-6-zone", readProject, dataDir() + "/wall-6-zone.v2p")
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Study/Width100", studyWidth100, load(dataDir() + "/wall-6-zone.v2p"))
+        ->Unit(benchmark::kMillisecond);
 }
 
 } // namespace

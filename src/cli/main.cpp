@@ -4,6 +4,7 @@
 #include "CliMessageHandler.h"
 #include "DiagramCommand.h"
 #include "ReportCommand.h"
+#include "StudyCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -17,12 +18,13 @@
 int main(int argc, char *argv[]) {
     // A core application runs on any machine and never touches the settings store. Only "diagram" draws with the
     // graphics scene, which needs a GUI application; the offscreen platform spares it a display. "report" draws
-    // its sketch and diagrams the same way.
+    // its sketch and diagrams the same way, "study" its chart.
     // Without a runtime directory Qt warns on every run; a private one keeps standard error for our messages.
     QTemporaryDir runtimeDirectory;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDirectory.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDirectory.path()));
-    const bool drawing = argc > 1 && (std::strcmp(argv[1], "diagram") == 0 || std::strcmp(argv[1], "report") == 0);
+    const bool drawing = argc > 1 && (std::strcmp(argv[1], "diagram") == 0 || std::strcmp(argv[1], "report") == 0 ||
+                                      std::strcmp(argv[1], "study") == 0);
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(drawing ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
@@ -31,6 +33,7 @@ int main(int argc, char *argv[]) {
     CliDispatcher dispatcher;
     dispatcher.addCommand(std::make_unique<DiagramCommand>());
     dispatcher.addCommand(std::make_unique<ReportCommand>());
+    dispatcher.addCommand(std::make_unique<StudyCommand>());
     const int exitCode = dispatcher.run(QCoreApplication::arguments().mid(1));
     ZOT::MessageHandlerRegistry::instance().setDefaultMsgHandler();
     return exitCode;

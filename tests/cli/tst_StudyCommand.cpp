@@ -1,0 +1,198 @@
+// End-to-end tests of the "study" command: every row equals a "calc" of the project edited by hand, compared
+// through the JSON of both; values with units, bad usage and an unreadable project.
+
+#include <model/Project.h>
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+using Edit = std::function<void(InputData &)>;
+Q_DECLARE_METATYPE(Edit)
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+};
+
+CliRun runCli(const QStringList &arguments) {
+    QProcess process;
+    process.start(QStringLiteral(HYGROLUX_CLI_PATH), arguments);
+    CliRun run;
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = process.exitCode();
+        run.out = process.readAllStandardOutput();
+    }
+    return run;
+}
+
+QJsonObject parse(const QByteArray &json) {
+    return QJsonDocument::fromJson(json).object();
+}
+
+QString example(const QString &name) {
+    return QStringLiteral(HYGROLUX_EXAMPLES_DIR "/") + name;
+}
+
+} // namespace
+
+class tst_StudyCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void rowEqualsCalcOfEditedProject_data();
+    void rowEqualsCalcOfEditedProject();
+    void widthUnits();
+    void limitInJson();
+    void badUsage_data();
+    void badUsage();
+    void unreadableProject();
+    void chartFiles();
+};
+
+void tst_StudyCommand::rowEqualsCalcOfEditedProject_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<Edit>("edit");
+    QTest::newRow("insulation width") << "masonry-wall-inside-insulation.v2p"
+                                      << QStringList{"--vary", "width", "--layer", "2", "--values", "0.05"}
+                                      << Edit([](InputData &input) { input.layers()[1].setWidth(0.05); });
+    QTest::newRow("retarder sd-value") << "timber-roof.v2p"
+                                       << QStringList{"--vary", "sd", "--layer", "2", "--values", "20"}
+                                       << Edit([](InputData &input) {
+                                              input.layers()[1].setSd_value(20);
+                                              input.layers()[1].updateWidthFromSd();
+                                          });
+    QTest::newRow("brick lambda") << "masonry-wall-inside-insulation.v2p"
+                                  << QStringList{"--vary", "lambda", "--layer", "4", "--values", "0.5"}
+                                  << Edit([](InputData &input) { input.layers()[3].setLambda(0.5); });
+    QTest::newRow("render A_w") << "masonry-wall-inside-insulation.v2p"
+                                << QStringList{"--vary", "aw", "--layer", "5", "--values", "0.6"}
+                                << Edit([](InputData &input) { input.layers()[4].setAw(0.01, true); });
+    QTest::newRow("indoor humidity") << "masonry-wall-inside-insulation.v2p"
+                                     << QStringList{"--vary", "rh-inside", "--values", "65"}
+                                     << Edit([](InputData &input) {
+                                            input.conditions().setInterior(AssessmentConditions::RelativeHumidity,
+                                                                           AssessmentConditions::Winter, 65);
+                                        });
+    QTest::newRow("zero width") << "timber-frame-wall.v2p"
+                                << QStringList{"--vary", "width", "--layer", "5", "--values", "0"}
+                                << Edit([](InputData &input) { input.layers()[4].setWidth(0); });
+}
+
+void tst_StudyCommand::rowEqualsCalcOfEditedProject() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, options);
+    QFETCH(Edit, edit);
+    const CliRun study = runCli(QStringList{"study", example(file), "--json", "--drying-reserve", "250"} + options);
+    QCOMPARE(study.exitCode, 0);
+    const QJsonArray rows = parse(study.out)["rows"].toArray();
+    QCOMPARE(rows.size(), 1);
+    const QJsonObject row = rows[0].toObject();
+
+    Project project;
+    QString error;
+    QVERIFY2(project.read(example(file), error), qPrintable(error));
+    edit(project.document()->inputData());
+    QTemporaryDir dir;
+    const QString edited = dir.filePath("edited.v2p");
+    QVERIFY(project.write(edited));
+    const CliRun calc = runCli({"calc", edited, "--drying-reserve", "250"});
+    const QJsonObject expected = parse(calc.out);
+    const QJsonObject results = expected["results"].toObject();
+    QCOMPARE(row["inputStatus"].toInt(), expected["inputStatus"].toInt());
+    QCOMPARE(row["resultCode"].toInt(), results["resultCode"].toInt());
+    QCOMPARE(row["U"].toDouble(), results["U"].toDouble());
+    QCOMPARE(row["glaserMc"].toDouble(), results["glaserMc"].toDouble());
+    QCOMPARE(row["criteria"].toObject(), expected["criteria"].toObject());
+}
+
+void tst_StudyCommand::widthUnits() {
+    const QString file = example("masonry-wall-inside-insulation.v2p");
+    const CliRun run =
+        runCli({"study", file, "--vary", "width", "--layer", "2", "--values", "40mm,4cm,0.04m,0.04", "--csv"});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 5);
+    for (int i = 2; i < 5; ++i)
+        QCOMPARE(lines[i].mid(lines[i].indexOf(',')), lines[1].mid(lines[1].indexOf(',')));
+    QVERIFY(lines[1].startsWith("0.04"));
+}
+
+void tst_StudyCommand::limitInJson() {
+    const CliRun run = runCli({"study", example("masonry-wall-inside-insulation.v2p"), "--vary", "width", "--layer",
+                               "2", "--from", "10mm", "--to", "200mm", "--steps", "11", "--find-limit", "--json"});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject json = parse(run.out);
+    QCOMPARE(json["rows"].toArray().size(), 11);
+    const QJsonObject limit = json["limit"].toObject();
+    QCOMPARE(limit["kind"].toString(), QStringLiteral("found"));
+    QVERIFY(limit["failing"].toDouble() < limit["passing"].toDouble());
+    QVERIFY(limit["passing"].toDouble() - limit["failing"].toDouble() <= 0.00019);
+}
+
+void tst_StudyCommand::badUsage_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    const QString wall = example("masonry-wall-inside-insulation.v2p");
+    QTest::newRow("no quantity") << QStringList{wall, "--values", "1"} << 1;
+    QTest::newRow("unknown quantity") << QStringList{wall, "--vary", "colour", "--values", "1"} << 1;
+    QTest::newRow("layer missing") << QStringList{wall, "--vary", "mu", "--values", "1"} << 1;
+    QTest::newRow("no such layer") << QStringList{wall, "--vary", "mu", "--layer", "6", "--values", "1"} << 1;
+    QTest::newRow("no values") << QStringList{wall, "--vary", "rh-inside"} << 1;
+    QTest::newRow("values and range") << QStringList{wall,     "--vary", "rh-inside", "--values", "50",
+                                                     "--from", "40",     "--to",      "60"}
+                                      << 1;
+    QTest::newRow("not a number") << QStringList{wall, "--vary", "rh-inside", "--values", "50,high"} << 1;
+    QTest::newRow("unit of a width on a humidity") << QStringList{wall, "--vary", "rh-inside", "--values", "50mm"} << 1;
+    QTest::newRow("steps 0") << QStringList{wall, "--vary", "rh-inside", "--from", "40", "--to", "60", "--steps", "0"}
+                             << 1;
+    QTest::newRow("json and csv") << QStringList{wall, "--vary", "rh-inside", "--values", "50", "--json", "--csv"} << 1;
+    QTest::newRow("help") << QStringList{"--help"} << 0;
+}
+
+void tst_StudyCommand::badUsage() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    const CliRun run = runCli(QStringList{"study"} + arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.out.contains("--find-limit"), exitCode == 0);
+}
+
+void tst_StudyCommand::unreadableProject() {
+    QCOMPARE(runCli({"study", "no-such-project.v2p", "--vary", "rh-inside", "--values", "50"}).exitCode, 2);
+}
+
+// The chart is written in the format of its extension, with the axes titled by quantity and unit, and never
+// over an existing file unasked.
+void tst_StudyCommand::chartFiles() {
+    QTemporaryDir dir;
+    const QStringList study{"study", example("timber-roof.v2p"), "--vary", "sd", "--layer", "2", "--values", "1,10,50",
+                            "--plot"};
+    for (const char *name : {"chart.svg", "chart.png", "chart.pdf"})
+        QCOMPARE(runCli(study + QStringList{dir.filePath(name)}).exitCode, 0);
+    QFile svg(dir.filePath("chart.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    for (const char *title : {"sd [m]", "Condensate mass M_c [kg/m²]", "Drying time [d]", "limit 90 d"})
+        QVERIFY2(text.contains(title), title);
+    QCOMPARE(QImage(dir.filePath("chart.png")).size(), QSize(900, 560));
+    QFile pdf(dir.filePath("chart.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
+    QCOMPARE(runCli(study + QStringList{dir.filePath("chart.txt")}).exitCode, 1);
+    QVERIFY(!QFile::exists(dir.filePath("chart.txt")));
+    // An existing chart is replaced only on request.
+    QCOMPARE(runCli(study + QStringList{dir.filePath("chart.svg")}).exitCode, 2);
+    QCOMPARE(runCli(study + QStringList{dir.filePath("chart.svg"), "--force"}).exitCode, 0);
+}
+
+QTEST_GUILESS_MAIN(tst_StudyCommand)
+#include "tst_StudyCommand.moc"

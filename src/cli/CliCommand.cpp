@@ -1,13 +1,31 @@
 #include "CliCommand.h"
 
+#include "CliFiles.h"
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
+#include "ProjectEvaluation.h"
 
 #include <QCommandLineParser>
 
 int CliCommand::outputFailed() {
     CliOutput::printError(QCoreApplication::translate("CliCommand", "Standard output could not be written."));
     return ExitFileError;
+}
+
+int CliCommand::writeOutputOf(const ProjectEvaluation &evaluation, const QString &outFile, const QByteArray &bytes) {
+    QString errorText;
+    if (!CliFiles::write(outFile, bytes, errorText)) {
+        CliOutput::printError(errorText);
+        return ExitFileError;
+    }
+    // the file is written all the same; the caller learns that it holds no judged results
+    const QString reason = evaluation.notAssessedReason();
+    if (!reason.isEmpty()) {
+        CliOutput::printError(
+            QCoreApplication::translate("CliCommand", "%1: not assessed: %2").arg(evaluation.fileName, reason));
+        return ExitNotAssessed;
+    }
+    return ExitSuccess;
 }
 
 int CliCommand::usageError(const QString &message) const {

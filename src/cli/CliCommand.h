@@ -10,6 +10,7 @@
 
 class QCommandLineParser;
 class ReportSettings;
+class ProjectEvaluation;
 
 class CliCommand {
 public:
@@ -41,6 +42,9 @@ public:
 protected:
     /*! Says on standard error that standard output could not be written; returns ExitFileError. */
     static int outputFailed();
+    /*! Writes \a bytes to \a outFile safely; a file of a project without judged results is written all the same,
+        and the reason goes to standard error. Returns ExitFileError, ExitNotAssessed or ExitSuccess. */
+    static int writeOutputOf(const ProjectEvaluation &evaluation, const QString &outFile, const QByteArray &bytes);
     /*! Prints \a message and a pointer to --help as one line to standard error; returns ExitUsage. */
     int usageError(const QString &message) const;
     /*! Adds --help to \a parser and parses \a arguments; false when the command ends here with \a exitCode:

@@ -105,20 +105,9 @@ int DiagramCommand::run(const QStringList &arguments) {
     content.input = evaluation.document.inputData();
     content.results = evaluation.document.calculation().results();
     QByteArray picture;
-    QString errorText;
     if (!DiagramExport::encode(pictureFormat, paper, content, QFileInfo(outFile).fileName(), picture)) {
         CliOutput::printError(tr("%1: the picture could not be drawn.").arg(outFile));
         return ExitFileError;
     }
-    if (!CliFiles::write(outFile, picture, errorText)) {
-        CliOutput::printError(errorText);
-        return ExitFileError;
-    }
-    // the file is written all the same; the caller learns that it holds no judged results
-    const QString reason = evaluation.notAssessedReason();
-    if (!reason.isEmpty()) {
-        CliOutput::printError(tr("%1: not assessed: %2").arg(evaluation.fileName, reason));
-        return ExitNotAssessed;
-    }
-    return ExitSuccess;
+    return writeOutputOf(evaluation, outFile, picture);
 }

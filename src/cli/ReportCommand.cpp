@@ -113,18 +113,7 @@ int ReportCommand::run(const QStringList &arguments) {
         CliOutput::printError(tr("%1: the PDF file cannot be written.").arg(outFile));
         return ExitFileError;
     }
-    QString errorText;
-    if (!CliFiles::write(outFile, pdf, errorText)) {
-        CliOutput::printError(errorText);
-        return ExitFileError;
-    }
-    // the file is written all the same; the caller learns that it holds no judged results
-    const QString reason = evaluation.notAssessedReason();
-    if (!reason.isEmpty()) {
-        CliOutput::printError(tr("%1: not assessed: %2").arg(evaluation.fileName, reason));
-        return ExitNotAssessed;
-    }
-    return ExitSuccess;
+    return writeOutputOf(evaluation, outFile, pdf);
 }
 
 QString ReportCommand::installedDefaultFontFamily() {

@@ -20,8 +20,8 @@
 #include <model/ProgramInfo.h>
 #include <model/Project.h>
 
-#include "ClimateSummaryPage.h"
-#include "LayerSummaryPage.h"
+#include "AssessmentClimateWidget.h"
+#include "MaterialEditWidget.h"
 
 namespace {
 const char *const Subtitle =
@@ -120,11 +120,13 @@ void MainWindow::setupForm(QSplashScreen *splash) {
 }
 
 void MainWindow::setupEditors() {
-    m_layerPage = new LayerSummaryPage(m_project, this);
-    m_climatePage = new ClimateSummaryPage(m_project, this);
+    m_materialEditor = new MaterialEditWidget(m_project, *m_undoStack, this);
+    m_assessmentClimateEditor = new AssessmentClimateWidget(m_project, *m_undoStack, this);
+    m_materialEditor->setLayerTable(m_ui->tableWidgetConstruction);
+    m_assessmentClimateEditor->setLayerTable(m_ui->tableWidgetConstruction);
     QWidget *formPage = m_ui->page;
-    m_ui->stackedWidgetClimateMaterial->insertWidget(0, m_layerPage);
-    m_ui->stackedWidgetClimateMaterial->insertWidget(1, m_climatePage);
+    m_ui->stackedWidgetClimateMaterial->insertWidget(0, m_materialEditor);
+    m_ui->stackedWidgetClimateMaterial->insertWidget(1, m_assessmentClimateEditor);
     m_ui->stackedWidgetClimateMaterial->removeWidget(formPage);
     delete formPage;
 }
@@ -136,6 +138,7 @@ void MainWindow::setupConnections() {
     connect(table, &QTableWidget::customContextMenuRequested, this, &MainWindow::customContextMenu);
     connect(m_exportDialog, &QFileDialog::filterSelected, this, &MainWindow::fileDialogFilterSelected);
     connect(&m_project, &Project::modified, this, &MainWindow::updateUi);
+    connect(m_ui->widgetResults, &V2_ResultsWidget::linkClicked, this, &MainWindow::resultsLinkClicked);
     connect(m_undoStack, &QUndoStack::indexChanged, this, &MainWindow::undoStackIndexChanged);
     connect(m_undoStack, &QUndoStack::cleanChanged, this, &MainWindow::undoStackIndexChanged);
 
@@ -208,11 +211,13 @@ void MainWindow::constructionTableColumnChanged(int, int currentColumn, int, int
     const bool layerColumn = currentColumn != 0 && currentColumn != columnCount - 1;
     if (layerColumn && m_project.hasDocument()) {
         m_ui->stackedWidgetClimateMaterial->setCurrentIndex(0);
-        m_layerPage->setLayer(currentColumn - 1);
+        const Settings &settings = Settings::instance();
+        m_materialEditor->setDisplayUnits(settings.m_layerWidthUnit, settings.m_awInSeconds);
+        m_materialEditor->setLayer(currentColumn - 1);
     }
     else {
         m_ui->stackedWidgetClimateMaterial->setCurrentIndex(1);
-        m_climatePage->setSide(currentColumn == 0 ? ClimateSummaryPage::WarmSide : ClimateSummaryPage::ColdSide);
+        m_assessmentClimateEditor->setSide(currentColumn == 0);
     }
     const bool enable = layerColumn && m_project.hasDocument();
     m_ui->actionSelectMaterial->setEnabled(enable);

@@ -12,8 +12,8 @@
 
 #include <memory>
 
-class ClimateSummaryPage;
-class LayerSummaryPage;
+class AssessmentClimateWidget;
+class MaterialEditWidget;
 class Material;
 class Project;
 class QAction;
@@ -148,8 +148,8 @@ private:
     QList<QAction *> m_recentProjectActions;
     QFileDialog *m_exportDialog = nullptr;
     QPointer<QPrintPreviewDialog> m_printPreview;
-    LayerSummaryPage *m_layerPage = nullptr;
-    ClimateSummaryPage *m_climatePage = nullptr;
+    MaterialEditWidget *m_materialEditor = nullptr;
+    AssessmentClimateWidget *m_assessmentClimateEditor = nullptr;
 };
 
 #endif // MainWindowH

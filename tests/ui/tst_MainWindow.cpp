@@ -15,6 +15,7 @@
 #include <app/Settings.h>
 #include <model/Project.h>
 #include <ui/MainWindow.h>
+#include <visualisation/V2_ResultsWidget.h>
 
 #include "MessageCapture.h"
 #include "ModalAnswerer.h"
@@ -296,7 +297,7 @@ void tst_MainWindow::resultsLinks() {
     QFETCH(int, column);
     openWindow(example("timber-frame-wall.v2p"));
     selectColumn(1);
-    QVERIFY(QMetaObject::invokeMethod(m_window.get(), "resultsLinkClicked", Q_ARG(QUrl, QUrl(link))));
+    emit child<V2_ResultsWidget>("widgetResults")->linkClicked(QUrl(link));
     QCOMPARE(child<QTableWidget>("tableWidgetConstruction")->currentColumn(), column);
 }
 

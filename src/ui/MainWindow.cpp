@@ -10,6 +10,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplashScreen>
 #include <QUndoStack>
 
@@ -117,6 +118,18 @@ void MainWindow::setupForm(QSplashScreen *splash) {
     m_exportDialog->setAcceptMode(QFileDialog::AcceptSave);
     m_ui->actionAboutQt->setVisible(false);
     m_ui->actionKesslauWebpage->setVisible(false);
+    wrapResultsInScrollArea();
+}
+
+void MainWindow::wrapResultsInScrollArea() {
+    // In a short window the editor leaves the results too little height: they scroll instead of being cut off.
+    m_resultsScrollArea = new QScrollArea(this);
+    m_resultsScrollArea->setObjectName(QStringLiteral("scrollAreaResults"));
+    m_resultsScrollArea->setFrameShape(QFrame::NoFrame);
+    m_resultsScrollArea->setWidgetResizable(true);
+    m_resultsScrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    delete m_ui->verticalLayout_mainRight->replaceWidget(m_ui->widgetResults, m_resultsScrollArea);
+    m_resultsScrollArea->setWidget(m_ui->widgetResults);
 }
 
 void MainWindow::setupEditors() {
@@ -241,7 +254,7 @@ void MainWindow::updateActionsAndTitle() {
     m_ui->tableWidgetConstruction->setVisible(active);
     m_ui->diagramView->setVisible(active);
     m_ui->stackedWidgetClimateMaterial->setVisible(active);
-    m_ui->widgetResults->setVisible(active);
+    m_resultsScrollArea->setVisible(active);
     m_ui->frameDividerRight->setVisible(active);
     m_ui->actionUseHashes->setVisible(false);
     m_ui->actionToggleGlaser->setChecked(m_ui->diagramView->diagramType() == 3);

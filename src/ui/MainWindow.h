@@ -22,6 +22,7 @@ class QFileDialog;
 class QMenu;
 class QPrintPreviewDialog;
 class QPrinter;
+class QScrollArea;
 class QSplashScreen;
 class QUndoStack;
 
@@ -113,6 +114,7 @@ private slots:
 private:
     void setupForm(QSplashScreen *splash);
     void setupEditors();
+    void wrapResultsInScrollArea();
     void setupConnections();
     void paintSubtitle(QSplashScreen *splash);
     void sizeAndCentre();
@@ -148,6 +150,7 @@ private:
     QList<QAction *> m_recentProjectActions;
     QFileDialog *m_exportDialog = nullptr;
     QPointer<QPrintPreviewDialog> m_printPreview;
+    QScrollArea *m_resultsScrollArea = nullptr;
     MaterialEditWidget *m_materialEditor = nullptr;
     AssessmentClimateWidget *m_assessmentClimateEditor = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "V2_ResultsWidget.h"
 
+#include <cmath>
+
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <calculation/ResultTexts.h>
@@ -28,6 +30,8 @@ V2_ResultsWidget::V2_ResultsWidget(QWidget *parent) : QWidget(parent) {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     policy.setHorizontalStretch(1);
     policy.setVerticalStretch(1);
+    // The content wraps, so its height follows the width; a scroll area around the panel uses this.
+    policy.setHeightForWidth(true);
     setSizePolicy(policy);
     setMinimumHeight(300);
     // Links of the messages show a pointing hand.
@@ -37,7 +41,32 @@ V2_ResultsWidget::V2_ResultsWidget(QWidget *parent) : QWidget(parent) {
 void V2_ResultsWidget::setData(const InputData &input, const CalculationResults &results) {
     m_input = input;
     m_results = results;
+    updateGeometry();
     update();
+}
+
+bool V2_ResultsWidget::hasHeightForWidth() const {
+    return true;
+}
+
+int V2_ResultsWidget::heightForWidth(int width) const {
+    const int areaWidth = width - AreaLeft;
+    if (areaWidth <= 0)
+        return minimumHeight();
+    QTextDocument textDocument;
+    textDocument.setDefaultFont(QApplication::font());
+    // Measured with the metrics of the widget it will be painted on.
+    textDocument.documentLayout()->setPaintDevice(const_cast<V2_ResultsWidget *>(this));
+    double height = 0;
+    if (m_results.resultCode == RC_InvalidInput) {
+        QtExt::TextFrame frame(&textDocument);
+        frame.setText(invalidInputText(m_results));
+        height = frame.frameRect(nullptr, areaWidth).height();
+    }
+    else {
+        height = createTable(&textDocument)->frameRect(nullptr, areaWidth).height();
+    }
+    return std::max(minimumHeight(), int(std::ceil(height)) + 1);
 }
 
 QString V2_ResultsWidget::verdictLine(const CalculationResults &results) {

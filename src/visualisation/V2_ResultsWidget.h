@@ -39,6 +39,10 @@ public:
     /*! Target of the link painted at \a pos (a message naming a layer: "layer-N"); empty where there is none. */
     QString anchorAt(const QPoint &pos);
 
+    bool hasHeightForWidth() const override;
+    /*! Height of the laid-out content at \a width, at least the minimum height. */
+    int heightForWidth(int width) const override;
+
 signals:
     /*! A link of a message was clicked. */
     void linkClicked(const QUrl &url);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Smoke test of the real window: starts the built program under a virtual X server on every example project,
 # each run with a private home directory, waits for the window titled with the file name, saves a screenshot
-# into build/screenshots/, quits through the File menu by keyboard and requires exit code 0 and no error line
+# into build/screenshots/ (the layer editor shown at start, then the climate editor after a click on the
+# warm-side column), quits through the File menu by keyboard and requires exit code 0 and no error line
 # in the program's log file. Screen sizes: GUI_SMOKE_SIZES (default "1280x800 1920x1080").
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -54,6 +55,10 @@ wait_for_window() {
     return 1
 }
 
+screenshot() {
+    xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$1"
+}
+
 run_example() {
     local project=$1 size=$2
     local name home window status
@@ -65,7 +70,11 @@ run_example() {
     local pid=$!
     window=$(wait_for_window "$name" "$pid") || { cat "$home/console.log" >&2; fail "$name: no window titled with the file name"; }
     sleep 1.5 # let the window lay out and paint
-    xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$SHOTS/${name%.v2p}-$size.png"
+    screenshot "$SHOTS/${name%.v2p}-$size.png"
+    # The warm-side column sits at the same place below menu and toolbar at every window size.
+    xdotool mousemove --window "$window" 25 150 click 1
+    sleep 0.5
+    screenshot "$SHOTS/${name%.v2p}-climate-$size.png"
     # Quit as a user would without a mouse: File menu, last entry.
     xdotool windowfocus --sync "$window" key --delay 150 alt+f Up Return
     for _ in $(seq 100); do

@@ -40,6 +40,22 @@ ConstructionList &Globals::constructionList() {
     return *m_constructionList;
 }
 
+bool Globals::writeDatabases() {
+    const bool materialsWritten = !m_materialList || m_materialList->writeUserDatabase();
+    const bool constructionsWritten = !m_constructionList || m_constructionList->write();
+    return materialsWritten && constructionsWritten;
+}
+
+QStringList Globals::takeDamageNotices() {
+    QStringList notices;
+    if (m_materialList)
+        notices << m_materialList->takeDamageNotice();
+    if (m_constructionList)
+        notices << m_constructionList->takeDamageNotice();
+    notices.removeAll(QString());
+    return notices;
+}
+
 void Globals::releaseDatabases() {
     m_constructionList.reset();
     m_materialList.reset();

@@ -7,6 +7,7 @@
 // handler still exists; the destructor does it otherwise.
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -30,6 +31,11 @@ public:
     ConstructionList &constructionList();
     /*! Writes and deletes both databases; the next request creates and reads them anew. */
     void releaseDatabases();
+    /*! Writes the databases read so far; false when one of them could not be written. */
+    bool writeDatabases();
+    /*! For each database read so far whose damaged original was kept before a write: the text for the user,
+        once. */
+    QStringList takeDamageNotices();
 
     const QString &languageId() const { return m_languageId; }
     void setLanguageId(const QString &languageId) { m_languageId = languageId; }

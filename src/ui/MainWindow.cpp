@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QCloseEvent>
 #include <QPrintPreviewDialog>
@@ -356,10 +357,14 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     Settings &settings = Settings::instance();
     settings.m_lastProjectFile = m_project.hasDocument() ? m_project.fileName() : QString();
     settings.write();
-    if (closeProjectQuery())
-        event->accept();
-    else
+    if (!closeProjectQuery()) {
         event->ignore();
+        return;
+    }
+    if (!Globals::instance().writeDatabases())
+        QMessageBox::critical(this, tr("Database"), tr("The user databases could not be written."));
+    showDatabaseNotices();
+    event->accept();
 }
 
 void MainWindow::on_actionQuit_triggered() {

@@ -132,6 +132,8 @@ private:
     /*! Asks for a material; false when none was chosen. */
     bool chooseMaterial(Material &material);
     void addLayer(bool left);
+    /*! Tells the user once of every damaged database whose original was kept before it was written. */
+    void showDatabaseNotices();
 
     /*! Asks for an export file; empty when cancelled. The extension matches the chosen filter. */
     QString exportFileName();

@@ -93,7 +93,11 @@ void MainWindow::openProjectFile(const QString &fileName) {
     if (!m_project.read(fileName, errorText)) {
         m_project.close();
         updateActionsAndTitle();
-        QMessageBox::critical(this, tr("Error loading project file"), errorText);
+        // The reader's text says what is wrong but not always in which file.
+        const QString text = errorText.contains(fileName)
+                                 ? errorText
+                                 : QStringLiteral("%1:\n%2").arg(QDir::toNativeSeparators(fileName), errorText);
+        QMessageBox::critical(this, tr("Error loading project file"), text);
         updateActionsAndTitle();
         return;
     }
@@ -108,7 +112,10 @@ int MainWindow::save(const QString &fileName) {
     const QString target = withProjectExtension(fileName);
     QString errorText;
     if (!m_project.write(target, &errorText)) {
-        QMessageBox::critical(this, tr("Error #3: Saving failed"), tr("Error while saving project file!"));
+        QMessageBox box(QMessageBox::Critical, tr("Error #3: Saving failed"), tr("Error while saving project file!"),
+                        QMessageBox::Ok, this);
+        box.setInformativeText(errorText);
+        box.exec();
         return 1;
     }
     m_project.setFileName(target);

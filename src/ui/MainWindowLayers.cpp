@@ -5,6 +5,7 @@
 
 #include <QActionGroup>
 #include <QInputDialog>
+#include <QDir>
 #include <QMessageBox>
 #include <QUndoStack>
 
@@ -111,6 +112,7 @@ void MainWindow::on_actionAddToConstructionDatabase_triggered() {
     if (!constructions.addConstruction(construction) || !constructions.write())
         QMessageBox::critical(this, tr("Construction database"),
                               tr("The construction could not be added to the construction database."));
+    showDatabaseNotices();
 }
 
 void MainWindow::on_actionAddMaterialToUserDatabase_triggered() {
@@ -118,8 +120,21 @@ void MainWindow::on_actionAddMaterialToUserDatabase_triggered() {
     if (index < 0 || !m_project.hasDocument() || index >= m_project.document()->inputData().layers().size())
         return;
     const Material material = m_project.document()->inputData().layers()[index].material();
-    if (material.isValid())
-        Globals::instance().materialList().addUserMaterial(material);
+    if (!material.isValid())
+        return;
+    // Written at once, so that a crash later in the session cannot lose the material.
+    MaterialList &materials = Globals::instance().materialList();
+    materials.addUserMaterial(material);
+    if (!materials.writeUserDatabase())
+        QMessageBox::critical(this, tr("Material database"),
+                              tr("The user material database '%1' could not be written.")
+                                  .arg(QDir::toNativeSeparators(materials.userDatabasePath())));
+    showDatabaseNotices();
+}
+
+void MainWindow::showDatabaseNotices() {
+    for (const QString &notice : Globals::instance().takeDamageNotices())
+        QMessageBox::warning(this, tr("Damaged database"), notice);
 }
 
 void MainWindow::on_actionEditProjectInformation_triggered() {

@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <QDataStream>
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -12,7 +13,9 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <app/Globals.h>
 #include <app/Settings.h>
+#include <model/MaterialList.h>
 #include <model/Project.h>
 #include <ui/MainWindow.h>
 #include <visualisation/V2_ResultsWidget.h>
@@ -34,6 +37,7 @@ private slots:
     void heatFlowDirectionWithAirLayer();
     void saveAsAndReopenEqual();
     void missingFileShowsBoxAndKeepsProject();
+    void damagedUserDatabaseNoticeOnce();
     void failedSaveKeepsProjectModified_data();
     void failedSaveKeepsProjectModified();
     void closeQueryCancelKeepsProject();
@@ -192,11 +196,41 @@ void tst_MainWindow::missingFileShowsBoxAndKeepsProject() {
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("<?xml version=\"1.0\"?><VaproProject version=\"2.0\"><InputData>");
     broken.close();
-    answerer.clickButton(QMessageBox::Ok);
+    QString boxText;
+    answerer.add([&boxText](QDialog *dialog) {
+        boxText = qobject_cast<QMessageBox *>(dialog)->text();
+        dialog->accept();
+    });
     openWindow(broken.fileName());
     QCOMPARE(answerer.titles().value(1), QStringLiteral("Error loading project file"));
+    QVERIFY2(boxText.startsWith(broken.fileName() + ":\n"), qPrintable(boxText));
     QVERIFY(!Project::instance().hasDocument());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Hygrolux 2 Pro"));
+}
+
+void tst_MainWindow::damagedUserDatabaseNoticeOnce() {
+    // A user database of a format version this program does not know is kept before it is written over.
+    Globals::instance().releaseDatabases();
+    const QString path = Globals::instance().materialList().userDatabasePath();
+    Globals::instance().releaseDatabases();
+    QDir().mkpath(QFileInfo(path).path());
+    QFile database(path);
+    QVERIFY(database.open(QIODevice::WriteOnly));
+    QDataStream(&database) << qint32(-5) << qint32(0);
+    database.close();
+
+    openWindow(example("flat-roof.v2p"));
+    selectColumn(1);
+    ModalAnswerer answerer;
+    answerer.clickButton(QMessageBox::Ok);
+    trigger("actionAddMaterialToUserDatabase");
+    trigger("actionAddMaterialToUserDatabase");
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Damaged database")});
+    const QStringList kept = QFileInfo(path).dir().entryList({QFileInfo(path).fileName() + ".damaged-*"});
+    QCOMPARE(kept.size(), 1);
+    QDir(QFileInfo(path).path()).remove(kept.first());
+    Globals::instance().releaseDatabases();
+    QFile::remove(path);
 }
 
 void tst_MainWindow::failedSaveKeepsProjectModified_data() {

@@ -1,13 +1,17 @@
-// Benchmarks of the main window, offscreen: start-up to the first painted window on an example project.
+// Benchmarks of the main window, offscreen: start-up to the first painted window on an example project, and
+// one width typed into the layer editor until everything it changes is recalculated and painted again.
 // Run a Release build through scripts/bench.sh.
 
 #include <app/Settings.h>
 #include <model/Project.h>
 #include <ui/MainWindow.h>
 
+#include <QtExt_ValidatingLineEdit.h>
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTableWidget>
 #include <QStandardPaths>
 #include <QUndoStack>
 
@@ -34,9 +38,41 @@ void startToShown(benchmark::State &state) {
     }
 }
 
+/*! The example's layers repeated until the construction has \a count of them. */
+void repeatLayers(int count) {
+    QVector<MaterialLayer> &layers = Project::instance().document()->inputData().layers();
+    const QVector<MaterialLayer> example = layers;
+    layers.clear();
+    for (int i = 0; i < count; ++i)
+        layers.append(example[i % example.size()]);
+    Project::instance().setModified(Project::AllModified);
+}
+
+void editWidth(benchmark::State &state) {
+    Settings::instance().m_projectFileToOpen = QStringLiteral(HYGROLUX_EXAMPLES_DIR "/timber-frame-wall.v2p");
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    repeatLayers(int(state.range(0)));
+    window->findChild<QTableWidget *>(QStringLiteral("tableWidgetConstruction"))->setCurrentCell(0, 1);
+    auto *width = window->findChild<QtExt::ValidatingLineEdit *>(QStringLiteral("lineEditWidth"));
+    window->repaint();
+    bool thick = false;
+    for (auto _ : state) {
+        thick = !thick;
+        width->setText(thick ? QStringLiteral("15") : QStringLiteral("12.5"));
+        QMetaObject::invokeMethod(width, "editingFinished");
+        window->repaint();
+    }
+    if (Settings::instance().undoStack()->count() == 0)
+        state.SkipWithError("the width edit changed nothing");
+    window.reset();
+    closeProject();
+}
+
 } // namespace
 
 BENCHMARK(startToShown)->Name("Gui/StartToShown")->Unit(benchmark::kMillisecond);
+BENCHMARK(editWidth)->Name("Gui/EditWidth")->Arg(6)->Arg(31)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -15,6 +15,7 @@
 #include <model/MaterialList.h>
 #include <model/Project.h>
 
+#include "ConfigDialog.h"
 #include "MaterialPickDialog.h"
 #include "ProjectInformationEditDialog.h"
 #include "V2_UndoLayerCommands.h"
@@ -146,5 +147,16 @@ void MainWindow::on_actionEditProjectInformation_triggered() {
 }
 
 void MainWindow::on_actionPreferences_triggered() {
-    QMessageBox::information(this, tr("Preferences"), tr("The preferences dialog is not available yet."));
+    Settings &settings = Settings::instance();
+    const QString userDirectory = settings.userMaterialsDir();
+    ConfigDialog dialog(settings, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    settings.write();
+    // The databases are written where they came from and read anew from the new directory.
+    if (settings.userMaterialsDir() != userDirectory)
+        Globals::instance().releaseDatabases();
+    m_ui->tableWidgetConstruction->setWidthUnit(settings.m_layerWidthUnit);
+    // A refresh only: the preferences change how the project is shown, not the project.
+    updateUi(Project::LayerAppearanceModified);
 }

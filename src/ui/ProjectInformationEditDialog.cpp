@@ -1,15 +1,13 @@
 #include "ProjectInformationEditDialog.h"
 
 #include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <model/Project.h>
 
+#include "ProjectInformationEditWidget.h"
 #include "V2_UndoProjectCommands.h"
 
 ProjectInformationEditDialog::ProjectInformationEditDialog(Project &project, QUndoStack &undoStack, QWidget *parent)
@@ -23,17 +21,8 @@ ProjectInformationEditDialog::ProjectInformationEditDialog(Project &project, QUn
     note->setWordWrap(true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(note);
-    layout->addLayout(new QFormLayout);
-    m_projectName = addLine(tr("Project name:"), "lineEditProjectName");
-    m_constructionId = addLine(tr("Construction ID:"), "lineEditConstructionID");
-    m_user = addLine(tr("Editor/User:"), "lineEditUser");
-    m_company = addLine(tr("Company:"), "lineEditCompany");
-    m_description = new QPlainTextEdit(this);
-    m_description->setObjectName(QStringLiteral("textEditDescription"));
-    auto *descriptionLabel = new QLabel(tr("Description:"), this);
-    descriptionLabel->setBuddy(m_description);
-    m_description->setAccessibleName(descriptionLabel->text());
-    qobject_cast<QFormLayout *>(layout->itemAt(1)->layout())->addRow(descriptionLabel, m_description);
+    m_editWidget = new ProjectInformationEditWidget(this);
+    layout->addWidget(m_editWidget);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ProjectInformationEditDialog::acceptChanges);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -41,33 +30,13 @@ ProjectInformationEditDialog::ProjectInformationEditDialog(Project &project, QUn
 
     if (!m_project.hasDocument())
         return;
-    const ProjectInformation &info = m_project.document()->projectInformation();
-    m_projectName->setText(info.m_projectName);
-    m_constructionId->setText(info.m_constructionID);
-    m_user->setText(info.m_userName);
-    m_company->setText(info.m_company);
-    m_description->setPlainText(info.m_description);
-}
-
-QLineEdit *ProjectInformationEditDialog::addLine(const QString &label, const char *objectName) {
-    auto *form = qobject_cast<QFormLayout *>(layout()->itemAt(1)->layout());
-    auto *edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(objectName));
-    auto *labelWidget = new QLabel(label, this);
-    labelWidget->setBuddy(edit);
-    edit->setAccessibleName(label);
-    form->addRow(labelWidget, edit);
-    return edit;
+    m_editWidget->setInfo(m_project.document()->projectInformation());
 }
 
 void ProjectInformationEditDialog::acceptChanges() {
     if (m_project.hasDocument()) {
         ProjectInformation info = m_project.document()->projectInformation();
-        info.m_projectName = m_projectName->text();
-        info.m_constructionID = m_constructionId->text();
-        info.m_userName = m_user->text();
-        info.m_company = m_company->text();
-        info.m_description = m_description->toPlainText();
+        m_editWidget->getInfo(info);
         m_undoStack.push(new V2_UndoChangeProjectInfo(m_project, info));
     }
     accept();

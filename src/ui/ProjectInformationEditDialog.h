@@ -7,8 +7,7 @@
 #include <QDialog>
 
 class Project;
-class QLineEdit;
-class QPlainTextEdit;
+class ProjectInformationEditWidget;
 class QUndoStack;
 
 class ProjectInformationEditDialog : public QDialog {
@@ -20,15 +19,9 @@ private slots:
     void acceptChanges();
 
 private:
-    QLineEdit *addLine(const QString &label, const char *objectName);
-
     Project &m_project;
     QUndoStack &m_undoStack;
-    QLineEdit *m_projectName = nullptr;
-    QLineEdit *m_constructionId = nullptr;
-    QLineEdit *m_user = nullptr;
-    QLineEdit *m_company = nullptr;
-    QPlainTextEdit *m_description = nullptr;
+    ProjectInformationEditWidget *m_editWidget = nullptr;
 };
 
 #endif // ProjectInformationEditDialogH

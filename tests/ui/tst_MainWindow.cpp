@@ -4,6 +4,9 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -38,6 +41,7 @@ private slots:
     void saveAsAndReopenEqual();
     void missingFileShowsBoxAndKeepsProject();
     void damagedUserDatabaseNoticeOnce();
+    void preferencesReachTheEditorAtOnce();
     void failedSaveKeepsProjectModified_data();
     void failedSaveKeepsProjectModified();
     void closeQueryCancelKeepsProject();
@@ -231,6 +235,22 @@ void tst_MainWindow::damagedUserDatabaseNoticeOnce() {
     QDir(QFileInfo(path).path()).remove(kept.first());
     Globals::instance().releaseDatabases();
     QFile::remove(path);
+}
+
+void tst_MainWindow::preferencesReachTheEditorAtOnce() {
+    Settings::instance().m_layerWidthUnit = 1000;
+    openWindow(example("flat-roof.v2p"));
+    selectColumn(1);
+    ModalAnswerer answerer;
+    answerer.add([](QDialog *dialog) {
+        dialog->findChild<QComboBox *>("comboBoxWidthUnit")->setCurrentIndex(1);
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    trigger("actionPreferences");
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(child<QLabel>("labelWidth")->text(), QStringLiteral("Layer width/height [cm]:"));
+    QVERIFY(!m_window->windowTitle().endsWith('*'));
+    Settings::instance().m_layerWidthUnit = 1000;
 }
 
 void tst_MainWindow::failedSaveKeepsProjectModified_data() {

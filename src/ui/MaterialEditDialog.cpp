@@ -24,7 +24,7 @@ MaterialEditDialog::MaterialEditDialog(const Material &material, QWidget *parent
 
     m_ui->lineEdit_rho->setup(0, MAX_DOUBLE, tr("The density must be > 0."), false, false);
     m_ui->lineEdit_lambda->setup(0, MAX_DOUBLE, tr("The thermal conductivity must be > 0."), false, false);
-    m_ui->lineEdit_mew->setup(0, MAX_DOUBLE, tr("The vapor resistance factor must be > 0."), false, false);
+    m_ui->lineEdit_mew->setup(0, MAX_DOUBLE, tr("The vapour resistance factor must be > 0."), false, false);
     // Many materials (foils, most insulations) take up no water: 0 is a valid coefficient.
     m_ui->lineEdit_aw->setup(0, MAX_DOUBLE, tr("The water uptake coefficient must be > 0."), true, false);
     m_ui->lineEdit_sd->setup(0, MAX_DOUBLE, tr("The sd-value must be > 0."), false, false);
@@ -36,7 +36,7 @@ MaterialEditDialog::MaterialEditDialog(const Material &material, QWidget *parent
         {m_ui->comboBoxType, tr("Wood and wood based materials have their own criteria; foils are given by "
                                 "their sd-value.")},
         {m_ui->lineEdit_lambda, tr("Thermal conductivity in W/(m·K), greater than 0.")},
-        {m_ui->lineEdit_mew, tr("Vapor diffusion resistance factor (no unit), greater than 0.")},
+        {m_ui->lineEdit_mew, tr("Vapour diffusion resistance factor (no unit), greater than 0.")},
         {m_ui->lineEdit_w80, tr("Moisture content at 80% RH in m³/m³, greater than 0; at 95% RH (w80 · 0.95 / 0.8) "
                                 "it must stay below the saturation content.")},
         {m_ui->lineEdit_wsat, tr("Moisture content at saturation in m³/m³, above the content at 95% RH and less "

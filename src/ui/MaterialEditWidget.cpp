@@ -29,7 +29,7 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack, 
 
     m_ui->lineEditWidth->setup(0, MAX_DOUBLE, tr("The layer width must be > 0."), false, false);
     m_ui->lineEditLambda->setup(0, MAX_DOUBLE, tr("The thermal conductivity must be > 0."), false, false);
-    m_ui->lineEditMu->setup(0, MAX_DOUBLE, tr("The vapor resistance factor must be > 0."), false, false);
+    m_ui->lineEditMu->setup(0, MAX_DOUBLE, tr("The vapour resistance factor must be > 0."), false, false);
     m_ui->lineEditAw->setup(0, MAX_DOUBLE, tr("The water uptake coefficient must be > 0."), true, false);
     m_ui->lineEditW80->setup(0, 1.0,
                              tr("The moisture content at 80% humidity must be > 0 and lower than the saturation "
@@ -53,8 +53,8 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack, 
     m_ui->lineEditWidth->setAccessibleName(tr("Layer width"));
     m_ui->lineEditLambda->setAccessibleName(tr("Thermal conductivity"));
     m_ui->lineEditLambda->setDefaultToolTip(tr("Thermal conductivity in W/(m·K), greater than 0."));
-    m_ui->lineEditMu->setAccessibleName(tr("Vapor diffusion resistance factor"));
-    m_ui->lineEditMu->setDefaultToolTip(tr("Vapor diffusion resistance factor (no unit), greater than 0."));
+    m_ui->lineEditMu->setAccessibleName(tr("Vapour diffusion resistance factor"));
+    m_ui->lineEditMu->setDefaultToolTip(tr("Vapour diffusion resistance factor (no unit), greater than 0."));
     m_ui->lineEditW80->setAccessibleName(tr("Moisture content at 80% RH"));
     m_ui->lineEditW80->setDefaultToolTip(tr("Moisture content at 80% RH in m³/m³, greater than 0; at 95% RH "
                                             "(w80 · 0.95 / 0.8) it must stay below the saturation content."));
@@ -64,7 +64,7 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack, 
     m_ui->lineEditAw->setAccessibleName(tr("Water absorption coefficient"));
     m_ui->lineEdit_sdValue->setAccessibleName(tr("sd-value"));
     m_ui->lineEdit_sdValue->setDefaultToolTip(
-        tr("Diffusion-equivalent air layer thickness in m: width times vapor "
+        tr("Diffusion-equivalent air layer thickness in m: width times vapour "
            "diffusion resistance factor, or the product's value, which then fixes "
            "the width."));
 

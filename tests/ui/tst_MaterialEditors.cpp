@@ -185,7 +185,7 @@ void tst_MaterialEditors::rejectedValues_data() {
                                     << "The thermal conductivity must be > 0.";
     QTest::newRow("diffusion factor 0") << "lineEditMu"
                                         << "0"
-                                        << "The vapor resistance factor must be > 0.";
+                                        << "The vapour resistance factor must be > 0.";
     QTest::newRow("negative Aw") << "lineEditAw"
                                  << "-1"
                                  << "The water uptake coefficient must be > 0.";

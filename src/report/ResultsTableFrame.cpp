@@ -72,6 +72,26 @@ void setAirValues(QtExt::Table &table, int row, double T, double p_sat, double p
     table.setCellText(4, row, green(p, bold));
 }
 
+void setHeaderRow(QtExt::Table &table) {
+    table.setCellText(1, 0, QStringLiteral("<h4>%1</h4>").arg(ResultsTableFrame::tr("Layer / Material")));
+    table.setCellText(2, 0, QStringLiteral("<h4>%1<br/>[%2C]</h4>").arg(Theta).arg(DegreeSign));
+    table.setCellText(3, 0, QStringLiteral("<h4>p<sub>sat</sub><br/>[Pa]</h4>"));
+    table.setCellText(4, 0, QStringLiteral("<h4>p<br/>[Pa]</h4>"));
+    table.setCellText(5, 0, QStringLiteral("<h4>w<br/>[m<sup>3</sup>/m<sup>3</sup>]</h4>"));
+    table.setCellText(6, 0, QStringLiteral("<h4>d<sub>c</sub><br/>[mm]</h4>"));
+    table.setCellText(7, 0, QStringLiteral("<h4>M<sub>c</sub><br/>[kg/m<sup>2</sup>]</h4>"));
+    for (int col = 0; col < 8; ++col)
+        table.setCellAlignment(col, 0, Qt::AlignHCenter | Qt::AlignBottom);
+}
+
+/*! Labels a row of the air or the surface of one side; its values align to \a vertical. */
+void setSideRow(QtExt::Table &table, int row, const QString &label, Qt::Alignment vertical) {
+    table.setCellText(1, row, label);
+    table.setCellAlignment(1, row, Qt::AlignLeft | vertical);
+    for (int col = 2; col < 5; ++col)
+        table.setCellAlignment(col, row, Qt::AlignRight | vertical);
+}
+
 } // namespace
 
 QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
@@ -95,32 +115,23 @@ QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
     const int MassDecimals = 3;
     const std::vector<double> masses = zoneValues ? roundedToTotal(r.mc, MassDecimals) : std::vector<double>();
 
-    auto table = createTable(8, 2 * n + 3);
-    table->setCellText(1, 0, QStringLiteral("<h4>%1</h4>").arg(tr("Layer / Material")));
-    table->setCellText(2, 0, QStringLiteral("<h4>%1<br/>[%2C]</h4>").arg(Theta).arg(DegreeSign));
-    table->setCellText(3, 0, QStringLiteral("<h4>p<sub>sat</sub><br/>[Pa]</h4>"));
-    table->setCellText(4, 0, QStringLiteral("<h4>p<br/>[Pa]</h4>"));
-    table->setCellText(5, 0, QStringLiteral("<h4>w<br/>[m<sup>3</sup>/m<sup>3</sup>]</h4>"));
-    table->setCellText(6, 0, QStringLiteral("<h4>d<sub>c</sub><br/>[mm]</h4>"));
-    table->setCellText(7, 0, QStringLiteral("<h4>M<sub>c</sub><br/>[kg/m<sup>2</sup>]</h4>"));
-    for (int col = 0; col < 8; ++col)
-        table->setCellAlignment(col, 0, Qt::AlignHCenter | Qt::AlignBottom);
-
-    table->setCellText(1, 1, tr("Air layer (warm side)"));
+    auto table = createTable(8, 2 * n + 5);
+    setHeaderRow(*table);
     const double T_i = conditions.T_i();
-    setAirValues(*table, 1, T_i, saturationPressure(T_i), vapourPressure(T_i, conditions.rh_i()), false);
-    const int coldRow = 2 * n + 2;
-    table->setCellText(1, coldRow, tr("Air layer (cold side)"));
-    table->setCellAlignment(1, coldRow, Qt::AlignLeft | Qt::AlignBottom);
     const double T_e = conditions.T_e();
-    setAirValues(*table, coldRow, T_e, saturationPressure(T_e), vapourPressure(T_e, conditions.rh_e()), false);
-    for (int col = 2; col < 5; ++col) {
-        table->setCellAlignment(col, 1, Qt::AlignRight | Qt::AlignTop);
-        table->setCellAlignment(col, coldRow, Qt::AlignRight | Qt::AlignBottom);
+    setSideRow(*table, 1, tr("Air layer (warm side)"), Qt::AlignTop);
+    setAirValues(*table, 1, T_i, saturationPressure(T_i), vapourPressure(T_i, conditions.rh_i()), false);
+    setSideRow(*table, 2, tr("Surface (warm side)"), Qt::AlignVCenter);
+    setSideRow(*table, 2 * n + 3, tr("Surface (cold side)"), Qt::AlignVCenter);
+    setSideRow(*table, 2 * n + 4, tr("Air layer (cold side)"), Qt::AlignBottom);
+    setAirValues(*table, 2 * n + 4, T_e, saturationPressure(T_e), vapourPressure(T_e, conditions.rh_e()), false);
+    if (profiles) {
+        setAirValues(*table, 2, r.T_moist[0], r.p_sat_moist[0], r.p_moist[0], inZone(r, 0));
+        setAirValues(*table, 2 * n + 3, r.T_moist[n], r.p_sat_moist[n], r.p_moist[n], inZone(r, n - 1));
     }
 
     for (int i = 0; i < n; ++i) {
-        const int first = 2 + 2 * i;
+        const int first = 3 + 2 * i;
         const bool zone = inZone(r, i);
         table->setCellText(0, first, QString::number(i + 1));
         table->setCellJoined(0, first, 1, 2);
@@ -132,14 +143,11 @@ QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
             for (int col = 2; col < 8; ++col)
                 table->setCellAlignment(col, row, Qt::AlignRight | Qt::AlignTop);
         if (profiles) {
-            // Interface i stands on the line above layer i; the last interface on the line below the last layer.
-            setAirValues(*table, first, r.T_moist[i], r.p_sat_moist[i], r.p_moist[i], zone);
-            for (int col = 2; col < 5; ++col)
-                table->setCellOnBorder(col, first, Qt::TopEdge);
-            if (i == n - 1) {
-                setAirValues(*table, first + 1, r.T_moist[n], r.p_sat_moist[n], r.p_moist[n], zone);
+            // Interface i stands on the line between layer i and its predecessor; the surfaces have their rows.
+            if (i > 0) {
+                setAirValues(*table, first, r.T_moist[i], r.p_sat_moist[i], r.p_moist[i], zone);
                 for (int col = 2; col < 5; ++col)
-                    table->setCellOnBorder(col, first + 1, Qt::BottomEdge);
+                    table->setCellOnBorder(col, first, Qt::TopEdge);
             }
             table->setCellText(5, first, blue(r.w_left[i], 3, zone));
             table->setCellText(5, first + 1, blue(r.w_right[i], 3, zone));

@@ -1,8 +1,8 @@
 #ifndef ResultsTableFrameH
 #define ResultsTableFrameH
 
-// Temperatures, vapour pressures and moisture contents through the construction (frame id 8): interface values
-// stand on the lines between the layers, zone values are set in bold.
+// Temperatures, vapour pressures and moisture contents through the construction (frame id 8): air and surface
+// of each side in labelled rows, the values between two layers on their common line, zone values in bold.
 
 #include "ReportFrameBase.h"
 

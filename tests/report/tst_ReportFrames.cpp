@@ -131,25 +131,36 @@ void tst_ReportFrames::resultsTable() {
     const InputData input = layeredInput(layers);
     const CalculationResults results = profileResults(layers, zones);
     layOutFrame<ResultsTableFrame>(input, results, false, [&](const QtExt::Table &table) {
-        // Header, warm air, two rows per layer, cold air.
-        QCOMPARE(table.rowCount(), 2 * layers + 3);
-        QVERIFY(table.cellText(1, 1).contains(QStringLiteral("Air layer (warm side)")));
-        QVERIFY(table.cellText(1, 2 * layers + 2).contains(QStringLiteral("Air layer (cold side)")));
-        // Interface k stands on the first row of layer k, the outer surface on the last row of the last layer.
+        // Header, warm air, warm surface, two rows per layer, cold surface, cold air.
+        QCOMPARE(table.rowCount(), 2 * layers + 5);
+        const QStringList labels{"Air layer (warm side)", "Surface (warm side)", "Surface (cold side)",
+                                 "Air layer (cold side)"};
+        const QVector<int> labelRows{1, 2, 2 * layers + 3, 2 * layers + 4};
+        for (int k = 0; k < labels.size(); ++k)
+            QVERIFY2(table.cellText(1, labelRows[k]).contains(labels[k]), qPrintable(labels[k]));
+        // The surfaces in their rows, interface k between layers on the first row of layer k.
         for (int k = 0; k <= layers; ++k) {
-            const int row = k < layers ? 2 + 2 * k : 2 * layers + 1;
+            const int row = k == 0 ? 2 : k < layers ? 3 + 2 * k : 2 * layers + 3;
             QVERIFY2(
                 table.cellText(2, row).contains(QStringLiteral(">%1.0<").arg(10 + k)),
                 qPrintable(QStringLiteral("interface %1, row %2: %3").arg(k).arg(row).arg(table.cellText(2, row))));
             QVERIFY(table.cellText(3, row).contains(QStringLiteral(">%1.0<").arg(1000 + k)));
             QVERIFY(table.cellText(4, row).contains(QStringLiteral(">%1.0<").arg(500 + k)));
         }
-        // The rows between two interfaces hold no interface values.
-        for (int j = 0; j + 1 < layers; ++j)
+        // The first row of the first layer and the second row of each layer hold no interface values.
+        QVector<int> empty{3};
+        for (int j = 0; j < layers; ++j)
+            empty << 4 + 2 * j;
+        for (int row : empty)
             for (int col = 2; col < 5; ++col)
-                QCOMPARE(table.cellText(col, 3 + 2 * j), QString());
+                QCOMPARE(table.cellText(col, row), QString());
+        // A surface of a layer in a zone is bold as the layer's other values.
+        for (int col = 3; col < 5; ++col) {
+            QCOMPARE(table.cellText(col, 2).contains(QStringLiteral("<b>")), inZone(zones, 0));
+            QCOMPARE(table.cellText(col, 2 * layers + 3).contains(QStringLiteral("<b>")), inZone(zones, layers - 1));
+        }
         for (int j = 0; j < layers; ++j) {
-            const int first = 2 + 2 * j;
+            const int first = 3 + 2 * j;
             const bool zone = inZone(zones, j);
             QVERIFY(table.cellText(5, first).contains(QStringLiteral("%1").arg(0.1 + j / 100.0, 0, 'f', 3)));
             QVERIFY(table.cellText(5, first + 1).contains(QStringLiteral("%1").arg(0.5 + j / 100.0, 0, 'f', 3)));
@@ -168,7 +179,7 @@ void tst_ReportFrames::resultsTable() {
             QCOMPARE(table.cellText(6, first).contains(QStringLiteral(">2.0<")), zone);
             QCOMPARE(table.cellText(7, first).contains(QStringLiteral(">0.300<")), zone);
         }
-        for (int row : {1, 2 * layers + 2})
+        for (int row : {1, 2 * layers + 4})
             for (int col = 2; col < 5; ++col)
                 QVERIFY(!table.cellText(col, row).contains(QStringLiteral("<b>")));
     });
@@ -184,7 +195,7 @@ void tst_ReportFrames::condensateMassesAddUpToTheTotal() {
         double sum = 0;
         for (int j = 0; j < 3; ++j) {
             QTextDocument cell;
-            cell.setHtml(table.cellText(7, 2 + 2 * j));
+            cell.setHtml(table.cellText(7, 3 + 2 * j));
             sum += cell.toPlainText().toDouble();
         }
         QCOMPARE(QString::number(sum, 'f', 3), QStringLiteral("0.370"));

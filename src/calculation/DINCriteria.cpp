@@ -164,7 +164,7 @@ DINCriterion DINCriteria::minimumResistanceCriterion(const ReportSettings &setti
     const int kind = settings.m_minimumHeatResConstruction;
     const double rMin = MinimumHeatResistance::minimumResistance(version, kind);
     const QString rowLabel = MinimumHeatResistance::rowLabel(version, kind);
-    const QString caption = tr("%1 row %2, thermal resistance  R >= %L3 m<sup>2</sup>K/W")
+    const QString caption = tr("%1 row %2, thermal resistance R &ge; %L3 m<sup>2</sup>K/W")
                                 .arg(MinimumHeatResistance::versionText(version), rowLabel)
                                 .arg(rMin, 0, 'f', 2);
     DINCriterion row = criterion(DINCriterion::MinimumResistance, caption, rMin, R_layers, R_layers >= rMin);
@@ -184,7 +184,7 @@ DINCriterion DINCriteria::temperatureFactorCriterion(const QVector<MaterialLayer
     const bool fulfilled = fRsi >= fRsiMin;
     DINCriterion row =
         criterion(DINCriterion::TemperatureFactor,
-                  tr("DIN 4108-2 Check for minimal <i>f</i><sub>Rsi</sub> &gt;= %L1").arg(fRsiMin, 0, 'f', 1), fRsiMin,
+                  tr("DIN 4108-2 Check for minimal <i>f</i><sub>Rsi</sub> &ge; %L1").arg(fRsiMin, 0, 'f', 1), fRsiMin,
                   fRsi, fulfilled);
     const QString valueFormat = fulfilled ? tr("<i>f</i><sub>Rsi</sub> = %L1")
                                           : tr("<i>f</i><sub>Rsi</sub> = <font color=\"#FF0000\"><b>%L1</b></font>");
@@ -200,10 +200,10 @@ DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classific
     QString caption;
     if (nonCapillary)
         caption = tr("%1 with A<sub>w</sub> &le; %2 kg/m<sup>2</sup>h<sup>0.5</sup>")
-                      .arg(tr("DIN 4108-3 (no capillary suction) M<sub>c</sub> &lt;= 0.5kg/m<sup>2</sup>"))
+                      .arg(tr("DIN 4108-3 (no capillary suction) M<sub>c</sub> &le; 0.5 kg/m<sup>2</sup>"))
                       .arg(awLimit * 60, 0, 'g', 3);
     else
-        caption = tr("DIN 4108-3 (with capillary suction) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>");
+        caption = tr("DIN 4108-3 (with capillary suction) M<sub>c</sub> &le; 1.0 kg/m<sup>2</sup>");
     DINCriterion row =
         criterion(DINCriterion::CondensateMass, caption + basis.labelSuffix(), limit, basis.Mc, fulfilled);
     row.nonCapillary = nonCapillary;
@@ -230,8 +230,8 @@ DINCriterion DINCriteria::dryingTimeCriterion(const CriteriaBasis &basis, bool s
     // A negative time means the construction does not dry out; NaN and infinity fail both comparisons.
     const bool fulfilled = !surfaceCondensation && days >= 0 && days < MaximumDryingDays;
     return criterion(DINCriterion::DryingTime,
-                     tr("Drying time in summer t<sub>ev</sub> &lt; 90d") + basis.labelSuffix(), MaximumDryingDays, days,
-                     fulfilled);
+                     tr("Drying time in summer t<sub>ev</sub> &lt; 90 days") + basis.labelSuffix(), MaximumDryingDays,
+                     days, fulfilled);
 }
 
 DINCriterion DINCriteria::dryingReserveCriterion(const CriteriaBasis &basis, double reserve) {

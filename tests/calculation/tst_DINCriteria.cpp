@@ -126,7 +126,7 @@ void tst_DINCriteria::noCondensation() {
     const DINCriterion *condensate = find(rows, DINCriterion::CondensateMass);
     QCOMPARE(condensate->nonCapillary, false);
     QCOMPARE(condensate->caption,
-             QString("DIN 4108-3 (with capillary suction) M<sub>c</sub> &lt;= 1.0kg/m<sup>2</sup>"));
+             QString("DIN 4108-3 (with capillary suction) M<sub>c</sub> &le; 1.0 kg/m<sup>2</sup>"));
     QCOMPARE(condensate->heading, QString());
     QCOMPARE(condensate->required, 1.0);
     QCOMPARE(condensate->value, 0.0);
@@ -236,7 +236,7 @@ void tst_DINCriteria::awAtEditionLimit() {
     QCOMPARE(condensate->heading, heading);
     QCOMPARE(condensate->required, nonCapillary ? 0.5 : 1.0);
     if (nonCapillary)
-        QCOMPARE(condensate->caption, "DIN 4108-3 (no capillary suction) M<sub>c</sub> &lt;= 0.5kg/m<sup>2</sup> with "
+        QCOMPARE(condensate->caption, "DIN 4108-3 (no capillary suction) M<sub>c</sub> &le; 0.5 kg/m<sup>2</sup> with "
                                       "A<sub>w</sub> &le; " +
                                           limitText + " kg/m<sup>2</sup>h<sup>0.5</sup>");
 }
@@ -286,7 +286,7 @@ void tst_DINCriteria::dryingTime() {
         DINCriteria::evaluate(inputWith({layer(0.1), layer(0.1)}), 2, results, ReportSettings());
 
     const DINCriterion *drying = find(rows, DINCriterion::DryingTime);
-    QCOMPARE(drying->caption, QString("Drying time in summer t<sub>ev</sub> &lt; 90d"));
+    QCOMPARE(drying->caption, QString("Drying time in summer t<sub>ev</sub> &lt; 90 days"));
     QCOMPARE(drying->fulfilled, fulfilled);
     QCOMPARE(drying->verdict, fulfilled ? Fulfilled : NotFulfilled);
 }
@@ -445,7 +445,7 @@ void tst_DINCriteria::temperatureFactorRow() {
 
     QCOMPARE(kinds(rows).at(1), int(DINCriterion::TemperatureFactor));
     const DINCriterion *frsi = find(rows, DINCriterion::TemperatureFactor);
-    QCOMPARE(frsi->caption, QString("DIN 4108-2 Check for minimal <i>f</i><sub>Rsi</sub> &gt;= 0.7"));
+    QCOMPARE(frsi->caption, QString("DIN 4108-2 Check for minimal <i>f</i><sub>Rsi</sub> &ge; 0.7"));
     // The report's form: total resistance with 0.25 inside, f = (R_T - 0.25) / R_T.
     const double R_T = 0.25 + width / lambda + 0.04;
     HYG_COMPARE_DOUBLE(frsi->value, (R_T - 0.25) / R_T, 1e-12, 0.0);
@@ -460,13 +460,13 @@ void tst_DINCriteria::minimumResistanceRow_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("fulfilled");
     QTest::newRow("2013 kind 12, R at the minimum")
-        << 1 << 12 << 1.2 << "DIN 4108-2 2013 Tab. 3 row 1, thermal resistance  R >= 1.20 m<sup>2</sup>K/W" << true;
+        << 1 << 12 << 1.2 << "DIN 4108-2 2013 Tab. 3 row 1, thermal resistance R &ge; 1.20 m<sup>2</sup>K/W" << true;
     QTest::newRow("2013 kind 12, R below the minimum")
-        << 1 << 12 << 1.19 << "DIN 4108-2 2013 Tab. 3 row 1, thermal resistance  R >= 1.20 m<sup>2</sup>K/W" << false;
+        << 1 << 12 << 1.19 << "DIN 4108-2 2013 Tab. 3 row 1, thermal resistance R &ge; 1.20 m<sup>2</sup>K/W" << false;
     QTest::newRow("2004 floor over garage")
-        << 0 << 10 << 1.8 << "DIN 4108-2 2004 Tab. 3 row 11.1, thermal resistance  R >= 1.75 m<sup>2</sup>K/W" << true;
+        << 0 << 10 << 1.8 << "DIN 4108-2 2004 Tab. 3 row 11.1, thermal resistance R &ge; 1.75 m<sup>2</sup>K/W" << true;
     QTest::newRow("2013 table, kind of the 2004 table only")
-        << 1 << 0 << 1.1 << "DIN 4108-2 2013 Tab. 3 row , thermal resistance  R >= 1.20 m<sup>2</sup>K/W" << false;
+        << 1 << 0 << 1.1 << "DIN 4108-2 2013 Tab. 3 row , thermal resistance R &ge; 1.20 m<sup>2</sup>K/W" << false;
 }
 
 void tst_DINCriteria::minimumResistanceRow() {

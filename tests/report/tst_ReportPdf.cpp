@@ -100,13 +100,13 @@ void tst_ReportPdf::reportText_data() {
                                                   "Thermal transmission coefficient"};
     QTest::newRow("no stationary solution, Glaser plane")
         << "report_glaser_basis" << 0.0
-        << QStringList{"Condensation mass after condensation period (Glaser)", "Drying time (Glaser)", "90d (Glaser)",
-                       "The moisture criteria are judged by the Glaser scheme of DIN 4108-3."}
+        << QStringList{"Condensation mass after condensation period (Glaser)", "Drying time (Glaser)",
+                       "90 days (Glaser)", "The moisture criteria are judged by the Glaser scheme of DIN 4108-3."}
         << QStringList{"(based on VAPRO)", "Unspecific error.", "Not assessed"};
     QTest::newRow("twelve layers") << "report_twelve_layers" << 0.0
-                                   << QStringList{"Lime plaster",          "Gypsum plasterboard",
-                                                  "Solid brick",           "Lime-cement render",
-                                                  "Air layer (warm side)", "Air layer (cold side)"}
+                                   << QStringList{"Lime plaster",        "Gypsum plasterboard",   "Solid brick",
+                                                  "Lime-cement render",  "Air layer (warm side)", "Surface (warm side)",
+                                                  "Surface (cold side)", "Air layer (cold side)"}
                                    << QStringList{};
 }
 

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../src/ui/AboutDialog.cpp" line="+11"/>
+        <source>About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A software for hygrothermal evaluation of building envelope systems</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AssessmentConditions</name>
     <message>
         <location filename="../src/calculation/ClimatePresets.cpp" line="+124"/>
@@ -25,9 +43,87 @@
     </message>
 </context>
 <context>
+    <name>AssessmentTypeWidget</name>
+    <message>
+        <location filename="../src/ui/AssessmentTypeWidget.ui" line="+12"/>
+        <source>Assessment Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Select assessment type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Condensation time in d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Drying time in d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/AssessmentTypeWidget.cpp" line="+19"/>
+        <source>The condensation time must be &gt; 0d and &lt; 300d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The drying time must be &gt; 0d and &lt; 300d.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Assessment type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensation time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drying time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Custom conditions or the climates and periods of DIN 4108-3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Length of the condensation period in days, greater than 0.1 and less than 300.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Length of the drying period in days, greater than 0.1 and less than 300.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Undo change of condensation time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Undo change of evaporation time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Undo change of assessment type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CalcCommand</name>
     <message>
-        <location filename="../src/cli/CalcCommand.cpp" line="+17"/>
+        <location filename="../src/cli/CalcCommand.cpp" line="+21"/>
         <source>calc [options] FILE...       recalculate project files, print results and criteria as JSON</source>
         <translation type="unfinished"></translation>
     </message>
@@ -39,18 +135,35 @@ one object for one file, an array of objects for several.
 
 Options:
   --text                 short human-readable summary instead of JSON
+  --array                always an array, also for one file
+  --json-lines           one JSON object per line
+  @LIST                  read the project files from the file LIST, one per line
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>
 
-Exit code 0 when every file loaded, 2 when a file could not be loaded, 1 for bad usage.</source>
+Exit codes:
+  0  every file loaded and assessed
+  1  bad usage
+  2  a file could not be loaded
+  3  every file loaded, but a project&apos;s input is invalid or its calculation has no result the criteria could judge (its rows are &quot;Not assessed&quot;)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+28"/>
+        <source>%1: the file list cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1: not assessed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-51"/>
         <source>No project file given.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -58,12 +171,12 @@ Exit code 0 when every file loaded, 2 when a file could not be loaded, 1 for bad
 <context>
     <name>Calculation</name>
     <message>
-        <location filename="../src/calculation/Calculation.cpp" line="+193"/>
+        <location filename="../src/calculation/Calculation.cpp" line="+194"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Error in Glaser-Calculation.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -155,14 +268,37 @@ Exit code 0 when every file loaded, 2 when a file could not be loaded, 1 for bad
     </message>
 </context>
 <context>
-    <name>CliDispatcher</name>
+    <name>CliCommand</name>
     <message>
-        <location filename="../src/cli/CliDispatcher.cpp" line="+32"/>
-        <source>Unknown command &apos;%1&apos;.</source>
+        <location filename="../src/cli/CliCommand.cpp" line="+11"/>
+        <source>Standard output could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+14"/>
+        <source>%1: not assessed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>See hygrolux2-cli %1 --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliDispatcher</name>
+    <message>
+        <location filename="../src/cli/CliDispatcher.cpp" line="+18"/>
+        <source>No command given; see hygrolux2-cli --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Unknown command &apos;%1&apos;; see hygrolux2-cli --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Usage: hygrolux2-cli COMMAND [options] [arguments]
 Batch tool of %1: the program&apos;s own model, calculation and criteria without a window.
 
@@ -175,6 +311,147 @@ Commands:
         <source>
   --help                       this text; &apos;hygrolux2-cli COMMAND --help&apos; for a command
   --version                    program version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliFiles</name>
+    <message>
+        <location filename="../src/cli/CliFiles.cpp" line="+24"/>
+        <source>%1: this is an input file; it is never written over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: the file exists; use --force to replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Standard output could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClimateEditWidget</name>
+    <message>
+        <location filename="../src/ui/ClimateEditWidget.ui" line="+12"/>
+        <source>Climatic Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Select climate data preset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Winter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Summer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Temperature in [°C]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Relative Humidity in [%]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Surface transfer resistance in [m²K/W]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ClimateEditWidget.cpp" line="+22"/>
+        <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The surface resistance must be &gt;= 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Climate data preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relative humidity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface transfer resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Standard climates of the chosen assessment type for this side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperature in °C, greater than -40 and less than 80.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relative humidity in %, greater than 0 and less than 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface transfer resistance in m²K/W, greater than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>Undo change of temperature (condensation) at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Undo change of relative humidity (condensation) at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Undo change of surface resistance at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Undo change climate data set at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>warm side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>cold side</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -212,23 +489,23 @@ Commands:
     </message>
     <message>
         <location line="+2"/>
-        <source>Duration of Condensation Periode (winter)</source>
+        <source>Duration of Condensation Period (winter)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
-        <source>Days</source>
+        <source>days</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-2"/>
+        <source>Duration of Drying Period (summer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
         <source>Summer Climate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Duration of Drying Periode (summer)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -328,7 +605,7 @@ Commands:
 <context>
     <name>ConclusionsFrame</name>
     <message>
-        <location filename="../src/report/ConclusionsFrame.cpp" line="+30"/>
+        <location filename="../src/report/ConclusionsFrame.cpp" line="+34"/>
         <source>Algorithm missing. No calculation possible.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -364,31 +641,36 @@ Commands:
     </message>
     <message>
         <location line="+6"/>
-        <source>Print Summary of Results</source>
+        <source>Summary of Results</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+17"/>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Thermal transmission coefficient of the construction (dry)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Thermal transfer resistance of the construction (dry)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
+        <source>Condensation mass after condensation period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Condensation mass after condensation period (based on VAPRO)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Drying time</source>
         <translation type="unfinished"></translation>
     </message>
@@ -400,6 +682,131 @@ Commands:
     <message>
         <location line="+2"/>
         <source>No drying</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDialog</name>
+    <message>
+        <location filename="../src/ui/ConfigDialog.cpp" line="+17"/>
+        <source>Preference pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>General Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Default Project Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageGeneral</name>
+    <message>
+        <location filename="../src/ui/ConfigPageGeneral.cpp" line="+37"/>
+        <source>Water absorption coefficient:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use kg/m%1s%2 as unit for Aw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Use kg/m%1h%2 as unit for Aw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start-up:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Program without project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Start Program with last recent project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Layer widths:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Construction layer width in [mm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Construction layer width in [cm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Construction layer width in [dm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Construction layer width in [m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Directory for user material database:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Choose the directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <location line="+2"/>
+        <source>Directory not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>There exist a file with the same name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The given text cannot be used as directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Directory not writebale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The material database cannot be stored here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>User material directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPageProjectInformation</name>
+    <message>
+        <location filename="../src/ui/ConfigPageProjectInformation.cpp" line="+11"/>
+        <source>The settings below are transfered into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -524,7 +931,7 @@ Commands:
 <context>
     <name>ConvertCommand</name>
     <message>
-        <location filename="../src/cli/ConvertCommand.cpp" line="+11"/>
+        <location filename="../src/cli/ConvertCommand.cpp" line="+12"/>
         <source>convert OLD NEW.v2p          write a project file in the current format</source>
         <translation type="unfinished"></translation>
     </message>
@@ -547,9 +954,17 @@ Options:
         <source>The new file must not have the extension .vpj; use .v2p.</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>CriteriaBasis</name>
     <message>
-        <location line="+9"/>
-        <source>%1: the file exists; use --force to replace it.</source>
+        <location filename="../src/calculation/CriteriaBasis.cpp" line="+48"/>
+        <source>The moisture-dependent method has no stationary solution here: condensate forms between layers without capillary transport. The moisture criteria are judged by the Glaser scheme of DIN 4108-3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(Glaser)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -566,7 +981,7 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+7"/>
         <source>--min-res-kind must be one of %1 for table version %2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -576,13 +991,14 @@ Options:
   --din-edition N        DIN 4108-3 edition: 0 2001, 1 2014, 2 2018, 3 user defined (default 2)
   --non-capillary-aw V   A_w limit of non-capillary materials in kg/(m2 h^0.5), edition 3 (default 0.2)
   --min-res-version V    DIN 4108-2 table of minimum thermal resistances: 0 2004, 1 2013 (default 1)
-  --min-res-kind K       construction kind (row) of that table (default 12)
+  --min-res-kind K       construction kind (row) of that table (default: the table&apos;s first kind,
+                         12 for 2013, 0 for 2004)
   --frsi                 check the temperature factor f_Rsi
   --drying-reserve G     drying reserve to check in g/(m2 a); 0 = no check (default 0)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>--%1 needs an integer, not &apos;%2&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -595,7 +1011,7 @@ Options:
 <context>
     <name>DINCriteria</name>
     <message>
-        <location filename="../src/calculation/DINCriteria.cpp" line="+104"/>
+        <location filename="../src/calculation/DINCriteria.cpp" line="+145"/>
         <source>Requirement fulfilled</source>
         <translation type="unfinished"></translation>
     </message>
@@ -605,13 +1021,18 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>Not assessed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+18"/>
-        <source>%1 row %2, thermal resistance  R &gt;= %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
+        <source>%1 row %2, thermal resistance R &amp;ge; %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+20"/>
-        <source>DIN 4108-2 Check for minmal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;gt;= %L1</source>
+        <source>DIN 4108-2 Check for minimal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;ge; %L1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -631,16 +1052,21 @@ Options:
     </message>
     <message>
         <location line="+1"/>
-        <source>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 0.5kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <source>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;le; 0.5 kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;lt;= 1.0kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <source>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;le; 1.0 kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+27"/>
+        <source>Drying time in summer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
         <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
         <translation type="unfinished"></translation>
     </message>
@@ -650,12 +1076,7 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Drying time in summer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90d</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+17"/>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -679,27 +1100,87 @@ Options:
     </message>
     <message>
         <location line="+1"/>
-        <source>Check accordinguser defined data</source>
+        <source>Check according to user defined data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>The current calculation don&apos;t use the same water uptake value as check for non-capillar material</source>
+        <source>The current calculation does not use the water uptake limit for non-capillary materials of the standard DIN 4108-3 from 2014 or 2018.&lt;br/&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>as the standard DIN 4108-3 from 2014 or 2018.&lt;br/&gt;</source>
+        <location line="+3"/>
+        <source>This is admissible because VAPRO is an advanced method as per appendix D of DIN 4108-3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>Used value: %1 %2.&lt;br/&gt;</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>DINCriteriaSettings</name>
+    <message>
+        <location filename="../src/ui/DINCriteriaSettings.ui" line="+12"/>
+        <source>Settings for validity check according DIN 4108-3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>User defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>DIN 4108-3 2018</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>DIN 4108-3 2001</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>DIN 4108-3 2014</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../src/ui/DINCriteriaSettings.cpp" line="+24"/>
+        <source>Aw value for non capillar material</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location filename="../src/ui/DINCriteriaSettings.cpp" line="+1"/>
+        <source>Aw value for capillar active material</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Check one or both sides of a condensation plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>One side check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Two side check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DINCriteriaSettings.cpp" line="-6"/>
+        <source>The Aw value cannot be &lt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <location line="+1"/>
-        <source>This is admissible because VAPRO is a advanced software as per appendix D DIN 4108-3.</source>
+        <source>Water absorption coefficient in kg/(m²·h½), 0 or greater.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -724,7 +1205,7 @@ Options:
 <context>
     <name>DiagramCommand</name>
     <message>
-        <location filename="../src/cli/DiagramCommand.cpp" line="+13"/>
+        <location filename="../src/cli/DiagramCommand.cpp" line="+17"/>
         <source>diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF</source>
         <translation type="unfinished"></translation>
     </message>
@@ -736,11 +1217,18 @@ Loads and recalculates the project FILE and draws one picture; the extension of 
 Options:
   --type T    sketch (construction sketch), pressure (vapour pressure diagram) or moisture
               (water content diagram, the default)
-  -o OUT      picture file to write</source>
+  -o, --output OUT  picture file to write; &apos;-&apos; writes it to standard output as
+              --format says (svg, png, jpg or pdf)
+  --format F  picture format when OUT is &apos;-&apos;
+  --force     replace OUT when it exists
+  --width MM  width of the picture in millimetres (default 170; SVG at most 210)
+  --dpi N     resolution of PNG and JPG pictures (default 150)
+
+Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot be written, 3 when the picture was written but the project has no results to draw (the reason goes to standard error).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+40"/>
         <source>diagram needs exactly one project file.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -755,25 +1243,45 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
+        <source>Unknown picture format &apos;%1&apos;: use .svg, .png, .jpg or .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--width needs a width in millimetres between 10 and 1000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--dpi needs a resolution between 30 and 1200.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>diagram needs a GUI application object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: the picture could not be drawn.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>DiagramExport</name>
     <message>
-        <location filename="../src/visualisation/DiagramExport.cpp" line="+110"/>
+        <location filename="../src/visualisation/DiagramExport.cpp" line="+142"/>
         <source>Unknown picture format &apos;%1&apos;: use .svg, .png, .jpg or .pdf.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Could not write &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+37"/>
         <source>Construction Sketch</source>
         <translation type="unfinished"></translation>
     </message>
@@ -791,7 +1299,7 @@ Options:
 <context>
     <name>DiagramFrame</name>
     <message>
-        <location filename="../src/report/DiagramFrame.cpp" line="+17"/>
+        <location filename="../src/report/DiagramFrame.cpp" line="+20"/>
         <source>Temperature and Vapour Pressure Profile</source>
         <translation type="unfinished"></translation>
     </message>
@@ -806,21 +1314,26 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
-        <source>Condensate (overhygroscopic moisture content) dark blue.</source>
+        <location line="+6"/>
+        <source>Moisture contents and temperatures of the moisture-dependent method. Condensate (overhygroscopic moisture content) violet blue, hygroscopic moisture light blue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperatures and vapour pressures of the Glaser method of DIN 4108-3.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>DiagramScene</name>
     <message>
-        <location filename="../src/visualisation/DiagramScene.cpp" line="+45"/>
+        <location filename="../src/visualisation/DiagramScene.cpp" line="+47"/>
         <source>Temperature %1 in [%2C]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Vapor pressure p in [Pa]</source>
+        <source>Vapour pressure p in [Pa]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -833,22 +1346,37 @@ Options:
         <source>Layer widths in [mm]</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+218"/>
+        <source>Warm side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cold side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>No results to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiagramView</name>
     <message>
-        <location filename="../src/visualisation/DiagramView.cpp" line="+123"/>
-        <location line="+6"/>
+        <location filename="../src/visualisation/DiagramView.cpp" line="+115"/>
+        <location line="+7"/>
         <source>Save SVG</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="-7"/>
         <source>SVG files (*.svg)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Could not write &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -929,6 +1457,70 @@ Options:
     </message>
 </context>
 <context>
+    <name>DryingReserveSettings</name>
+    <message>
+        <location filename="../src/ui/DryingReserveSettings.ui" line="+12"/>
+        <source>Drying potential according DIN 68800-2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No drying reserve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Drying reserve for ceilings and walls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Drying reserve for roofs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../src/ui/DryingReserveSettings.cpp" line="+23"/>
+        <source>Custom drying reserve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>In case of no condensation a drying reserve cannot by applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DryingReserveSettings.cpp" line="-2"/>
+        <source>The drying reserve cannot be &lt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Drying reserve in g/(m²a), 0 or greater.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FooterFrame</name>
     <message>
         <location filename="../src/report/FooterFrame.cpp" line="+19"/>
@@ -945,7 +1537,7 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Condensation Period (Winter)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1012,7 +1604,7 @@ Options:
 <context>
     <name>HeaderFrame</name>
     <message>
-        <location filename="../src/report/HeaderFrame.cpp" line="+23"/>
+        <location filename="../src/report/HeaderFrame.cpp" line="+24"/>
         <source>Hygrothermal assessment of the construction</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1064,6 +1656,31 @@ Options:
         <source>Four climate conditions are required!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/model/InputData.cpp" line="+25"/>
+        <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Invalid material values of &quot;%1&quot; in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Invalid layer width.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid material values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Climate values or periods out of range.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LegacyLine</name>
@@ -1083,6 +1700,680 @@ Options:
     <message>
         <location line="+4"/>
         <source>Unknown or unsuitable unit &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../src/ui/MainWindow.ui" line="+91"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Application Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;Heat flow direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Main toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Diagram toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Heat flow direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>New project...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Creates a new project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Open project...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens a project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Save project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Saves the current project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Save project as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Saves the current project under a new name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Closes the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Prints the report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Help...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the program help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+87"/>
+        <source>About %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the About dialog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About Qt...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the Qt About dialog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Program web site...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the program&apos;s web site in the browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Preferences...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the configuration dialog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Recent projects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Shows list of recently used projects.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Show moisture content profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show moisture content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Toggles display of vapor pressure profile or moisture content profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Use hatching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Toggles display of hatched material layers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Qt User Interface Configuration...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the Qt User Interface Configuration tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Select Material...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>= Mat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the material database dialog to select a material for this layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Edit Material Database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Open the Database Dialog for viewing and editing material or construction data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add layer to the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>+ Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Adds a new layer or construction to the left of the currently selected layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Add layer to the right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>+ Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Adds a new layer or construction to the right of the currently selected layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Remove current layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>- Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Removes the currently selected layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Move left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&lt;&lt;&lt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Moves current layer to the left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Move Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&gt;&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Moves current layer to the right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Report setup / Print preview ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Opens the print preview and setup dialog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Edit project information...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+16"/>
+        <source>Sketch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Copy sketch image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+16"/>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Copy chart image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Export sketch image to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Export chart image to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add to Construction Database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Adds the current construction to the construction database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Heat flow up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Horizontal construction with heat flow upwards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>horizontal heat flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vertical construction with horizontal heat flow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Heat flow down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Horizontal construction with heat flow downwards.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Help heat flow directions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add Material to User Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Show Logfile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show the logfile of VAPRO2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainWindow.cpp" line="-57"/>
+        <source>A software for hygrothermal evaluation of building envelope systems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Show/hide main toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shows/hides the main toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show/hide diagram toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shows/hides the diagram toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Shift+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Construction layers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Profile diagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+247"/>
+        <source>Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The user databases could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainWindowExport.cpp" line="+34"/>
+        <source>Jpg image (*.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Svg file (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pdf file (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Png file (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>Export failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The file &apos;%1&apos; could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Help file error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The help file cannot be found on location:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Languange changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please restart the software to activate the new language!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Could not launch external program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Couldn&apos;t start the &lt;b&gt;qtconfig&lt;/b&gt; application. Make sure it is in your application search path!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Report setup / Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainWindowFiles.cpp" line="+38"/>
+        <source>Save project before closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Would you like to save the project before closing it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 Projects (*.%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>;;%1 Projects (*.%2);;All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Select %1 project file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Error #4: File not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file &apos;%1&apos; cannot be found or does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Error loading project file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Error #3: Saving failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Error while saving project file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Specify %1 project file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%2 project (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Error #5: File not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file &apos;%1&apos; cannot be found or does not exist.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Remove this file from list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainWindowLayers.cpp" line="+97"/>
+        <location line="+33"/>
+        <source>Material database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-25"/>
+        <source>Add to Construction Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Construction name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Construction database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The construction could not be added to the construction database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The user material database &apos;%1&apos; could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Damaged database</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1274,6 +2565,474 @@ Options:
     </message>
 </context>
 <context>
+    <name>MaterialEditDialog</name>
+    <message>
+        <location filename="../src/ui/MaterialEditDialog.ui" line="+5"/>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name of the material</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Product Id / Origin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Producer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Data source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>kg/m³</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Thermal conductivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>W/mK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>µ - value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Moisture content for 80 %RH.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+14"/>
+        <source>m³/m³</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Saturation moisture content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Water uptake coefficient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>kg/m²s½</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>sd-value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Information about material properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MaterialEditDialog.cpp" line="+21"/>
+        <source>Standard material</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wood based</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Foil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The density must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The thermal conductivity must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The vapour resistance factor must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The water uptake coefficient must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The sd-value must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Name of the material; must not be empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Category of the material.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Density in kg/m³, greater than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wood and wood based materials have their own criteria; foils are given by their sd-value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Thermal conductivity in W/(m·K), greater than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vapour diffusion resistance factor (no unit), greater than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture content at 80% RH in m³/m³, greater than 0; at 95% RH (w80 · 0.95 / 0.8) it must stay below the saturation content.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moisture content at saturation in m³/m³, above the content at 95% RH and less than 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Water uptake coefficient in kg/(m²·s½), 0 or greater.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diffusion-equivalent air layer thickness of the foil in m, greater than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>Air layer is not editable!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Select Layer Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MaterialEditWidget</name>
+    <message>
+        <location filename="../src/ui/MaterialEditWidget.ui" line="+12"/>
+        <source>Layer Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../src/ui/MaterialEditWidget.cpp" line="+160"/>
+        <source>Layer width/height [%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Color:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Material Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Thermal conductivity [W/mK]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Vapour diffusion resistance factor [-]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>sd-value [m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MaterialEditWidget.cpp" line="-133"/>
+        <source>Moisture content at 80% RH [m%1/m%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture content at saturation [m%1/m%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The layer width must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The thermal conductivity must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The vapour resistance factor must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The water uptake coefficient must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The sd-value must be &gt; 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The name of the material of the selected layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Material name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Colour of the layer in the table, the sketch and the report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Layer colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Layer width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thermal conductivity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thermal conductivity in W/(m·K), greater than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vapour diffusion resistance factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vapour diffusion resistance factor (no unit), greater than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture content at 80% RH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture content at 80% RH in m³/m³, greater than 0; at 95% RH (w80 · 0.95 / 0.8) it must stay below the saturation content.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moisture content at saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture content at saturation in m³/m³, above the content at 95% RH and less than 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Water absorption coefficient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sd-value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Diffusion-equivalent air layer thickness in m: width times vapour diffusion resistance factor, or the product&apos;s value, which then fixes the width.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+94"/>
+        <source>This filed changes the width of a material layer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Width in %1, greater than 0. The unit can be configured in settings dialogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Water absorption coefficient [kg/m%1s%2]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Water absorption coefficient in kg/(m²·s½), 0 or greater.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Water absorption coefficient [kg/m%1h%2]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Water absorption coefficient in kg/(m²·h½), 0 or greater.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>Undo change of material name at layer No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Select Layer Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Undo layer width change at layer No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo lambda change at layer No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Undo %L1-value change at layer No. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo w_80 change at layer No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo w_sat change at layer No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo Aw change at layer No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MaterialImport</name>
     <message>
         <location filename="../src/model/MaterialImport.cpp" line="+16"/>
@@ -1356,7 +3115,7 @@ Options:
     </message>
     <message>
         <location line="+3"/>
-        <source>Vapor diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
+        <source>Vapour diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1383,6 +3142,24 @@ Options:
     <message>
         <location line="+2"/>
         <source>unknown data after the last of %1 materials</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MaterialPickDialog</name>
+    <message>
+        <location filename="../src/ui/MaterialPickDialog.cpp" line="+15"/>
+        <source>Select material</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Filter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Materials</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1443,7 +3220,7 @@ Options:
 <context>
     <name>MaterialsCommand</name>
     <message>
-        <location filename="../src/cli/MaterialsCommand.cpp" line="+17"/>
+        <location filename="../src/cli/MaterialsCommand.cpp" line="+18"/>
         <source>materials [options]          list the material database</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1456,15 +3233,17 @@ lambda, mu, w80, wsat, A_w and flags.
 Options:
   --json             JSON array instead of a table
   --category N       only materials of category N (0..12, 13 unknown)
-  --filter WORDS     only materials whose name or product name contains any of the words
-                     (case-insensitive, * and ? as wildcards)
-  --user-dir DIR     directory of the user database (default: the program&apos;s default directory)
+  --filter WORDS     only materials whose name or product name contains every word (plain
+                     text, any letter case; &quot;quotes&quot; for a phrase)
+  --user-dir DIR     directory of the user database (default: %1)
 
-Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source>
+Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).
+
+Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 listed with a warning (user directory missing or not a directory, damaged user database).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1474,8 +3253,18 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>warning: %1; the file is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>warning: %1: not a directory; no user materials listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>warning: %1: not found; no user materials listed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1624,6 +3413,77 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
     </message>
 </context>
 <context>
+    <name>MoistStorageValidator</name>
+    <message>
+        <location filename="../src/ui/MoistStorageValidator.cpp" line="+57"/>
+        <source>Moisture content at 80%RH less or equal 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturation moisture content less or equal 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moisture content at 80%RH greater or equal to 1.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture content at saturation greater or equal to 1.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MoistureProfile</name>
+    <message>
+        <location filename="../src/visualisation/DiagramProfiles.cpp" line="+299"/>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture content at 95 % RH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hygroscopic moisture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edge of a condensation zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moisture-dependent method</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Project</name>
     <message>
         <location filename="../src/model/ProjectFile.cpp" line="+16"/>
@@ -1647,6 +3507,11 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The project has more than %1 layers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+14"/>
         <source>No project to save.</source>
         <translation type="unfinished"></translation>
@@ -1654,6 +3519,29 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
     <message>
         <location line="+7"/>
         <source>Error writing file &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProjectEvaluation</name>
+    <message>
+        <location filename="../src/cli/ProjectEvaluation.cpp" line="+40"/>
+        <source>standard input cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>is a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>permission denied</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1681,9 +3569,52 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
     </message>
 </context>
 <context>
+    <name>ProjectInformationEditDialog</name>
+    <message>
+        <location filename="../src/ui/ProjectInformationEditDialog.cpp" line="+15"/>
+        <source>Edit Project Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Here you can edit the project information for the currently loaded project. The information entered here appear on the printing calculation report.
+
+New projects will initially get default project information, that can be edited in the preferences dialog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProjectInformationEditWidget</name>
+    <message>
+        <location filename="../src/ui/ProjectInformationEditWidget.cpp" line="+13"/>
+        <source>Project name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Construction ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Editor/User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Company:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
-        <location filename="../src/report/Report.cpp" line="+76"/>
+        <location filename="../src/report/Report.cpp" line="+77"/>
         <source>Cannot print report.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1701,7 +3632,7 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
 <context>
     <name>ReportCommand</name>
     <message>
-        <location filename="../src/cli/ReportCommand.cpp" line="+25"/>
+        <location filename="../src/cli/ReportCommand.cpp" line="+32"/>
         <source>report [options] FILE -o OUT.pdf  write the report of a project file as PDF</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1711,7 +3642,8 @@ Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).</source
 Loads the project file, recalculates it and writes its report as PDF (A4, 20 mm margins).
 
 Options:
-  -o, --output OUT.pdf   the PDF file to write (required)
+  -o, --output OUT.pdf   the PDF file to write (required); &apos;-&apos; writes the PDF to standard output
+  --force                replace OUT.pdf when it exists
   --frames LIST          frame ids separated by commas, or &apos;all&apos;; default: 0,1,2,3,4,5,9,11,12
                          (0 header, 1 footer, 2 project, 3 sketch, 4 layers, 5 climate, 6 surface
                          resistances, 7 resistances, 8 results table, 9 moisture diagram,
@@ -1722,14 +3654,14 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>
 
-Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, 1 for bad usage.</source>
+Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, 1 for bad usage, 3 when the PDF was written but the project&apos;s results could not be judged (invalid input, a calculation without result; the reason goes to standard error).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>--frames needs frame ids 0..13 separated by commas, or &apos;all&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1744,43 +3676,56 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+4"/>
+        <source>The report is a PDF: the output file needs the extension .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>%1: the PDF file cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportFrameBase</name>
+    <message>
+        <location filename="../src/report/ReportFrameBase.cpp" line="+136"/>
+        <source>No results:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ResistanceFrame</name>
     <message>
-        <location filename="../src/report/ResistanceFrame.cpp" line="+30"/>
+        <location filename="../src/report/ResistanceFrame.cpp" line="+34"/>
         <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>Layer / Material</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+18"/>
-        <source>Sum of resistances (moisture dependend)</source>
+        <source>Sum of resistances (moisture dependent)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+12"/>
-        <source>Thermal transmission resistance (moisture dependend):</source>
+        <source>Thermal transmission resistance (moisture dependent):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Thermal transmission coefficient (moisture dependend):</source>
+        <source>Thermal transmission coefficient (moisture dependent):</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ResultTexts</name>
     <message>
-        <location filename="../src/calculation/ResultTexts.cpp" line="+30"/>
+        <location filename="../src/calculation/ResultTexts.cpp" line="+32"/>
         <source>No input!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1840,31 +3785,51 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
         <source>Condensation between layer </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+21"/>
+        <source>Moisture content above saturation in &lt;a href=&quot;layer-%1&quot;&gt;layer %1&lt;/a&gt;: the stationary result overestimates the moisture content there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moisture content above saturation in layer %1: the stationary result overestimates the moisture content there.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ResultsTableFrame</name>
     <message>
-        <location filename="../src/report/ResultsTableFrame.cpp" line="+50"/>
-        <source>Temperatures, Vapoure Pressures and Moisture Contents</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location filename="../src/report/ResultsTableFrame.cpp" line="+76"/>
         <source>Layer / Material</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+23"/>
+        <source>Temperatures, Vapour Pressures and Moisture Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Air layer (warm side)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>Surface (warm side)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface (cold side)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Air layer (cold side)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+40"/>
         <source>%1 - temperature, </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1898,11 +3863,21 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
         <source>condensation mass</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+1"/>
+        <source>Values of the moisture-dependent method.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SafeFileWriter</name>
     <message>
-        <location filename="../src/model/SafeFileWriter.cpp" line="+25"/>
+        <location filename="../src/model/SafeFileWriter.cpp" line="+27"/>
+        <source>Cannot write file &apos;%1&apos;: it is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Cannot open file &apos;%1&apos; for writing: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1914,10 +3889,216 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     </message>
 </context>
 <context>
+    <name>ShowLogfile</name>
+    <message>
+        <location filename="../src/ui/ShowLogfile.cpp" line="+15"/>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy to Clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>No logfile found at position
+ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SketchFrame</name>
     <message>
         <location filename="../src/report/SketchFrame.cpp" line="+20"/>
         <source>Construction Sketch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyChart</name>
+    <message>
+        <location filename="../src/visualisation/StudyChart.cpp" line="+198"/>
+        <source>Condensate mass M_c [kg/m²]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drying time [d]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>M_c limit 1.0 kg/m²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>M_c limit 0.5 kg/m² (non-capillary layers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drying time limit 90 d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>shaded: every requirement fulfilled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyCommand</name>
+    <message>
+        <location filename="../src/cli/StudyCommand.cpp" line="+44"/>
+        <source>Invalid value &apos;%1&apos; in --values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>--from and --to need numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--steps needs a whole number from 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Give either --from A --to B [--steps K] or --values a,b,c.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>At most %1 values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source> of layer %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>%1: the chart could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>study FILE --vary Q ...      vary one quantity, judge every value, find the limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Usage: hygrolux2-cli study FILE --vary width|sd|lambda|mu|aw --layer N (--from A --to B [--steps K] | --values a,b,c) [options]
+       hygrolux2-cli study FILE --vary rh-inside|t-inside (--from A --to B [--steps K] | --values a,b,c) [options]
+Loads the project FILE, sets each value in turn, recalculates and judges it like &apos;calc&apos; and prints one row per value.
+
+Options:
+  --vary Q        width (m, also with the suffix mm or cm), sd (m), lambda (W/(m K)), mu (-),
+                  aw (kg/(m2 h^0.5)) of layer N; rh-inside (%) or t-inside (°C) of the winter
+                  interior climate
+  --layer N       layer counted from 1 on the warm side, as in the report
+  --from A --to B --steps K   K evenly spaced values from A to B (default 11)
+  --values a,b,c  the values to judge
+  --json, --csv   JSON or CSV instead of the text table
+  --find-limit    search the boundary between passing and failing values by bisection on top of the scan,
+                  to 0.1 % of the scanned range
+  --plot OUT      draw M_c and drying time against the value to OUT (.svg, .png or .pdf)
+  --force         replace OUT when it exists
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>
+
+A value that makes the input invalid gives a row saying so. Exit code 0 when the study ran, 1 for bad usage, 2 when the project could not be loaded or an output not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>study needs exactly one project file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--vary needs one of width, sd, lambda, mu, aw, rh-inside, t-inside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--vary %1 needs --layer N (N from 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Choose one of --json and --csv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--plot needs a file ending in .svg, .png or .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyOutput</name>
+    <message>
+        <location filename="../src/cli/StudyOutput.cpp" line="+42"/>
+        <source>invalid input: layer width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>invalid input: material values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>invalid input: climate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Every judged value fulfils all requirements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No value fulfils all requirements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Limit: fulfilled at %1 %3, not fulfilled at %2 %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The verdict changes %1 times in the scan; this is the first change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source> of layer %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>basis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>all</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2002,7 +4183,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 <context>
     <name>TextSummary</name>
     <message>
-        <location filename="../src/cli/TextSummary.cpp" line="+43"/>
+        <location filename="../src/cli/TextSummary.cpp" line="+67"/>
         <source>Construction thickness</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2017,12 +4198,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>U-value (moisture dependend)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="-36"/>
         <source>Condensation mass after condensation period</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2032,7 +4208,12 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+36"/>
+        <source>U-value (moisture dependent)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Criteria:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2048,12 +4229,12 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 <context>
     <name>V2_ResultsWidget</name>
     <message>
-        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+43"/>
+        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+77"/>
         <source>Invalid input!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+27"/>
         <source>Construction thickness</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2069,7 +4250,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     </message>
     <message>
         <location line="+1"/>
-        <source>U-value (moisture dependend)</source>
+        <source>U-value (moisture dependent)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2179,17 +4360,17 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 <context>
     <name>VapourPressureProfile</name>
     <message>
-        <location filename="../src/visualisation/DiagramProfiles.cpp" line="+198"/>
+        <location filename="../src/visualisation/DiagramProfiles.cpp" line="-106"/>
         <source>Temperature</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Sat. vapour pressure</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Vapour pressure (real)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2198,11 +4379,37 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
         <source>Vapour pressure (calc.)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+1"/>
+        <source>Glaser method of DIN 4108-3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VariantStudy</name>
+    <message>
+        <location filename="../src/calculation/VariantStudy.cpp" line="+56"/>
+        <source>Layer %1 does not exist: the construction has %2 layers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WinterTemperatureValidator</name>
+    <message>
+        <location filename="../src/ui/WinterTemperatureValidator.cpp" line="+31"/>
+        <source>Cannot retrieve input data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperature at warm side must be bigger than tempareature at cold side</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>XMLHelpers</name>
     <message>
-        <location filename="../src/model/XMLHelpers.cpp" line="+31"/>
+        <location filename="../src/model/XMLHelpers.cpp" line="+34"/>
         <location line="+10"/>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>

@@ -23,13 +23,15 @@ QString CalcCommand::synopsis() const {
 
 QString CalcCommand::usage() const {
     return tr("Usage: hygrolux2-cli calc [options] FILE...\n"
-              "Loads each project file (.v2p or .vpj), recalculates it and prints the results and the criteria as "
-              "JSON:\none object for one file, an array of objects for several.\n\n"
+              "Loads each project file (.v2p or .vpj; '-': standard input), recalculates it and prints the results "
+              "and the\ncriteria as JSON: one object for one file, an array of objects for several.\n\n"
               "Options:\n"
               "  --text                 short human-readable summary instead of JSON\n"
               "  --array                always an array, also for one file\n"
               "  --json-lines           one JSON object per line\n"
-              "  @LIST                  read the project files from the file LIST, one per line\n") +
+              "  @LIST                  read the project files from the file LIST, one per line\n"
+              "  --list-kinds           print the editions, tables and construction kinds the criteria options\n"
+              "                         accept, and nothing else\n") +
            CriteriaOptions::usage() +
            tr("\n\nExit codes:\n"
               "  0  every file loaded and assessed\n"
@@ -45,11 +47,14 @@ int CalcCommand::run(const QStringList &arguments) {
     const QCommandLineOption text(QStringLiteral("text"));
     const QCommandLineOption array(QStringLiteral("array"));
     const QCommandLineOption jsonLines(QStringLiteral("json-lines"));
-    parser.addOptions({text, array, jsonLines});
+    const QCommandLineOption listKinds(QStringLiteral("list-kinds"));
+    parser.addOptions({text, array, jsonLines, listKinds});
     ReportSettings settings;
     int exitCode = ExitSuccess;
     if (!parseWithCriteria(parser, arguments, settings, exitCode))
         return exitCode;
+    if (parser.isSet(listKinds))
+        return CliOutput::write(CriteriaOptions::choices().toUtf8()) ? ExitSuccess : outputFailed();
     QStringList files;
     for (const QString &argument : parser.positionalArguments()) {
         if (!argument.startsWith(QLatin1Char('@'))) {

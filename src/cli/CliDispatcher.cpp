@@ -3,6 +3,7 @@
 #include "CalcCommand.h"
 #include "CliOutput.h"
 #include "ConvertCommand.h"
+#include "CriteriaCommand.h"
 #include "MaterialsCommand.h"
 
 #include <model/ProgramInfo.h>
@@ -11,6 +12,7 @@ CliDispatcher::CliDispatcher() {
     m_commands.push_back(std::make_unique<CalcCommand>());
     m_commands.push_back(std::make_unique<MaterialsCommand>());
     m_commands.push_back(std::make_unique<ConvertCommand>());
+    m_commands.push_back(std::make_unique<CriteriaCommand>());
 }
 
 int CliDispatcher::run(const QStringList &arguments) {

@@ -93,6 +93,35 @@ QString CriteriaOptions::usage() {
               "  --drying-reserve G     drying reserve to check in g/(m2 a); 0 = no check (default 0)");
 }
 
+QString CriteriaOptions::choices() {
+    const ReportSettings defaults;
+    const auto mark = [](bool isDefault) { return isDefault ? tr(" (default)") : QString(); };
+    QString text = tr("--din-edition N   DIN 4108-3 edition\n");
+    const char *const editions[] = {QT_TR_NOOP("2001"), QT_TR_NOOP("2014"), QT_TR_NOOP("2018"),
+                                    QT_TR_NOOP("user defined, A_w limit from --non-capillary-aw")};
+    for (int edition = ReportSettings::DIN4108_3_2001; edition <= ReportSettings::DIN4108_3_UserDefined; ++edition)
+        text += QStringLiteral("  %1  %2%3\n")
+                    .arg(edition)
+                    .arg(tr(editions[edition]))
+                    .arg(mark(edition == defaults.m_DIN4108_3Accordance_Type));
+    for (int version : {int(MinimumHeatResistance::DIN4108_2_2004), int(MinimumHeatResistance::DIN4108_2_2013)}) {
+        text += tr("\n--min-res-version %1   %2%3\n")
+                    .arg(version)
+                    .arg(MinimumHeatResistance::versionText(version))
+                    .arg(mark(version == defaults.m_minimumHeatResVersion));
+        text += tr("  --min-res-kind  row          R_min m2K/W  construction\n");
+        const QVector<int> kinds = MinimumHeatResistance::constructionKinds(version);
+        for (int kind : kinds)
+            text += QStringLiteral("  %1  %2  %3  %4%5\n")
+                        .arg(kind, 14)
+                        .arg(MinimumHeatResistance::rowLabel(version, kind), -11)
+                        .arg(MinimumHeatResistance::minimumResistance(version, kind), 11, 'f', 2)
+                        .arg(MinimumHeatResistance::kindText(version, kind))
+                        .arg(mark(kind == kinds.value(0)));
+    }
+    return text;
+}
+
 bool CriteriaOptions::readInt(const QCommandLineParser &parser, const QString &name, int &value, QString &errorText) {
     if (!parser.isSet(name))
         return true;

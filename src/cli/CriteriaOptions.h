@@ -21,6 +21,9 @@ public:
     static bool read(const QCommandLineParser &parser, ReportSettings &settings, QString &errorText);
     /*! Option lines for the usage text. */
     static QString usage();
+    /*! The values the options accept: the DIN 4108-3 editions and, per table version of DIN 4108-2, its
+        construction kinds with row label, R_min and text, defaults marked. */
+    static QString choices();
 
 private:
     static bool readInt(const QCommandLineParser &parser, const QString &name, int &value, QString &errorText);

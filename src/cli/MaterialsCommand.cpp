@@ -10,20 +10,23 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 QString MaterialsCommand::synopsis() const {
     return tr("materials [options]          list the material database");
 }
 
 QString MaterialsCommand::usage() const {
-    return tr("Usage: hygrolux2-cli materials [--json] [--category N] [--filter WORDS] [--user-dir DIR]\n"
+    return tr("Usage: hygrolux2-cli materials [--json|--csv] [--category N] [--filter WORDS] [--user-dir DIR]\n"
               "Lists the system materials, the built-in air space and the user materials: id, name, category, "
               "rho,\nlambda, mu, w80, wsat, A_w and flags.\n\n"
               "Options:\n"
               "  --json             JSON array instead of a table\n"
+              "  --csv              comma-separated values with a header line, the keys of --json\n"
               "  --category N       only materials of category N (0..12, 13 unknown)\n"
               "  --filter WORDS     only materials whose name or product name contains every word (plain\n"
               "                     text, any letter case; \"quotes\" for a phrase)\n"
@@ -38,15 +41,18 @@ int MaterialsCommand::run(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption jsonOption(QStringLiteral("json"));
+    const QCommandLineOption csvOption(QStringLiteral("csv"));
     const QCommandLineOption category(QStringLiteral("category"), QString(), QStringLiteral("N"));
     const QCommandLineOption filter(QStringLiteral("filter"), QString(), QStringLiteral("WORDS"));
     const QCommandLineOption userDir(QStringLiteral("user-dir"), QString(), QStringLiteral("DIR"));
-    parser.addOptions({jsonOption, category, filter, userDir});
+    parser.addOptions({jsonOption, csvOption, category, filter, userDir});
     int exitCode = ExitSuccess;
     if (!parse(parser, arguments, exitCode))
         return exitCode;
     if (!parser.positionalArguments().isEmpty())
         return usageError(tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(jsonOption) && parser.isSet(csvOption))
+        return usageError(tr("Choose one of --json and --csv."));
     int categoryFilter = -1;
     if (parser.isSet(category)) {
         bool ok = false;
@@ -80,7 +86,13 @@ int MaterialsCommand::run(const QStringList &arguments) {
             matchesFilter(*material, parser.value(filter)))
             materials.append(material);
     }
-    const QByteArray text = parser.isSet(jsonOption) ? json(materials) : table(materials).toUtf8();
+    QByteArray text;
+    if (parser.isSet(jsonOption))
+        text = json(materials);
+    else if (parser.isSet(csvOption))
+        text = csv(materials);
+    else
+        text = table(materials).toUtf8();
     if (!CliOutput::write(text))
         return outputFailed();
     return warned ? ExitWarning : ExitSuccess;
@@ -164,6 +176,27 @@ QByteArray MaterialsCommand::json(const QVector<const Material *> &materials) {
     }
     json.endArray();
     return json.text();
+}
+
+QByteArray MaterialsCommand::csv(const QVector<const Material *> &materials) {
+    // A field with a comma, quote or line break is quoted, quotes doubled; numbers in the shortest text that
+    // reads back to the same value.
+    const auto field = [](const QString &text) {
+        if (!text.contains(QRegularExpression(QStringLiteral("[,\"\r\n]"))))
+            return text.toUtf8();
+        return '"' + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")).toUtf8() + '"';
+    };
+    const auto number = [](double value) {
+        return std::isfinite(value) ? QByteArray::number(value, 'g', QLocale::FloatingPointShortest) : QByteArray();
+    };
+    QByteArray text = "id,name,category,categoryName,rho,lambda,mu,w80,wsat,Aw,flags\n";
+    for (const Material *m : materials) {
+        text += QByteArray::number(m->materialId()) + ',' + field(m->name()) + ',' + QByteArray::number(m->category()) +
+                ',' + field(Material::categoryName(m->category())) + ',' + number(m->rho()) + ',' +
+                number(m->lambda()) + ',' + number(m->mu()) + ',' + number(m->w_80()) + ',' + number(m->w_sat()) + ',' +
+                number(m->Aw()) + ',' + flagNames(*m).join(QLatin1Char(' ')).toUtf8() + '\n';
+    }
+    return text;
 }
 
 QStringList MaterialsCommand::flagNames(const Material &material) {

@@ -2,7 +2,7 @@
 #define MaterialsCommandH
 
 // "materials": lists the material database (system catalogue, the built-in air space and the user materials)
-// as a table or as JSON, optionally filtered by category and name words. Reads only; never writes a database.
+// as a table, JSON or CSV, optionally filtered by category and name words. Reads only; never writes a database.
 
 #include "CliCommand.h"
 
@@ -27,6 +27,7 @@ public:
 private:
     static QString table(const QVector<const Material *> &materials);
     static QByteArray json(const QVector<const Material *> &materials);
+    static QByteArray csv(const QVector<const Material *> &materials);
     static QStringList flagNames(const Material &material);
 };
 

@@ -176,6 +176,8 @@ private slots:
     void hugeValuesInTextSummary();
     void jsonShapeForScripts();
     void minimumResistanceVersionAlone();
+    void criteriaList();
+    void materialsCsv();
 };
 
 void tst_Cli::calcMatchesCore_data() {
@@ -652,7 +654,7 @@ void tst_Cli::materialsWarnsOfDamagedDatabase() {
 void tst_Cli::helpAndVersion() {
     const CliRun help = runCli({"--help"});
     QCOMPARE(help.exitCode, 0);
-    for (const char *command : {"calc", "materials", "convert"})
+    for (const char *command : {"calc", "materials", "convert", "criteria"})
         QVERIFY(help.out.contains(command));
     const CliRun commandHelp = runCli({"calc", "--help"});
     QCOMPARE(commandHelp.exitCode, 0);
@@ -905,6 +907,83 @@ void tst_Cli::minimumResistanceVersionAlone() {
     const QJsonObject minimum = parse(run.out).toObject()["criteria"].toObject()["minimumResistance"].toObject();
     QCOMPARE(minimum["version"].toInt(), 0);
     QCOMPARE(minimum["kind"].toInt(), MinimumHeatResistance::constructionKinds(0).value(0));
+}
+
+void tst_Cli::criteriaList() {
+    const CliRun run = runCli({"criteria", "--list"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(runCli({"calc", "--list-kinds"}).out, run.out);
+    const QString text = QString::fromUtf8(run.out);
+    // Every kind a table accepts, with its row label, under the heading of its version.
+    for (int version : {0, 1}) {
+        const int heading = text.indexOf(QStringLiteral("--min-res-version %1 ").arg(version));
+        QVERIFY(heading >= 0);
+        const int next = text.indexOf(QStringLiteral("--min-res-version "), heading + 1);
+        const QString table = text.mid(heading, next < 0 ? -1 : next - heading);
+        for (int kind : MinimumHeatResistance::constructionKinds(version)) {
+            const QRegularExpression row(
+                QStringLiteral("\n +%1  %2 ")
+                    .arg(kind)
+                    .arg(QRegularExpression::escape(MinimumHeatResistance::rowLabel(version, kind))));
+            QVERIFY2(table.contains(row), qPrintable(row.pattern()));
+        }
+    }
+}
+
+namespace {
+
+QStringList csvFields(const QString &line) {
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < line.size(); ++i) {
+        if (quoted && line[i] == '"' && line.mid(i + 1, 1) == "\"") {
+            field += '"';
+            ++i;
+        }
+        else if (line[i] == '"') {
+            quoted = !quoted;
+        }
+        else if (line[i] == ',' && !quoted) {
+            fields << field;
+            field.clear();
+        }
+        else {
+            field += line[i];
+        }
+    }
+    return fields << field;
+}
+
+} // namespace
+
+void tst_Cli::materialsCsv() {
+    QTemporaryDir dir;
+    {
+        MaterialList own("en", dir.path());
+        own.addUserMaterial(Material("Clay plaster, \"fine\"", 1, QString(), QString(), QString(), QString(), 1500, 0.8,
+                                     8, 0.02, 0.3, 0.001, 0));
+        QVERIFY(own.writeUserDatabase());
+        own.setReadOnly(true);
+    }
+    MaterialList list("en", dir.path());
+    list.setReadOnly(true);
+    QVERIFY(list.readDatabase(QStringLiteral(HYGROLUX_RESOURCES_DIR)));
+
+    const CliRun run = runCli({"materials", "--csv", "--user-dir", dir.path()});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), list.count() + 1);
+    QCOMPARE(csvFields(lines[0]).value(5), QString("lambda"));
+    for (int i = 0; i < list.count(); ++i) {
+        const QStringList fields = csvFields(lines[i + 1]);
+        QCOMPARE(fields.size(), 11);
+        QCOMPARE(fields[0].toInt(), list.materialAt(i)->materialId());
+        QCOMPARE(fields[1], list.materialAt(i)->name());
+        QCOMPARE(fields[5].toDouble(), list.materialAt(i)->lambda());
+        QCOMPARE(fields[9].toDouble(), list.materialAt(i)->Aw());
+    }
+    QCOMPARE(runCli({"materials", "--csv", "--json"}).exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

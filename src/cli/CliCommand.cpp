@@ -1,9 +1,12 @@
 #include "CliCommand.h"
 
 #include "CliFiles.h"
+#include "CliMessageHandler.h"
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
 #include "ProjectEvaluation.h"
+
+#include <model/ProgramInfo.h>
 
 #include <QCommandLineParser>
 
@@ -35,14 +38,21 @@ int CliCommand::usageError(const QString &message) const {
     return ExitUsage;
 }
 
+QString CliCommand::versionText() {
+    return QStringLiteral("hygrolux2-cli (%1) %2").arg(ProgramInfo::productName(), ProgramInfo::version());
+}
+
 bool CliCommand::parse(QCommandLineParser &parser, const QStringList &arguments, int &exitCode) const {
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("V"), QStringLiteral("version")}));
+    parser.addOption(QCommandLineOption(QStringLiteral("verbose")));
     if (!parser.parse(QStringList{name()} + arguments)) {
         exitCode = usageError(parser.errorText());
         return false;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        CliOutput::print(usage());
+    CliMessageHandler::setVerbose(parser.isSet(QStringLiteral("verbose")));
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        CliOutput::print(parser.isSet(QStringLiteral("help")) ? usage() : versionText());
         exitCode = ExitSuccess;
         return false;
     }

@@ -39,6 +39,9 @@ public:
     /*! Runs the command with the arguments after its name; returns the exit code. */
     virtual int run(const QStringList &arguments) = 0;
 
+    /*! "hygrolux2-cli" with product name and version. */
+    static QString versionText();
+
 protected:
     /*! Says on standard error that standard output could not be written; returns ExitFileError. */
     static int outputFailed();
@@ -47,8 +50,9 @@ protected:
     static int writeOutputOf(const ProjectEvaluation &evaluation, const QString &outFile, const QByteArray &bytes);
     /*! Prints \a message and a pointer to --help as one line to standard error; returns ExitUsage. */
     int usageError(const QString &message) const;
-    /*! Adds --help to \a parser and parses \a arguments; false when the command ends here with \a exitCode:
-        ExitUsage after a parse error, ExitSuccess after printing the usage text for --help. */
+    /*! Adds -h/--help, -V/--version and --verbose to \a parser and parses \a arguments; false when the command
+        ends here with \a exitCode: ExitUsage after a parse error, ExitSuccess after printing the usage text for
+        --help or the version for --version. --verbose lets the log through to standard error. */
     bool parse(QCommandLineParser &parser, const QStringList &arguments, int &exitCode) const;
     /*! parse() with the criteria options as well, whose values change the default report settings into
         \a settings; an invalid criteria value ends the command with ExitUsage. */

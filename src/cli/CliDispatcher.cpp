@@ -26,7 +26,7 @@ int CliDispatcher::run(const QStringList &arguments) {
         return CliCommand::ExitSuccess;
     }
     if (first == QLatin1String("--version") || first == QLatin1String("-V")) {
-        CliOutput::print(versionText());
+        CliOutput::print(CliCommand::versionText());
         return CliCommand::ExitSuccess;
     }
     CliCommand *selected = command(first);
@@ -44,13 +44,10 @@ QString CliDispatcher::usage() const {
                        .arg(ProgramInfo::productName());
     for (const auto &command : m_commands)
         text += QStringLiteral("  ") + command->synopsis() + QLatin1Char('\n');
-    text += tr("\n  --help                       this text; 'hygrolux2-cli COMMAND --help' for a command\n"
-               "  --version                    program version");
+    text += tr("\n  -h, --help                   this text; 'hygrolux2-cli COMMAND --help' for a command\n"
+               "  -V, --version                program version (also after a command)\n"
+               "  --verbose                    after a command: the program's log on standard error");
     return text;
-}
-
-QString CliDispatcher::versionText() {
-    return QStringLiteral("hygrolux2-cli (%1) %2").arg(ProgramInfo::productName(), ProgramInfo::version());
 }
 
 CliCommand *CliDispatcher::command(const QString &name) const {

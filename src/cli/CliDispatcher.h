@@ -24,8 +24,6 @@ public:
 
     /*! Overview of all commands. */
     QString usage() const;
-    /*! "hygrolux2-cli" with product name and version. */
-    static QString versionText();
 
 private:
     CliCommand *command(const QString &name) const;

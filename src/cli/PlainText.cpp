@@ -49,4 +49,10 @@ QString fromHtml(const QString &html) {
     return decodeEntities(text);
 }
 
+QString withoutLocations(const QString &message) {
+    static const QRegularExpression location(QStringLiteral("^(\\[[A-Za-z_][\\w:<> ]*\\][ \\t]+)+"),
+                                             QRegularExpression::MultilineOption);
+    return QString(message).remove(location);
+}
+
 } // namespace PlainText

@@ -12,6 +12,10 @@ namespace PlainText {
     "^x"; line breaks become newlines; all other tags are dropped and the common entities decoded. */
 QString fromHtml(const QString &html);
 
+/*! \a message without the "[Class::function]" locations the file readers put before their lines: a user of the
+    command line needs the cause, not the place in the code where it was found. */
+QString withoutLocations(const QString &message);
+
 } // namespace PlainText
 
 #endif // PlainTextH

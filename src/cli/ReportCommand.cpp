@@ -91,7 +91,8 @@ int ReportCommand::run(const QStringList &arguments) {
     QLocale::setDefault(locale);
 
     const Document &document = evaluation.document;
-    Report report(parser.isSet(font) ? parser.value(font) : installedDefaultFontFamily());
+    Report report(
+        installedFontFamily(parser.isSet(font) ? parser.value(font) : defaultFontFamily(), parser.isSet(font)));
     report.setSettings(&document.inputData(), &document.calculation().results(), &document.projectInformation(),
                        &settings);
     report.setProjectFileName(files.first());
@@ -116,15 +117,16 @@ int ReportCommand::run(const QStringList &arguments) {
     return writeOutputOf(evaluation, outFile, pdf);
 }
 
-QString ReportCommand::installedDefaultFontFamily() {
-    const QString family = defaultFontFamily();
+QString ReportCommand::installedFontFamily(const QString &family, bool chosen) {
     if (QFontDatabase().hasFamily(family))
         return family;
-    // Only a font the user chose is worth an error; the default one is replaced quietly, as in the diagrams.
+    // Only a font the user chose is worth a warning; the default one is replaced quietly, as in the diagrams.
     const QString substitute = QFontInfo(QFont(family)).family();
-    ZOT::message(
-        QStringLiteral("Report font '%1' is not installed, '%2' is used.").arg(family, substitute).toStdString(),
-        ZOT::MSG_PROGRESS, "ReportCommand::run", 0);
+    const QString text = tr("Report font '%1' is not installed, '%2' is used.").arg(family, substitute);
+    if (chosen)
+        CliOutput::printError(tr("warning: %1").arg(text));
+    else
+        ZOT::message(text.toStdString(), ZOT::MSG_PROGRESS, "ReportCommand::run", 0);
     return substitute;
 }
 

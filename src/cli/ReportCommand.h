@@ -22,8 +22,9 @@ public:
     static bool parseFrames(const QString &text, QSet<int> &frames);
     /*! The program's report font, used unless "--font" names another. */
     static QString defaultFontFamily() { return QStringLiteral("Verdana"); }
-    /*! The default family, or when it is not installed its substitute (logged at information level). */
-    static QString installedDefaultFontFamily();
+    /*! \a family, or when it is not installed its substitute: for the default family a line in the log, for one
+        the user \a chosen a warning on standard error. */
+    static QString installedFontFamily(const QString &family, bool chosen);
 };
 
 #endif // ReportCommandH

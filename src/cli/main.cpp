@@ -16,25 +16,27 @@
 #include <memory>
 
 int main(int argc, char *argv[]) {
-    // A core application runs on any machine and never touches the settings store. Only "diagram" draws with the
-    // graphics scene, which needs a GUI application; the offscreen platform spares it a display. "report" draws
-    // its sketch and diagrams the same way, "study" its chart.
+    // The message handler comes first, so that Qt's notes while the application object starts stay out of a
+    // quiet run.
+    CliMessageHandler handler;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--verbose") == 0)
+            CliMessageHandler::setVerbose(true);
     // Without a runtime directory Qt warns on every run; a private one keeps standard error for our messages.
     QTemporaryDir runtimeDirectory;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDirectory.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDirectory.path()));
+    // A core application runs on any machine and never touches the settings store. Only "diagram" draws with the
+    // graphics scene, which needs a GUI application; the offscreen platform spares it a display. "report" draws
+    // its sketch and diagrams the same way, "study" its chart.
     const bool drawing = argc > 1 && (std::strcmp(argv[1], "diagram") == 0 || std::strcmp(argv[1], "report") == 0 ||
                                       std::strcmp(argv[1], "study") == 0);
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(drawing ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
-    CliMessageHandler handler;
-    ZOT::MessageHandlerRegistry::instance().setMessageHandler(&handler);
     CliDispatcher dispatcher;
     dispatcher.addCommand(std::make_unique<DiagramCommand>());
     dispatcher.addCommand(std::make_unique<ReportCommand>());
     dispatcher.addCommand(std::make_unique<StudyCommand>());
-    const int exitCode = dispatcher.run(QCoreApplication::arguments().mid(1));
-    ZOT::MessageHandlerRegistry::instance().setDefaultMsgHandler();
-    return exitCode;
+    return dispatcher.run(QCoreApplication::arguments().mid(1));
 }

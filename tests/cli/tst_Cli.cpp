@@ -42,9 +42,9 @@ struct CliRun {
 };
 
 /*! Runs the tool; standard output goes to \a stdoutFile when given, the tool runs in \a workingDirectory when
-    given. */
+    given, with the "NAME=value" entries of \a environmentAdditions. */
 CliRun runCli(const QStringList &arguments, const QString &stdoutFile = QString(),
-              const QString &workingDirectory = QString()) {
+              const QString &workingDirectory = QString(), const QStringList &environmentAdditions = {}) {
     QProcess process;
     if (!stdoutFile.isEmpty())
         process.setStandardOutputFile(stdoutFile);
@@ -55,6 +55,8 @@ CliRun runCli(const QStringList &arguments, const QString &stdoutFile = QString(
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const QString &entry : environmentAdditions)
+        environment.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(HYGROLUX_CLI_PATH), arguments);
     CliRun run;
@@ -178,6 +180,8 @@ private slots:
     void minimumResistanceVersionAlone();
     void criteriaList();
     void materialsCsv();
+    void quietUnlessVerbose_data();
+    void quietUnlessVerbose();
 };
 
 void tst_Cli::calcMatchesCore_data() {
@@ -667,6 +671,12 @@ void tst_Cli::helpAndVersion() {
     const CliRun version = runCli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.contains(ProgramInfo::version().toUtf8()));
+    // -V after any command, also where a project file would be needed.
+    for (const char *command : {"calc", "materials", "convert", "report", "diagram", "study", "criteria"}) {
+        const CliRun commandVersion = runCli({command, "-V"});
+        QCOMPARE(commandVersion.exitCode, 0);
+        QCOMPARE(commandVersion.out, version.out);
+    }
 }
 
 namespace {
@@ -984,6 +994,31 @@ void tst_Cli::materialsCsv() {
         QCOMPARE(fields[9].toDouble(), list.materialAt(i)->Aw());
     }
     QCOMPARE(runCli({"materials", "--csv", "--json"}).exitCode, 1);
+}
+
+void tst_Cli::quietUnlessVerbose_data() {
+    QTest::addColumn<QStringList>("arguments"); // P: the project, O: an output directory
+    QTest::newRow("report") << QStringList{"report", "P", "-o", "O/r.pdf", "--frames", "all"};
+    QTest::newRow("diagram") << QStringList{"diagram", "P", "-o", "O/d.png", "--type", "sketch"};
+    QTest::newRow("study with chart") << QStringList{"study", "P",        "--vary",  "width",  "--layer",
+                                                     "2",     "--values", "0.1,0.2", "--plot", "O/s.svg"};
+}
+
+void tst_Cli::quietUnlessVerbose() {
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    arguments.replaceInStrings(QRegularExpression("^P$"), projectCopy(dir, "p.v2p"));
+    arguments.replaceInStrings(QRegularExpression("^O/"), dir.path() + '/');
+    // Qt's own debug lines stand in for its notes (painter, fonts, platform): they belong to the log only.
+    const QStringList qtTalks{"QT_LOGGING_RULES=*.debug=true"};
+    const CliRun quiet = runCli(arguments, QString(), QString(), qtTalks);
+    QCOMPARE(quiet.exitCode, 0);
+    QVERIFY2(quiet.err.isEmpty(), quiet.err.left(300).constData());
+    const CliRun verbose = runCli(arguments << "--force"
+                                            << "--verbose",
+                                  QString(), QString(), qtTalks);
+    QCOMPARE(verbose.exitCode, 0);
+    QVERIFY(verbose.err.contains("qt."));
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

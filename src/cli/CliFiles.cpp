@@ -5,7 +5,9 @@
 
 #include <model/SafeFileWriter.h>
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTextCodec>
 
 bool CliFiles::isStandardOutput(const QString &output) {
     return output == QLatin1String("-");
@@ -40,4 +42,22 @@ bool CliFiles::write(const QString &output, const QByteArray &data, QString &err
         return false;
     }
     return SafeFileWriter::write(output, data, &errorText);
+}
+
+QString CliFiles::undecodableArgument(int count, const char *const *arguments) {
+    for (int i = 0; i < count; ++i) {
+        const QByteArray bytes(arguments[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
+            continue;
+        QString shown;
+        for (const char c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            shown += byte >= 0x20 && byte < 0x7F ? QString(QLatin1Char(c))
+                                                 : QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+        }
+        return tr("%1: the name has bytes that are not valid %2 text, so no file of this name can be opened or "
+                  "written; rename the file.")
+            .arg(shown, QString::fromLatin1(QTextCodec::codecForLocale()->name()));
+    }
+    return QString();
 }

@@ -23,6 +23,11 @@ public:
     static int checkOutput(const QString &output, const QStringList &inputs, bool force, QString &errorText);
     /*! Writes \a data to \a output ("-": standard output) completely or not at all; false with the reason. */
     static bool write(const QString &output, const QByteArray &data, QString &errorText);
+    /*! The refusal for the first of the \a count raw arguments in \a arguments whose bytes do not survive decoding
+        with the system's encoding (a file name with bytes that are not UTF-8 under a UTF-8 locale): such a
+        name would be opened as a different, mangled one. Bytes outside printable ASCII are shown as \\xNN.
+        Empty when every argument decodes. */
+    static QString undecodableArgument(int count, const char *const *arguments);
 };
 
 #endif // CliFilesH

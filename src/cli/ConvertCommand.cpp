@@ -2,6 +2,8 @@
 
 #include "CliFiles.h"
 #include "CliOutput.h"
+#include "PlainText.h"
+#include "ProjectEvaluation.h"
 
 #include <model/Project.h>
 
@@ -37,9 +39,9 @@ int ConvertCommand::run(const QStringList &arguments) {
         return usageError(tr("The new file must not have the extension .vpj; use .v2p."));
 
     Project project;
-    QString errorText;
-    if (!project.read(source, errorText)) {
-        CliOutput::printError(QStringLiteral("%1: %2").arg(source, errorText));
+    QString errorText = ProjectEvaluation::openProblem(source);
+    if (!errorText.isEmpty() || !project.read(source, errorText)) {
+        CliOutput::printError(QStringLiteral("%1: %2").arg(source, PlainText::withoutLocations(errorText)));
         return ExitFileError;
     }
     QString refusal;

@@ -45,8 +45,10 @@ ProjectEvaluation ProjectEvaluation::evaluate(const QString &fileName, const Rep
     if (!evaluation.errorText.isEmpty())
         return evaluation;
     Project project;
-    if (!project.read(path, evaluation.errorText))
+    if (!project.read(path, evaluation.errorText)) {
+        evaluation.errorText = PlainText::withoutLocations(evaluation.errorText);
         return evaluation;
+    }
     // The program calculates an opened project through the same call.
     project.setModified(Project::AllModified);
     evaluation.loaded = true;

@@ -1,6 +1,8 @@
 // hygrolux2-cli: batch command-line tool on the program's model, calculation and criteria code.
 
 #include "CliDispatcher.h"
+#include "CliFiles.h"
+#include "CliOutput.h"
 #include "CliMessageHandler.h"
 #include "DiagramCommand.h"
 #include "ReportCommand.h"
@@ -34,6 +36,12 @@ int main(int argc, char *argv[]) {
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(drawing ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
+    // A name with bytes the system's encoding cannot decode would reach the command mangled.
+    const QString undecodable = CliFiles::undecodableArgument(argc - 1, argv + 1);
+    if (!undecodable.isEmpty()) {
+        CliOutput::printError(undecodable);
+        return CliCommand::ExitFileError;
+    }
     CliDispatcher dispatcher;
     dispatcher.addCommand(std::make_unique<DiagramCommand>());
     dispatcher.addCommand(std::make_unique<ReportCommand>());

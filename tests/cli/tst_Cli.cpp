@@ -182,6 +182,7 @@ private slots:
     void materialsCsv();
     void quietUnlessVerbose_data();
     void quietUnlessVerbose();
+    void undecodableFileName();
 };
 
 void tst_Cli::calcMatchesCore_data() {
@@ -369,6 +370,7 @@ void tst_Cli::loadFailures_data() {
     QTest::newRow("truncated xml") << dataFile("cli_broken.v2p");
     QTest::newRow("project without layers") << dataFile("project/project_no_layers.v2p");
     QTest::newRow("a directory") << dataFile("project");
+    QTest::newRow("legacy file with an unknown keyword") << dataFile("project/legacy_unknown_keyword.vpj");
 }
 
 void tst_Cli::loadFailures() {
@@ -381,6 +383,9 @@ void tst_Cli::loadFailures() {
         expectedError = "not found";
     else if (QFileInfo(file).isDir())
         expectedError = "is a directory";
+    // The cause without the readers' "[Class::function]" locations.
+    expectedError.remove(QRegularExpression("^\\[[^\\]\n]*\\]\\s+", QRegularExpression::MultilineOption));
+    QVERIFY(!expectedError.isEmpty());
 
     // A good file beside the broken one is still calculated; the exit code reports the failure.
     const CliRun run = runCli({"calc", dataFile("cli_masonry_wall.v2p"), file});
@@ -393,6 +398,7 @@ void tst_Cli::loadFailures() {
     QCOMPARE(failed["error"].toString(), expectedError);
     QVERIFY(!failed.contains("results"));
     QVERIFY(QString::fromUtf8(run.err).contains(expectedError));
+    QVERIFY2(!run.err.contains("::"), run.err.constData());
 }
 
 void tst_Cli::badUsage_data() {
@@ -524,6 +530,7 @@ void tst_Cli::convertRefusesToOverwrite() {
 
     const CliRun missing = runCli({"convert", dataFile("cli_does_not_exist.vpj"), dir.filePath("new.v2p")});
     QCOMPARE(missing.exitCode, 2);
+    QVERIFY2(missing.err.contains("not found"), missing.err.constData());
     QVERIFY(!QFile::exists(dir.filePath("new.v2p")));
 }
 
@@ -1019,6 +1026,23 @@ void tst_Cli::quietUnlessVerbose() {
                                   QString(), QString(), qtTalks);
     QCOMPARE(verbose.exitCode, 0);
     QVERIFY(verbose.err.contains("qt."));
+}
+
+void tst_Cli::undecodableFileName() {
+    // The name "caf\xE9.v2p" is Latin-1, not UTF-8: it cannot reach the tool as text, so it is refused by name.
+    // The shell makes and removes the file, which Qt could not name either.
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start("sh", {"-c",
+                         "f=$(printf 'caf\\351.v2p'); cp \"$1\" \"$f\"; LC_ALL=C.UTF-8 \"$0\" calc \"$f\"; rc=$?; "
+                         "rm -f \"$f\"; exit $rc",
+                         HYGROLUX_CLI_PATH, dataFile("cli_masonry_wall.v2p")});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(err.startsWith("caf\\xe9.v2p: ") && err.contains("UTF-8"), err.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

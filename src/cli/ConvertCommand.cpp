@@ -18,7 +18,9 @@ QString ConvertCommand::usage() const {
     return tr("Usage: hygrolux2-cli convert [--force] OLD NEW.v2p\n"
               "Reads any project file the program can open (.v2p or the older .vpj) and writes it as NEW.v2p.\n\n"
               "Options:\n"
-              "  --force     replace NEW.v2p when it exists");
+              "  --force     replace NEW.v2p when it exists\n\n"
+              "Exit codes: 0 written; 1 bad usage (also NEW is OLD itself, or ends in .vpj); 2 OLD could not be "
+              "loaded, NEW exists without --force, or it could not be written.");
 }
 
 int ConvertCommand::run(const QStringList &arguments) {

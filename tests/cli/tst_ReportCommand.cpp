@@ -47,6 +47,7 @@ private slots:
     void errors_data();
     void errors();
     void invalidProjectWritesThePdfAndEndsWith3();
+    void listsEveryLayer();
 
 private:
     QTemporaryDir m_dir;
@@ -163,6 +164,37 @@ void tst_ReportCommand::invalidProjectWritesThePdfAndEndsWith3() {
     ReportCommand command;
     QCOMPARE(command.run({project("report/report_invalid.v2p"), "-o", out}), int(CliCommand::ExitNotAssessed));
     QVERIFY(pdfPageCount(out) >= 1);
+}
+
+// The largest project a file may hold: every one of its 1000 layers is in the report, none cut off.
+void tst_ReportCommand::listsEveryLayer() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QFile source(project("cli_masonry_wall.v2p"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(source.readAll());
+    const int begin = text.indexOf("<Layer ");
+    const int end = text.lastIndexOf("</Layer>") + 8;
+    const QString layer = text.mid(begin, text.indexOf("</Layer>") + 8 - begin);
+    QString layers;
+    for (int i = 0; i < 1000; ++i)
+        layers += QString(layer)
+                      .replace(QRegularExpression("index=\"\\d+\""), QStringLiteral("index=\"%1\"").arg(i))
+                      .replace(QRegularExpression("<Material name=\"[^\"]*\""),
+                               QStringLiteral("<Material name=\"L%1\"").arg(i, 4, 10, QLatin1Char('0')));
+    const QString many = m_dir.filePath(QStringLiteral("many.v2p"));
+    QFile target(many);
+    QVERIFY(target.open(QIODevice::WriteOnly));
+    target.write(text.replace(begin, end - begin, layers).toUtf8());
+    target.close();
+    const QString out = m_dir.filePath(QStringLiteral("many.pdf"));
+    ReportCommand command;
+    QCOMPARE(command.run({many, "-o", out, "--force"}), int(CliCommand::ExitSuccess));
+    QSet<QString> names;
+    auto matches = QRegularExpression("\\bL\\d{4}\\b").globalMatch(pdfText(out));
+    while (matches.hasNext())
+        names.insert(matches.next().captured());
+    QCOMPARE(names.size(), 1000);
 }
 
 QTEST_MAIN(tst_ReportCommand)

@@ -17,7 +17,7 @@ class Exception : public std::exception {
 public:
     /*! One entry of the chain: message text and location ("[Class::function]"). */
     struct MsgInfo {
-        MsgInfo(const std::string &what, const std::string &where) : what(what), where(where) {}
+        MsgInfo(std::string text, std::string location) : what(std::move(text)), where(std::move(location)) {}
         std::string what;
         std::string where;
     };

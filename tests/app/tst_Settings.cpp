@@ -331,10 +331,11 @@ void tst_Settings::userMaterialsDirReportsFailure() {
 
     CapturingHandler handler;
     handler.setTimeStampFormat("");
+    ZOT::MessageHandler *previous = ZOT::MessageHandlerRegistry::instance().messageHandler();
     ZOT::MessageHandlerRegistry::instance().setMessageHandler(&handler);
     Settings s;
     const QString dir = s.userMaterialsDir();
-    ZOT::MessageHandlerRegistry::instance().setDefaultMsgHandler();
+    ZOT::MessageHandlerRegistry::instance().setMessageHandler(previous);
     QFile::remove(dataDir);
 
     QCOMPARE(dir, QDir::toNativeSeparators(dataDir + "/user_materials"));

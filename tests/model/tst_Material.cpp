@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include <FuzzyCompare.h>
+#include <MessageCapture.h>
 #include <model/Material.h>
 
 namespace {
@@ -298,22 +299,26 @@ private slots:
         QTest::addColumn<QString>("color");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QColor>("expected");
-        QTest::newRow("three zeros are black") << "0 0 0" << true << QColor(0, 0, 0);
-        QTest::newRow("only two numbers") << "10 20" << false << QColor();
-        QTest::newRow("letters") << "a b c" << false << QColor();
-        QTest::newRow("double blank gives empty part") << "10  20 30" << false << QColor();
-        QTest::newRow("four numbers") << "1 2 3 4" << false << QColor();
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("three zeros are black") << "0 0 0" << true << QColor(0, 0, 0) << 0;
+        QTest::newRow("only two numbers") << "10 20" << false << QColor() << 0;
+        QTest::newRow("letters") << "a b c" << false << QColor() << 0;
+        QTest::newRow("double blank gives empty part") << "10  20 30" << false << QColor() << 0;
+        QTest::newRow("four numbers") << "1 2 3 4" << false << QColor() << 0;
         // A channel out of range is clamped, as in the binary formats, instead of refusing the project.
-        QTest::newRow("channels out of range") << "-1 20 256" << true << QColor(0, 20, 255);
+        QTest::newRow("channels out of range") << "-1 20 256" << true << QColor(0, 20, 255) << 1;
     }
     void xmlColour() {
         QFETCH(QString, color);
         QFETCH(bool, ok);
         QFETCH(QColor, expected);
+        QFETCH(int, warnings);
         Material m;
         QString error;
         const QString xml = QStringLiteral("<Material name=\"X\" rho=\"2\" color=\"%1\" isAir=\"1\"/>").arg(color);
+        MessageCapture capture;
         QCOMPARE(readMaterialXml(xml, m, error), ok);
+        QCOMPARE(capture.count(ZOT::MSG_WARNING, "brought into the range 0..255"), warnings);
         if (ok) {
             QCOMPARE(m.color(), expected);
             QVERIFY(m.isAir());

@@ -290,6 +290,7 @@ private slots:
         QTest::addColumn<QString>("path");
         const QStringList dirs = {QStringLiteral(HYGROLUX_EXAMPLES_DIR), QStringLiteral(HYGROLUX_TEST_DATA_DIR),
                                   dataFile(QString()), QStringLiteral(HYGROLUX_TEST_DATA_DIR "/report")};
+        MessageCapture capture; // what a reader mends is checked by the reader tests
         for (const QString &dirName : dirs) {
             const QDir dir(dirName);
             for (const QString &name : dir.entryList({"*.v2p", "*.vpj"}, QDir::Files)) {
@@ -307,7 +308,10 @@ private slots:
         Project first;
         Project second;
         QString error;
-        QVERIFY2(first.read(path, error), qPrintable(error));
+        {
+            MessageCapture capture; // a file the reader mends; the saved file must need no mending
+            QVERIFY2(first.read(path, error), qPrintable(error));
+        }
         QVERIFY2(first.write(saved, &error), qPrintable(error));
         QVERIFY2(second.read(saved, error), qPrintable(error));
         first.setModified(Project::AllModified);

@@ -97,7 +97,13 @@ void tst_MainWindow::cleanup() {
 
 void tst_MainWindow::openWindow(const QString &fileName) {
     Settings::instance().m_projectFileToOpen = fileName;
-    m_window = std::make_unique<MainWindow>();
+    {
+        // No translations lie beside the test executables: the window names the missing file, and nothing else.
+        MessageCapture capture;
+        m_window = std::make_unique<MainWindow>();
+        QCOMPARE(capture.count(ZOT::MSG_WARNING), capture.count(ZOT::MSG_WARNING, "Language file"));
+        QCOMPARE(capture.count(ZOT::MSG_ERROR), 0);
+    }
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -227,9 +233,11 @@ void tst_MainWindow::damagedUserDatabaseNoticeOnce() {
     selectColumn(1);
     ModalAnswerer answerer;
     answerer.clickButton(QMessageBox::Ok);
+    MessageCapture capture;
     trigger("actionAddMaterialToUserDatabase");
     trigger("actionAddMaterialToUserDatabase");
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Damaged database")});
+    QCOMPARE(capture.count(ZOT::MSG_WARNING, "unknown format version"), 1);
     const QStringList kept = QFileInfo(path).dir().entryList({QFileInfo(path).fileName() + ".damaged-*"});
     QCOMPARE(kept.size(), 1);
     QDir(QFileInfo(path).path()).remove(kept.first());

@@ -7,6 +7,7 @@
 
 #include <model/ReportSettings.h>
 #include <report/Report.h>
+#include <report/ReportPdf.h>
 
 #include <ZOT_MessageHandler.h>
 
@@ -17,16 +18,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLocale>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-
-namespace {
-
-const double PageMarginMM = 20;
-const int PdfResolution = 600;
-
-} // namespace
 
 QString ReportCommand::synopsis() const {
     return tr("report [options] FILE -o OUT.pdf  write the report of a project file as PDF");
@@ -102,15 +93,7 @@ int ReportCommand::run(const QStringList &arguments) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(PdfResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(PageMarginMM, PageMarginMM, PageMarginMM, PageMarginMM),
-                                     QPageLayout::Millimeter));
-    const QString projectName = document.projectInformation().m_projectName;
-    writer.setTitle(projectName.isEmpty() ? QFileInfo(files.first()).completeBaseName() : projectName);
-    writer.setCreator(QStringLiteral("hygrolux2-cli"));
-    if (!report.printPages(&writer, 0, 0)) {
+    if (!ReportPdf::write(report, &buffer, QStringLiteral("hygrolux2-cli"))) {
         CliOutput::printError(tr("%1: the PDF file cannot be written.").arg(outFile));
         return ExitFileError;
     }

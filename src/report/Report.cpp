@@ -22,10 +22,8 @@
 #include <ZOT_MessageHandler.h>
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QMessageBox>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -71,11 +69,13 @@ void Report::setUserLogo(int position, const QString &path, bool widthSetting, i
 }
 
 bool Report::print(QPrinter *printer) {
-    if (printPages(printer, printer->fromPage(), printer->toPage()))
-        return true;
-    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        QMessageBox::critical(nullptr, tr("Cannot print report."), tr("Creating paint device failed."));
-    return false;
+    return printPages(printer, printer->fromPage(), printer->toPage());
+}
+
+void Report::setFont(const QString &family, int pointSize) {
+    m_fontFamily = family;
+    m_fontPointSize = pointSize;
+    checkFontFamily();
 }
 
 bool Report::printPages(QPagedPaintDevice *device, int firstPage, int lastPage) {

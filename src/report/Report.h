@@ -44,6 +44,8 @@ public:
                      const ProjectInformation *projectInformation, const ReportSettings *reportSettings);
     /*! Project file, shown as the project's name when the project has none. */
     void setProjectFileName(const QString &fileName) { m_projectFileName = fileName; }
+    /*! Report font for the next layout; logs an error when the family is not installed. */
+    void setFont(const QString &family, int pointSize);
     void setPageNumbersVisible(bool visible) { m_pageNumbersVisible = visible; }
     void setUserLogo(int position, const QString &path, bool widthSetting, int size);
     /*! True: water absorption coefficients per s^0.5, false: per h^0.5. */
@@ -51,8 +53,8 @@ public:
     /*! One of TextFormat, for the captions and values of the project information. */
     void setProjectInfoTextFormat(int format) { m_projectInfoTextFormat = format; }
 
-    /*! Lays out for the printer's page and prints its page range (from and to page 0: all pages). On failure
-        the error is logged and shown in a message box when there is a window system. */
+    /*! Lays out for the printer's page and prints its page range (from and to page 0: all pages). False, with
+        the error logged, when no painter can be opened on the printer; the caller tells the user. */
     bool print(QPrinter *printer);
     /*! Lays out for \a device and prints pages firstPage..lastPage (0: first or last page), a new device page
         between two pages. False, with the error logged, when no painter can be opened on the device. */

@@ -14,8 +14,6 @@
 
 namespace {
 
-// Inner surface resistance of the mould check, independent of the project's climate.
-const double FrsiInnerSurfaceResistance = 0.25;
 // Drying must be complete within the summer period of DIN 4108-3.
 const double MaximumDryingDays = 90;
 

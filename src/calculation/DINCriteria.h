@@ -25,6 +25,9 @@ struct ClimateRecord;
 class DINCriteria {
     Q_DECLARE_TR_FUNCTIONS(DINCriteria)
 public:
+    /*! Inner surface resistance of the mould check (m2K/W), independent of the project's climate. */
+    static constexpr double FrsiInnerSurfaceResistance = 0.25;
+
     /*! Rows in report order: minimum resistance (always), f_Rsi (when switched on), condensate mass (always),
         wood (with wood or wood-based layers in a zone), drying time (always), drying reserve (with a stationary
         condensate mass and a reserve set). heatFlowDirection: 0 upwards, 1 downwards, 2 horizontal.

@@ -1,0 +1,263 @@
+// The print dialog's form: the option tool box on the left, the preview with its zoom tools on the right,
+// the output buttons below.
+
+#include "PrintDialog.h"
+
+#include "DINCriteriaSettings.h"
+#include "DryingReserveSettings.h"
+#include "HTMLTextFormatWidget.h"
+#include "TextEditWidget.h"
+#include "UserLogoSettingsWidget.h"
+
+#include <app/Settings.h>
+#include <calculation/DINCriteria.h>
+#include <calculation/MinimumHeatResistance.h>
+#include <model/ProgramInfo.h>
+#include <model/ReportSettings.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStyle>
+#include <QToolBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const int MinimumFontSize = 6;
+const int MaximumFontSize = 16;
+const int MinimumComboCharacters = 30;
+
+QWidget *page(const QList<QWidget *> &widgets) {
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    for (QWidget *w : widgets)
+        layout->addWidget(w);
+    layout->addStretch();
+    return page;
+}
+
+QPushButton *pushButton(QWidget *parent, const char *name, const QString &text) {
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+QToolButton *toolButton(QWidget *parent, const char *name, const QString &text, const QString &toolTip) {
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(text);
+    button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
+    return button;
+}
+
+} // namespace
+
+void PrintDialog::buildForm() {
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(buildOptions());
+    splitter->addWidget(buildPreviewArea());
+    splitter->setStretchFactor(1, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(pushButton(this, "pushButtonPrint", tr("Print...")));
+    buttons->addWidget(pushButton(this, "pushButtonWritePdf", tr("Write pdf")));
+    buttons->addWidget(pushButton(this, "pushButtonPageSetup", tr("Page Setup...")));
+    buttons->addStretch();
+    buttons->addWidget(pushButton(this, "pushButtonClose", tr("&Close")));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttons);
+}
+
+QWidget *PrintDialog::buildOptions() {
+    m_toolBox = new QToolBox(this);
+    m_toolBox->setObjectName(QStringLiteral("toolBox"));
+    m_toolBox->addItem(generalAppearancePage(), tr("General Appearance"));
+    m_toolBox->addItem(inputDataPage(), tr("Input Data"));
+    m_toolBox->addItem(diagramsPage(), tr("Diagrams"));
+    m_toolBox->addItem(resultsPage(), tr("Results"));
+    m_toolBox->addItem(finalRemarksPage(), tr("Final Remarks"));
+    // Wide enough for every page, so that no page scrolls sideways.
+    int width = 0;
+    for (int i = 0; i < m_toolBox->count(); ++i)
+        width = qMax(width, m_toolBox->widget(i)->sizeHint().width());
+    m_toolBox->setMinimumWidth(width + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                               2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    return m_toolBox;
+}
+
+QWidget *PrintDialog::buildPreviewArea() {
+    auto *area = new QWidget(this);
+    m_zoomOptions = new QComboBox(area);
+    m_zoomOptions->setObjectName(QStringLiteral("comboBoxZoomOptions"));
+    m_zoomOptions->setAccessibleName(tr("Zoom"));
+    m_zoomOptions->addItems({tr("Fit Page in View"), tr("Fit to Page Width"), tr("Custom Zoom")});
+    auto *tools = new QHBoxLayout;
+    tools->addWidget(m_zoomOptions);
+    tools->addWidget(toolButton(area, "toolButtonZoomIn", tr("+"), tr("Zoom in")));
+    tools->addWidget(toolButton(area, "toolButtonZoomOut", tr("-"), tr("Zoom out")));
+    tools->addWidget(toolButton(area, "toolButtonUpdatePreview", tr("Update"), tr("Update report")));
+    tools->addWidget(toolButton(area, "toolButtonExportPage", tr("Export page..."), tr("Export current page to file")));
+    tools->addStretch();
+
+    m_preview = new QPrintPreviewWidget(m_printer.get(), area);
+    m_preview->setObjectName(QStringLiteral("printPreviewWidget"));
+    auto *layout = new QGridLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(tools, 0, 0);
+    layout->addWidget(m_preview, 1, 0);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(1, 1);
+    return area;
+}
+
+QCheckBox *PrintDialog::frameCheckBox(const char *name, const QString &caption, int frameId) {
+    auto *box = new QCheckBox(caption, this);
+    box->setObjectName(QLatin1String(name));
+    m_frameCheckBoxes.insert(box, frameId);
+    return box;
+}
+
+QWidget *PrintDialog::generalAppearancePage() {
+    m_pageNumbers = new QCheckBox(tr("Page numbers in footer"), this);
+    m_pageNumbers->setObjectName(QStringLiteral("checkBoxPageNumbers"));
+    m_projectInfoFormat = new HTMLTextFormatWidget(this);
+    m_projectInfoFormat->setObjectName(QStringLiteral("widgetProjectinfoTextFormat"));
+    m_font = new QFontComboBox(this);
+    m_font->setObjectName(QStringLiteral("fontComboBoxDefault"));
+    m_font->setAccessibleName(tr("Report font"));
+    m_fontSize = new QSpinBox(this);
+    m_fontSize->setObjectName(QStringLiteral("spinBoxFontSize"));
+    m_fontSize->setRange(MinimumFontSize, MaximumFontSize);
+    m_fontSize->setSuffix(tr(" pt"));
+    m_fontSize->setAccessibleName(tr("Report font size"));
+    m_userLogo = new UserLogoSettingsWidget(this);
+    m_userLogo->setObjectName(QStringLiteral("widgetUserLogo"));
+
+    auto *fonts = new QGroupBox(tr("Report font"), this);
+    auto *fontLayout = new QHBoxLayout(fonts);
+    fontLayout->addWidget(m_font, 1);
+    fontLayout->addWidget(m_fontSize);
+    auto *logo = new QGroupBox(tr("User logo"), this);
+    (new QVBoxLayout(logo))->addWidget(m_userLogo);
+    return page({frameCheckBox("checkBoxHeader", tr("Header"), ReportSettings::HeaderFrameId),
+                 frameCheckBox("checkBoxFooter", tr("Footer"), ReportSettings::FooterFrameId), m_pageNumbers,
+                 frameCheckBox("checkBoxProjectInfo", tr("Project information"), ReportSettings::ProjectInfoFrameId),
+                 new QLabel(tr("Text format of the project information:"), this), m_projectInfoFormat, fonts, logo});
+}
+
+QWidget *PrintDialog::inputDataPage() {
+    return page(
+        {frameCheckBox("checkBoxSketch", tr("Construction sketch"), ReportSettings::SketchFrameId),
+         frameCheckBox("checkBoxLayerTable", tr("Material data"), ReportSettings::ConstructionLayerFrameId),
+         frameCheckBox("checkBoxClimate", tr("Climate data"), ReportSettings::ClimateFrameId),
+         frameCheckBox("checkBoxSurfaceResistance", tr("Surface Resistance"), ReportSettings::SurfaceResistanceFrameId),
+         frameCheckBox("checkBoxResistances", tr("Resistances and µ values"), ReportSettings::ResistanceFrameId)});
+}
+
+QWidget *PrintDialog::diagramsPage() {
+    return page({frameCheckBox("checkBoxTWChart", tr("Temperature and moisture profiles"),
+                               ReportSettings::WaterContentDiagramFrameId),
+                 frameCheckBox("checkBoxTPChart", tr("Vapour pressure profiles"),
+                               ReportSettings::VaporPressureDiagramFrameId)});
+}
+
+QWidget *PrintDialog::resultsPage() {
+    const QString product = ProgramInfo::productName();
+    m_frsiCheck = new QCheckBox(
+        tr("Frsi check with inner surface resistance of %L1 m2K/W").arg(DINCriteria::FrsiInnerSurfaceResistance), this);
+    m_frsiCheck->setObjectName(QStringLiteral("checkBoxFrsi"));
+    m_minHeatResVersion = new QComboBox(this);
+    m_minHeatResVersion->setObjectName(QStringLiteral("comboBoxMinHeatResVersion"));
+    m_minHeatResVersion->setAccessibleName(tr("Edition of DIN 4108-2"));
+    for (int version : {MinimumHeatResistance::DIN4108_2_2004, MinimumHeatResistance::DIN4108_2_2013})
+        m_minHeatResVersion->addItem(MinimumHeatResistance::versionText(version), version);
+    m_minHeatRes = new QComboBox(this);
+    m_minHeatRes->setObjectName(QStringLiteral("comboBoxMinHeatRes"));
+    m_minHeatRes->setAccessibleName(tr("Construction kind"));
+    // The long texts of some kinds must not widen the whole tool box.
+    for (QComboBox *box : {m_minHeatResVersion, m_minHeatRes}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(MinimumComboCharacters);
+    }
+    m_criteriaSettings = new DINCriteriaSettings(this);
+    m_criteriaSettings->setObjectName(QStringLiteral("widgetDIN4108Settings"));
+    m_dryingReserve = new DryingReserveSettings(this);
+    m_dryingReserve->setObjectName(QStringLiteral("widget_dryingReserveSettings"));
+    return page(
+        {frameCheckBox("checkBoxTPWTable", tr("%1 Results - Detailed Table").arg(product),
+                       ReportSettings::ResultsTableFrameId),
+         frameCheckBox("checkBoxVAPRO", tr("%1 Results - Summary").arg(product), ReportSettings::ConclusionsFrameId),
+         frameCheckBox("checkBoxDIN", tr("DIN 4108-3 (Glaser) - Summary"), ReportSettings::GlaserFrameId), m_frsiCheck,
+         new QLabel(tr("Construction kind for test of minimum thermal resistance\naccording german standard "
+                       "DIN 4108-2 table 3"),
+                    this),
+         m_minHeatResVersion, m_minHeatRes, m_criteriaSettings, m_dryingReserve});
+}
+
+QWidget *PrintDialog::finalRemarksPage() {
+    m_finalRemarks = new TextEditWidget(this);
+    m_finalRemarks->setObjectName(QStringLiteral("widgetTextEdit"));
+    QWidget *remarks =
+        page({frameCheckBox("checkBoxEnableDisclaimer", tr("Print Final Remarks"), ReportSettings::DisclaimerFrameId),
+              m_finalRemarks});
+    // The editor takes the room, not the stretch below it.
+    auto *layout = static_cast<QVBoxLayout *>(remarks->layout());
+    layout->setStretch(layout->count() - 2, 1);
+    layout->setStretch(layout->count() - 1, 0);
+    return remarks;
+}
+
+void PrintDialog::fillMinimumResistanceKinds() {
+    const int version = m_minHeatResVersion->currentData().toInt();
+    const QSignalBlocker blocker(m_minHeatRes);
+    m_minHeatRes->clear();
+    for (int kind : MinimumHeatResistance::constructionKinds(version))
+        m_minHeatRes->addItem(MinimumHeatResistance::kindText(version, kind), kind);
+}
+
+void PrintDialog::showSettings() {
+    const ReportSettings &report = m_settings.m_reportSettings;
+    for (auto it = m_frameCheckBoxes.cbegin(); it != m_frameCheckBoxes.cend(); ++it)
+        it.key()->setChecked(report.m_frames.contains(it.value()));
+    m_pageNumbers->setChecked(report.m_pageNumbersVisible);
+    m_frsiCheck->setChecked(report.m_frsiCheck);
+    m_minHeatResVersion->setCurrentIndex(qMax(0, m_minHeatResVersion->findData(report.m_minimumHeatResVersion)));
+    fillMinimumResistanceKinds();
+    m_minHeatRes->setCurrentIndex(qMax(0, m_minHeatRes->findData(report.m_minimumHeatResConstruction)));
+    m_font->setCurrentFont(QFont(m_settings.m_fontFamily));
+    m_fontSize->setValue(m_settings.m_reportFontPointSize);
+    m_userLogo->setSettings(report.m_userLogo);
+    m_projectInfoFormat->setFormat(m_projectInfoTextFormat);
+    m_criteriaSettings->setSettings(report);
+    m_dryingReserve->setDryingReserve(report.m_dryingReserve * 1000);
+    m_zoomOptions->setCurrentIndex(1);
+}
+
+void PrintDialog::connectControls() {
+    for (QCheckBox *box : m_frameCheckBoxes.keys())
+        connect(box, &QCheckBox::stateChanged, this, &PrintDialog::checkBoxStateChanged);
+    connect(m_pageNumbers, &QCheckBox::stateChanged, this, &PrintDialog::pageNumbersEnabled);
+    connect(m_frsiCheck, &QCheckBox::stateChanged, this, &PrintDialog::frsiCheckEnabled);
+    connect(m_userLogo, &UserLogoSettingsWidget::changed, this, &PrintDialog::userLogoChanged);
+    connect(m_projectInfoFormat, &HTMLTextFormatWidget::changed, this, &PrintDialog::projectInfoTextChanged);
+    connect(m_finalRemarks, &TextEditWidget::textChanged, this, &PrintDialog::textEdit_textChanged);
+    connect(m_dryingReserve, &DryingReserveSettings::dryingReserveChanged, this,
+            &PrintDialog::dryingReserveSettingsChanged);
+    connect(m_criteriaSettings, &DINCriteriaSettings::DINCriteriaSettingsChanged, this,
+            &PrintDialog::DINCriteriaSettingsChanged);
+    connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &PrintDialog::printReport);
+    QMetaObject::connectSlotsByName(this);
+}

@@ -86,10 +86,10 @@ void PrintDialog::updatePreview() {
 }
 
 void PrintDialog::printReport(QPrinter *printer) {
-    print(printer);
+    printOnto(printer);
 }
 
-bool PrintDialog::print(QPrinter *printer) {
+bool PrintDialog::printOnto(QPrinter *printer) {
     if (!m_notPrinting)
         return true;
     m_notPrinting = false;
@@ -175,10 +175,14 @@ bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat forma
     return saveFile(fileName, data, errorText);
 }
 
-void PrintDialog::on_pushButtonPrint_clicked() {
+void PrintDialog::print() {
     QPrintDialog dialog(m_printer.get(), this);
-    if (dialog.exec() == QDialog::Accepted && !print(m_printer.get()))
+    if (dialog.exec() == QDialog::Accepted && !printOnto(m_printer.get()))
         showPrintError();
+}
+
+void PrintDialog::on_pushButtonPrint_clicked() {
+    print();
 }
 
 void PrintDialog::on_pushButtonWritePdf_clicked() {

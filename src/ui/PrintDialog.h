@@ -57,6 +57,8 @@ public slots:
     void updatePreview();
     /*! Prints the report onto \a printer; ignored while another print runs. */
     void printReport(QPrinter *printer);
+    /*! Asks for the printer and its page range in the system's print dialog, then prints. */
+    void print();
 
 private slots:
     void on_pushButtonPrint_clicked();
@@ -101,7 +103,7 @@ private:
 
     /*! Prints the report onto \a printer unless a print runs already (then true without printing). False
         when the printer cannot be painted on. */
-    bool print(QPrinter *printer);
+    bool printOnto(QPrinter *printer);
     /*! Hands the report the project, the options and the font of the settings. */
     void prepareReport();
     void showPrintError();

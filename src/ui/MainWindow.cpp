@@ -24,6 +24,7 @@
 
 #include "AssessmentClimateWidget.h"
 #include "MaterialEditWidget.h"
+#include "PrintDialog.h"
 
 namespace {
 const char *const Subtitle =

@@ -15,13 +15,12 @@
 class AssessmentClimateWidget;
 class MaterialEditWidget;
 class Material;
+class PrintDialog;
 class Project;
 class QAction;
 class QActionGroup;
 class QFileDialog;
 class QMenu;
-class QPrintPreviewDialog;
-class QPrinter;
 class QScrollArea;
 class QSplashScreen;
 class QUndoStack;
@@ -140,7 +139,8 @@ private:
     void exportPicture(bool chart);
     QPixmap chartPixmap() const;
     QPixmap sketchPixmap() const;
-    void printReport(QPrinter *printer);
+    /*! The report preview dialog, created on first use. */
+    PrintDialog *printDialog();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     Project &m_project;
@@ -151,7 +151,7 @@ private:
     QMenu *m_recentProjectsMenu = nullptr;
     QList<QAction *> m_recentProjectActions;
     QFileDialog *m_exportDialog = nullptr;
-    QPointer<QPrintPreviewDialog> m_printPreview;
+    QPointer<PrintDialog> m_printPreview;
     QScrollArea *m_resultsScrollArea = nullptr;
     MaterialEditWidget *m_materialEditor = nullptr;
     AssessmentClimateWidget *m_assessmentClimateEditor = nullptr;

@@ -10,9 +10,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QSvgGenerator>
@@ -23,9 +20,9 @@
 #include <app/Settings.h>
 #include <model/ProgramInfo.h>
 #include <model/Project.h>
-#include <report/Report.h>
 
 #include "AboutDialog.h"
+#include "PrintDialog.h"
 #include "ShowLogfile.h"
 
 namespace {
@@ -208,33 +205,20 @@ void MainWindow::on_actionShow_Logfile_triggered() {
 }
 
 void MainWindow::on_actionReport_triggered() {
-    if (!m_printPreview) {
-        m_printPreview = new QPrintPreviewDialog(this);
-        m_printPreview->setWindowTitle(tr("Report setup / Print preview"));
-        connect(m_printPreview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::printReport);
-    }
-    m_printPreview->show();
-    m_printPreview->findChild<QPrintPreviewWidget *>()->updatePreview();
+    // Laid out before it is shown, so that the first show does not lay out again.
+    PrintDialog *dialog = printDialog();
+    dialog->updatePreview();
+    dialog->show();
 }
 
 void MainWindow::on_actionPrint_triggered() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        printReport(&printer);
+    printDialog()->print();
 }
 
-void MainWindow::printReport(QPrinter *printer) {
-    if (!m_project.hasDocument())
-        return;
-    const Settings &settings = Settings::instance();
-    const Document &document = *m_project.document();
-    Report report(settings.m_fontFamily, settings.m_reportFontPointSize);
-    connect(&report, &Report::progress, this, &MainWindow::setProgress);
-    report.setSettings(&document.inputData(), &document.calculation().results(), &document.projectInformation(),
-                       &settings.m_reportSettings);
-    report.setProjectFileName(m_project.fileName());
-    report.setPageNumbersVisible(settings.m_pageNumbersVisible);
-    report.setAwInSeconds(settings.m_awInSeconds);
-    report.print(printer);
+PrintDialog *MainWindow::printDialog() {
+    if (!m_printPreview) {
+        m_printPreview = new PrintDialog(m_project, m_undoStack, Settings::instance(), this);
+        connect(m_printPreview, &PrintDialog::progress, this, &MainWindow::setProgress);
+    }
+    return m_printPreview;
 }

@@ -20,7 +20,9 @@
 #include <app/Settings.h>
 #include <model/MaterialList.h>
 #include <model/Project.h>
+#include <report/Report.h>
 #include <ui/MainWindow.h>
+#include <ui/PrintDialog.h>
 #include <visualisation/V2_ResultsWidget.h>
 
 #include "MessageCapture.h"
@@ -52,6 +54,7 @@ private slots:
     void resultsLinks();
     void inputFieldsHaveAccessibleNames();
     void everyToolbarActionInAMenu();
+    void reportPreviewShowsTheProject();
 
 private:
     QString example(const QString &name) const { return m_dir.filePath(name); }
@@ -399,6 +402,18 @@ void tst_MainWindow::everyToolbarActionInAMenu() {
                 QVERIFY2(inMenus.contains(action), qPrintable(action->objectName()));
         }
     }
+}
+
+void tst_MainWindow::reportPreviewShowsTheProject() {
+    openWindow(example("timber-frame-wall.v2p"));
+    trigger("actionReport");
+    auto *dialog = m_window->findChild<PrintDialog *>();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->report().projectName(), QString("Timber-frame wall"));
+    QVERIFY(dialog->report().pageCount() >= 2);
+    // A second call shows the same dialog.
+    trigger("actionReport");
+    QCOMPARE(m_window->findChildren<PrintDialog *>().size(), 1);
 }
 
 QTEST_MAIN(tst_MainWindow)

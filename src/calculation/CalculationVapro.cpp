@@ -86,7 +86,7 @@ bool Calculation::prepareMoistureLayers(const InputData &input, int heatFlowDire
         MoistureLayer &ml = m_moistLayers[std::size_t(j)];
         ml.d = layer.width();
         ml.lambda = layer.lambda(heatFlowDirection);
-        ml.w95 = layer.w_80() * 95 / 80;
+        ml.w95 = w95FromW80(layer.w_80());
         ml.dw = layer.w_sat() - ml.w95;
         if (!(ml.dw > 0)) {
             m_messages << tr("Invalid moisture storage values for <a href=\"layer-%1\">layer #%1</a>.").arg(j + 1);

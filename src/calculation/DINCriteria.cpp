@@ -7,6 +7,7 @@
 #include "InputData.h"
 #include "MaterialLayer.h"
 #include "MinimumHeatResistance.h"
+#include "PhysicalProperties.h"
 #include "ReportSettings.h"
 
 #include <QJsonValue>
@@ -199,7 +200,7 @@ DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classific
     if (nonCapillary)
         caption = tr("%1 with A<sub>w</sub> &le; %2 kg/m<sup>2</sup>h<sup>0.5</sup>")
                       .arg(tr("DIN 4108-3 (no capillary suction) M<sub>c</sub> &le; 0.5 kg/m<sup>2</sup>"))
-                      .arg(awLimit * 60, 0, 'g', 3);
+                      .arg(awPerRootHour(awLimit), 0, 'g', 3);
     else
         caption = tr("DIN 4108-3 (with capillary suction) M<sub>c</sub> &le; 1.0 kg/m<sup>2</sup>");
     DINCriterion row =
@@ -224,7 +225,7 @@ DINCriterion DINCriteria::woodCriterion(const DINCriteriaResult &classification,
 }
 
 DINCriterion DINCriteria::dryingTimeCriterion(const CriteriaBasis &basis, bool surfaceCondensation) {
-    const double days = basis.dryingTime / 3600 / 24;
+    const double days = daysFromSeconds(basis.dryingTime);
     // A negative time means the construction does not dry out; NaN and infinity fail both comparisons.
     const bool fulfilled = !surfaceCondensation && days >= 0 && days < MaximumDryingDays;
     return criterion(DINCriterion::DryingTime,

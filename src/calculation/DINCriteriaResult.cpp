@@ -1,6 +1,7 @@
 #include "DINCriteriaResult.h"
 
 #include "MaterialLayer.h"
+#include "PhysicalProperties.h"
 #include "ReportSettings.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ bool DINCriteriaResult::nonCapillaryInZones(const std::vector<std::pair<int, int
 double DINCriteriaResult::layerAwLimit(int edition, double nonCapillarAw) {
     if (edition == ReportSettings::DIN4108_3_UserDefined)
         return nonCapillarAw;
-    return ReportSettings::awLimitForEdition(edition) / 60;
+    return awPerRootSecond(ReportSettings::awLimitForEdition(edition));
 }
 
 QString DINCriteriaResult::editionHeading(int edition) {
@@ -63,7 +64,7 @@ QString DINCriteriaResult::editionHeading(int edition) {
 
 QString DINCriteriaResult::awNotice(const ReportSettings &settings) {
     const int edition = settings.m_DIN4108_3Accordance_Type;
-    const double usedAw = settings.m_nonCapillarAw * 60;
+    const double usedAw = awPerRootHour(settings.m_nonCapillarAw);
     if (edition != ReportSettings::DIN4108_3_UserDefined ||
         std::fabs(usedAw - ReportSettings::awLimitForEdition(edition)) <= 1e-10)
         return QString();

@@ -5,8 +5,30 @@
 // and the report. Units: temperature in °C, relative humidity in %, vapour pressure in Pa, thickness in m.
 // Air-space conductivity and diffusion resistance are Material::effectiveLambda / effectiveMu.
 
-/*! Seconds per day, to convert periods given in days. */
-const double SECONDS_PER_DAY = 3600.0 * 24.0;
+/*! Seconds per hour and per day, to convert periods given in hours or days. */
+constexpr double SECONDS_PER_HOUR = 3600.0;
+constexpr double SECONDS_PER_DAY = SECONDS_PER_HOUR * 24.0;
+/*! Days of a time span given in seconds. Divides by the hour first: the criteria print all digits of it. */
+constexpr double daysFromSeconds(double seconds) {
+    return seconds / SECONDS_PER_HOUR / 24;
+}
+
+/*! Factor between a water absorption coefficient A_w per h^0.5 and per s^0.5: sqrt(3600 s) = 60 s^0.5. */
+constexpr double AW_ROOT_SECONDS_PER_ROOT_HOUR = 60.0;
+/*! A_w in kg/(m2 s^0.5) from kg/(m2 h^0.5). */
+constexpr double awPerRootSecond(double aw) {
+    return aw / AW_ROOT_SECONDS_PER_ROOT_HOUR;
+}
+/*! A_w in kg/(m2 h^0.5) from kg/(m2 s^0.5). */
+constexpr double awPerRootHour(double aw) {
+    return aw * AW_ROOT_SECONDS_PER_ROOT_HOUR;
+}
+
+/*! Moisture content at 95 % RH in m3/m3 from the one at 80 % (w95 = w80 * 95 / 80): the reference moisture
+    of the moisture-dependent method, its diagram and the check that w95 stays below saturation. */
+constexpr double w95FromW80(double w80) {
+    return w80 * 95 / 80;
+}
 
 /*! Vapour permeability of still air used by the Glaser step (DIN 4108-3), kg/(m s Pa). */
 const double DELTA_AIR_GLASER = 2e-10;

@@ -1,6 +1,7 @@
 #include "VariantStudy.h"
 
 #include "DINCriteria.h"
+#include "PhysicalProperties.h"
 
 #include <cmath>
 
@@ -80,7 +81,7 @@ VariantStudy::Row VariantStudy::evaluate(double value) {
     row.U = results.U;
     row.glaserMc = results.glaserMc;
     row.Mc = row.basis.Mc;
-    row.dryingTimeDays = row.basis.dryingTime / (24 * 3600);
+    row.dryingTimeDays = row.basis.dryingTime / SECONDS_PER_DAY;
     row.criteria = DINCriteria::evaluate(m_work, m_heatFlowDirection, results, m_settings);
     row.allFulfilled = DINCriteria::allFulfilled(row.criteria);
     return row;

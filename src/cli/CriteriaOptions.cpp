@@ -1,6 +1,7 @@
 #include "CriteriaOptions.h"
 
 #include <calculation/MinimumHeatResistance.h>
+#include <calculation/PhysicalProperties.h>
 #include <model/ReportSettings.h>
 
 #include <QCommandLineParser>
@@ -18,7 +19,6 @@ const char *const Frsi = "frsi";
 const char *const DryingReserve = "drying-reserve";
 
 // A_w limits are given per h^0.5 like everywhere at the user interface; the model keeps them per s^0.5.
-const double SecondsPerHourRoot = 60;
 const double GramsPerKilogram = 1000;
 
 QStringList kindList(int version) {
@@ -74,7 +74,7 @@ bool CriteriaOptions::read(const QCommandLineParser &parser, ReportSettings &set
     settings.m_minimumHeatResConstruction = kind;
     // Converted only when given, so that the defaults stay bit for bit those of the report settings.
     if (parser.isSet(QLatin1String(NonCapillaryAw)))
-        settings.m_nonCapillarAw = aw / SecondsPerHourRoot;
+        settings.m_nonCapillarAw = awPerRootSecond(aw);
     if (parser.isSet(QLatin1String(DryingReserve)))
         settings.m_dryingReserve = reserve / GramsPerKilogram;
     settings.m_frsiCheck = parser.isSet(QLatin1String(Frsi));

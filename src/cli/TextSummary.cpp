@@ -6,6 +6,7 @@
 #include <calculation/CalculationResults.h>
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
+#include <calculation/PhysicalProperties.h>
 #include <calculation/ResultTexts.h>
 
 #include <cmath>
@@ -13,7 +14,6 @@
 namespace {
 
 const int LabelWidth = 56;
-const double SecondsPerDay = 3600 * 24;
 
 QString row(const QString &label, const QString &value) {
     return QStringLiteral("  %1 %2\n").arg(label, -LabelWidth).arg(value);
@@ -36,7 +36,7 @@ QString moistureRows(const CriteriaBasis &basis) {
     if (basis.scope != CriteriaBasis::Scope::All)
         return row(massLabel, DINCriteria::notAssessedText()) + row(dryingLabel, DINCriteria::notAssessedText());
     return row(massLabel, basis.Mc, 3, QStringLiteral("kg/m<sup>2</sup>")) +
-           row(dryingLabel, basis.dryingTime / SecondsPerDay, 2, QStringLiteral("d"));
+           row(dryingLabel, daysFromSeconds(basis.dryingTime), 2, QStringLiteral("d"));
 }
 
 QString indented(const QString &text, int spaces) {

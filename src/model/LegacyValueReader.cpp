@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "Material.h"
+#include "PhysicalProperties.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ const UnitConversion LENGTH_UNITS[] = {{"m", 1, 0, false, BothFormats},
                                        {"dm", 0.1, 0, false, BothFormats},
                                        {"cm", 0.01, 0, false, BothFormats},
                                        {"mm", 0.001, 0, false, BothFormats}};
-const UnitConversion PERIOD_UNITS[] = {{"s", 1.0 / 86400, 0, false, BothFormats},
+const UnitConversion PERIOD_UNITS[] = {{"s", 1.0 / SECONDS_PER_DAY, 0, false, BothFormats},
                                        {"min", 1.0 / 1440, 0, false, BothFormats},
                                        {"h", 1.0 / 24, 0, false, BothFormats},
                                        {"d", 1, 0, false, BothFormats},
@@ -59,16 +60,17 @@ const UnitConversion MOISTURE_UNITS[] = {{"m3/m3", 1, 0, false, BothFormats},   
                                          {"Vol%", 0.01, 0, false, BothFormats}, {"Vol.-%", 0.01, 0, false, BothFormats},
                                          {"", 1, 0, false, ListOnly},           {"kg/m^3", 0.001, 0, false, ListOnly},
                                          {"%", 0.01, 0, false, ListOnly},       {"Vol.%", 0.01, 0, false, ListOnly}};
-const UnitConversion WATER_ABSORPTION_UNITS[] = {{"kg/m2s05", 1, 0, false, BothFormats},
-                                                 {"kg/m2*s^0.5", 1, 0, false, BothFormats},
-                                                 {"kg/m2s^0.5", 1, 0, false, BothFormats},
-                                                 {"kg/(m2*s^0.5)", 1, 0, false, BothFormats},
-                                                 {"kg/m^2s^0.5", 1, 0, false, ListOnly},
-                                                 {"kg/m2h05", 1.0 / 60, 0, false, BothFormats},
-                                                 {"kg/m2*h^0.5", 1.0 / 60, 0, false, BothFormats},
-                                                 {"kg/m2h^0.5", 1.0 / 60, 0, false, BothFormats},
-                                                 {"kg/(m2*h^0.5)", 1.0 / 60, 0, false, BothFormats},
-                                                 {"kg/m^2h^0.5", 1.0 / 60, 0, false, ListOnly}};
+const UnitConversion WATER_ABSORPTION_UNITS[] = {
+    {"kg/m2s05", 1, 0, false, BothFormats},
+    {"kg/m2*s^0.5", 1, 0, false, BothFormats},
+    {"kg/m2s^0.5", 1, 0, false, BothFormats},
+    {"kg/(m2*s^0.5)", 1, 0, false, BothFormats},
+    {"kg/m^2s^0.5", 1, 0, false, ListOnly},
+    {"kg/m2h05", 1.0 / AW_ROOT_SECONDS_PER_ROOT_HOUR, 0, false, BothFormats},
+    {"kg/m2*h^0.5", 1.0 / AW_ROOT_SECONDS_PER_ROOT_HOUR, 0, false, BothFormats},
+    {"kg/m2h^0.5", 1.0 / AW_ROOT_SECONDS_PER_ROOT_HOUR, 0, false, BothFormats},
+    {"kg/(m2*h^0.5)", 1.0 / AW_ROOT_SECONDS_PER_ROOT_HOUR, 0, false, BothFormats},
+    {"kg/m^2h^0.5", 1.0 / AW_ROOT_SECONDS_PER_ROOT_HOUR, 0, false, ListOnly}};
 
 bool sameUnit(const QString &unit, const char *name, LegacyValueReader::Format format) {
     const QString known = QString::fromUtf8(name);

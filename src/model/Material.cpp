@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "PhysicalProperties.h"
 #include "XMLHelpers.h"
 
 namespace {
@@ -122,7 +123,7 @@ void Material::setCategory(int category) {
 }
 
 void Material::setAw(double value, bool inSeconds) {
-    m_Aw = inSeconds ? value : value / 60.0;
+    m_Aw = inSeconds ? value : awPerRootSecond(value);
 }
 
 void Material::setFlags(bool air, bool wood, bool woodbased, bool foil) {

@@ -23,8 +23,8 @@ void ReportSettings::read(QSettings &settings) {
             settings.value("DIN4108_3Accordance").toBool() ? DIN4108_3_2018 : DIN4108_3_UserDefined;
     else
         m_DIN4108_3Accordance_Type = settings.value("DIN4108_3Accordance_Type", DIN4108_3_2018).toInt();
-    m_nonCapillarAw = settings.value("NonCapillarAw", 0.2 / 60).toDouble();
-    m_capillarActiveAw = settings.value("CapillarActiveAw", 0.7 / 60).toDouble();
+    m_nonCapillarAw = settings.value("NonCapillarAw", awPerRootSecond(0.2)).toDouble();
+    m_capillarActiveAw = settings.value("CapillarActiveAw", awPerRootSecond(0.7)).toDouble();
     m_capillaryCheckOneSide = settings.value("CapillaryCheckOneSide", true).toBool();
     settings.endGroup();
 }

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "UserLogoSettings.h"
+#include <calculation/PhysicalProperties.h>
 
 class QSettings;
 
@@ -73,9 +74,9 @@ public:
     /*! One of DIN4108_3Edition. */
     int m_DIN4108_3Accordance_Type = DIN4108_3_2018;
     /*! A_w limit of non-capillary-active materials in kg/(m2 s^0.5), used by the user-defined edition. */
-    double m_nonCapillarAw = 0.2 / 60;
+    double m_nonCapillarAw = awPerRootSecond(0.2);
     /*! A_w limit of capillary-active materials in kg/(m2 s^0.5). */
-    double m_capillarActiveAw = 0.7 / 60;
+    double m_capillarActiveAw = awPerRootSecond(0.7);
     /*! Capillary check on one side (true) or both sides (false) of a condensation plane. */
     bool m_capillaryCheckOneSide = true;
 

@@ -6,6 +6,7 @@
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <calculation/DINCriteriaResult.h>
+#include <calculation/PhysicalProperties.h>
 #include <calculation/ResultTexts.h>
 #include <model/InputData.h>
 #include <model/ProjectInformation.h>
@@ -75,7 +76,7 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
         values.push_back(
             {massCaption, QStringLiteral("M<sub>c</sub> ="), fixed(basis.Mc, 3), QStringLiteral("kg/m<sup>2</sup>")});
         values.push_back({tr("Drying time") + basis.labelSuffix(), QStringLiteral("t<sub>ev</sub> ="),
-                          fixed(basis.dryingTime / 3600 / 24, 2), QStringLiteral("d")});
+                          fixed(daysFromSeconds(basis.dryingTime), 2), QStringLiteral("d")});
     }
     else if (basis.scope == CriteriaBasis::Scope::All)
         values.push_back({resultText(r.resultCode), QString(), QString(), QString()});

@@ -2,6 +2,7 @@
 
 #include "Report.h"
 
+#include <calculation/PhysicalProperties.h>
 #include <model/InputData.h>
 #include <model/ProjectInformation.h>
 
@@ -42,7 +43,7 @@ QRectF ConstructionLayerFrame::frameRect(QPaintDevice *device, double width) {
         table->setCellText(5, row, fixed(layer.mu(), 1));
         table->setCellText(6, row, fixed(layer.w_80(), 4));
         table->setCellText(7, row, fixed(layer.w_sat(), 4));
-        table->setCellText(8, row, fixed(awInSeconds ? layer.Aw() : layer.Aw() * 60, 4));
+        table->setCellText(8, row, fixed(awInSeconds ? layer.Aw() : awPerRootHour(layer.Aw()), 4));
         for (int col = 2; col < 9; ++col)
             table->setCellAlignment(col, row, Qt::AlignRight | Qt::AlignTop);
     }

@@ -3,6 +3,7 @@
 #include "Report.h"
 
 #include <calculation/CalculationResults.h>
+#include <calculation/PhysicalProperties.h>
 #include <model/InputData.h>
 
 #include <QtExt_Table.h>
@@ -53,7 +54,8 @@ QRectF GlaserFrame::frameRect(QPaintDevice *device, double width) {
     table->setCellText(5, 6, QStringLiteral("w<sub>V</sub> = %L1 kg/m<sup>2</sup>").arg(r.glaserDryingMass, 0, 'f', 3));
     table->setCellText(4, 7, tr("Duration of drying (according to Glaser)"));
     table->setCellText(
-        5, 7, QStringLiteral("t<sub>ev</sub> = %L1 %2").arg(r.glaserDryingTime / 3600 / 24, 0, 'f', 1).arg(tr("days")));
+        5, 7,
+        QStringLiteral("t<sub>ev</sub> = %L1 %2").arg(daysFromSeconds(r.glaserDryingTime), 0, 'f', 1).arg(tr("days")));
     for (int row = 1; row < 10; ++row)
         for (int col : {1, 5})
             table->setCellAlignment(col, row, Qt::AlignRight | Qt::AlignTop);

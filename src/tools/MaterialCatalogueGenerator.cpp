@@ -8,6 +8,7 @@
 
 #include <iostream>
 
+#include <calculation/PhysicalProperties.h>
 #include <model/MaterialCatalogueTable.h>
 #include <model/SystemMaterialFile.h>
 
@@ -16,7 +17,7 @@ namespace {
 // The moisture-dependent calculation extrapolates w80 to 95 % relative humidity; that value must stay
 // below saturation.
 bool isUsable(const Material &m) {
-    return m.isValid() && m.w_80() * 95.0 / 80.0 < m.w_sat();
+    return m.isValid() && w95FromW80(m.w_80()) < m.w_sat();
 }
 
 } // namespace

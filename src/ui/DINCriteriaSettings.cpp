@@ -1,13 +1,13 @@
 #include "DINCriteriaSettings.h"
 #include "ui_DINCriteriaSettings.h"
 
+#include <calculation/PhysicalProperties.h>
 #include <model/ReportSettings.h>
 
 #include <limits>
 
 namespace {
 /*! Limits are kept per s^0.5 and shown per h^0.5. */
-const double SECONDS_PER_MINUTE_ROOT = 60;
 } // namespace
 
 DINCriteriaSettings::DINCriteriaSettings(QWidget *parent) : QWidget(parent), m_ui(new Ui::DINCriteriaSettings) {
@@ -44,8 +44,8 @@ void DINCriteriaSettings::setSettings(const ReportSettings &settings) {
         m_ui->radioButtonTwoSide->setChecked(true);
     m_ui->lineEditNonCapillar->setReadOnly(settings.m_DIN4108_3Accordance_Type !=
                                            ReportSettings::DIN4108_3_UserDefined);
-    m_ui->lineEditNonCapillar->setValue(settings.m_nonCapillarAw * SECONDS_PER_MINUTE_ROOT);
-    m_ui->lineEditCapillarActive->setValue(settings.m_capillarActiveAw * SECONDS_PER_MINUTE_ROOT);
+    m_ui->lineEditNonCapillar->setValue(awPerRootHour(settings.m_nonCapillarAw));
+    m_ui->lineEditCapillarActive->setValue(awPerRootHour(settings.m_capillarActiveAw));
 }
 
 void DINCriteriaSettings::getSettings(ReportSettings &settings) const {
@@ -58,8 +58,8 @@ void DINCriteriaSettings::getSettings(ReportSettings &settings) const {
     else
         settings.m_DIN4108_3Accordance_Type = ReportSettings::DIN4108_3_2018;
     settings.m_capillaryCheckOneSide = m_ui->radioButtonOnSide->isChecked();
-    settings.m_nonCapillarAw = m_ui->lineEditNonCapillar->value() / SECONDS_PER_MINUTE_ROOT;
-    settings.m_capillarActiveAw = m_ui->lineEditCapillarActive->value() / SECONDS_PER_MINUTE_ROOT;
+    settings.m_nonCapillarAw = awPerRootSecond(m_ui->lineEditNonCapillar->value());
+    settings.m_capillarActiveAw = awPerRootSecond(m_ui->lineEditCapillarActive->value());
 }
 
 void DINCriteriaSettings::on_radioButtonUserDefined_clicked() {

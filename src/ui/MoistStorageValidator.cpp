@@ -2,6 +2,8 @@
 
 #include <QtExt_ValidatingLineEdit.h>
 
+#include <calculation/PhysicalProperties.h>
+
 namespace {
 /*! Moisture contents are volume fractions. */
 const double MAX_CONTENT = 1.0;
@@ -47,7 +49,7 @@ int MoistStorageValidator::checkPair(double w80, double wsat) const {
     if (w80 >= wsat)
         return W80NotBelowWsat;
     // The sorption curve extrapolated to 95 % RH must stay below saturation.
-    if (w80 * 0.95 / 0.8 >= wsat)
+    if (w95FromW80(w80) >= wsat)
         return W95NotBelowWsat;
     return Valid;
 }

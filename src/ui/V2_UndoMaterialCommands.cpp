@@ -2,12 +2,12 @@
 
 #include <QtExt_ValidatingLineEdit.h>
 
+#include <calculation/PhysicalProperties.h>
 #include <model/Project.h>
 
 namespace {
 
 /*! Per s^0.5 to per h^0.5. */
-const double AW_HOURS_FACTOR = 60;
 
 QVector<MaterialLayer> &layersOf(Project &project) {
     return project.document()->inputData().layers();
@@ -54,7 +54,7 @@ double V2_UndoMaterialParameters::displayValue(const MaterialLayer &layer, int k
     case W80: return layer.w_80();
     case Wsat: return layer.w_sat();
     case Lambda: return layer.lambda(heatFlowDirection);
-    case Aw: return awInSeconds ? layer.Aw() : layer.Aw() * AW_HOURS_FACTOR;
+    case Aw: return awInSeconds ? layer.Aw() : awPerRootHour(layer.Aw());
     default: return layer.width(widthUnit);
     }
 }

@@ -209,7 +209,7 @@ MoistureProfile::MoistureProfile(QGraphicsScene *scene, const DiagramStyle &styl
                                  const InputData &input, const CalculationResults &results)
     : DiagramPart(scene, style, geometry), m_results(results) {
     for (const MaterialLayer &layer : input.layers()) {
-        m_wref.push_back(layer.w_80() * 0.95 / 0.8);
+        m_wref.push_back(w95FromW80(layer.w_80()));
         m_widths.push_back(layer.width());
     }
     const std::size_t n = m_wref.size();

@@ -77,7 +77,7 @@ public:
 
     /*! Top of the scale (m3/m3): the first tick at or above the largest edge moisture content that stands for
         mass (above the reference level only in layers holding condensate), or without
-        moisture the largest w80 * 0.95 / 0.8 of the layers; 0 when neither gives a scale. */
+        moisture the largest w95 (w95FromW80) of the layers; 0 when neither gives a scale. */
     double maximum() const { return m_wmax; }
     /*! Moisture profile across a layer from x = l to x = r in (x, w) values: straight without condensate; inside a
         condensation zone of zoneWidth pixels, (w - wref)^2 varies linearly, so w rises from wref at the zone edge
@@ -89,7 +89,7 @@ private:
     void drawAxis(QGraphicsTextItem *title) const;
     void drawLayer(std::size_t j) const;
 
-    std::vector<double> m_wref;   ///< w80 * 0.95 / 0.8 per layer
+    std::vector<double> m_wref;   ///< w95 per layer
     std::vector<double> m_widths; ///< layer widths, m
     std::vector<double> m_wLeft;  ///< edge moisture contents drawn: above wref only where the layer holds mass
     std::vector<double> m_wRight;

@@ -4,6 +4,7 @@
 
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
+#include <calculation/PhysicalProperties.h>
 #include <calculation/ResultTexts.h>
 
 #include <QtExt_Table.h>
@@ -107,7 +108,7 @@ std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textD
         {4, tr("U-value (moisture dependent)"), number(m_results.U_moist, 3), uUnit},
         {6, tr("Condensation mass after condensation period") + basis.labelSuffix(), number(basis.Mc, 3),
          QStringLiteral("kg/m<sup>2</sup>")},
-        {7, tr("Drying time") + basis.labelSuffix(), number(basis.dryingTime / 3600 / 24, 2), QStringLiteral("d")},
+        {7, tr("Drying time") + basis.labelSuffix(), number(daysFromSeconds(basis.dryingTime), 2), QStringLiteral("d")},
     };
     for (const auto &row : rows) {
         table->setCellText(0, row.row, row.caption);

@@ -128,14 +128,15 @@ void DiagramScene::computeLayout() {
     const QRectF &R = m_geometry.rect;
     const double s = m_style->scale();
     const bool sketch = m_type == ConstructionSketch;
+    using L = DiagramStyle::Layout;
     double top, bottom;
     if (m_style->screenMode()) {
-        top = R.top() + 5;
-        bottom = std::trunc(R.height() - 15);
+        top = R.top() + L::TopMargin;
+        bottom = std::trunc(R.height() - L::BottomMargin);
     }
     else {
-        top = R.top() + 5 * s;
-        bottom = R.bottom() - (sketch ? 5 : 15) * s;
+        top = R.top() + L::TopMargin * s;
+        bottom = R.bottom() - (sketch ? L::SketchBottomMargin : L::BottomMargin) * s;
     }
     m_titles[TemperatureTitle]->setTextWidth(bottom - top);
     const double HL = m_titles[TemperatureTitle]->boundingRect().height();
@@ -145,21 +146,21 @@ void DiagramScene::computeLayout() {
         right->setTextWidth(bottom - top);
         HR = right->boundingRect().height();
     }
-    const double left = R.left() + (sketch ? 0 : std::trunc(HL + 10 * s));
-    const double right = R.width() - (sketch ? 0 : std::trunc(HR + 10 * s));
+    const double left = R.left() + (sketch ? 0 : std::trunc(HL + L::AxisTitleGap * s));
+    const double right = R.width() - (sketch ? 0 : std::trunc(HR + L::AxisTitleGap * s));
     m_geometry.plot = QRectF(QPointF(left, top), QPointF(right, bottom));
 
     const double plotWidth = right - left;
     double zone;
     if (m_style->screenMode()) {
-        m_geometry.warmEdge = int(left + 40);
-        m_geometry.coldEdge = int(right - 50);
-        zone = std::trunc(std::max(10.0, 0.03 * plotWidth));
+        m_geometry.warmEdge = int(left + L::ScreenWarmSideSpace);
+        m_geometry.coldEdge = int(right - L::ScreenColdSideSpace);
+        zone = std::trunc(std::max(L::MinimumAirZone, L::AirZoneShare * plotWidth));
     }
     else {
-        m_geometry.warmEdge = int(left + 5 * s);
-        m_geometry.coldEdge = int(right - 5 * s);
-        zone = std::trunc(std::max(10 * s, 0.03 * plotWidth));
+        m_geometry.warmEdge = int(left + L::ReportSideSpace * s);
+        m_geometry.coldEdge = int(right - L::ReportSideSpace * s);
+        zone = std::trunc(std::max(L::MinimumAirZone * s, L::AirZoneShare * plotWidth));
     }
 
     // whole pixels per layer; the rounding losses collect at the cold side
@@ -168,13 +169,13 @@ void DiagramScene::computeLayout() {
     for (const MaterialLayer &layer : m_input.layers())
         widths.push_back(layer.width());
     // a foil stays visible between the boundary lines beside it
-    const double minimum = 2.5 * m_style->pen(DiagramStyle::LayerBoundary).widthF();
+    const double minimum = L::MinimumLayerInPens * m_style->pen(DiagramStyle::LayerBoundary).widthF();
     std::vector<double> &pos = m_geometry.positions;
     pos.assign(1, m_geometry.warmEdge + zone);
     for (double w : drawnWidths(widths, available, minimum))
         pos.push_back(pos.back() + std::trunc(w));
     if (sketch)
-        m_geometry.plot.setTop(top + layerNumberRows() * 1.1 * m_geometry.textHeight);
+        m_geometry.plot.setTop(top + layerNumberRows() * L::LineSpacing * m_geometry.textHeight);
 }
 
 std::vector<double> DiagramScene::drawnWidths(const std::vector<double> &widths, double available, double minimum) {
@@ -209,7 +210,7 @@ std::vector<double> DiagramScene::drawnWidths(const std::vector<double> &widths,
 int DiagramScene::layerNumberRows() {
     // the numbers of the tables above the layers; where they crowd, every other one a row higher
     const std::vector<double> &pos = m_geometry.positions;
-    const double gap = 0.3 * m_geometry.textWidth;
+    const double gap = DiagramStyle::Layout::NumberGap * m_geometry.textWidth;
     double rowRight[2] = {-1e300, -1e300};
     std::vector<std::pair<QGraphicsTextItem *, int>> placed;
     for (std::size_t i = 0; i + 1 < pos.size(); ++i) {
@@ -233,7 +234,7 @@ int DiagramScene::layerNumberRows() {
     int rows = 0;
     for (const auto &p : placed)
         rows = std::max(rows, p.second + 1);
-    const double rowHeight = 1.1 * m_geometry.textHeight;
+    const double rowHeight = DiagramStyle::Layout::LineSpacing * m_geometry.textHeight;
     for (const auto &p : placed)
         p.first->setY(m_geometry.plot.top() + (rows - 1 - p.second) * rowHeight);
     return rows;

@@ -43,6 +43,22 @@ public:
         PenCount
     };
 
+    /*! Layout of the diagram area in pixels; in report mode multiplied by the resolution scale. */
+    struct Layout {
+        static constexpr double TopMargin = 5;
+        static constexpr double BottomMargin = 15;        ///< room below the plot for the dimension chain title
+        static constexpr double SketchBottomMargin = 5;   ///< the sketch has no chain title (report only)
+        static constexpr double AxisTitleGap = 10;        ///< between an axis title and the plot
+        static constexpr double ScreenWarmSideSpace = 40; ///< on screen: room for the warm side's labels
+        static constexpr double ScreenColdSideSpace = 50; ///< on screen: room for the cold side's labels
+        static constexpr double ReportSideSpace = 5;      ///< in reports, on both sides
+        static constexpr double MinimumAirZone = 10;      ///< air zone between a side's edge and the wall, at least
+        static constexpr double AirZoneShare = 0.03;      ///< ... or this share of the plot width
+        static constexpr double MinimumLayerInPens = 2.5; ///< thinnest drawn layer in boundary pen widths
+        static constexpr double LineSpacing = 1.1;        ///< rows of layer numbers, in text heights
+        static constexpr double NumberGap = 0.3;          ///< least gap between layer numbers, in text widths
+    };
+
     DiagramStyle(bool screenMode, const DiagramFontSettings &fonts);
 
     /*! Rebuilds the pens for resolution scale s and selects label and title fonts for the mode. */

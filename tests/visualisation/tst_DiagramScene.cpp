@@ -142,11 +142,12 @@ void tst_DiagramScene::layerPositions() {
     const std::vector<double> &pos = f.scene.layerPositions();
     const int n = input.layers().size();
     QCOMPARE(int(pos.size()), n + 1);
-    QCOMPARE(f.scene.warmEdge(), int(plot.left() + 40));
-    QCOMPARE(f.scene.coldEdge(), int(plot.right() - 50));
+    using L = DiagramStyle::Layout;
+    QCOMPARE(f.scene.warmEdge(), int(plot.left() + L::ScreenWarmSideSpace));
+    QCOMPARE(f.scene.coldEdge(), int(plot.right() - L::ScreenColdSideSpace));
 
     const double z = pos[0] - f.scene.warmEdge();
-    QCOMPARE(z, std::trunc(std::max(10.0, 0.03 * plot.width())));
+    QCOMPARE(z, std::trunc(std::max(L::MinimumAirZone, L::AirZoneShare * plot.width())));
     const double available = f.scene.coldEdge() - 2 * z - f.scene.warmEdge();
     double total = 0;
     for (const MaterialLayer &l : input.layers())
@@ -155,7 +156,7 @@ void tst_DiagramScene::layerPositions() {
     std::vector<double> widths;
     for (const MaterialLayer &l : input.layers())
         widths.push_back(l.width());
-    const double minimum = 2.5 * f.style.pen(DiagramStyle::LayerBoundary).widthF();
+    const double minimum = L::MinimumLayerInPens * f.style.pen(DiagramStyle::LayerBoundary).widthF();
     const std::vector<double> drawn = DiagramScene::drawnWidths(widths, available, minimum);
     for (int i = 0; i < n; ++i) {
         QCOMPARE(pos[i], std::trunc(pos[i]));
@@ -197,11 +198,13 @@ void tst_DiagramScene::reportModeEdges() {
     const InputData input = twoLayers();
     scene.setup(QRectF(0, 0, 2000, 1200), &device, s, calculate(input), input, 2);
     const QRectF plot = scene.plotRect();
-    QCOMPARE(plot.top(), 5 * s);
-    QVERIFY(plot.bottom() <= 1200 - 15 * s);
-    QCOMPARE(scene.warmEdge(), int(plot.left() + 5 * s));
-    QCOMPARE(scene.coldEdge(), int(plot.right() - 5 * s));
-    QCOMPARE(scene.layerPositions()[0] - scene.warmEdge(), std::trunc(std::max(10 * s, 0.03 * plot.width())));
+    using L = DiagramStyle::Layout;
+    QCOMPARE(plot.top(), L::TopMargin * s);
+    QVERIFY(plot.bottom() <= 1200 - L::BottomMargin * s);
+    QCOMPARE(scene.warmEdge(), int(plot.left() + L::ReportSideSpace * s));
+    QCOMPARE(scene.coldEdge(), int(plot.right() - L::ReportSideSpace * s));
+    QCOMPARE(scene.layerPositions()[0] - scene.warmEdge(),
+             std::trunc(std::max(L::MinimumAirZone * s, L::AirZoneShare * plot.width())));
 }
 
 void tst_DiagramScene::widthLabel_data() {

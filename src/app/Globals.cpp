@@ -4,6 +4,7 @@
 
 #include <model/ConstructionList.h>
 #include <model/MaterialList.h>
+#include <model/ProgramInfo.h>
 
 #include "Settings.h"
 
@@ -19,7 +20,7 @@ Globals::~Globals() {
 }
 
 QString Globals::resourcesDir() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
+    return ProgramInfo::resourcesDir();
 }
 
 MaterialList &Globals::materialList() {

@@ -5,6 +5,7 @@
 
 #include <model/Material.h>
 #include <model/MaterialList.h>
+#include <model/ProgramInfo.h>
 #include <model/UserDirectories.h>
 
 #include <QCommandLineParser>
@@ -65,7 +66,7 @@ int MaterialsCommand::run(const QStringList &arguments) {
         parser.isSet(userDir) ? parser.value(userDir) : UserDirectories::defaultUserMaterialsDir();
     MaterialList list(QStringLiteral("en"), directory);
     list.setReadOnly(true);
-    list.readDatabase(QCoreApplication::applicationDirPath() + QStringLiteral("/resources"));
+    list.readDatabase(ProgramInfo::resourcesDir());
     // The tool never writes the database, so there is nothing to keep; the user still learns of the damage.
     bool warned = false;
     if (!list.damageText().isEmpty()) {

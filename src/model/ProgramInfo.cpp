@@ -1,5 +1,7 @@
 #include "ProgramInfo.h"
 
+#include <QCoreApplication>
+
 namespace ProgramInfo {
 
 QString productName() {
@@ -8,6 +10,10 @@ QString productName() {
 
 QString version() {
     return QStringLiteral(HYGROLUX_VERSION);
+}
+
+QString resourcesDir() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
 }
 
 } // namespace ProgramInfo

@@ -12,6 +12,9 @@ namespace ProgramInfo {
 QString productName();
 /*! Version number, for example "2.4.0". */
 QString version();
+/*! The resources directory (material database, translations, help): the executable's directory +
+    "/resources", in the build tree as after installation. */
+QString resourcesDir();
 
 } // namespace ProgramInfo
 

@@ -2,7 +2,6 @@
 
 #include "Report.h"
 
-#include <visualisation/DiagramScene.h>
 #include <visualisation/DiagramStyle.h>
 
 #include <QPainter>
@@ -10,21 +9,21 @@
 #include <algorithm>
 #include <cmath>
 
-DiagramFrame::DiagramFrame(Report *report, QTextDocument *textDocument, int diagramType)
+DiagramFrame::DiagramFrame(Report *report, QTextDocument *textDocument, DiagramScene::DiagramType diagramType)
     : ReportFrameBase(report, textDocument), m_diagramType(diagramType) {}
 
 DiagramFrame::~DiagramFrame() = default;
 
-QString DiagramFrame::title(int diagramType) {
+QString DiagramFrame::title(DiagramScene::DiagramType diagramType) {
     switch (diagramType) {
-    case VapourPressureDiagram: return tr("Temperature and Vapour Pressure Profile");
-    case MoistureContentDiagram: return tr("Temperature and Moisture Profile");
+    case DiagramScene::VapourPressureDiagram: return tr("Temperature and Vapour Pressure Profile");
+    case DiagramScene::MoistureContentDiagram: return tr("Temperature and Moisture Profile");
     default: return tr("Other Diagram");
     }
 }
 
-QString DiagramFrame::caption(int diagramType) {
-    if (diagramType == MoistureContentDiagram)
+QString DiagramFrame::caption(DiagramScene::DiagramType diagramType) {
+    if (diagramType == DiagramScene::MoistureContentDiagram)
         return tr("Moisture contents and temperatures of the moisture-dependent method. Condensate "
                   "(overhygroscopic moisture content) violet blue, hygroscopic moisture light blue.");
     return tr("Temperatures and vapour pressures of the Glaser method of DIN 4108-3.");

@@ -6,31 +6,29 @@
 
 #include "ReportFrameBase.h"
 
+#include <visualisation/DiagramScene.h>
+
 #include <QCoreApplication>
 
 #include <memory>
 
-class DiagramScene;
-
 class DiagramFrame : public ReportFrameBase {
     Q_DECLARE_TR_FUNCTIONS(DiagramFrame)
 public:
-    /*! Diagram types of the diagram engine that the report prints. */
-    enum DiagramType { VapourPressureDiagram = 2, MoistureContentDiagram = 3 };
-
-    DiagramFrame(Report *report, QTextDocument *textDocument, int diagramType);
+    /*! \a diagramType is the vapour pressure or the moisture content diagram of the diagram engine. */
+    DiagramFrame(Report *report, QTextDocument *textDocument, DiagramScene::DiagramType diagramType);
     ~DiagramFrame() override;
 
     QRectF frameRect(QPaintDevice *device, double width) override;
     void draw(QPainter *painter, const QRectF &frame) override;
 
     /*! Title of a diagram type. */
-    static QString title(int diagramType);
+    static QString title(DiagramScene::DiagramType diagramType);
     /*! Caption below a diagram: the method its values come from and the colours of its fills. */
-    static QString caption(int diagramType);
+    static QString caption(DiagramScene::DiagramType diagramType);
 
 private:
-    int m_diagramType;
+    DiagramScene::DiagramType m_diagramType;
     std::unique_ptr<DiagramScene> m_scene;
     QRectF m_diagramRect;
 };

@@ -137,8 +137,8 @@ bool PrintDialog::writePdf(const QString &fileName, QString *errorText) {
 
 bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat format, QString *errorText) {
     prepareReport();
-    QByteArray data;
-    QBuffer buffer(&data);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (format == PdfPage) {
         if (!ReportPdf::write(*m_report, &buffer, ProgramInfo::productName(), page, page)) {
@@ -146,7 +146,7 @@ bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat forma
                 *errorText = tr("Creating paint device failed.");
             return false;
         }
-        return saveFile(fileName, data, errorText);
+        return saveFile(fileName, bytes, errorText);
     }
     // The printable area of an A4 page with the report's margins, at the export resolution.
     const QSizeF pageMM = ReportPdf::pageLayout().paintRect(QPageLayout::Millimeter).size();
@@ -159,7 +159,7 @@ bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat forma
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setTitle(tr("Report"));
         m_report->paintPage(&generator, page);
-        return saveFile(fileName, data, errorText);
+        return saveFile(fileName, bytes, errorText);
     }
     QImage image(size, QImage::Format_RGB32);
     const int dotsPerMetre = qRound(PageExportDpi * 1000 / MillimetresPerInch);
@@ -172,7 +172,7 @@ bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat forma
             *errorText = tr("The picture cannot be encoded.");
         return false;
     }
-    return saveFile(fileName, data, errorText);
+    return saveFile(fileName, bytes, errorText);
 }
 
 void PrintDialog::print() {

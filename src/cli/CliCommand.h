@@ -38,6 +38,8 @@ public:
     virtual QString usage() const = 0;
     /*! Runs the command with the arguments after its name; returns the exit code. */
     virtual int run(const QStringList &arguments) = 0;
+    /*! True when the command draws with the graphics scene, which needs a GUI application object. */
+    virtual bool needsGuiApplication() const { return false; }
 
     /*! "hygrolux2-cli" with product name and version. */
     static QString versionText();

@@ -25,9 +25,10 @@ public:
     /*! Overview of all commands. */
     QString usage() const;
 
-private:
+    /*! The command called \a name, or nullptr. */
     CliCommand *command(const QString &name) const;
 
+private:
     std::vector<std::unique_ptr<CliCommand>> m_commands;
 };
 

@@ -20,6 +20,7 @@ public:
     static constexpr double DefaultDpi = 150;
 
     QString name() const override { return QStringLiteral("diagram"); }
+    bool needsGuiApplication() const override { return true; }
     QString synopsis() const override;
     QString usage() const override;
     /*! Exit code 2 when the project cannot be loaded or the picture cannot be written. */

@@ -14,6 +14,7 @@ class ReportCommand : public CliCommand {
     Q_DECLARE_TR_FUNCTIONS(ReportCommand)
 public:
     QString name() const override { return QStringLiteral("report"); }
+    bool needsGuiApplication() const override { return true; }
     QString synopsis() const override;
     QString usage() const override;
     int run(const QStringList &arguments) override;

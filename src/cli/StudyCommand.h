@@ -21,6 +21,7 @@ class StudyCommand : public CliCommand {
     Q_DECLARE_TR_FUNCTIONS(StudyCommand)
 public:
     QString name() const override { return QStringLiteral("study"); }
+    bool needsGuiApplication() const override { return true; }
     QString synopsis() const override;
     QString usage() const override;
     /*! Exit code 0 when the study ran (rows of invalid values are marked, not errors), 1 for bad usage, 2 when

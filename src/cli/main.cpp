@@ -28,11 +28,14 @@ int main(int argc, char *argv[]) {
     QTemporaryDir runtimeDirectory;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDirectory.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDirectory.path()));
-    // A core application runs on any machine and never touches the settings store. Only "diagram" draws with the
-    // graphics scene, which needs a GUI application; the offscreen platform spares it a display. "report" draws
-    // its sketch and diagrams the same way, "study" its chart.
-    const bool drawing = argc > 1 && (std::strcmp(argv[1], "diagram") == 0 || std::strcmp(argv[1], "report") == 0 ||
-                                      std::strcmp(argv[1], "study") == 0);
+    CliDispatcher dispatcher;
+    dispatcher.addCommand(std::make_unique<DiagramCommand>());
+    dispatcher.addCommand(std::make_unique<ReportCommand>());
+    dispatcher.addCommand(std::make_unique<StudyCommand>());
+    // A core application runs on any machine and never touches the settings store. A command that draws with the
+    // graphics scene needs a GUI application; the offscreen platform spares it a display.
+    const CliCommand *command = argc > 1 ? dispatcher.command(QString::fromLocal8Bit(argv[1])) : nullptr;
+    const bool drawing = command && command->needsGuiApplication();
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(drawing ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
@@ -42,9 +45,5 @@ int main(int argc, char *argv[]) {
         CliOutput::printError(undecodable);
         return CliCommand::ExitFileError;
     }
-    CliDispatcher dispatcher;
-    dispatcher.addCommand(std::make_unique<DiagramCommand>());
-    dispatcher.addCommand(std::make_unique<ReportCommand>());
-    dispatcher.addCommand(std::make_unique<StudyCommand>());
     return dispatcher.run(QCoreApplication::arguments().mid(1));
 }

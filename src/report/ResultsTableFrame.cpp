@@ -15,6 +15,8 @@
 namespace {
 
 const QChar Theta(0x03B8);
+// Decimals of the condensate masses: as many as the total of the conclusions, so that they add up to it.
+const int MassDecimals = 3;
 const QChar DegreeSign(0x00B0);
 
 // Dark enough to print: no pure green text.
@@ -92,6 +94,62 @@ void setSideRow(QtExt::Table &table, int row, const QString &label, Qt::Alignmen
         table.setCellAlignment(col, row, Qt::AlignRight | vertical);
 }
 
+/*! The rows of the air and the surface of both sides around \a n layers: labels, the climate's values and the
+    surface values of the profiles. */
+void setSideRows(QtExt::Table &table, int n, const AssessmentConditions &conditions, const CalculationResults &r,
+                 bool profiles) {
+    const double T_i = conditions.T_i();
+    const double T_e = conditions.T_e();
+    setSideRow(table, 1, ResultsTableFrame::tr("Air layer (warm side)"), Qt::AlignTop);
+    setAirValues(table, 1, T_i, saturationPressure(T_i), vapourPressure(T_i, conditions.rh_i()), false);
+    setSideRow(table, 2, ResultsTableFrame::tr("Surface (warm side)"), Qt::AlignVCenter);
+    setSideRow(table, 2 * n + 3, ResultsTableFrame::tr("Surface (cold side)"), Qt::AlignVCenter);
+    setSideRow(table, 2 * n + 4, ResultsTableFrame::tr("Air layer (cold side)"), Qt::AlignBottom);
+    setAirValues(table, 2 * n + 4, T_e, saturationPressure(T_e), vapourPressure(T_e, conditions.rh_e()), false);
+    if (profiles) {
+        setAirValues(table, 2, r.T_moist[0], r.p_sat_moist[0], r.p_moist[0], inZone(r, 0));
+        setAirValues(table, 2 * n + 3, r.T_moist[n], r.p_sat_moist[n], r.p_moist[n], inZone(r, n - 1));
+    }
+}
+
+/*! Two rows per layer: number, name, interface values and moisture contents, and in a condensation zone the
+    thickness and the mass of the condensate (\a masses, rounded to MassDecimals; nullptr when unknown). */
+void setLayerRows(QtExt::Table &table, const QVector<MaterialLayer> &layers, const CalculationResults &r, bool profiles,
+                  const std::vector<double> *masses) {
+    const int n = layers.size();
+    for (int i = 0; i < n; ++i) {
+        const int first = 3 + 2 * i;
+        const bool zone = inZone(r, i);
+        table.setCellText(0, first, QString::number(i + 1));
+        table.setCellJoined(0, first, 1, 2);
+        table.setCellText(1, first, layers[i].name().toHtmlEscaped());
+        table.setCellJoined(1, first, 1, 2);
+        table.setCellAlignment(1, first, Qt::AlignLeft | Qt::AlignVCenter);
+        table.setCellAlignment(0, first, Qt::AlignLeft | Qt::AlignVCenter);
+        for (int row = first; row <= first + 1; ++row)
+            for (int col = 2; col < 8; ++col)
+                table.setCellAlignment(col, row, Qt::AlignRight | Qt::AlignTop);
+        if (profiles) {
+            // Interface i stands on the line between layer i and its predecessor; the surfaces have their rows.
+            if (i > 0) {
+                setAirValues(table, first, r.T_moist[i], r.p_sat_moist[i], r.p_moist[i], zone);
+                for (int col = 2; col < 5; ++col)
+                    table.setCellOnBorder(col, first, Qt::TopEdge);
+            }
+            table.setCellText(5, first, blue(r.w_left[i], 3, zone));
+            table.setCellText(5, first + 1, blue(r.w_right[i], 3, zone));
+        }
+        if (zone && masses) {
+            table.setCellText(6, first, blue(r.sk_Cond[i] * 1000, 1, false));
+            table.setCellJoined(6, first, 1, 2);
+            table.setCellText(7, first, blue((*masses)[std::size_t(i)], MassDecimals, false));
+            table.setCellJoined(7, first, 1, 2);
+            table.setCellAlignment(6, first, Qt::AlignRight | Qt::AlignVCenter);
+            table.setCellAlignment(7, first, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+}
+
 } // namespace
 
 QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
@@ -111,56 +169,12 @@ QRectF ResultsTableFrame::frameRect(QPaintDevice *device, double width) {
                           r.w_right.size() == size_t(n);
     const bool zoneValues = r.sk_Cond.size() == size_t(n) && r.mc.size() == size_t(n);
 
-    // as many decimals as the total condensate of the conclusions, adding up to it
-    const int MassDecimals = 3;
     const std::vector<double> masses = zoneValues ? roundedToTotal(r.mc, MassDecimals) : std::vector<double>();
 
     auto table = createTable(8, 2 * n + 5);
     setHeaderRow(*table);
-    const double T_i = conditions.T_i();
-    const double T_e = conditions.T_e();
-    setSideRow(*table, 1, tr("Air layer (warm side)"), Qt::AlignTop);
-    setAirValues(*table, 1, T_i, saturationPressure(T_i), vapourPressure(T_i, conditions.rh_i()), false);
-    setSideRow(*table, 2, tr("Surface (warm side)"), Qt::AlignVCenter);
-    setSideRow(*table, 2 * n + 3, tr("Surface (cold side)"), Qt::AlignVCenter);
-    setSideRow(*table, 2 * n + 4, tr("Air layer (cold side)"), Qt::AlignBottom);
-    setAirValues(*table, 2 * n + 4, T_e, saturationPressure(T_e), vapourPressure(T_e, conditions.rh_e()), false);
-    if (profiles) {
-        setAirValues(*table, 2, r.T_moist[0], r.p_sat_moist[0], r.p_moist[0], inZone(r, 0));
-        setAirValues(*table, 2 * n + 3, r.T_moist[n], r.p_sat_moist[n], r.p_moist[n], inZone(r, n - 1));
-    }
-
-    for (int i = 0; i < n; ++i) {
-        const int first = 3 + 2 * i;
-        const bool zone = inZone(r, i);
-        table->setCellText(0, first, QString::number(i + 1));
-        table->setCellJoined(0, first, 1, 2);
-        table->setCellText(1, first, layers[i].name().toHtmlEscaped());
-        table->setCellJoined(1, first, 1, 2);
-        table->setCellAlignment(1, first, Qt::AlignLeft | Qt::AlignVCenter);
-        table->setCellAlignment(0, first, Qt::AlignLeft | Qt::AlignVCenter);
-        for (int row = first; row <= first + 1; ++row)
-            for (int col = 2; col < 8; ++col)
-                table->setCellAlignment(col, row, Qt::AlignRight | Qt::AlignTop);
-        if (profiles) {
-            // Interface i stands on the line between layer i and its predecessor; the surfaces have their rows.
-            if (i > 0) {
-                setAirValues(*table, first, r.T_moist[i], r.p_sat_moist[i], r.p_moist[i], zone);
-                for (int col = 2; col < 5; ++col)
-                    table->setCellOnBorder(col, first, Qt::TopEdge);
-            }
-            table->setCellText(5, first, blue(r.w_left[i], 3, zone));
-            table->setCellText(5, first + 1, blue(r.w_right[i], 3, zone));
-        }
-        if (zone && zoneValues) {
-            table->setCellText(6, first, blue(r.sk_Cond[i] * 1000, 1, false));
-            table->setCellJoined(6, first, 1, 2);
-            table->setCellText(7, first, blue(masses[std::size_t(i)], MassDecimals, false));
-            table->setCellJoined(7, first, 1, 2);
-            table->setCellAlignment(6, first, Qt::AlignRight | Qt::AlignVCenter);
-            table->setCellAlignment(7, first, Qt::AlignRight | Qt::AlignVCenter);
-        }
-    }
+    setSideRows(*table, n, conditions, r, profiles);
+    setLayerRows(*table, layers, r, profiles, zoneValues ? &masses : nullptr);
     addSplittableTable(std::move(table), 1);
 
     const QString legend = tr("%1 - temperature, ").arg(Theta) +

@@ -28,6 +28,53 @@ struct ValueRow {
     QString caption, symbol, value, unit;
 };
 
+/*! The figures above the criteria: U and R, and the condensate and drying time where there is condensation. */
+std::vector<ValueRow> valueRows(const CalculationResults &r, const CriteriaBasis &basis, bool condensation) {
+    const QString uUnit = QStringLiteral("W/(m<sup>2</sup>K)");
+    // No zero figures where nothing was calculated: the moisture-dependent U-value only after that method ran,
+    // the dry figures only for valid input; the reason stands in the notes below.
+    std::vector<ValueRow> values;
+    if (r.resultCode >= RC_OneLayer)
+        values.push_back(
+            {ConclusionsFrame::tr("Thermal transmission coefficient of the construction (moisture dependent)"),
+             QStringLiteral("U ="), ReportFrameBase::fixed(r.U_moist, 3), uUnit});
+    if (basis.scope != CriteriaBasis::Scope::Nothing) {
+        values.push_back({ConclusionsFrame::tr("Thermal transmission coefficient of the construction (dry)"),
+                          QStringLiteral("U ="), ReportFrameBase::fixed(r.U, 3), uUnit});
+        values.push_back({ConclusionsFrame::tr("Thermal transfer resistance of the construction (dry)"),
+                          QStringLiteral("R ="), ReportFrameBase::fixed(r.R_layers, 3),
+                          QStringLiteral("m<sup>2</sup>K/W")});
+    }
+    if (condensation) {
+        const QString massCaption =
+            basis.isGlaser() ? ConclusionsFrame::tr("Condensation mass after condensation period") + basis.labelSuffix()
+                             : ConclusionsFrame::tr("Condensation mass after condensation period (based on VAPRO)");
+        values.push_back({massCaption, QStringLiteral("M<sub>c</sub> ="), ReportFrameBase::fixed(basis.Mc, 3),
+                          QStringLiteral("kg/m<sup>2</sup>")});
+        values.push_back({ConclusionsFrame::tr("Drying time") + basis.labelSuffix(), QStringLiteral("t<sub>ev</sub> ="),
+                          ReportFrameBase::fixed(daysFromSeconds(basis.dryingTime), 2), QStringLiteral("d")});
+    }
+    else if (basis.scope == CriteriaBasis::Scope::All)
+        values.push_back({ConclusionsFrame::resultText(r.resultCode), QString(), QString(), QString()});
+    return values;
+}
+
+/*! The criteria from \a row on: a heading row where a criterion has one, then caption, value and verdict. */
+void setCriteriaRows(QtExt::Table &table, int row, const std::vector<DINCriterion> &criteria) {
+    for (const DINCriterion &criterion : criteria) {
+        if (!criterion.heading.isEmpty()) {
+            table.setCellText(0, row, criterion.heading);
+            table.setCellJoined(0, row, 4, 1);
+            ++row;
+        }
+        table.setCellText(0, row, criterion.caption);
+        table.setCellText(1, row, criterion.valueText);
+        table.setCellText(2, row, verdictMarkup(criterion));
+        table.setCellJoined(2, row, 2, 1);
+        ++row;
+    }
+}
+
 } // namespace
 
 QString ConclusionsFrame::resultText(int resultCode) {
@@ -56,30 +103,7 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
     // Condensate figures exist after condensation, and from the Glaser step where the criteria judge those.
     const bool condensation = r.resultCode >= RC_OnePlane || basis.isGlaser();
 
-    const QString uUnit = QStringLiteral("W/(m<sup>2</sup>K)");
-    // No zero figures where nothing was calculated: the moisture-dependent U-value only after that method ran,
-    // the dry figures only for valid input; the reason stands in the notes below.
-    std::vector<ValueRow> values;
-    if (r.resultCode >= RC_OneLayer)
-        values.push_back({tr("Thermal transmission coefficient of the construction (moisture dependent)"),
-                          QStringLiteral("U ="), fixed(r.U_moist, 3), uUnit});
-    if (basis.scope != CriteriaBasis::Scope::Nothing) {
-        values.push_back({tr("Thermal transmission coefficient of the construction (dry)"), QStringLiteral("U ="),
-                          fixed(r.U, 3), uUnit});
-        values.push_back({tr("Thermal transfer resistance of the construction (dry)"), QStringLiteral("R ="),
-                          fixed(r.R_layers, 3), QStringLiteral("m<sup>2</sup>K/W")});
-    }
-    if (condensation) {
-        const QString massCaption = basis.isGlaser()
-                                        ? tr("Condensation mass after condensation period") + basis.labelSuffix()
-                                        : tr("Condensation mass after condensation period (based on VAPRO)");
-        values.push_back(
-            {massCaption, QStringLiteral("M<sub>c</sub> ="), fixed(basis.Mc, 3), QStringLiteral("kg/m<sup>2</sup>")});
-        values.push_back({tr("Drying time") + basis.labelSuffix(), QStringLiteral("t<sub>ev</sub> ="),
-                          fixed(daysFromSeconds(basis.dryingTime), 2), QStringLiteral("d")});
-    }
-    else if (basis.scope == CriteriaBasis::Scope::All)
-        values.push_back({resultText(r.resultCode), QString(), QString(), QString()});
+    const std::vector<ValueRow> values = valueRows(r, basis, condensation);
 
     int rows = int(values.size());
     for (const DINCriterion &criterion : criteria)
@@ -110,18 +134,7 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
             table->setCellJoined(1, dryingRow, 3, 1);
         }
     }
-    for (const DINCriterion &criterion : criteria) {
-        if (!criterion.heading.isEmpty()) {
-            table->setCellText(0, row, criterion.heading);
-            table->setCellJoined(0, row, 4, 1);
-            ++row;
-        }
-        table->setCellText(0, row, criterion.caption);
-        table->setCellText(1, row, criterion.valueText);
-        table->setCellText(2, row, verdictMarkup(criterion));
-        table->setCellJoined(2, row, 2, 1);
-        ++row;
-    }
+    setCriteriaRows(*table, row, criteria);
     addSplittableTable(std::move(table), 0);
 
     QStringList notes;

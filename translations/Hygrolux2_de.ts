@@ -6,17 +6,17 @@
     <message>
         <location filename="../src/ui/AboutDialog.cpp" line="+11"/>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
 </context>
 <context>
@@ -24,22 +24,22 @@
     <message>
         <location filename="../src/calculation/ClimatePresets.cpp" line="+124"/>
         <source>Custom conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Randbedingungen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>German Standard DIN 4108-3 from 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3, Ausgabe 2001</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>German Standard DIN 4108-3 from 2014 and 2018</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3, Ausgaben 2014 und 2018</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unknown condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Randbedingungen</translation>
     </message>
 </context>
 <context>
@@ -47,77 +47,77 @@
     <message>
         <location filename="../src/ui/AssessmentTypeWidget.ui" line="+12"/>
         <source>Assessment Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweisverfahren</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Select assessment type</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweisverfahren wählen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Condensation time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauperiode in d</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Drying time in d</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdunstungsperiode in d</translation>
     </message>
     <message>
         <location filename="../src/ui/AssessmentTypeWidget.cpp" line="+19"/>
         <source>The condensation time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer der Tauperiode muss &gt; 0 d und &lt; 300 d sein.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The drying time must be &gt; 0d and &lt; 300d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer der Verdunstungsperiode muss &gt; 0 d und &lt; 300 d sein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Assessment type</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweisverfahren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Condensation time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauperiode</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdunstungsperiode</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom conditions or the climates and periods of DIN 4108-3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Randbedingungen oder die Klimabedingungen und Perioden der DIN 4108-3.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Length of the condensation period in days, greater than 0.1 and less than 300.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Tauperiode in Tagen, größer als 0,1 und kleiner als 300.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Length of the drying period in days, greater than 0.1 and less than 300.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Verdunstungsperiode in Tagen, größer als 0,1 und kleiner als 300.</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>Undo change of condensation time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Tauperiode rückgängig machen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Undo change of evaporation time</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Verdunstungsperiode rückgängig machen</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Undo change of assessment type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung des Nachweisverfahrens rückgängig machen.</translation>
     </message>
 </context>
 <context>
@@ -125,24 +125,26 @@
     <message>
         <location filename="../src/cli/CalcCommand.cpp" line="+21"/>
         <source>calc [options] FILE...       recalculate project files, print results and criteria as JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>calc [options] FILE...       Projektdateien neu berechnen, Ergebnisse und Kriterien als JSON ausgeben</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Usage: hygrolux2-cli calc [options] FILE...
-Loads each project file (.v2p or .vpj), recalculates it and prints the results and the criteria as JSON:
-one object for one file, an array of objects for several.
+Loads each project file (.v2p or .vpj; &apos;-&apos;: standard input), recalculates it and prints the results and the
+criteria as JSON: one object for one file, an array of objects for several.
 
 Options:
   --text                 short human-readable summary instead of JSON
   --array                always an array, also for one file
   --json-lines           one JSON object per line
   @LIST                  read the project files from the file LIST, one per line
+  --list-kinds           print the editions, tables and construction kinds the criteria options
+                         accept, and nothing else
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>
 
 Exit codes:
@@ -150,22 +152,28 @@ Exit codes:
   1  bad usage
   2  a file could not be loaded
   3  every file loaded, but a project&apos;s input is invalid or its calculation has no result the criteria could judge (its rows are &quot;Not assessed&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Rückgabewerte:
+  0  jede Datei geladen und bewertet
+  1  fehlerhafter Aufruf
+  2  eine Datei konnte nicht geladen werden
+  3  jede Datei geladen, aber die Eingaben eines Projekts sind ungültig oder seine Berechnung hat kein bewertbares Ergebnis (seine Zeilen lauten &quot;Nicht bewertet&quot;)</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <source>%1: the file list cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Dateiliste kann nicht gelesen werden.</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>%1: not assessed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht bewertet: %2</translation>
     </message>
     <message>
         <location line="-51"/>
         <source>No project file given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Projektdatei angegeben.</translation>
     </message>
 </context>
 <context>
@@ -173,129 +181,129 @@ Exit codes:
     <message>
         <location filename="../src/calculation/Calculation.cpp" line="+194"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Error in Glaser-Calculation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der Glaser-Berechnung.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Calculation error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungsfehler.</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Invalid mu %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Wasserdampf-Diffusionswiderstandszahl µ = %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Wärmeleitfähigkeit %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Invalid surface resistance outside %f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger äußerer Wärmeübergangswiderstand %f.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Invalid surface resistance inside)%f.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger innerer Wärmeübergangswiderstand %f.</translation>
     </message>
     <message>
         <location filename="../src/calculation/CalculationVapro.cpp" line="+71"/>
         <source>Some problem in calculation! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem in der Berechnung! Fehler im Algorithmus!</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Feuchtespeicherwerte für &lt;a href=&quot;layer-%1&quot;&gt;Schicht Nr. %1&lt;/a&gt;.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Current moisture content at 80%RH leads to an moisture content at 95%RH higher than saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feuchtegehalt bei 80 % r. F. ergibt bei 95 % r. F. einen Feuchtegehalt über dem Sättigungsfeuchtegehalt.</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>The moisture-dependent calculation can search condensation planes in at most %1 layers, this construction has %2 layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die feuchteabhängige Berechnung kann Tauwasserebenen in höchstens %1 Schichten suchen, diese Konstruktion hat %2 Schichten.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>No Solution found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Lösung gefunden!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>pv_e not correctly calculated! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>pv_e nicht korrekt berechnet! Fehler im Algorithmus!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Could not find valid combination of k-planes! Algorithm error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültige Kombination von Tauwasserebenen gefunden! Fehler im Algorithmus!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No valid combination of condensation planes was found within the search limit for constructions of more than %1 layers, this construction has %2 layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Innerhalb der Suchgrenze für Konstruktionen mit mehr als %1 Schichten wurde keine gültige Kombination von Tauwasserebenen gefunden; diese Konstruktion hat %2 Schichten.</translation>
     </message>
     <message>
         <location line="+79"/>
         <location line="+11"/>
         <source>Error in calculation m_results.sk_Cond[%1], denominator == 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Berechnung von m_results.sk_Cond[%1], Nenner == 0!</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Error in calculation m_results.sk_Cond[%1], Value &lt; 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Berechnung von m_results.sk_Cond[%1], Wert &lt; 0!</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Error in calculation of the condensate build-up, net vapour flux into the condensation zones == 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Berechnung des Tauwasserausfalls: Netto-Diffusionsstrom in die Tauwasserbereiche == 0!</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Error in calculation of the drying time, evaporation flux == 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Berechnung der Austrocknungszeit: Verdunstungsstrom == 0!</translation>
     </message>
 </context>
 <context>
     <name>CliCommand</name>
     <message>
-        <location filename="../src/cli/CliCommand.cpp" line="+11"/>
+        <location filename="../src/cli/CliCommand.cpp" line="+14"/>
         <source>Standard output could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standardausgabe konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1: not assessed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht bewertet: %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>See hygrolux2-cli %1 --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe hygrolux2-cli %1 --help.</translation>
     </message>
 </context>
 <context>
     <name>CliDispatcher</name>
     <message>
-        <location filename="../src/cli/CliDispatcher.cpp" line="+18"/>
+        <location filename="../src/cli/CliDispatcher.cpp" line="+20"/>
         <source>No command given; see hygrolux2-cli --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Befehl angegeben; siehe hygrolux2-cli --help.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Unknown command &apos;%1&apos;; see hygrolux2-cli --help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl &apos;%1&apos;; siehe hygrolux2-cli --help.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -304,31 +312,41 @@ Batch tool of %1: the program&apos;s own model, calculation and criteria without
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli COMMAND [options] [arguments]
+Stapelverarbeitung von %1: Modell, Berechnung und Kriterien des Programms ohne Fenster.
+
+Befehle:
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>
-  --help                       this text; &apos;hygrolux2-cli COMMAND --help&apos; for a command
-  --version                    program version</source>
+  -h, --help                   this text; &apos;hygrolux2-cli COMMAND --help&apos; for a command
+  -V, --version                program version (also after a command)
+  --verbose                    after a command: the program&apos;s log on standard error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CliFiles</name>
     <message>
-        <location filename="../src/cli/CliFiles.cpp" line="+24"/>
+        <location filename="../src/cli/CliFiles.cpp" line="+26"/>
         <source>%1: this is an input file; it is never written over.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Dies ist eine Eingabedatei; sie wird nie überschrieben.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: the file exists; use --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Datei existiert bereits; mit --force wird sie ersetzt.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Standard output could not be written.</source>
+        <translation>Die Standardausgabe konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1: the name has bytes that are not valid %2 text, so no file of this name can be opened or written; rename the file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -337,122 +355,122 @@ Commands:
     <message>
         <location filename="../src/ui/ClimateEditWidget.ui" line="+12"/>
         <source>Climatic Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimarandbedingungen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Select climate data preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimavorgabe wählen:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Winter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Winter:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Summer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommer:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Temperature in [°C]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur in [°C]:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Relative Humidity in [%]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte in [%]:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Surface transfer resistance in [m²K/W]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeübergangswiderstand in [m²K/W]:</translation>
     </message>
     <message>
         <location filename="../src/ui/ClimateEditWidget.cpp" line="+22"/>
         <source>The temperature must be &gt; -40%1C and &lt; 80%1C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur muss &gt; -40 %1C und &lt; 80 %1C sein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The relative humidity must be &gt; 0% and &lt; 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die relative Luftfeuchte muss &gt; 0 % und &lt; 100 % sein.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The surface resistance must be &gt;= 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wärmeübergangswiderstand muss &gt;= 0 sein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Climate data preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimavorgabe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Relative humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Surface transfer resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeübergangswiderstand</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Standard climates of the chosen assessment type for this side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normklimate des gewählten Nachweisverfahrens für diese Seite.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperature in °C, greater than -40 and less than 80.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur in °C, größer als -40 und kleiner als 80.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Relative humidity in %, greater than 0 and less than 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte in %, größer als 0 und kleiner als 100.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Surface transfer resistance in m²K/W, greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeübergangswiderstand in m²K/W, größer als 0.</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>Undo change of temperature (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Temperatur (Tauperiode) auf der %1 rückgängig machen</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Undo change of relative humidity (condensation) at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der relativen Luftfeuchte (Tauperiode) auf der %1 rückgängig machen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Undo change of surface resistance at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung des Wärmeübergangswiderstands auf der %1 rückgängig machen</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Undo change climate data set at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Klimavorgabe auf der %1 rückgängig machen</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmseite</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaltseite</translation>
     </message>
 </context>
 <context>
@@ -460,53 +478,53 @@ Commands:
     <message>
         <location filename="../src/report/ClimateFrame.cpp" line="+17"/>
         <source>Climate Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimarandbedingungen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Climate at warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima auf der Warmseite</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Climate at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Klima auf der Kaltseite</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Relative Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Luftfeuchte</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Winter Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Winterklima</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Duration of Condensation Period (winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Tauperiode (Winter)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Duration of Drying Period (summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Verdunstungsperiode (Sommer)</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Summer Climate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerklima</translation>
     </message>
 </context>
 <context>
@@ -514,92 +532,92 @@ Commands:
     <message>
         <location filename="../src/calculation/ClimatePresets.cpp" line="-112"/>
         <source>Custom climate conditions, indoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniertes Klima, innen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom climate conditions, outdoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniertes Klima, außen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction horizontal and upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Innenklima, Wärmestromrichtung horizontal und aufwärts</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN 4108-3 2001 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Innenklima, Wärmestromrichtung abwärts</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN 4108-3 2001 Outdoor, boundary to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Außen, an Außenluft grenzend</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DIN 4108-3 2001 Outdoor, boundary to ventilated air space</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Außen, an belüftete Luftschicht grenzend</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN 4108-3 2001 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001 Außen, an Erdreich grenzend</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Innenklima, Wärmestromrichtung horizontal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Innenklima, Wärmestromrichtung abwärts</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN EN ISO 6946 Indoor climate, heat flow direction upwards</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Innenklima, Wärmestromrichtung aufwärts</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN EN ISO 6946 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 6946 Außenklima</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DIN EN ISO 13788 Indoor climate, on glazings and window frames</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 Innenklima, an Verglasungen und Fensterrahmen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN EN ISO 13788 Indoor climate, all other surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN EN ISO 13788 Innenklima, alle anderen Oberflächen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN 4108-8 Indoor climate, in built in cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 Innenklima, in Einbauschränken, Schimmelschutz</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN 4108-8 Indoor climate, behaind normal cupboards, mould protection</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-8 Innenklima, hinter freistehenden Schränken, Schimmelschutz</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN 4108-3_2014 Indoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2014 Innenklima</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DIN 4108-3_2014 Outdoor climate</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3_2014 Außenklima</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DIN 4108-3 2014 Outdoor, boundary to ground</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2014 Außen, an Erdreich grenzend</translation>
     </message>
 </context>
 <context>
@@ -607,82 +625,82 @@ Commands:
     <message>
         <location filename="../src/report/ConclusionsFrame.cpp" line="+34"/>
         <source>Algorithm missing. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rechenverfahren vorhanden. Keine Berechnung möglich.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Surface condensation left side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser auf der Oberfläche links. Keine Berechnung möglich.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Surface condensation right side. No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser auf der Oberfläche rechts. Keine Berechnung möglich.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Only one layer. No condensation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eine Schicht. Kein Tauwasserausfall möglich.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No condensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tauwasserausfall.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Too long hygroscopic loading time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu lange hygroskopische Auffeuchtungszeit.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unspecific error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestimmter Fehler.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Summary of Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung der Ergebnisse</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangskoeffizient der Konstruktion (feuchteabhängig)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Thermal transmission coefficient of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangskoeffizient der Konstruktion (trocken)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Condensation mass after condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse nach der Tauperiode</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Condensation mass after condensation period (based on VAPRO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse nach der Tauperiode (nach VAPRO)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungszeit</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Not applicable</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfällt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No drying</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Austrocknung</translation>
     </message>
 </context>
 <context>
@@ -690,17 +708,17 @@ Commands:
     <message>
         <location filename="../src/ui/ConfigDialog.cpp" line="+17"/>
         <source>Preference pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsseiten</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>General Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default Project Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Projektinformationen</translation>
     </message>
 </context>
 <context>
@@ -708,98 +726,98 @@ Commands:
     <message>
         <location filename="../src/ui/ConfigPageGeneral.cpp" line="+37"/>
         <source>Water absorption coefficient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Use kg/m%1s%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit kg/m%1s%2 für Aw verwenden</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Use kg/m%1h%2 as unit for Aw</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit kg/m%1h%2 für Aw verwenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start-up:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmstart:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start Program without project</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm ohne Projekt starten</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start Program with last recent project</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm mit dem zuletzt verwendeten Projekt starten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Layer widths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicken:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Construction layer width in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicke in [mm]</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Construction layer width in [cm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicke in [cm]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Construction layer width in [dm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicke in [dm]</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Construction layer width in [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicke in [m]</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Directory for user material database:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis der Benutzer-Materialdatenbank:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Choose the directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis wählen</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+2"/>
         <source>Directory not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis ungültig.</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>There exist a file with the same name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es existiert eine Datei mit demselben Namen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The given text cannot be used as directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angegebene Text kann nicht als Verzeichnis verwendet werden.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Directory not writebale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis nicht beschreibbar.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The material database cannot be stored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Materialdatenbank kann hier nicht gespeichert werden.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>User material directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis der Benutzermaterialien</translation>
     </message>
 </context>
 <context>
@@ -807,7 +825,7 @@ Commands:
     <message>
         <location filename="../src/ui/ConfigPageProjectInformation.cpp" line="+11"/>
         <source>The settings below are transfered into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die folgenden Angaben werden in neu angelegte Projekte übernommen. Die Projektinformationen des aktuellen Projekts bearbeiten Sie im Menü Bearbeiten mit dem Editor für Projektinformationen.</translation>
     </message>
 </context>
 <context>
@@ -815,17 +833,17 @@ Commands:
     <message>
         <location filename="../src/model/ConstructionList.cpp" line="+51"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <location filename="../src/model/Construction.cpp" line="+30"/>
         <source>the name of construction &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Namen der Konstruktion &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the notes of construction &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>den Notizen der Konstruktion &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -833,52 +851,52 @@ Commands:
     <message>
         <location filename="../src/report/ConstructionLayerFrame.cpp" line="+12"/>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialkennwerte</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>d - layer thickness,</source>
-        <translation type="unfinished"></translation>
+        <translation>d - Schichtdicke,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;lambda; - design value of thermal conductivity,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;lambda; - Bemessungswert der Wärmeleitfähigkeit,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;mu; - vapour diffusion resistance factor,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;mu; - Wasserdampf-Diffusionswiderstandszahl,</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>w&lt;sub&gt;80&lt;/sub&gt;/w&lt;sub&gt;sat&lt;/sub&gt; - %1,</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>moisture content for 80% RH. resp. saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. bzw. Sättigung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A&lt;sub&gt;w&lt;/sub&gt; - %1,</source>
-        <translation type="unfinished"></translation>
+        <translation>A&lt;sub&gt;w&lt;/sub&gt; - %1,</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>water uptake coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>layers from left to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichten von links nach rechts</translation>
     </message>
 </context>
 <context>
@@ -886,22 +904,22 @@ Commands:
     <message>
         <location filename="../src/model/ConstructionList.cpp" line="-7"/>
         <source>unknown format version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Formatversion %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>only %1 of %2 constructions could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nur %1 von %2 Konstruktionen konnten gelesen werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown data after the last of %1 constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Daten nach der letzten von %1 Konstruktionen</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>test construction 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Testkonstruktion 1</translation>
     </message>
 </context>
 <context>
@@ -909,31 +927,31 @@ Commands:
     <message>
         <location filename="../src/ui/ConstructionTableWidget.cpp" line="+160"/>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionsskizze</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+6"/>
         <source>Save SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Als SVG speichern</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>SVG files (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Dateien (*.svg)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Could not write &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>ConvertCommand</name>
     <message>
-        <location filename="../src/cli/ConvertCommand.cpp" line="+12"/>
+        <location filename="../src/cli/ConvertCommand.cpp" line="+14"/>
         <source>convert OLD NEW.v2p          write a project file in the current format</source>
-        <translation type="unfinished"></translation>
+        <translation>convert OLD NEW.v2p          eine Projektdatei im aktuellen Format schreiben</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -941,18 +959,20 @@ Commands:
 Reads any project file the program can open (.v2p or the older .vpj) and writes it as NEW.v2p.
 
 Options:
-  --force     replace NEW.v2p when it exists</source>
+  --force     replace NEW.v2p when it exists
+
+Exit codes: 0 written; 1 bad usage (also NEW is OLD itself, or ends in .vpj); 2 OLD could not be loaded, NEW exists without --force, or it could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>convert needs the old and the new file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>convert braucht den alten und den neuen Dateinamen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The new file must not have the extension .vpj; use .v2p.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Datei darf nicht die Endung .vpj haben; verwenden Sie .v2p.</translation>
     </message>
 </context>
 <context>
@@ -960,11 +980,33 @@ Options:
     <message>
         <location filename="../src/calculation/CriteriaBasis.cpp" line="+48"/>
         <source>The moisture-dependent method has no stationary solution here: condensate forms between layers without capillary transport. The moisture criteria are judged by the Glaser scheme of DIN 4108-3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das feuchteabhängige Verfahren hat hier keine stationäre Lösung: Tauwasser fällt zwischen Schichten ohne kapillaren Transport aus. Die Feuchtekriterien werden nach dem Glaser-Verfahren der DIN 4108-3 beurteilt.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(Glaser)</source>
+        <translation>(Glaser)</translation>
+    </message>
+</context>
+<context>
+    <name>CriteriaCommand</name>
+    <message>
+        <location filename="../src/cli/CriteriaCommand.cpp" line="+9"/>
+        <source>criteria --list              the editions, tables and construction kinds of the criteria options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Usage: hygrolux2-cli criteria [--list]
+Lists the values of --din-edition, --min-res-version and --min-res-kind: the DIN 4108-3 editions and,
+per DIN 4108-2 table, its construction kinds with the table row and R_min. &apos;calc --list-kinds&apos; prints the same.
+
+Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -973,17 +1015,17 @@ Options:
     <message>
         <location filename="../src/cli/CriteriaOptions.cpp" line="+56"/>
         <source>--din-edition must be 0, 1, 2 or 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>--din-edition muss 0, 1, 2 oder 3 sein.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--min-res-version must be 0 or 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--min-res-version muss 0 oder 1 sein.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>--min-res-kind must be one of %1 for table version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--min-res-kind muss für die Tabellenversion %2 einer der Werte %1 sein.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -995,17 +1037,68 @@ Options:
                          12 for 2013, 0 for 2004)
   --frsi                 check the temperature factor f_Rsi
   --drying-reserve G     drying reserve to check in g/(m2 a); 0 = no check (default 0)</source>
+        <translation>Kriterien (Vorgaben der Berichtseinstellungen):
+  --din-edition N        Ausgabe der DIN 4108-3: 0 2001, 1 2014, 2 2018, 3 benutzerdefiniert (Vorgabe 2)
+  --non-capillary-aw V   A_w-Grenze nicht kapillaraktiver Materialien in kg/(m2 h^0.5), Ausgabe 3 (Vorgabe 0.2)
+  --min-res-version V    Tabelle der Mindestwerte des Wärmedurchlasswiderstands nach DIN 4108-2: 0 2004, 1 2013 (Vorgabe 1)
+  --min-res-kind K       Bauteilart (Zeile) dieser Tabelle (Vorgabe: erste Bauteilart der Tabelle,
+                         12 für 2013, 0 für 2004)
+  --frsi                 Temperaturfaktor f_Rsi prüfen
+  --drying-reserve G     zu prüfende Trocknungsreserve in g/(m2 a); 0 = keine Prüfung (Vorgabe 0)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source> (default)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>--%1 needs an integer, not &apos;%2&apos;.</source>
+        <location line="+1"/>
+        <source>--din-edition N   DIN 4108-3 edition
+</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2001</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>2014</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>2018</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>user defined, A_w limit from --non-capillary-aw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>
+--min-res-version %1   %2%3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>  --min-res-kind  row          R_min m2K/W  construction
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>--%1 needs an integer, not &apos;%2&apos;.</source>
+        <translation>--%1 braucht eine ganze Zahl, nicht &apos;%2&apos;.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>--%1 needs a number of at least 0, not &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 braucht eine Zahl von mindestens 0, nicht &apos;%2&apos;.</translation>
     </message>
 </context>
 <context>
@@ -1013,17 +1106,17 @@ Options:
     <message>
         <location filename="../src/calculation/DINCriteria.cpp" line="+145"/>
         <source>Requirement fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Anforderung erfüllt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Requirement not fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Anforderung nicht erfüllt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Not assessed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bewertet</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1038,17 +1131,17 @@ Options:
     <message>
         <location line="+2"/>
         <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = &lt;font color=&quot;#FF0000&quot;&gt;&lt;b&gt;%L1&lt;/b&gt;&lt;/font&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = &lt;font color=&quot;#FF0000&quot;&gt;&lt;b&gt;%L1&lt;/b&gt;&lt;/font&gt;</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 with A&lt;sub&gt;w&lt;/sub&gt; &amp;le; %2 kg/m&lt;sup&gt;2&lt;/sup&gt;h&lt;sup&gt;0.5&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit A&lt;sub&gt;w&lt;/sub&gt; &amp;le; %2 kg/m&lt;sup&gt;2&lt;/sup&gt;h&lt;sup&gt;0,5&lt;/sup&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1068,17 +1161,17 @@ Options:
     <message>
         <location line="-13"/>
         <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Holzwerkstoff) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (Holz) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Check for drying reserve of %1 g/m&lt;sup&gt;2&lt;/sup&gt;a according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis der Trocknungsreserve von %1 g/m&lt;sup&gt;2&lt;/sup&gt;a nach DIN 68800-2</translation>
     </message>
 </context>
 <context>
@@ -1086,37 +1179,37 @@ Options:
     <message>
         <location filename="../src/calculation/DINCriteriaResult.cpp" line="+57"/>
         <source>Check according DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis nach DIN 4108-3 2001</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check according DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis nach DIN 4108-3 2014</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check according DIN 4108-3 2018</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis nach DIN 4108-3 2018</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check according to user defined data</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachweis mit benutzerdefinierten Werten</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The current calculation does not use the water uptake limit for non-capillary materials of the standard DIN 4108-3 from 2014 or 2018.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Berechnung verwendet nicht die Grenze des Wasseraufnahmekoeffizienten für nicht kapillaraktive Materialien nach DIN 4108-3 von 2014 bzw. 2018.&lt;br/&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This is admissible because VAPRO is an advanced method as per appendix D of DIN 4108-3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist zulässig, weil VAPRO ein weitergehendes Verfahren nach Anhang D der DIN 4108-3 ist.</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Used value: %1 %2.&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendeter Wert: %1 %2.&lt;br/&gt;</translation>
     </message>
 </context>
 <context>
@@ -1124,64 +1217,64 @@ Options:
     <message>
         <location filename="../src/ui/DINCriteriaSettings.ui" line="+12"/>
         <source>Settings for validity check according DIN 4108-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für den Nachweis nach DIN 4108-3</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>User defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>DIN 4108-3 2018</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2018</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>DIN 4108-3 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2001</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>DIN 4108-3 2014</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 2014</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/ui/DINCriteriaSettings.cpp" line="+24"/>
         <source>Aw value for non capillar material</source>
-        <translation type="unfinished"></translation>
+        <translation>Aw-Wert für nicht kapillaraktive Materialien</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../src/ui/DINCriteriaSettings.cpp" line="+1"/>
         <source>Aw value for capillar active material</source>
-        <translation type="unfinished"></translation>
+        <translation>Aw-Wert für kapillaraktive Materialien</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Check one or both sides of a condensation plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine oder beide Seiten einer Tauwasserebene prüfen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>One side check</source>
-        <translation type="unfinished"></translation>
+        <translation>Einseitige Prüfung</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Two side check</source>
-        <translation type="unfinished"></translation>
+        <translation>Beidseitige Prüfung</translation>
     </message>
     <message>
         <location filename="../src/ui/DINCriteriaSettings.cpp" line="-6"/>
         <source>The Aw value cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aw-Wert darf nicht &lt; 0 sein.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Water absorption coefficient in kg/(m²·h½), 0 or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient in kg/(m²·h½), 0 oder größer.</translation>
     </message>
 </context>
 <context>
@@ -1189,17 +1282,17 @@ Options:
     <message>
         <location filename="../src/model/DamagedDatabase.cpp" line="+28"/>
         <source>Could not keep the damaged database &apos;%1&apos; as &apos;%2&apos;; it is not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beschädigte Datenbank &apos;%1&apos; konnte nicht als &apos;%2&apos; aufbewahrt werden; sie wird nicht geschrieben.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Damaged database &apos;%1&apos; kept as &apos;%2&apos; before writing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigte Datenbank &apos;%1&apos; vor dem Schreiben als &apos;%2&apos; aufbewahrt.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The database &apos;%1&apos; could not be read completely (%2). The original file was kept as &apos;%3&apos;; the database now holds only what could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank &apos;%1&apos; konnte nicht vollständig gelesen werden (%2). Die ursprüngliche Datei wurde als &apos;%3&apos; aufbewahrt; die Datenbank enthält jetzt nur, was gelesen werden konnte.</translation>
     </message>
 </context>
 <context>
@@ -1207,7 +1300,7 @@ Options:
     <message>
         <location filename="../src/cli/DiagramCommand.cpp" line="+17"/>
         <source>diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>diagram FILE -o OUT          Skizze oder Verlaufsdiagramm als SVG, PNG, JPG oder PDF zeichnen</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1225,47 +1318,60 @@ Options:
   --dpi N     resolution of PNG and JPG pictures (default 150)
 
 Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot be written, 3 when the picture was written but the project has no results to draw (the reason goes to standard error).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture] -o OUT.{svg,png,jpg,pdf}
+Lädt das Projekt FILE, berechnet es neu und zeichnet ein Bild; die Endung von OUT bestimmt das Format.
+
+Optionen:
+  --type T    sketch (Konstruktionsskizze), pressure (Dampfdruckdiagramm) oder moisture
+              (Feuchtegehaltsdiagramm, die Vorgabe)
+  -o, --output OUT  zu schreibende Bilddatei; &apos;-&apos; schreibt sie auf die Standardausgabe im
+              Format von --format (svg, png, jpg oder pdf)
+  --format F  Bildformat, wenn OUT &apos;-&apos; ist
+  --force     OUT ersetzen, wenn die Datei existiert
+  --width MM  Bildbreite in Millimetern (Vorgabe 170; SVG höchstens 210)
+  --dpi N     Auflösung von PNG- und JPG-Bildern (Vorgabe 150)
+
+Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder das Bild nicht geschrieben werden kann, 3 wenn das Bild geschrieben wurde, das Projekt aber keine darstellbaren Ergebnisse hat (der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>diagram needs exactly one project file.</source>
-        <translation type="unfinished"></translation>
+        <translation>diagram braucht genau eine Projektdatei.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>diagram needs an output file: -o OUT.</source>
-        <translation type="unfinished"></translation>
+        <translation>diagram braucht eine Ausgabedatei: -o OUT.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unknown diagram type &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Diagrammtyp &apos;%1&apos;.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unknown picture format &apos;%1&apos;: use .svg, .png, .jpg or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Bildformat &apos;%1&apos;: verwenden Sie .svg, .png, .jpg oder .pdf.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>--width needs a width in millimetres between 10 and 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>--width braucht eine Breite in Millimetern zwischen 10 und 1000.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--dpi needs a resolution between 30 and 1200.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dpi braucht eine Auflösung zwischen 30 und 1200.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>diagram needs a GUI application object.</source>
-        <translation type="unfinished"></translation>
+        <translation>diagram braucht ein GUI-Anwendungsobjekt.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1: the picture could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Das Bild konnte nicht gezeichnet werden.</translation>
     </message>
 </context>
 <context>
@@ -1273,27 +1379,27 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/visualisation/DiagramExport.cpp" line="+142"/>
         <source>Unknown picture format &apos;%1&apos;: use .svg, .png, .jpg or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Bildformat &apos;%1&apos;: verwenden Sie .svg, .png, .jpg oder .pdf.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Could not write &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionsskizze</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vapour pressure diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Dampfdruckdiagramm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Water content diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehaltsdiagramm</translation>
     </message>
 </context>
 <context>
@@ -1301,27 +1407,27 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/report/DiagramFrame.cpp" line="+20"/>
         <source>Temperature and Vapour Pressure Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur- und Dampfdruckverlauf</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperature and Moisture Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur- und Feuchteverlauf</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other Diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiteres Diagramm</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Moisture contents and temperatures of the moisture-dependent method. Condensate (overhygroscopic moisture content) violet blue, hygroscopic moisture light blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalte und Temperaturen des feuchteabhängigen Verfahrens. Tauwasser (überhygroskopischer Feuchtegehalt) violettblau, hygroskopische Feuchte hellblau.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Temperatures and vapour pressures of the Glaser method of DIN 4108-3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturen und Wasserdampfteildrücke nach dem Glaser-Verfahren der DIN 4108-3.</translation>
     </message>
 </context>
 <context>
@@ -1329,37 +1435,37 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/visualisation/DiagramScene.cpp" line="+47"/>
         <source>Temperature %1 in [%2C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur %1 in [%2C]</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Vapour pressure p in [Pa]</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampfteildruck p in [Pa]</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Moisture content w in [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt w in [%1]</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Layer widths in [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicken in [mm]</translation>
     </message>
     <message>
         <location line="+218"/>
         <source>Warm side</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmseite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaltseite</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>No results to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ergebnisse darzustellen.</translation>
     </message>
 </context>
 <context>
@@ -1368,17 +1474,17 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <location filename="../src/visualisation/DiagramView.cpp" line="+115"/>
         <location line="+7"/>
         <source>Save SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Als SVG speichern</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>SVG files (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Dateien (*.svg)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Could not write &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1386,74 +1492,76 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/model/DocumentLegacy.cpp" line="+31"/>
         <source>Invalid value &apos;%1&apos; of keyword &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert &apos;%1&apos; für das Schlüsselwort &apos;%2&apos;.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Invalid length &apos;%1&apos; of the remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Länge &apos;%1&apos; der Bemerkungen!</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Block end &apos;}&apos; missing for remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockende &apos;}&apos; fehlt bei den Bemerkungen!</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Keyword &apos;DOCUMENT&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselwort &apos;DOCUMENT&apos; fehlt!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unexpected end of file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Dateiende!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Block start &apos;{&apos; missing for &apos;%1&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang &apos;{&apos; fehlt bei &apos;%1&apos;!</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Block start &apos;{&apos; missing for remarks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang &apos;{&apos; fehlt bei den Bemerkungen!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Invalid keyword &apos;%1&apos; in project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Schlüsselwort &apos;%1&apos; in der Projektdatei!</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &apos;%1&apos; kann nicht zum Lesen geöffnet werden (evtl. fehlende Berechtigung).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Keyword &apos;FileVersion&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselwort &apos;FileVersion&apos; fehlt!</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Error reading project file.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Projektdatei.
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Error reading project file &apos;%1&apos;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Projektdatei &apos;%1&apos;
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the project information</source>
-        <translation type="unfinished"></translation>
+        <translation>den Projektinformationen</translation>
     </message>
     <message>
         <location filename="../src/model/DocumentXML.cpp" line="+27"/>
         <source>File is not a Vapro 2.0 project file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Projektdatei von Vapro 2.0.</translation>
     </message>
 </context>
 <context>
@@ -1461,63 +1569,63 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/ui/DryingReserveSettings.ui" line="+12"/>
         <source>Drying potential according DIN 68800-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocknungspotential nach DIN 68800-2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Trocknungsreserve</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Drying reserve for ceilings and walls</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocknungsreserve für Decken und Wände</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&lt;html&gt;(100g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(100 g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Drying reserve for roofs</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocknungsreserve für Dächer</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&lt;html&gt;(250g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;(250 g/m&lt;sup&gt;2&lt;/sup&gt;a)&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/ui/DryingReserveSettings.cpp" line="+23"/>
         <source>Custom drying reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Trocknungsreserve</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;g/m&lt;sup&gt;2&lt;/sup&gt;a&lt;/html&gt;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>In case of no condensation a drying reserve cannot by applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Tauwasserausfall kann keine Trocknungsreserve angesetzt werden.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <location filename="../src/ui/DryingReserveSettings.cpp" line="-2"/>
         <source>The drying reserve cannot be &lt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Trocknungsreserve darf nicht &lt; 0 sein.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Drying reserve in g/(m²a), 0 or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocknungsreserve in g/(m²a), 0 oder größer.</translation>
     </message>
 </context>
 <context>
@@ -1526,7 +1634,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <location filename="../src/report/FooterFrame.cpp" line="+19"/>
         <location line="+21"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1534,58 +1642,58 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/report/GlaserFrame.cpp" line="+22"/>
         <source>Results according DIN 4108-3 (Glaser Scheme)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse nach DIN 4108-3 (Glaser-Verfahren)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Condensation Period (Winter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauperiode (Winter)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Drying Period (Summer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdunstungsperiode (Sommer)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+19"/>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <location line="-18"/>
         <source>Interior climate (left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Innenklima (links)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Outdoor climate (right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Außenklima (rechts)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Condensation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasserbereich</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Condensation mass (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse (nach Glaser)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Potential drying mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Mögliche Verdunstungsmasse</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Duration of drying (according to Glaser)</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungszeit (nach Glaser)</translation>
     </message>
 </context>
 <context>
@@ -1593,12 +1701,12 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/ui/HatchedItemDelegate.cpp" line="+46"/>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>warm</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>cold</source>
-        <translation type="unfinished"></translation>
+        <translation>kalt</translation>
     </message>
 </context>
 <context>
@@ -1606,7 +1714,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/report/HeaderFrame.cpp" line="+24"/>
         <source>Hygrothermal assessment of the construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Hygrothermische Bewertung der Konstruktion</translation>
     </message>
 </context>
 <context>
@@ -1615,71 +1723,72 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <location filename="../src/model/InputDataLegacy.cpp" line="+20"/>
         <location line="+77"/>
         <source>Unexpected end of file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Dateiende!</translation>
     </message>
     <message>
         <location line="-68"/>
         <location line="+38"/>
         <source>Error reading parameter &apos;Temperatur&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;Temperatur&apos;!</translation>
     </message>
     <message>
         <location line="-31"/>
         <source>Error reading parameter &apos;RelHum&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;RelHum&apos;!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Illegal keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässiges Schlüsselwort &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+17"/>
         <location line="+46"/>
         <source>Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Schlüsselwort &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="-42"/>
         <location line="+46"/>
         <source>Block start &apos;{&apos; missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang &apos;{&apos; fehlt!</translation>
     </message>
     <message>
         <location line="-32"/>
         <source>Error reading climate condition!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Klimarandbedingung!
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Four climate conditions are required!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Klimarandbedingungen sind erforderlich!</translation>
     </message>
     <message>
         <location filename="../src/model/InputData.cpp" line="+25"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Invalid material values of &quot;%1&quot; in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Materialkennwerte von &quot;%1&quot; in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Invalid layer width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Schichtdicke.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid material values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Materialkennwerte.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Climate values or periods out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klimawerte oder Perioden außerhalb des zulässigen Bereichs.</translation>
     </message>
 </context>
 <context>
@@ -1687,7 +1796,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/model/LegacyLine.cpp" line="+18"/>
         <source>Line too long; this is not a text project file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile zu lang; dies ist keine Projektdatei im Textformat.</translation>
     </message>
 </context>
 <context>
@@ -1695,12 +1804,12 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/model/LegacyValueReader.cpp" line="+121"/>
         <source>Missing unit after value &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit nach dem Wert &apos;%1&apos; fehlt.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unknown or unsuitable unit &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte oder unpassende Einheit &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -1708,673 +1817,675 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/ui/MainWindow.ui" line="+91"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Application Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Oberfläche</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schicht</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>&amp;Heat flow direction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wärmestromrichtung</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptwerkzeugleiste</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm-Werkzeugleiste</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Heat flow direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestromrichtung</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>New project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Projekt...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Creates a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt ein neues Projekt an.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Open project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt öffnen...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet ein Projekt.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Save project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt speichern</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Saves the current project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert das aktuelle Projekt.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Save project as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt speichern unter...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Saves the current project under a new name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert das aktuelle Projekt unter einem neuen Namen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Closes the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet das Programm.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Prints the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt den Bericht.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens the program help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Programmhilfe.</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../src/ui/MainWindow.cpp" line="+87"/>
         <source>About %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1 ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens the About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Dialog mit Programminformationen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>About Qt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Qt...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens the Qt About dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Dialog mit Informationen zu Qt.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Program web site...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite des Programms...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens the program&apos;s web site in the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Webseite des Programms im Browser.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens the configuration dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Einstellungsdialog.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Recent projects</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendete Projekte</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shows list of recently used projects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Liste der zuletzt verwendeten Projekte.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Show moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchteverlauf anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselt zwischen der Anzeige des Dampfdruckverlaufs und des Feuchteverlaufs</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Use hatching</source>
-        <translation type="unfinished"></translation>
+        <translation>Schraffur verwenden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Toggles display of hatched material layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet die schraffierte Darstellung der Materialschichten um.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Qt User Interface Configuration...</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt-Oberflächeneinstellungen...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens the Qt User Interface Configuration tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Werkzeug für die Qt-Oberflächeneinstellungen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Select Material...</source>
-        <translation type="unfinished"></translation>
+        <translation>Material wählen...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>= Mat</source>
-        <translation type="unfinished"></translation>
+        <translation>= Mat</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens the material database dialog to select a material for this layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Materialdatenbank, um ein Material für diese Schicht zu wählen.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Edit Material Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialdatenbank bearbeiten...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Open the Database Dialog for viewing and editing material or construction data</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet den Datenbankdialog zum Ansehen und Bearbeiten von Material- oder Konstruktionsdaten</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Add layer to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht links einfügen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>+ Left</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Links</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Adds a new layer or construction to the left of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt links von der gewählten Schicht eine neue Schicht oder Konstruktion ein.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Add layer to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht rechts einfügen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>+ Right</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Rechts</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Adds a new layer or construction to the right of the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt rechts von der gewählten Schicht eine neue Schicht oder Konstruktion ein.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Remove current layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Schicht entfernen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>- Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>- Schicht</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Removes the currently selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt die gewählte Schicht.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links verschieben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&lt;&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Moves current layer to the left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die gewählte Schicht nach links.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts verschieben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Moves current layer to the right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt die gewählte Schicht nach rechts.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Report setup / Print preview ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtseinstellungen / Druckvorschau ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens the print preview and setup dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Druckvorschau mit den Berichtseinstellungen.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Edit project information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektinformationen bearbeiten...</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+16"/>
         <source>Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Skizze</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>Copy sketch image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild der Skizze kopieren</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+16"/>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>Copy chart image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild des Diagramms kopieren</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Export sketch image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild der Skizze in Datei exportieren</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Export chart image to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild des Diagramms in Datei exportieren</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Add to Construction Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Konstruktionsdatenbank hinzufügen...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Adds the current construction to the construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt die aktuelle Konstruktion der Konstruktionsdatenbank hinzu.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Heat flow up</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestrom aufwärts</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Horizontal construction with heat flow upwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontales Bauteil mit Wärmestrom nach oben.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>horizontal heat flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestrom horizontal</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Vertical construction with horizontal heat flow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikales Bauteil mit horizontalem Wärmestrom.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Heat flow down</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestrom abwärts</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Horizontal construction with heat flow downwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontales Bauteil mit Wärmestrom nach unten.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Help heat flow directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu den Wärmestromrichtungen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Add Material to User Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Material zur Benutzerdatenbank hinzufügen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Show Logfile</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show the logfile of VAPRO2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Protokolldatei von VAPRO2.</translation>
     </message>
     <message>
         <location filename="../src/ui/MainWindow.cpp" line="-57"/>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Show/hide main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptwerkzeugleiste ein-/ausblenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Shows/hides the main toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Blendet die Hauptwerkzeugleiste ein oder aus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show/hide diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm-Werkzeugleiste ein-/ausblenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Shows/hides the diagram toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Blendet die Diagramm-Werkzeugleiste ein oder aus</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Shift+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Construction layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtaufbau</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Profile diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsdiagramm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportdatei</translation>
     </message>
     <message>
         <location line="+247"/>
         <source>Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The user databases could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Benutzerdatenbanken konnten nicht geschrieben werden.</translation>
     </message>
     <message>
         <location filename="../src/ui/MainWindowExport.cpp" line="+34"/>
         <source>Jpg image (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG-Bild (*.jpg)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Svg file (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Datei (*.svg)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pdf file (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Png file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Datei (*.png)</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>Export failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>The file &apos;%1&apos; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Help file error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der Hilfedatei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The help file cannot be found on location:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei wurde an diesem Ort nicht gefunden:
+%1</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Languange changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache geändert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please restart the software to activate the new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte starten Sie das Programm neu, um die neue Sprache zu aktivieren!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Could not launch external program</source>
-        <translation type="unfinished"></translation>
+        <translation>Externes Programm konnte nicht gestartet werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Couldn&apos;t start the &lt;b&gt;qtconfig&lt;/b&gt; application. Make sure it is in your application search path!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm &lt;b&gt;qtconfig&lt;/b&gt; konnte nicht gestartet werden. Stellen Sie sicher, dass es im Suchpfad für Programme liegt!</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Report setup / Print preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtseinstellungen / Druckvorschau</translation>
     </message>
     <message>
         <location filename="../src/ui/MainWindowFiles.cpp" line="+38"/>
         <source>Save project before closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt vor dem Schließen speichern</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Would you like to save the project before closing it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Projekt vor dem Schließen speichern?</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>%1 Projects (*.%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Projekte (*.%2)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>;;%1 Projects (*.%2);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>;;%1-Projekte (*.%2);;Alle Dateien (*.*)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Projektdatei wählen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Error #4: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Nr. 4: Datei nicht gefunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The file &apos;%1&apos; cannot be found or does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden oder existiert nicht.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Error loading project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Error #3: Saving failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Nr. 3: Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Error while saving project file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Speichern der Projektdatei!</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Specify %1 project file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Projektdatei angeben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%2 project (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>%2-Projekt (*.%1)</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Error #5: File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Nr. 5: Datei nicht gefunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The file &apos;%1&apos; cannot be found or does not exist.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden oder existiert nicht.
+%2</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Remove this file from list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei aus der Liste entfernen?</translation>
     </message>
     <message>
         <location filename="../src/ui/MainWindowLayers.cpp" line="+97"/>
         <location line="+33"/>
         <source>Material database</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialdatenbank</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Add to Construction Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Konstruktionsdatenbank hinzufügen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Construction name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Konstruktion:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Construction database</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionsdatenbank</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The construction could not be added to the construction database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konstruktion konnte nicht zur Konstruktionsdatenbank hinzugefügt werden.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The user material database &apos;%1&apos; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Benutzer-Materialdatenbank &apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Damaged database</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigte Datenbank</translation>
     </message>
 </context>
 <context>
@@ -2383,84 +2494,85 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <location filename="../src/model/Material.cpp" line="+193"/>
         <location line="+80"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <location line="-49"/>
         <source>Colour &apos;%1&apos; of material &apos;%2&apos; (line %3) brought into the range 0..255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe &apos;%1&apos; des Materials &apos;%2&apos; (Zeile %3) in den Bereich 0..255 gebracht.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Invalid encoding &apos;%1&apos; of material color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Kodierung &apos;%1&apos; der Materialfarbe.</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>the %1 of material &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Feld &apos;%1&apos; des Materials &apos;%2&apos;</translation>
     </message>
     <message>
         <location filename="../src/model/MaterialLegacy.cpp" line="+28"/>
         <source>Error reading parameter &apos;rho&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;rho&apos;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error reading parameter &apos;Lambda&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;Lambda&apos;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error reading parameter &apos;Mew&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;Mew&apos;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error reading parameter &apos;W_hyg&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;W_hyg&apos;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error reading parameter &apos;W_h80&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;W_h80&apos;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error reading parameter &apos;W_sat&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;W_sat&apos;!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error reading parameter &apos;A_w&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;A_w&apos;!</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Error reading parameter &apos;Flags&apos;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Parameters &apos;Flags&apos;!</translation>
     </message>
     <message>
         <location line="+12"/>
         <location line="+52"/>
         <source>Error reading material name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Materialnamens!</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>Invalid keyword &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Schlüsselwort &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Unexpected end of file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Dateiende!</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Error reading material data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Materialdaten!
+</translation>
     </message>
 </context>
 <context>
@@ -2468,27 +2580,27 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/model/MaterialCatalogueTable.cpp" line="+58"/>
         <source>Expected %1 fields, found %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder erwartet, %2 gefunden.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Invalid number, flag or colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Zahl, Kennzeichnung oder Farbe.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Cannot open material table &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialtabelle &apos;%1&apos; kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Line %1: id %2 is outside 1..32767 or not unique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Kennung %2 liegt außerhalb von 1..32767 oder ist nicht eindeutig.</translation>
     </message>
 </context>
 <context>
@@ -2496,72 +2608,72 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/model/Material.cpp" line="-285"/>
         <source>Coating</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschichtungen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plaster and mortar</source>
-        <translation type="unfinished"></translation>
+        <translation>Putze und Mörtel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Building brick</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauersteine</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Natural stones</source>
-        <translation type="unfinished"></translation>
+        <translation>Natursteine</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Concrete containing building materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Betonhaltige Baustoffe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insulation materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Dämmstoffe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Building boards</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauplatten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Timber</source>
-        <translation type="unfinished"></translation>
+        <translation>Holz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Natural materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Naturbaustoffe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Soil</source>
-        <translation type="unfinished"></translation>
+        <translation>Erdreich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cladding panels and ceramic tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekleidungsplatten und keramische Fliesen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Foils and waterproofing products</source>
-        <translation type="unfinished"></translation>
+        <translation>Folien und Abdichtungsstoffe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -2569,153 +2681,153 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/ui/MaterialEditDialog.ui" line="+5"/>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name of the material</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Materials</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Product Id / Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktkennung / Herkunft</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Producer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Data source</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenquelle</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwerte</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohdichte</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>kg/m³</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m³</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>W/mK</source>
-        <translation type="unfinished"></translation>
+        <translation>W/mK</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>µ - value</source>
-        <translation type="unfinished"></translation>
+        <translation>µ-Wert</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Moisture content for 80 %RH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+14"/>
         <source>m³/m³</source>
-        <translation type="unfinished"></translation>
+        <translation>m³/m³</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsfeuchtegehalt</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Water uptake coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>kg/m²s½</source>
-        <translation type="unfinished"></translation>
+        <translation>kg/m²s½</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>sd-value</source>
-        <translation type="unfinished"></translation>
+        <translation>sd-Wert</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Information about material properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zu den Materialkennwerten</translation>
     </message>
     <message>
         <location filename="../src/ui/MaterialEditDialog.cpp" line="+21"/>
         <source>Standard material</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardmaterial</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Wood</source>
-        <translation type="unfinished"></translation>
+        <translation>Holz</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Wood based</source>
-        <translation type="unfinished"></translation>
+        <translation>Holzwerkstoff</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Foil</source>
-        <translation type="unfinished"></translation>
+        <translation>Folie</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The density must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rohdichte muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wärmeleitfähigkeit muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2725,37 +2837,37 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location line="+2"/>
         <source>The water uptake coefficient must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wasseraufnahmekoeffizient muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The sd-value must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der sd-Wert muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Name of the material; must not be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Materials; darf nicht leer sein.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Category of the material.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie des Materials.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Density in kg/m³, greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rohdichte in kg/m³, größer als 0.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wood and wood based materials have their own criteria; foils are given by their sd-value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Holz und Holzwerkstoffe gelten eigene Kriterien; Folien werden durch ihren sd-Wert beschrieben.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Thermal conductivity in W/(m·K), greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit in W/(m·K), größer als 0.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2765,32 +2877,32 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location line="+1"/>
         <source>Moisture content at 80% RH in m³/m³, greater than 0; at 95% RH (w80 · 0.95 / 0.8) it must stay below the saturation content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. in m³/m³, größer als 0; bei 95 % r. F. (w80 · 0,95 / 0,8) muss er unter dem Sättigungsfeuchtegehalt bleiben.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Moisture content at saturation in m³/m³, above the content at 95% RH and less than 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsfeuchtegehalt in m³/m³, über dem Feuchtegehalt bei 95 % r. F. und kleiner als 1.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Water uptake coefficient in kg/(m²·s½), 0 or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient in kg/(m²·s½), 0 oder größer.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Diffusion-equivalent air layer thickness of the foil in m, greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusionsäquivalente Luftschichtdicke der Folie in m, größer als 0.</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Air layer is not editable!</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Luftschicht kann nicht bearbeitet werden!</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Select Layer Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtfarbe wählen</translation>
     </message>
 </context>
 <context>
@@ -2798,33 +2910,33 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/ui/MaterialEditWidget.ui" line="+12"/>
         <source>Layer Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichteigenschaften</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../src/ui/MaterialEditWidget.cpp" line="+160"/>
         <source>Layer width/height [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicke [%1]:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe:</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Material Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialkennwerte</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Thermal conductivity [W/mK]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit [W/mK]:</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2834,27 +2946,27 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location line="+36"/>
         <source>sd-value [m]</source>
-        <translation type="unfinished"></translation>
+        <translation>sd-Wert [m]</translation>
     </message>
     <message>
         <location filename="../src/ui/MaterialEditWidget.cpp" line="-133"/>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. [m%1/m%1]:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moisture content at saturation [m%1/m%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsfeuchtegehalt [m%1/m%1]:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The layer width must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schichtdicke muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The thermal conductivity must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wärmeleitfähigkeit muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2864,57 +2976,57 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location line="+1"/>
         <source>The water uptake coefficient must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wasseraufnahmekoeffizient muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The moisture content at 80% humidity must be &gt; 0 and lower than the saturation moisture content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feuchtegehalt bei 80 % r. F. muss &gt; 0 und kleiner als der Sättigungsfeuchtegehalt sein.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The moisture content at saturation must be larger than the moisture content at 80% humidity and lower equal than 1.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sättigungsfeuchtegehalt muss größer als der Feuchtegehalt bei 80 % r. F. und kleiner oder gleich 1,0 sein.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The sd-value must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der sd-Wert muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The name of the material of the selected layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Materials der gewählten Schicht.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Material name</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialname</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Colour of the layer in the table, the sketch and the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe der Schicht in der Tabelle, der Skizze und dem Bericht.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Layer colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Layer width</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtdicke</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thermal conductivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thermal conductivity in W/(m·K), greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeleitfähigkeit in W/(m·K), größer als 0.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2929,32 +3041,32 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location line="+1"/>
         <source>Moisture content at 80% RH</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moisture content at 80% RH in m³/m³, greater than 0; at 95% RH (w80 · 0.95 / 0.8) it must stay below the saturation content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. in m³/m³, größer als 0; bei 95 % r. F. (w80 · 0,95 / 0,8) muss er unter dem Sättigungsfeuchtegehalt bleiben.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Moisture content at saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsfeuchtegehalt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moisture content at saturation in m³/m³, above the content at 95% RH and less than 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsfeuchtegehalt in m³/m³, über dem Feuchtegehalt bei 95 % r. F. und kleiner als 1.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Water absorption coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>sd-value</source>
-        <translation type="unfinished"></translation>
+        <translation>sd-Wert</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2964,72 +3076,72 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location line="+94"/>
         <source>This filed changes the width of a material layer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Feld ändert die Dicke einer Materialschicht.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Width in %1, greater than 0. The unit can be configured in settings dialogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicke in %1, größer als 0. Die Einheit lässt sich im Einstellungsdialog festlegen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Water absorption coefficient [kg/m%1s%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient [kg/m%1s%2]:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Water absorption coefficient in kg/(m²·s½), 0 or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient in kg/(m²·s½), 0 oder größer.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Water absorption coefficient [kg/m%1h%2]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient [kg/m%1h%2]:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Water absorption coefficient in kg/(m²·h½), 0 or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasseraufnahmekoeffizient in kg/(m²·h½), 0 oder größer.</translation>
     </message>
     <message>
         <location line="+84"/>
         <source>Undo change of material name at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung des Materialnamens in Schicht Nr. %1 rückgängig machen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Select Layer Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtfarbe wählen</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Undo layer width change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Schichtdicke in Schicht Nr. %1 rückgängig machen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo lambda change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung von Lambda in Schicht Nr. %1 rückgängig machen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Undo %L1-value change at layer No. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung des %L1-Werts in Schicht Nr. %2 rückgängig machen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo w_80 change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung von w_80 in Schicht Nr. %1 rückgängig machen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo w_sat change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung von w_sat in Schicht Nr. %1 rückgängig machen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undo Aw change at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung von Aw in Schicht Nr. %1 rückgängig machen</translation>
     </message>
 </context>
 <context>
@@ -3038,28 +3150,29 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <location filename="../src/model/MaterialImport.cpp" line="+16"/>
         <location line="+6"/>
         <source>Material read error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Materials.</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>No valid material file &apos;%1&apos;
  Extension sould be &apos;txt&apos; or &apos;cmat&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültige Materialdatei &apos;%1&apos;
+ Die Endung sollte &apos;txt&apos; oder &apos;cmat&apos; sein</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No materials found in file &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Materialien in der Datei &apos;%1&apos; gefunden</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Materials added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialien hinzugefügt.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 materials found in file &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Materialien in der Datei &apos;%2&apos; gefunden</translation>
     </message>
 </context>
 <context>
@@ -3067,38 +3180,39 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/model/MaterialLayerFile.cpp" line="+38"/>
         <source>Layer colour &apos;%1&apos; brought into the range 0..255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schichtfarbe &apos;%1&apos; in den Bereich 0..255 gebracht.</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Unexpected end of file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Dateiende!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error reading layer width!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Schichtdicke!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Error reading layer colour!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Schichtfarbe!</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Block start &apos;{&apos; of material definition missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockanfang &apos;{&apos; der Materialdefinition fehlt!</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Invalid keyword!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Schlüsselwort!</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Error reading layer data!
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Schichtdaten!
+</translation>
     </message>
 </context>
 <context>
@@ -3106,43 +3220,44 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/model/MaterialList.cpp" line="+37"/>
         <source>Air space (not ventilated)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftschicht (ruhend)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thermal conductivity will be calculated from construction and heat flow according DIN EN ISO 6946 5.3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wärmeleitfähigkeit wird aus Konstruktion und Wärmestromrichtung nach DIN EN ISO 6946 5.3 berechnet.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Vapour diffusion resistance factor will be calculated from construction according DIN EN ISO 13788 4.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl wird aus der Konstruktion nach DIN EN ISO 13788 4.1 berechnet.</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Duplicate system material id %1 in &apos;%2&apos; ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelte Systemmaterial-Kennung %1 in &apos;%2&apos; übergangen.</translation>
     </message>
     <message>
         <location line="+90"/>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Materialliste aus der Datei &apos;%1&apos;!
+%2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>unknown format version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Formatversion %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>only %1 of %2 materials could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nur %1 von %2 Materialien konnten gelesen werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown data after the last of %1 materials</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Daten nach dem letzten von %1 Materialien</translation>
     </message>
 </context>
 <context>
@@ -3150,17 +3265,17 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     <message>
         <location filename="../src/ui/MaterialPickDialog.cpp" line="+15"/>
         <source>Select material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material wählen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Materials</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialien</translation>
     </message>
 </context>
 <context>
@@ -3169,69 +3284,78 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <location filename="../src/model/MaterialTransfer.cpp" line="+70"/>
         <source>Data source: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Datenquelle: %1
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Notes: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen: %1
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Air
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luft
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wood
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Holz
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wood based
 </source>
         <comment>Material flag</comment>
-        <translation type="unfinished"></translation>
+        <translation>Holzwerkstoff
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Measuring date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Messdatum: %1
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Production date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Herstellungsdatum: %1
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sampling date: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Probenahmedatum: %1
+</translation>
     </message>
 </context>
 <context>
     <name>MaterialsCommand</name>
     <message>
-        <location filename="../src/cli/MaterialsCommand.cpp" line="+18"/>
+        <location filename="../src/cli/MaterialsCommand.cpp" line="+20"/>
         <source>materials [options]          list the material database</source>
-        <translation type="unfinished"></translation>
+        <translation>materials [options]          die Materialdatenbank auflisten</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Usage: hygrolux2-cli materials [--json] [--category N] [--filter WORDS] [--user-dir DIR]
+        <source>Usage: hygrolux2-cli materials [--json|--csv] [--category N] [--filter WORDS] [--user-dir DIR]
 Lists the system materials, the built-in air space and the user materials: id, name, category, rho,
 lambda, mu, w80, wsat, A_w and flags.
 
 Options:
   --json             JSON array instead of a table
+  --csv              comma-separated values with a header line, the keys of --json
   --category N       only materials of category N (0..12, 13 unknown)
   --filter WORDS     only materials whose name or product name contains every word (plain
                      text, any letter case; &quot;quotes&quot; for a phrase)
@@ -3243,29 +3367,34 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 lis
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose one of --json and --csv.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--category must be an integer from 0 to 13, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--category muss eine ganze Zahl von 0 bis 13 sein, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>warning: %1; the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1; die Datei bleibt unverändert.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>warning: %1: not a directory; no user materials listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1: kein Verzeichnis; keine Benutzermaterialien aufgelistet.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>warning: %1: not found; no user materials listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1: nicht gefunden; keine Benutzermaterialien aufgelistet.</translation>
     </message>
 </context>
 <context>
@@ -3273,143 +3402,143 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 lis
     <message>
         <location filename="../src/calculation/MinimumHeatResistance.cpp" line="+13"/>
         <source>Outer wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Außenwand</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Partition wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennwand</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wall to stair case with temperature &lt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Treppenraumwand zu Treppenraum mit Innentemperatur &lt; 10 °C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wall to stair case with temperature &gt;10°C</source>
-        <translation type="unfinished"></translation>
+        <translation>Treppenraumwand zu Treppenraum mit Innentemperatur &gt; 10 °C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Common separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnungstrenndecke</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Separating ceiling for officebuilding with central heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenndecke in Bürogebäuden mit Zentralheizung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Floor plate over ground</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodenplatte auf Erdreich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Floor plate to non ventilated cavity</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodenplatte über nicht belüftetem Hohlraum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ceiling below attic</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke unter nicht ausgebautem Dachraum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ceiling for cellar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellerdecke</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Floor over garage or passage</source>
-        <translation type="unfinished"></translation>
+        <translation>Decke über Garage oder Durchfahrt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Roof</source>
-        <translation type="unfinished"></translation>
+        <translation>Dach</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Wall of heated room to outside, ground, underground garage or similar</source>
-        <translation type="unfinished"></translation>
+        <translation>Wände beheizter Räume gegen Außenluft, Erdreich, Tiefgaragen o. Ä.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Roof pitch to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Dachschrägen gegen Außenluft</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Flat roof or ceiling to outside</source>
-        <translation type="unfinished"></translation>
+        <translation>Flachdächer und Decken gegen Außenluft</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ceiling to ventilated roof space or to non heated room</source>
-        <translation type="unfinished"></translation>
+        <translation>Decken gegen belüfteten Dachraum oder unbeheizte Räume</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ceiling between insulated roof pitch and jamb wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Decken zwischen gedämmter Dachschräge und Abseitenwand</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Floor over outside, underground garage, garage (heated or not), ventilated crawl space etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Decken gegen Außenluft, Tiefgarage, Garagen (auch beheizt), belüftete Kriechkeller o. Ä.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Floor over cellar, to ground, non ventilated crawl space</source>
-        <translation type="unfinished"></translation>
+        <translation>Decken über Keller, gegen Erdreich, nicht belüftete Kriechkeller</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wall between heated room and directly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wände zwischen beheiztem Raum und direkt beheiztem Treppenraum</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wall between heated room and indirectly heated stair case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wände zwischen beheiztem Raum und indirekt beheiztem Treppenraum</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Partition walls between heated rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennwände zwischen beheizten Räumen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ceiling between rooms of different use and apartment separating ceiling</source>
-        <translation type="unfinished"></translation>
+        <translation>Decken zwischen unterschiedlich genutzten Räumen und Wohnungstrenndecken</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Construction with mass per area lower than 100kg/m2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteile mit flächenbezogener Masse unter 100 kg/m²</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Opaque part of transparent constructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opake Teile transparenter Bauteile</translation>
     </message>
     <message>
         <location line="+42"/>
         <location line="+12"/>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>DIN 4108-2 2004 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2004 Tab. 3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DIN 4108-2 2013 Tab. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 2013 Tab. 3</translation>
     </message>
 </context>
 <context>
@@ -3417,32 +3546,32 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 lis
     <message>
         <location filename="../src/ui/MoistStorageValidator.cpp" line="+57"/>
         <source>Moisture content at 80%RH less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. kleiner oder gleich 0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saturation moisture content less or equal 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsfeuchtegehalt kleiner oder gleich 0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moisture content at 80%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. größer oder gleich dem Sättigungsfeuchtegehalt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Moisture content at 80%RH leads to a moisture content at 95%RH greater or equal saturation moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feuchtegehalt bei 80 % r. F. ergibt bei 95 % r. F. einen Feuchtegehalt größer oder gleich dem Sättigungsfeuchtegehalt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Moisture content at 80%RH greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 80 % r. F. größer oder gleich 1,0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moisture content at saturation greater or equal to 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsfeuchtegehalt größer oder gleich 1,0</translation>
     </message>
 </context>
 <context>
@@ -3450,37 +3579,37 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 lis
     <message>
         <location filename="../src/visualisation/DiagramProfiles.cpp" line="+299"/>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moisture content</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moisture content at 95 % RH</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt bei 95 % r. F.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hygroscopic moisture</source>
-        <translation type="unfinished"></translation>
+        <translation>Hygroskopische Feuchte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Condensate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edge of a condensation zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand eines Tauwasserbereichs</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Moisture-dependent method</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchteabhängiges Verfahren</translation>
     </message>
 </context>
 <context>
@@ -3488,38 +3617,39 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 lis
     <message>
         <location filename="../src/model/ProjectFile.cpp" line="+16"/>
         <source>Cannot open file &apos;%1&apos; for reading (maybe missing permissions).</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &apos;%1&apos; kann nicht zum Lesen geöffnet werden (evtl. fehlende Berechtigung).</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: %3</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Error reading file as VAPRO 1 version.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Datei als VAPRO-1-Version.
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Project doesn&apos;t contain any layers. Please create a new project!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt enthält keine Schichten. Bitte legen Sie ein neues Projekt an!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The project has more than %1 layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt hat mehr als %1 Schichten.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>No project to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Projekt zum Speichern.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Error writing file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Datei &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -3527,22 +3657,22 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 lis
     <message>
         <location filename="../src/cli/ProjectEvaluation.cpp" line="+40"/>
         <source>standard input cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardeingabe kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>not found</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gefunden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Verzeichnis</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert</translation>
     </message>
 </context>
 <context>
@@ -3550,22 +3680,22 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 lis
     <message>
         <location filename="../src/report/ProjectInfoFrame.cpp" line="+22"/>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Construction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiter:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
 </context>
 <context>
@@ -3573,14 +3703,16 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 lis
     <message>
         <location filename="../src/ui/ProjectInformationEditDialog.cpp" line="+15"/>
         <source>Edit Project Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektinformationen bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Here you can edit the project information for the currently loaded project. The information entered here appear on the printing calculation report.
 
 New projects will initially get default project information, that can be edited in the preferences dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier bearbeiten Sie die Projektinformationen des geladenen Projekts. Die hier eingegebenen Angaben erscheinen im gedruckten Berechnungsbericht.
+
+Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einstellungsdialog bearbeitet werden können.</translation>
     </message>
 </context>
 <context>
@@ -3588,27 +3720,27 @@ New projects will initially get default project information, that can be edited 
     <message>
         <location filename="../src/ui/ProjectInformationEditWidget.cpp" line="+13"/>
         <source>Project name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektname:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Construction ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionskennung:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Editor/User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiter:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
 </context>
 <context>
@@ -3616,17 +3748,17 @@ New projects will initially get default project information, that can be edited 
     <message>
         <location filename="../src/report/Report.cpp" line="+77"/>
         <source>Cannot print report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht kann nicht gedruckt werden.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Creating paint device failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeichenfläche konnte nicht erzeugt werden.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Cannot open painter with current printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem aktuellen Drucker kann nicht gezeichnet werden.</translation>
     </message>
 </context>
 <context>
@@ -3634,7 +3766,7 @@ New projects will initially get default project information, that can be edited 
     <message>
         <location filename="../src/cli/ReportCommand.cpp" line="+32"/>
         <source>report [options] FILE -o OUT.pdf  write the report of a project file as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>report [options] FILE -o OUT.pdf  den Bericht einer Projektdatei als PDF schreiben</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -3651,38 +3783,62 @@ Options:
   --page-numbers         &apos;Page n of m&apos; in the footer
   --font FAMILY          report font (default: Verdana)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli report [options] FILE -o OUT.pdf
+Lädt die Projektdatei, berechnet sie neu und schreibt ihren Bericht als PDF (A4, 20 mm Ränder).
+
+Optionen:
+  -o, --output OUT.pdf   die zu schreibende PDF-Datei (erforderlich); &apos;-&apos; schreibt das PDF auf die Standardausgabe
+  --force                OUT.pdf ersetzen, wenn die Datei existiert
+  --frames LIST          Abschnittskennungen durch Kommas getrennt, oder &apos;all&apos;; Vorgabe: 0,1,2,3,4,5,9,11,12
+                         (0 Kopf, 1 Fuß, 2 Projekt, 3 Skizze, 4 Schichten, 5 Klima, 6 Wärmeübergangs-
+                         widerstände, 7 Widerstände, 8 Ergebnistabelle, 9 Feuchtediagramm,
+                         10 Dampfdruckdiagramm, 11 Zusammenfassung, 12 Glaser-Ergebnisse, 13 Bemerkungen)
+  --page-numbers         &apos;Seite n von m&apos; in der Fußzeile
+  --font FAMILY          Schriftart des Berichts (Vorgabe: Verdana)
+</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>
 
 Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, 1 for bad usage, 3 when the PDF was written but the project&apos;s results could not be judged (invalid input, a calculation without result; the reason goes to standard error).</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht geschrieben werden kann, 1 bei fehlerhaftem Aufruf, 3 wenn das PDF geschrieben wurde, die Ergebnisse des Projekts aber nicht bewertet werden konnten (ungültige Eingaben, Berechnung ohne Ergebnis; der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>--frames needs frame ids 0..13 separated by commas, or &apos;all&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--frames braucht Abschnittskennungen 0..13, durch Kommas getrennt, oder &apos;all&apos;.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exactly one project file is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird genau eine Projektdatei benötigt.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No output file given (-o OUT.pdf).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ausgabedatei angegeben (-o OUT.pdf).</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The report is a PDF: the output file needs the extension .pdf.</source>
+        <translation>Der Bericht ist ein PDF: Die Ausgabedatei braucht die Endung .pdf.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1: the PDF file cannot be written.</source>
+        <translation>%1: Die PDF-Datei kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Report font &apos;%1&apos; is not installed, &apos;%2&apos; is used.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+37"/>
-        <source>%1: the PDF file cannot be written.</source>
+        <location line="+2"/>
+        <source>warning: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3691,7 +3847,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location filename="../src/report/ReportFrameBase.cpp" line="+136"/>
         <source>No results:</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ergebnisse:</translation>
     </message>
 </context>
 <context>
@@ -3699,27 +3855,27 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location filename="../src/report/ResistanceFrame.cpp" line="+34"/>
         <source>Thermal, Vapour Diffusion and Liquid Transport Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärme-, Diffusions- und Flüssigtransportwiderstände</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht / Material</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Sum of resistances (moisture dependent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe der Widerstände (feuchteabhängig)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Thermal transmission resistance (moisture dependent):</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangswiderstand (feuchteabhängig):</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Thermal transmission coefficient (moisture dependent):</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangskoeffizient (feuchteabhängig):</translation>
     </message>
 </context>
 <context>
@@ -3727,73 +3883,73 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location filename="../src/calculation/ResultTexts.cpp" line="+32"/>
         <source>No input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Eingaben!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>There is no algorithm for this problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Fall gibt es kein Rechenverfahren.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Condensation on the surface (warm side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser auf der Oberfläche (Warmseite). Keine Berechnung möglich.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Condensation on the surface (cold side). No calculation possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasser auf der Oberfläche (Kaltseite). Keine Berechnung möglich.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Only one layer. No condensate possible!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eine Schicht. Kein Tauwasserausfall möglich!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No condensate emerges!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tauwasserausfall!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>t_hyg bigger than duration of winter climate!</source>
-        <translation type="unfinished"></translation>
+        <translation>t_hyg länger als die Dauer des Winterklimas!</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+16"/>
         <source>Unknown result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Ergebnis!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Condensation between layer %1 and %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasserausfall zwischen Schicht %1 und %2!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Condensation between layer </source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwasserausfall zwischen Schicht </translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Moisture content above saturation in &lt;a href=&quot;layer-%1&quot;&gt;layer %1&lt;/a&gt;: the stationary result overestimates the moisture content there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt über der Sättigung in &lt;a href=&quot;layer-%1&quot;&gt;Schicht %1&lt;/a&gt;: Das stationäre Ergebnis überschätzt dort den Feuchtegehalt.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Moisture content above saturation in layer %1: the stationary result overestimates the moisture content there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuchtegehalt über der Sättigung in Schicht %1: Das stationäre Ergebnis überschätzt dort den Feuchtegehalt.</translation>
     </message>
 </context>
 <context>
@@ -3801,17 +3957,17 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location filename="../src/report/ResultsTableFrame.cpp" line="+76"/>
         <source>Layer / Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht / Material</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Temperatures, Vapour Pressures and Moisture Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturen, Wasserdampfteildrücke und Feuchtegehalte</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Air layer (warm side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftschicht (Warmseite)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -3826,47 +3982,47 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location line="+1"/>
         <source>Air layer (cold side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftschicht (Kaltseite)</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>%1 - temperature, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Temperatur, </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 - saturation vapour pressure, </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Sättigungsdampfdruck, </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>p - vapour pressure, </source>
-        <translation type="unfinished"></translation>
+        <translation>p - Wasserdampfteildruck, </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>w - moisture content, </source>
-        <translation type="unfinished"></translation>
+        <translation>w - Feuchtegehalt, </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>d&lt;sub&gt;c&lt;/sub&gt; - thickness of condensation layer,&lt;br/&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>d&lt;sub&gt;c&lt;/sub&gt; - Dicke des Tauwasserbereichs,&lt;br/&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>M&lt;sub&gt;c&lt;/sub&gt; - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>M&lt;sub&gt;c&lt;/sub&gt; - %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>condensation mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Values of the moisture-dependent method.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte des feuchteabhängigen Verfahrens.</translation>
     </message>
 </context>
 <context>
@@ -3874,18 +4030,18 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location filename="../src/model/SafeFileWriter.cpp" line="+27"/>
         <source>Cannot write file &apos;%1&apos;: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &apos;%1&apos; kann nicht geschrieben werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot open file &apos;%1&apos; for writing: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &apos;%1&apos; kann nicht zum Schreiben geöffnet werden: %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+6"/>
         <source>Error writing file &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Datei &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>
@@ -3893,23 +4049,24 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location filename="../src/ui/ShowLogfile.cpp" line="+15"/>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Zwischenablage kopieren</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>No logfile found at position
  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Protokolldatei gefunden unter
+ %1</translation>
     </message>
 </context>
 <context>
@@ -3917,7 +4074,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location filename="../src/report/SketchFrame.cpp" line="+20"/>
         <source>Construction Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktionsskizze</translation>
     </message>
 </context>
 <context>
@@ -3925,32 +4082,32 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location filename="../src/visualisation/StudyChart.cpp" line="+198"/>
         <source>Condensate mass M_c [kg/m²]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse M_c [kg/m²]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drying time [d]</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungszeit [d]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>M_c limit 1.0 kg/m²</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze M_c 1,0 kg/m²</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>M_c limit 0.5 kg/m² (non-capillary layers)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze M_c 0,5 kg/m² (nicht kapillar saugfähige Schichten)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>drying time limit 90 d</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze Austrocknungszeit 90 d</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>shaded: every requirement fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>schattiert: alle Anforderungen erfüllt</translation>
     </message>
 </context>
 <context>
@@ -3958,48 +4115,48 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
     <message>
         <location filename="../src/cli/StudyCommand.cpp" line="+44"/>
         <source>Invalid value &apos;%1&apos; in --values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert &apos;%1&apos; in --values.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>--from and --to need numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>--from und --to brauchen Zahlen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>--steps needs a whole number from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--steps braucht eine ganze Zahl von 1 bis %1.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Give either --from A --to B [--steps K] or --values a,b,c.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie entweder --from A --to B [--steps K] oder --values a,b,c an.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>At most %1 values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens %1 Werte.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source> of layer %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> der Schicht %1 (%2)</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1: the chart could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Das Diagramm konnte nicht gezeichnet werden.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>study FILE --vary Q ...      vary one quantity, judge every value, find the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>study FILE --vary Q ...      eine Größe variieren, jeden Wert bewerten, die Grenze finden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Usage: hygrolux2-cli study FILE --vary width|sd|lambda|mu|aw --layer N (--from A --to B [--steps K] | --values a,b,c) [options]
        hygrolux2-cli study FILE --vary rh-inside|t-inside (--from A --to B [--steps K] | --values a,b,c) [options]
-Loads the project FILE, sets each value in turn, recalculates and judges it like &apos;calc&apos; and prints one row per value.
+Loads the project FILE (&apos;-&apos;: standard input), sets each value in turn, recalculates and judges it like &apos;calc&apos; and prints one row per value.
 
 Options:
   --vary Q        width (m, also with the suffix mm or cm), sd (m), lambda (W/(m K)), mu (-),
@@ -4021,32 +4178,34 @@ Options:
         <source>
 
 A value that makes the input invalid gives a row saying so. Exit code 0 when the study ran, 1 for bad usage, 2 when the project could not be loaded or an output not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rückgabewert 0, wenn die Studie lief, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder eine Ausgabe nicht geschrieben werden konnte.</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>study needs exactly one project file.</source>
-        <translation type="unfinished"></translation>
+        <translation>study braucht genau eine Projektdatei.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>--vary needs one of width, sd, lambda, mu, aw, rh-inside, t-inside.</source>
-        <translation type="unfinished"></translation>
+        <translation>--vary braucht einen der Werte width, sd, lambda, mu, aw, rh-inside, t-inside.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--vary %1 needs --layer N (N from 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>--vary %1 braucht --layer N (N ab 1).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Choose one of --json and --csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eines von --json und --csv.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>--plot needs a file ending in .svg, .png or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>--plot braucht eine Datei mit der Endung .svg, .png oder .pdf.</translation>
     </message>
 </context>
 <context>
@@ -4054,52 +4213,52 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/cli/StudyOutput.cpp" line="+42"/>
         <source>invalid input: layer width</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Eingabe: Schichtdicke</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>invalid input: material values</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Eingabe: Materialkennwerte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>invalid input: climate</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Eingabe: Klima</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Every judged value fulfils all requirements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder bewertete Wert erfüllt alle Anforderungen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No value fulfils all requirements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Wert erfüllt alle Anforderungen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Limit: fulfilled at %1 %3, not fulfilled at %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze: erfüllt bei %1 %3, nicht erfüllt bei %2 %3.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The verdict changes %1 times in the scan; this is the first change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Urteil wechselt im Verlauf %1-mal; dies ist der erste Wechsel.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source> of layer %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> der Schicht %1 (%2)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundlage</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>alle</translation>
     </message>
 </context>
 <context>
@@ -4107,17 +4266,17 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/report/SurfaceResistanceFrame.cpp" line="+11"/>
         <source>Surface Resistances</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmeübergangswiderstände</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Warm side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Warmseite:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cold side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaltseite:</translation>
     </message>
 </context>
 <context>
@@ -4125,59 +4284,59 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/model/SystemMaterialFile.cpp" line="+67"/>
         <source>Not a system material file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Systemmaterialdatei.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unsupported system material file version %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Version %1 der Systemmaterialdatei.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>System material file is truncated or has trailing data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systemmaterialdatei ist abgeschnitten oder hat überzählige Daten am Ende.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Checksum mismatch: the system material file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsumme stimmt nicht: Die Systemmaterialdatei ist beschädigt.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+5"/>
         <source>Invalid compressed data in system material file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige komprimierte Daten in der Systemmaterialdatei.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Damaged material record %1 in system material file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigter Materialdatensatz %1 in der Systemmaterialdatei.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>System material file holds more data than its records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systemmaterialdatei enthält mehr Daten als ihre Datensätze.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+5"/>
         <source>Cannot write system material file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemmaterialdatei &apos;%1&apos; kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cannot open system material file &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemmaterialdatei &apos;%1&apos; kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>System material file &apos;%1&apos; is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemmaterialdatei &apos;%1&apos; ist zu groß.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Error reading system material file &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Systemmaterialdatei &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>
@@ -4185,37 +4344,37 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/cli/TextSummary.cpp" line="+67"/>
         <source>Construction thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteildicke</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>U-value (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>U-Wert (trocken)</translation>
     </message>
     <message>
         <location line="-36"/>
         <source>Condensation mass after condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse nach der Tauperiode</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungszeit</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>U-value (moisture dependent)</source>
-        <translation type="unfinished"></translation>
+        <translation>U-Wert (feuchteabhängig)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Criteria:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kriterien:</translation>
     </message>
 </context>
 <context>
@@ -4223,7 +4382,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/ui/V2_UndoProjectCommands.cpp" line="+41"/>
         <source>Undo change final remarks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Schlussbemerkungen rückgängig machen.</translation>
     </message>
 </context>
 <context>
@@ -4231,42 +4390,42 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+77"/>
         <source>Invalid input!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Construction thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Bauteildicke</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>U-value (dry)</source>
-        <translation type="unfinished"></translation>
+        <translation>U-Wert (trocken)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>U-value (moisture dependent)</source>
-        <translation type="unfinished"></translation>
+        <translation>U-Wert (feuchteabhängig)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Condensation mass after condensation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauwassermasse nach der Tauperiode</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Drying time</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungszeit</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Thermal transmission coefficient of the construction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmedurchgangskoeffizient der Konstruktion</translation>
     </message>
 </context>
 <context>
@@ -4274,7 +4433,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/ui/V2_UndoLayerCommands.cpp" line="+79"/>
         <source>Add construction left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion links von Nr. %L1 einfügen</translation>
     </message>
 </context>
 <context>
@@ -4282,7 +4441,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location line="+5"/>
         <source>Add construction right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstruktion rechts von Nr. %L1 einfügen</translation>
     </message>
 </context>
 <context>
@@ -4290,7 +4449,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location line="-43"/>
         <source>Add layer left to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht links von Nr. %L1 einfügen</translation>
     </message>
 </context>
 <context>
@@ -4298,7 +4457,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location line="+3"/>
         <source>Add layer right to no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht rechts von Nr. %L1 einfügen</translation>
     </message>
 </context>
 <context>
@@ -4306,7 +4465,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location line="+100"/>
         <source>Change material on layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Material der Schicht Nr. %L1 ändern</translation>
     </message>
 </context>
 <context>
@@ -4314,7 +4473,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/ui/V2_UndoProjectCommands.cpp" line="-15"/>
         <source>Undo change of project informations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Projektinformationen rückgängig machen.</translation>
     </message>
 </context>
 <context>
@@ -4322,7 +4481,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location line="-18"/>
         <source>Change heat flow direction to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wärmestromrichtung ändern auf %1</translation>
     </message>
 </context>
 <context>
@@ -4330,7 +4489,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/ui/V2_UndoLayerCommands.cpp" line="+34"/>
         <source>Undo change of color at layer No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Farbe in Schicht Nr. %1 rückgängig machen</translation>
     </message>
 </context>
 <context>
@@ -4338,7 +4497,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location line="-40"/>
         <source>Move layer no. %L1 to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht Nr. %L1 nach links verschieben</translation>
     </message>
 </context>
 <context>
@@ -4346,7 +4505,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location line="+3"/>
         <source>Move layer no. %L1 to right</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht Nr. %L1 nach rechts verschieben</translation>
     </message>
 </context>
 <context>
@@ -4354,7 +4513,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location line="-53"/>
         <source>Remove layer no. %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht Nr. %L1 entfernen</translation>
     </message>
 </context>
 <context>
@@ -4362,27 +4521,27 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/visualisation/DiagramProfiles.cpp" line="-106"/>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sat. vapour pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungsdampfdruck</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vapour pressure (real)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampfteildruck (tatsächlich)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vapour pressure (calc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampfteildruck (rechnerisch)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Glaser method of DIN 4108-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Glaser-Verfahren der DIN 4108-3</translation>
     </message>
 </context>
 <context>
@@ -4390,7 +4549,7 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/calculation/VariantStudy.cpp" line="+56"/>
         <source>Layer %1 does not exist: the construction has %2 layers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht %1 existiert nicht: Die Konstruktion hat %2 Schichten.</translation>
     </message>
 </context>
 <context>
@@ -4398,12 +4557,12 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
     <message>
         <location filename="../src/ui/WinterTemperatureValidator.cpp" line="+31"/>
         <source>Cannot retrieve input data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabedaten können nicht abgerufen werden.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temperature at warm side must be bigger than tempareature at cold side</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Temperatur auf der Warmseite muss höher sein als auf der Kaltseite</translation>
     </message>
 </context>
 <context>
@@ -4412,12 +4571,12 @@ A value that makes the input invalid gives a row saying so. Exit code 0 when the
         <location filename="../src/model/XMLHelpers.cpp" line="+34"/>
         <location line="+10"/>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert für das Attribut &apos;%1&apos;.</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Characters that a project file cannot hold were removed or replaced in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen, die eine Projektdatei nicht aufnehmen kann, wurden in %1 entfernt oder ersetzt.</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,93 @@
+#include <QtTest>
+
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+// One message of the catalogue.
+struct Message {
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = false;
+};
+
+// A finished German translation must show the same values and markup as its source: the same "%1" placeholders,
+// HTML tags and entities, and an accelerator where the source has one (the letter may differ).
+class tst_GermanCatalogue : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void markupKept_data();
+    void markupKept();
+
+private:
+    QVector<Message> m_messages;
+};
+
+namespace {
+
+// The messages of a Qt Linguist catalogue; none when it cannot be read.
+QVector<Message> readCatalogue(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader reader(&file);
+    QVector<Message> messages;
+    QString context;
+    Message message;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = reader.name();
+        if (name == QLatin1String("name"))
+            context = reader.readElementText();
+        else if (name == QLatin1String("message"))
+            message = {context, {}, {}, false};
+        else if (name == QLatin1String("source"))
+            message.source = reader.readElementText();
+        else if (name == QLatin1String("translation")) {
+            message.finished = !reader.attributes().hasAttribute("type");
+            message.translation = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            messages << message;
+        }
+    }
+    return reader.hasError() ? QVector<Message>() : messages;
+}
+
+// The tokens a translation must keep, sorted: placeholders, tags, entities and "&" for an accelerator.
+QStringList markup(QString text) {
+    static const QRegularExpression token(
+        R"(%L?[1-9][0-9]?|</?[A-Za-z][A-Za-z0-9]*(?:\s[^<>]*)?/?>|&(?:[A-Za-z]+|#[0-9]+);|&(?=[^&\s]))");
+    text.replace("&&", QString()); // a literal ampersand in a menu text
+    QStringList tokens;
+    auto it = token.globalMatch(text);
+    while (it.hasNext())
+        tokens << it.next().captured();
+    tokens.sort();
+    return tokens;
+}
+
+} // namespace
+
+void tst_GermanCatalogue::initTestCase() {
+    m_messages = readCatalogue(HYGROLUX_GERMAN_CATALOGUE);
+    QVERIFY(!m_messages.isEmpty());
+}
+
+void tst_GermanCatalogue::markupKept_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("translation");
+    for (const Message &message : qAsConst(m_messages))
+        if (message.finished)
+            QTest::newRow(qPrintable(message.context + ": " + message.source.left(60)))
+                << message.source << message.translation;
+}
+
+void tst_GermanCatalogue::markupKept() {
+    QFETCH(QString, source);
+    QFETCH(QString, translation);
+    QCOMPARE(markup(translation), markup(source));
+}
+
+QTEST_GUILESS_MAIN(tst_GermanCatalogue)
+#include "tst_GermanCatalogue.moc"

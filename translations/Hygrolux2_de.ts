@@ -141,7 +141,18 @@ Options:
   --list-kinds           print the editions, tables and construction kinds the criteria options
                          accept, and nothing else
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli calc [options] FILE...
+Lädt jede Projektdatei (.v2p oder .vpj; &apos;-&apos;: Standardeingabe), berechnet sie neu und gibt die Ergebnisse und die
+Kriterien als JSON aus: ein Objekt für eine Datei, ein Array von Objekten für mehrere.
+
+Optionen:
+  --text                 kurze lesbare Zusammenfassung statt JSON
+  --array                immer ein Array, auch für eine Datei
+  --json-lines           ein JSON-Objekt je Zeile
+  @LIST                  Projektdateien aus der Datei LIST lesen, eine je Zeile
+  --list-kinds           die Ausgaben, Tabellen und Bauteilarten ausgeben, die die Kriterienoptionen
+                         annehmen, und sonst nichts
+</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -324,7 +335,10 @@ Befehle:
   -h, --help                   this text; &apos;hygrolux2-cli COMMAND --help&apos; for a command
   -V, --version                program version (also after a command)
   --verbose                    after a command: the program&apos;s log on standard error</source>
-        <translation type="unfinished"></translation>
+        <translation>
+  -h, --help                   dieser Text; &apos;hygrolux2-cli COMMAND --help&apos; für einen Befehl
+  -V, --version                Programmversion (auch nach einem Befehl)
+  --verbose                    nach einem Befehl: das Protokoll des Programms auf der Standardfehlerausgabe</translation>
     </message>
 </context>
 <context>
@@ -347,7 +361,7 @@ Befehle:
     <message>
         <location line="+17"/>
         <source>%1: the name has bytes that are not valid %2 text, so no file of this name can be opened or written; rename the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name enthält Bytes, die kein gültiger %2-Text sind, daher kann keine Datei dieses Namens geöffnet oder geschrieben werden; benennen Sie die Datei um.</translation>
     </message>
 </context>
 <context>
@@ -962,7 +976,13 @@ Options:
   --force     replace NEW.v2p when it exists
 
 Exit codes: 0 written; 1 bad usage (also NEW is OLD itself, or ends in .vpj); 2 OLD could not be loaded, NEW exists without --force, or it could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli convert [--force] OLD NEW.v2p
+Liest jede Projektdatei, die das Programm öffnen kann (.v2p oder das ältere .vpj), und schreibt sie als NEW.v2p.
+
+Optionen:
+  --force     NEW.v2p ersetzen, wenn die Datei existiert
+
+Rückgabewerte: 0 geschrieben; 1 fehlerhafter Aufruf (auch wenn NEW die Datei OLD selbst ist oder auf .vpj endet); 2 OLD konnte nicht geladen werden, NEW existiert ohne --force oder konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -993,7 +1013,7 @@ Exit codes: 0 written; 1 bad usage (also NEW is OLD itself, or ends in .vpj); 2 
     <message>
         <location filename="../src/cli/CriteriaCommand.cpp" line="+9"/>
         <source>criteria --list              the editions, tables and construction kinds of the criteria options</source>
-        <translation type="unfinished"></translation>
+        <translation>criteria --list              die Ausgaben, Tabellen und Bauteilarten der Kriterienoptionen</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1002,12 +1022,16 @@ Lists the values of --din-edition, --min-res-version and --min-res-kind: the DIN
 per DIN 4108-2 table, its construction kinds with the table row and R_min. &apos;calc --list-kinds&apos; prints the same.
 
 Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli criteria [--list]
+Listet die Werte von --din-edition, --min-res-version und --min-res-kind: die Ausgaben der DIN 4108-3 und,
+je Tabelle der DIN 4108-2, ihre Bauteilarten mit Tabellenzeile und R_min. &apos;calc --list-kinds&apos; gibt dasselbe aus.
+
+Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht schreibbar.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -1049,46 +1073,50 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written.</sour
     <message>
         <location line="+13"/>
         <source> (default)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Vorgabe)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>--din-edition N   DIN 4108-3 edition
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--din-edition N   Ausgabe der DIN 4108-3
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2001</source>
-        <translation type="unfinished"></translation>
+        <translation>2001</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>2014</source>
-        <translation type="unfinished"></translation>
+        <translation>2014</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>2018</source>
-        <translation type="unfinished"></translation>
+        <translation>2018</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>user defined, A_w limit from --non-capillary-aw</source>
-        <translation type="unfinished"></translation>
+        <translation>benutzerdefiniert, A_w-Grenze aus --non-capillary-aw</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>
 --min-res-version %1   %2%3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+--min-res-version %1   %2%3
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  --min-res-kind  row          R_min m2K/W  construction
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --min-res-kind  Zeile        R_min m2K/W  Bauteilart
+</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -1121,12 +1149,12 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written.</sour
     <message>
         <location line="+18"/>
         <source>%1 row %2, thermal resistance R &amp;ge; %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile %2, Wärmedurchlasswiderstand R &amp;ge; %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>DIN 4108-2 Check for minimal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;ge; %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-2 Nachweis des Mindestwerts &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;ge; %L1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1146,17 +1174,17 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written.</sour
     <message>
         <location line="+1"/>
         <source>DIN 4108-3 (no capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;le; 0.5 kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (nicht kapillar saugfähig) M&lt;sub&gt;c&lt;/sub&gt; &amp;le; 0,5 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>DIN 4108-3 (with capillary suction) M&lt;sub&gt;c&lt;/sub&gt; &amp;le; 1.0 kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIN 4108-3 (kapillar saugfähig) M&lt;sub&gt;c&lt;/sub&gt; &amp;le; 1,0 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Drying time in summer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrocknungszeit im Sommer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90 Tage</translation>
     </message>
     <message>
         <location line="-13"/>
@@ -2832,7 +2860,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+1"/>
         <source>The vapour resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2872,7 +2900,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+1"/>
         <source>Vapour diffusion resistance factor (no unit), greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampf-Diffusionswiderstandszahl (ohne Einheit), größer als 0.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2941,7 +2969,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Vapour diffusion resistance factor [-]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusionswiderstandszahl µ [-]:</translation>
     </message>
     <message>
         <location line="+36"/>
@@ -2971,7 +2999,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+1"/>
         <source>The vapour resistance factor must be &gt; 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wasserdampf-Diffusionswiderstandszahl muss &gt; 0 sein.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3031,12 +3059,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+1"/>
         <source>Vapour diffusion resistance factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampf-Diffusionswiderstandszahl</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vapour diffusion resistance factor (no unit), greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserdampf-Diffusionswiderstandszahl (ohne Einheit), größer als 0.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3071,7 +3099,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+2"/>
         <source>Diffusion-equivalent air layer thickness in m: width times vapour diffusion resistance factor, or the product&apos;s value, which then fixes the width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusionsäquivalente Luftschichtdicke in m: Schichtdicke mal Wasserdampf-Diffusionswiderstandszahl, oder der Produktwert, der dann die Schichtdicke festlegt.</translation>
     </message>
     <message>
         <location line="+94"/>
@@ -3364,7 +3392,21 @@ Options:
 Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).
 
 Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 listed with a warning (user directory missing or not a directory, damaged user database).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli materials [--json|--csv] [--category N] [--filter WORDS] [--user-dir DIR]
+Listet die Systemmaterialien, die eingebaute Luftschicht und die Benutzermaterialien: Kennung, Name,
+Kategorie, rho, lambda, mu, w80, wsat, A_w und Kennzeichnungen.
+
+Optionen:
+  --json             JSON-Array statt einer Tabelle
+  --csv              kommagetrennte Werte mit Kopfzeile, die Schlüssel von --json
+  --category N       nur Materialien der Kategorie N (0..12, 13 unbekannt)
+  --filter WORDS     nur Materialien, deren Name oder Produktname jedes Wort enthält (einfacher
+                     Text, Groß-/Kleinschreibung beliebig; &quot;Anführungszeichen&quot; für eine Wortgruppe)
+  --user-dir DIR     Verzeichnis der Benutzerdatenbank (Vorgabe: %1)
+
+Einheiten: rho kg/m3, lambda W/(m K), w80 und wsat m3/m3, A_w kg/(m2 s^0.5).
+
+Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht schreibbar, 3 mit Warnung aufgelistet (Benutzerverzeichnis fehlt oder ist kein Verzeichnis, Benutzerdatenbank beschädigt).</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -3374,7 +3416,7 @@ Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 lis
     <message>
         <location line="+2"/>
         <source>Choose one of --json and --csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eines von --json und --csv.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -3834,12 +3876,12 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
     <message>
         <location line="+11"/>
         <source>Report font &apos;%1&apos; is not installed, &apos;%2&apos; is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berichtsschrift &apos;%1&apos; ist nicht installiert, &apos;%2&apos; wird verwendet.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
 </context>
 <context>
@@ -3972,12 +4014,12 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
     <message>
         <location line="+2"/>
         <source>Surface (warm side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche (Warmseite)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Surface (cold side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberfläche (Kaltseite)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4171,7 +4213,23 @@ Options:
   --plot OUT      draw M_c and drying time against the value to OUT (.svg, .png or .pdf)
   --force         replace OUT when it exists
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli study FILE --vary width|sd|lambda|mu|aw --layer N (--from A --to B [--steps K] | --values a,b,c) [options]
+        hygrolux2-cli study FILE --vary rh-inside|t-inside (--from A --to B [--steps K] | --values a,b,c) [options]
+Lädt das Projekt FILE (&apos;-&apos;: Standardeingabe), setzt nacheinander jeden Wert, berechnet und bewertet ihn wie &apos;calc&apos; und gibt eine Zeile je Wert aus.
+
+Optionen:
+  --vary Q        width (Dicke in m, auch mit der Endung mm oder cm), sd (m), lambda (W/(m K)), mu (-),
+                  aw (kg/(m2 h^0.5)) der Schicht N; rh-inside (%) oder t-inside (°C) des winterlichen
+                  Innenklimas
+  --layer N       Schicht, von 1 an auf der Warmseite gezählt, wie im Bericht
+  --from A --to B --steps K   K gleichmäßig verteilte Werte von A bis B (Vorgabe 11)
+  --values a,b,c  die zu bewertenden Werte
+  --json, --csv   JSON oder CSV statt der Texttabelle
+  --find-limit    die Grenze zwischen erfüllenden und nicht erfüllenden Werten zusätzlich durch Intervallhalbierung
+                  suchen, auf 0,1 % des abgetasteten Bereichs
+  --plot OUT      M_c und Austrocknungszeit über dem Wert nach OUT zeichnen (.svg, .png oder .pdf)
+  --force         OUT ersetzen, wenn die Datei existiert
+</translation>
     </message>
     <message>
         <location line="+20"/>

@@ -3,13 +3,15 @@
 # each run with a private home directory, waits for the window titled with the file name, saves a screenshot
 # into build/screenshots/ (the layer editor shown at start, then the climate editor after a click on the
 # warm-side column), quits through the File menu by keyboard and requires exit code 0 and no error line
-# in the program's log file. Screen sizes: GUI_SMOKE_SIZES (default "1280x800 1920x1080").
+# in the program's log file. Screen sizes: GUI_SMOKE_SIZES (default "1280x800 1920x1080"); languages:
+# GUI_SMOKE_LANGS (default "en de"; screenshots of a language other than English carry its id in the name).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 PROGRAM=$PWD/$BUILD_DIR/bin/Hygrolux2
 SHOTS=$PWD/$BUILD_DIR/screenshots
 SIZES=${GUI_SMOKE_SIZES:-"1280x800 1920x1080"}
+LANGS=${GUI_SMOKE_LANGS:-"en de"}
 
 scripts/install-deps.sh xvfb xdotool x11-apps netpbm
 [ -x "$PROGRAM" ] || { echo "gui-smoke: $PROGRAM is not built" >&2; exit 1; }
@@ -59,24 +61,34 @@ screenshot() {
     xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$1"
 }
 
+# The File menu's accelerator key in each language.
+file_menu_key() {
+    case $1 in
+    de) echo alt+d ;;
+    *) echo alt+f ;;
+    esac
+}
+
 run_example() {
-    local project=$1 size=$2
-    local name home window status
+    local project=$1 size=$2 lang=$3
+    local name home window status shot
     name=$(basename "$project")
-    home="$WORK/home-${name%.v2p}-$size"
+    shot=${name%.v2p}
+    [ "$lang" = en ] || shot="$shot-$lang"
+    home="$WORK/home-$shot-$size"
     mkdir -p "$home"
     HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
-        "$PROGRAM" --no-splash "$PWD/$project" >"$home/console.log" 2>&1 &
+        "$PROGRAM" --no-splash --lang="$lang" "$PWD/$project" >"$home/console.log" 2>&1 &
     local pid=$!
     window=$(wait_for_window "$name" "$pid") || { cat "$home/console.log" >&2; fail "$name: no window titled with the file name"; }
     sleep 1.5 # let the window lay out and paint
-    screenshot "$SHOTS/${name%.v2p}-$size.png"
+    screenshot "$SHOTS/$shot-$size.png"
     # The warm-side column sits at the same place below menu and toolbar at every window size.
     xdotool mousemove --window "$window" 25 150 click 1
     sleep 0.5
-    screenshot "$SHOTS/${name%.v2p}-climate-$size.png"
+    screenshot "$SHOTS/$shot-climate-$size.png"
     # Quit as a user would without a mouse: File menu, last entry.
-    xdotool windowfocus --sync "$window" key --delay 150 alt+f Up Return
+    xdotool windowfocus --sync "$window" key --delay 150 "$(file_menu_key "$lang")" Up Return
     for _ in $(seq 100); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
@@ -94,13 +106,15 @@ run_example() {
         grep '\[Error' "$log" >&2
         fail "$name: error lines in the log"
     fi
-    echo "gui-smoke: $name at $size: window shown, screenshot $SHOTS/${name%.v2p}-$size.png, closed with exit code 0"
+    echo "gui-smoke: $name ($lang) at $size: window shown, screenshot $SHOTS/$shot-$size.png, closed with exit code 0"
 }
 
 for size in $SIZES; do
     start_display "$size"
-    for project in examples/*.v2p; do
-        run_example "$project" "$size"
+    for lang in $LANGS; do
+        for project in examples/*.v2p; do
+            run_example "$project" "$size" "$lang"
+        done
     done
     kill "$XVFB_PID" 2>/dev/null || true
     wait "$XVFB_PID" 2>/dev/null || true

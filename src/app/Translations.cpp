@@ -67,6 +67,14 @@ QString Translations::installFor(Settings &settings, const QString &directory) {
     return id;
 }
 
+QLocale Translations::numberLocale(const QLocale &system, const QString &languageId, bool translated) {
+    QLocale locale = system;
+    if (translated && QLocale(languageId).language() != system.language())
+        locale = QLocale(languageId);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 void Translations::remove() {
     if (m_qtTranslator)
         QCoreApplication::removeTranslator(m_qtTranslator.get());

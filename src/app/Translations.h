@@ -4,6 +4,7 @@
 // The translators of one run: the toolkit's own texts ("qt_<id>") and the program's texts
 // ("Hygrolux2_<id>"). Both are installed or neither, so that a half-translated window never appears.
 
+#include <QLocale>
 #include <QString>
 
 #include <memory>
@@ -29,6 +30,14 @@ public:
     /*! Determines the language of \a settings, installs its catalogues from \a directory and, when both
         were installed, stores the language as the settings' "LanguageID". Returns the language id. */
     QString installFor(Settings &settings, const QString &directory);
+
+    /*! True while both catalogues are installed. */
+    bool isInstalled() const { return m_programTranslator != nullptr; }
+
+    /*! Locale for numbers and dates, without group separators: the \a system locale, but in a translated run
+        whose language differs from the system's, the translation's own locale, so that a German window on an
+        English desktop also writes "0,25" and German dates. */
+    static QLocale numberLocale(const QLocale &system, const QString &languageId, bool translated);
 
 private:
     void remove();

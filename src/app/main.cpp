@@ -47,9 +47,8 @@ int runWindow(Settings &settings) {
     Translations translations;
     Globals::instance().setLanguageId(translations.installFor(settings, Globals::resourcesDir() + "/translations"));
 
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    QLocale::setDefault(locale);
+    QLocale::setDefault(
+        Translations::numberLocale(QLocale::system(), Globals::instance().languageId(), translations.isInstalled()));
 
     const QPixmap splashImage(QStringLiteral(":/VARNHOLT_Hygrolux_2_Startbild-1_400x250.png"));
     const QIcon icon(QStringLiteral(":/Varnholt_Hygrolux_Icon_64x64.ico"));

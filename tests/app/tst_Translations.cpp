@@ -16,6 +16,8 @@ private slots:
     void install();
     void languageId_data();
     void languageId();
+    void numberLocale_data();
+    void numberLocale();
 };
 
 void tst_Translations::install_data() {
@@ -72,6 +74,37 @@ void tst_Translations::languageId() {
     std::ostringstream out;
     QVERIFY(settings.parseCommandLine(QStringList{"Hygrolux2"} + arguments, out));
     QCOMPARE(Translations::languageId(settings), expected);
+}
+
+void tst_Translations::numberLocale_data() {
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("translated");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("German window on an English desktop") << "en_US"
+                                                         << "de" << true << "de_DE"
+                                                         << "12345,5";
+    QTest::newRow("German window on an Austrian desktop keeps its country") << "de_AT"
+                                                                            << "de" << true << "de_AT"
+                                                                            << "12345,5";
+    QTest::newRow("catalogue missing: the desktop's locale") << "en_US"
+                                                             << "de" << false << "en_US"
+                                                             << "12345.5";
+    QTest::newRow("English window on a German desktop") << "de_DE"
+                                                        << "en" << false << "de_DE"
+                                                        << "12345,5";
+}
+
+void tst_Translations::numberLocale() {
+    QFETCH(QString, system);
+    QFETCH(QString, language);
+    QFETCH(bool, translated);
+    QFETCH(QString, expected);
+    QFETCH(QString, number);
+    const QLocale locale = Translations::numberLocale(QLocale(system), language, translated);
+    QCOMPARE(locale.name(), expected);
+    QCOMPARE(locale.toString(12345.5, 'f', 1), number);
 }
 
 QTEST_MAIN(tst_Translations)

@@ -1132,7 +1132,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DINCriteria</name>
     <message>
-        <location filename="../src/calculation/DINCriteria.cpp" line="+145"/>
+        <location filename="../src/calculation/DINCriteria.cpp" line="+143"/>
         <source>Requirement fulfilled</source>
         <translation>Anforderung erfüllt</translation>
     </message>
@@ -1725,6 +1725,69 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
 </context>
 <context>
+    <name>HTMLTextFormatWidget</name>
+    <message>
+        <location filename="../src/ui/HTMLTextFormatWidget.cpp" line="+13"/>
+        <source>H1</source>
+        <translation>Ü1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Heading 1</source>
+        <translation>Überschrift 1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>H2</source>
+        <translation>Ü2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Heading 2</source>
+        <translation>Überschrift 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>H3</source>
+        <translation>Ü3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Heading 3</source>
+        <translation>Überschrift 3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>H4</source>
+        <translation>Ü4</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Heading 4</source>
+        <translation>Überschrift 4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Normal text</source>
+        <translation>Normaler Text</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>S</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Small text</source>
+        <translation>Kleiner Text</translation>
+    </message>
+</context>
+<context>
     <name>HatchedItemDelegate</name>
     <message>
         <location filename="../src/ui/HatchedItemDelegate.cpp" line="+46"/>
@@ -1974,7 +2037,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/ui/MainWindow.cpp" line="+87"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+88"/>
         <source>About %1 ...</source>
         <translation>Über %1 ...</translation>
     </message>
@@ -2336,7 +2399,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Die Benutzerdatenbanken konnten nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowExport.cpp" line="+34"/>
+        <location filename="../src/ui/MainWindowExport.cpp" line="+31"/>
         <source>Jpg image (*.jpg)</source>
         <translation>JPG-Bild (*.jpg)</translation>
     </message>
@@ -2396,11 +2459,6 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+1"/>
         <source>Couldn&apos;t start the &lt;b&gt;qtconfig&lt;/b&gt; application. Make sure it is in your application search path!</source>
         <translation>Das Programm &lt;b&gt;qtconfig&lt;/b&gt; konnte nicht gestartet werden. Stellen Sie sicher, dass es im Suchpfad für Programme liegt!</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <source>Report setup / Print preview</source>
-        <translation>Berichtseinstellungen / Druckvorschau</translation>
     </message>
     <message>
         <location filename="../src/ui/MainWindowFiles.cpp" line="+38"/>
@@ -3655,6 +3713,306 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <location filename="../src/ui/PrintDialog.cpp" line="+65"/>
+        <source>Report Preview Dialog</source>
+        <translation>Berichtsvorschau</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Cannot print report.</source>
+        <translation>Der Bericht kann nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+12"/>
+        <location line="+14"/>
+        <source>Creating paint device failed.</source>
+        <translation>Die Zeichenfläche konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The picture cannot be encoded.</source>
+        <translation>Das Bild kann nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+5"/>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The PDF cannot be written:
+%1</source>
+        <translation>Das PDF kann nicht geschrieben werden:
+%1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+16"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="+112"/>
+        <source>Export current page to file</source>
+        <translation>Aktuelle Seite in Datei exportieren</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Png file (*.png)</source>
+        <translation>PNG-Datei (*.png)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pdf file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Svg file (*.svg)</source>
+        <translation>SVG-Datei (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jpg image (*.jpg)</source>
+        <translation>JPG-Bild (*.jpg)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The page cannot be written:
+%1</source>
+        <translation>Die Seite kann nicht geschrieben werden:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="-39"/>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Write pdf</source>
+        <translation>PDF schreiben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Page Setup...</source>
+        <translation>Seite einrichten...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>General Appearance</source>
+        <translation>Allgemeines Erscheinungsbild</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Input Data</source>
+        <translation>Eingabedaten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diagrams</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Final Remarks</source>
+        <translation>Schlussbemerkungen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fit Page in View</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fit to Page Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Custom Zoom</source>
+        <translation>Eigener Zoom</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Update report</source>
+        <translation>Bericht aktualisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export page...</source>
+        <translation>Seite exportieren...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Page numbers in footer</source>
+        <translation>Seitenzahlen in der Fußzeile</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+9"/>
+        <source>Report font</source>
+        <translation>Schriftart des Berichts</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Report font size</source>
+        <translation>Schriftgröße des Berichts</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>User logo</source>
+        <translation>Eigenes Logo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Header</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Footer</source>
+        <translation>Fußzeile</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Project information</source>
+        <translation>Projektinformationen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Text format of the project information:</source>
+        <translation>Textformat der Projektinformationen:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Construction sketch</source>
+        <translation>Konstruktionsskizze</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Material data</source>
+        <translation>Materialkennwerte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Climate data</source>
+        <translation>Klimarandbedingungen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface Resistance</source>
+        <translation>Wärmeübergangswiderstände</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Resistances and µ values</source>
+        <translation>Widerstände und µ-Werte</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Temperature and moisture profiles</source>
+        <translation>Temperatur- und Feuchteverlauf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vapour pressure profiles</source>
+        <translation>Dampfdruckverlauf</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
+        <translation>Nachweis Frsi mit innerem Wärmeübergangswiderstand von %L1 m2K/W</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Edition of DIN 4108-2</source>
+        <translation>Ausgabe der DIN 4108-2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Construction kind</source>
+        <translation>Bauteilart</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 Results - Detailed Table</source>
+        <translation>%1-Ergebnisse - ausführliche Tabelle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 Results - Summary</source>
+        <translation>%1-Ergebnisse - Zusammenfassung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 4108-3 (Glaser) - Summary</source>
+        <translation>DIN 4108-3 (Glaser) - Zusammenfassung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Construction kind for test of minimum thermal resistance
+according german standard DIN 4108-2 table 3</source>
+        <translation>Bauteilart für den Nachweis des Mindestwärmeschutzes
+nach DIN 4108-2 Tabelle 3</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Print Final Remarks</source>
+        <translation>Schlussbemerkungen drucken</translation>
+    </message>
+</context>
+<context>
     <name>Project</name>
     <message>
         <location filename="../src/model/ProjectFile.cpp" line="+16"/>
@@ -3788,17 +4146,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>Report</name>
     <message>
-        <location filename="../src/report/Report.cpp" line="+77"/>
-        <source>Cannot print report.</source>
-        <translation>Der Bericht kann nicht gedruckt werden.</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Creating paint device failed.</source>
-        <translation>Die Zeichenfläche konnte nicht erzeugt werden.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/report/Report.cpp" line="+85"/>
         <source>Cannot open painter with current printer.</source>
         <translation>Mit dem aktuellen Drucker kann nicht gezeichnet werden.</translation>
     </message>
@@ -3806,7 +4154,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>ReportCommand</name>
     <message>
-        <location filename="../src/cli/ReportCommand.cpp" line="+32"/>
+        <location filename="../src/cli/ReportCommand.cpp" line="+23"/>
         <source>report [options] FILE -o OUT.pdf  write the report of a project file as PDF</source>
         <translation>report [options] FILE -o OUT.pdf  den Bericht einer Projektdatei als PDF schreiben</translation>
     </message>
@@ -3869,7 +4217,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <translation>Der Bericht ist ein PDF: Die Ausgabedatei braucht die Endung .pdf.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+30"/>
         <source>%1: the PDF file cannot be written.</source>
         <translation>%1: Die PDF-Datei kann nicht geschrieben werden.</translation>
     </message>
@@ -4398,6 +4746,60 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
     </message>
 </context>
 <context>
+    <name>TextEditWidget</name>
+    <message>
+        <location filename="../src/ui/TextEditWidget.cpp" line="+19"/>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>B</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>I</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>Text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+</context>
+<context>
     <name>TextSummary</name>
     <message>
         <location filename="../src/cli/TextSummary.cpp" line="+67"/>
@@ -4441,6 +4843,75 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <location filename="../src/ui/V2_UndoProjectCommands.cpp" line="+41"/>
         <source>Undo change final remarks.</source>
         <translation>Änderung der Schlussbemerkungen rückgängig machen.</translation>
+    </message>
+</context>
+<context>
+    <name>UserLogoSettingsWidget</name>
+    <message>
+        <location filename="../src/ui/UserLogoSettingsWidget.cpp" line="+22"/>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logo width</source>
+        <translation>Breite des Logos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Logo height</source>
+        <translation>Höhe des Logos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+14"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>No user logo</source>
+        <translation>Kein eigenes Logo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Logo in page header</source>
+        <translation>Logo in der Kopfzeile</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Logo right from project informations</source>
+        <translation>Logo rechts neben den Projektinformationen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Choose the image file of the logo</source>
+        <translation>Bilddatei des Logos wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose logo file</source>
+        <translation>Logodatei wählen</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Select user logo</source>
+        <translation>Eigenes Logo wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Images (*.png *.xpm *.jpg)</source>
+        <translation>Bilder (*.png *.xpm *.jpg)</translation>
     </message>
 </context>
 <context>

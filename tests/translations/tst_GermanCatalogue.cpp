@@ -1,15 +1,8 @@
 #include <QtTest>
 
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
-// One message of the catalogue.
-struct Message {
-    QString context;
-    QString source;
-    QString translation;
-    bool finished = false;
-};
+#include "CatalogueReader.h"
 
 // A finished German translation must show the same values and markup as its source: the same "%1" placeholders,
 // HTML tags and entities, and an accelerator where the source has one (the letter may differ).
@@ -25,34 +18,6 @@ private:
 };
 
 namespace {
-
-// The messages of a Qt Linguist catalogue; none when it cannot be read.
-QVector<Message> readCatalogue(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QXmlStreamReader reader(&file);
-    QVector<Message> messages;
-    QString context;
-    Message message;
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto name = reader.name();
-        if (name == QLatin1String("name"))
-            context = reader.readElementText();
-        else if (name == QLatin1String("message"))
-            message = {context, {}, {}, false};
-        else if (name == QLatin1String("source"))
-            message.source = reader.readElementText();
-        else if (name == QLatin1String("translation")) {
-            message.finished = !reader.attributes().hasAttribute("type");
-            message.translation = reader.readElementText(QXmlStreamReader::IncludeChildElements);
-            messages << message;
-        }
-    }
-    return reader.hasError() ? QVector<Message>() : messages;
-}
 
 // The tokens a translation must keep, sorted: placeholders, tags, entities and "&" for an accelerator.
 QStringList markup(QString text) {

@@ -637,7 +637,7 @@ Befehle:
 <context>
     <name>ConclusionsFrame</name>
     <message>
-        <location filename="../src/report/ConclusionsFrame.cpp" line="+34"/>
+        <location filename="../src/report/ConclusionsFrame.cpp" line="+35"/>
         <source>Algorithm missing. No calculation possible.</source>
         <translation>Kein Rechenverfahren vorhanden. Keine Berechnung möglich.</translation>
     </message>
@@ -863,7 +863,7 @@ Befehle:
 <context>
     <name>ConstructionLayerFrame</name>
     <message>
-        <location filename="../src/report/ConstructionLayerFrame.cpp" line="+12"/>
+        <location filename="../src/report/ConstructionLayerFrame.cpp" line="+13"/>
         <source>Material Properties</source>
         <translation>Materialkennwerte</translation>
     </message>
@@ -1132,7 +1132,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DINCriteria</name>
     <message>
-        <location filename="../src/calculation/DINCriteria.cpp" line="+143"/>
+        <location filename="../src/calculation/DINCriteria.cpp" line="+144"/>
         <source>Requirement fulfilled</source>
         <translation>Anforderung erfüllt</translation>
     </message>
@@ -1205,7 +1205,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DINCriteriaResult</name>
     <message>
-        <location filename="../src/calculation/DINCriteriaResult.cpp" line="+57"/>
+        <location filename="../src/calculation/DINCriteriaResult.cpp" line="+58"/>
         <source>Check according DIN 4108-3 2001</source>
         <translation>Nachweis nach DIN 4108-3 2001</translation>
     </message>
@@ -1433,7 +1433,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>DiagramFrame</name>
     <message>
-        <location filename="../src/report/DiagramFrame.cpp" line="+20"/>
+        <location filename="../src/report/DiagramFrame.cpp" line="+19"/>
         <source>Temperature and Vapour Pressure Profile</source>
         <translation>Temperatur- und Dampfdruckverlauf</translation>
     </message>
@@ -1481,7 +1481,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Schichtdicken in [mm]</translation>
     </message>
     <message>
-        <location line="+218"/>
+        <location line="+219"/>
         <source>Warm side</source>
         <translation>Warmseite</translation>
     </message>
@@ -1668,7 +1668,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>GlaserFrame</name>
     <message>
-        <location filename="../src/report/GlaserFrame.cpp" line="+22"/>
+        <location filename="../src/report/GlaserFrame.cpp" line="+23"/>
         <source>Results according DIN 4108-3 (Glaser Scheme)</source>
         <translation>Ergebnisse nach DIN 4108-3 (Glaser-Verfahren)</translation>
     </message>
@@ -1689,12 +1689,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+1"/>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>days</source>
         <translation>Tage</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-19"/>
         <source>Interior climate (left)</source>
         <translation>Innenklima (links)</translation>
     </message>
@@ -1893,7 +1893,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>LegacyValueReader</name>
     <message>
-        <location filename="../src/model/LegacyValueReader.cpp" line="+121"/>
+        <location filename="../src/model/LegacyValueReader.cpp" line="+123"/>
         <source>Missing unit after value &apos;%1&apos;.</source>
         <translation>Einheit nach dem Wert &apos;%1&apos; fehlt.</translation>
     </message>
@@ -2577,7 +2577,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>Material</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="+193"/>
+        <location filename="../src/model/Material.cpp" line="+194"/>
         <location line="+80"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
@@ -3429,7 +3429,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialsCommand</name>
     <message>
-        <location filename="../src/cli/MaterialsCommand.cpp" line="+20"/>
+        <location filename="../src/cli/MaterialsCommand.cpp" line="+21"/>
         <source>materials [options]          list the material database</source>
         <translation>materials [options]          die Materialdatenbank auflisten</translation>
     </message>
@@ -3644,7 +3644,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>MoistStorageValidator</name>
     <message>
-        <location filename="../src/ui/MoistStorageValidator.cpp" line="+57"/>
+        <location filename="../src/ui/MoistStorageValidator.cpp" line="+59"/>
         <source>Moisture content at 80%RH less or equal 0</source>
         <translation>Feuchtegehalt bei 80 % r. F. kleiner oder gleich 0</translation>
     </message>
@@ -4917,7 +4917,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>V2_ResultsWidget</name>
     <message>
-        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+77"/>
+        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+78"/>
         <source>Invalid input!</source>
         <translation>Ungültige Eingaben!</translation>
     </message>
@@ -5076,7 +5076,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>VariantStudy</name>
     <message>
-        <location filename="../src/calculation/VariantStudy.cpp" line="+56"/>
+        <location filename="../src/calculation/VariantStudy.cpp" line="+57"/>
         <source>Layer %1 does not exist: the construction has %2 layers.</source>
         <translation>Schicht %1 existiert nicht: Die Konstruktion hat %2 Schichten.</translation>
     </message>

@@ -98,6 +98,16 @@ bool ConstructionList::removeConstruction(const Construction &construction) {
     return false;
 }
 
+void ConstructionList::removeAt(int index) {
+    m_constructions.erase(m_constructions.begin() + index);
+    emit constructionRemoved();
+}
+
+void ConstructionList::replace(int index, const Construction &construction) {
+    *m_constructions[size_t(index)] = construction;
+    emit constructionChanged(index);
+}
+
 int ConstructionList::maxLayerCount() const {
     int result = 0;
     for (const auto &c : m_constructions)

@@ -43,6 +43,11 @@ public:
     bool addConstruction(const Construction &construction);
     /*! Removes the first equal construction and emits constructionRemoved; false when there is none. */
     bool removeConstruction(const Construction &construction);
+    /*! Removes the construction at \a index and emits constructionRemoved. Equality ignores layer widths, so the
+        browser removes by position. */
+    void removeAt(int index);
+    /*! Replaces the construction at \a index (name, notes, layers) and emits constructionChanged. */
+    void replace(int index, const Construction &construction);
 
     int count() const { return int(m_constructions.size()); }
     /*! Construction at \a index (0..count()-1). */
@@ -60,6 +65,7 @@ public:
 signals:
     void constructionAdded(Construction *construction);
     void constructionRemoved();
+    void constructionChanged(int index);
 
 private:
     QString m_languageId;

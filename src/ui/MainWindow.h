@@ -15,6 +15,7 @@
 class AssessmentClimateWidget;
 class MaterialEditWidget;
 class Material;
+class MaterialDatabaseDialog;
 class PrintDialog;
 class Project;
 class QAction;
@@ -128,6 +129,8 @@ private:
     void resetUndoStack(bool clean);
 
     int currentLayerIndex() const;
+    /*! The material and construction database dialog, created on first use. */
+    MaterialDatabaseDialog &materialDatabaseDialog();
     /*! Asks for a material; false when none was chosen. */
     bool chooseMaterial(Material &material);
     void addLayer(bool left);
@@ -155,6 +158,7 @@ private:
     QScrollArea *m_resultsScrollArea = nullptr;
     MaterialEditWidget *m_materialEditor = nullptr;
     AssessmentClimateWidget *m_assessmentClimateEditor = nullptr;
+    MaterialDatabaseDialog *m_materialDatabaseDialog = nullptr;
 };
 
 #endif // MainWindowH

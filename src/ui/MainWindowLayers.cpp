@@ -4,7 +4,6 @@
 #include "ui_MainWindow.h"
 
 #include <QActionGroup>
-#include <QInputDialog>
 #include <QDir>
 #include <QMessageBox>
 #include <QUndoStack>
@@ -16,29 +15,49 @@
 #include <model/Project.h>
 
 #include "ConfigDialog.h"
-#include "MaterialPickDialog.h"
+#include "ConstructionNameInputDialog.h"
+#include "MaterialDatabaseDialog.h"
 #include "ProjectInformationEditDialog.h"
 #include "V2_UndoLayerCommands.h"
 #include "V2_UndoProjectCommands.h"
 
+MaterialDatabaseDialog &MainWindow::materialDatabaseDialog() {
+    if (!m_materialDatabaseDialog) {
+        m_materialDatabaseDialog = new MaterialDatabaseDialog(Globals::instance().materialList(),
+                                                              Globals::instance().constructionList(), this);
+        connect(m_materialDatabaseDialog, &MaterialDatabaseDialog::helpRequested, this, [this] { showHelp(0); });
+    }
+    return *m_materialDatabaseDialog;
+}
+
 bool MainWindow::chooseMaterial(Material &material) {
-    MaterialPickDialog dialog(Globals::instance().materialList(), this);
-    if (dialog.exec() != QDialog::Accepted || !dialog.selectedMaterial())
+    MaterialDatabaseDialog &dialog = materialDatabaseDialog();
+    if (dialog.select() != MaterialDatabaseDialog::MaterialChosen)
         return false;
-    material = *dialog.selectedMaterial();
+    material = dialog.material();
     return true;
 }
 
 void MainWindow::addLayer(bool left) {
     const int index = currentLayerIndex();
-    Material material;
-    if (index < 0 || !chooseMaterial(material))
+    if (index < 0)
         return;
-    const MaterialLayer layer(material, 0.1);
-    if (left)
-        m_undoStack->push(new V2_UndoAddLayerLeft(m_project, m_ui->tableWidgetConstruction, index, layer));
-    else
-        m_undoStack->push(new V2_UndoAddLayerRight(m_project, m_ui->tableWidgetConstruction, index, layer));
+    MaterialDatabaseDialog &dialog = materialDatabaseDialog();
+    const MaterialDatabaseDialog::Selection selection = dialog.select();
+    QTableWidget *table = m_ui->tableWidgetConstruction;
+    if (selection == MaterialDatabaseDialog::ConstructionChosen) {
+        if (left)
+            m_undoStack->push(new V2_UndoAddConstructionLeft(m_project, table, index, dialog.construction()));
+        else
+            m_undoStack->push(new V2_UndoAddConstructionRight(m_project, table, index, dialog.construction()));
+    }
+    else if (selection == MaterialDatabaseDialog::MaterialChosen) {
+        const MaterialLayer layer(dialog.material(), 0.1);
+        if (left)
+            m_undoStack->push(new V2_UndoAddLayerLeft(m_project, table, index, layer));
+        else
+            m_undoStack->push(new V2_UndoAddLayerRight(m_project, table, index, layer));
+    }
     updateHeatFlowToolbar();
 }
 
@@ -93,22 +112,17 @@ void MainWindow::onHeatFlowDirectionTriggerd(QAction *action) {
 }
 
 void MainWindow::on_actionEditMaterialDatabase_triggered() {
-    MaterialPickDialog dialog(Globals::instance().materialList(), this);
-    dialog.setWindowTitle(tr("Material database"));
-    dialog.exec();
+    materialDatabaseDialog().edit();
 }
 
 void MainWindow::on_actionAddToConstructionDatabase_triggered() {
     if (!isActive())
         return;
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("Add to Construction Database"), tr("Construction name:"),
-                                               QLineEdit::Normal, QString(), &ok);
-    if (!ok || name.trimmed().isEmpty())
+    ConstructionNameInputDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    Construction construction;
-    construction.setName(name.trimmed());
-    construction.setLayers(m_project.document()->inputData().layers());
+    Construction construction(dialog.name(), m_project.document()->inputData().layers());
+    construction.setNotes(dialog.notes());
     ConstructionList &constructions = Globals::instance().constructionList();
     if (!constructions.addConstruction(construction) || !constructions.write())
         QMessageBox::critical(this, tr("Construction database"),

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -23,6 +22,7 @@
 #include <model/Project.h>
 #include <report/Report.h>
 #include <ui/MainWindow.h>
+#include <ui/MaterialDatabaseWidget_2.h>
 #include <ui/PrintDialog.h>
 #include <visualisation/V2_ResultsWidget.h>
 
@@ -122,8 +122,13 @@ void tst_MainWindow::layerCommandsUndoneAndRedoneAllTheWay() {
     auto *table = child<QTableWidget>("tableWidgetConstruction");
     ModalAnswerer answerer;
     const auto pickFirstMaterial = [](QDialog *dialog) {
-        auto *list = dialog->findChild<QListWidget *>("listWidgetMaterials");
-        list->setCurrentRow(0);
+        const MaterialList &materials = Globals::instance().materialList();
+        int id = -1;
+        for (int i = 0; i < materials.count() && id < 0; ++i) {
+            if (materials.materialAt(i)->isValid())
+                id = materials.materialAt(i)->materialId();
+        }
+        dialog->findChild<MaterialDatabaseWidget_2 *>()->selectMaterial(id);
         dialog->accept();
     };
 

@@ -57,6 +57,22 @@ wait_for_window() {
     return 1
 }
 
+# Opens the material and construction database from the Edit menu by keyboard, saves a screenshot of both
+# tabs (the first construction selected) and closes the dialog again.
+shoot_databases() {
+    local window=$1 pid=$2 size=$3 dialog
+    xdotool windowfocus --sync "$window" key --delay 150 alt+e Up Up Up Up Return
+    dialog=$(wait_for_window "Material/Construction Database" "$pid") || fail "the database dialog did not open"
+    sleep 1
+    screenshot "$SHOTS/materials-$size.png"
+    xdotool windowfocus --sync "$dialog" key --delay 150 ctrl+Tab Tab Down
+    sleep 1
+    screenshot "$SHOTS/constructions-$size.png"
+    xdotool windowfocus --sync "$dialog" key Escape
+    sleep 0.5
+    echo "gui-smoke: database dialog at $size: screenshots materials-$size.png and constructions-$size.png"
+}
+
 screenshot() {
     xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$1"
 }
@@ -87,6 +103,7 @@ run_example() {
     xdotool mousemove --window "$window" 25 150 click 1
     sleep 0.5
     screenshot "$SHOTS/$shot-climate-$size.png"
+    [ "$project" = "$FIRST_EXAMPLE" ] && [ "$lang" = en ] && shoot_databases "$window" "$pid" "$size"
     # Quit as a user would without a mouse: File menu, last entry.
     xdotool windowfocus --sync "$window" key --delay 150 "$(file_menu_key "$lang")" Up Return
     for _ in $(seq 100); do
@@ -109,6 +126,7 @@ run_example() {
     echo "gui-smoke: $name ($lang) at $size: window shown, screenshot $SHOTS/$shot-$size.png, closed with exit code 0"
 }
 
+FIRST_EXAMPLE=$(ls examples/*.v2p | head -n 1)
 for size in $SIZES; do
     start_display "$size"
     for lang in $LANGS; do

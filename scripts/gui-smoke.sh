@@ -65,7 +65,7 @@ shoot_databases() {
     dialog=$(wait_for_window "Material/Construction Database" "$pid") || fail "the database dialog did not open"
     sleep 1
     screenshot "$SHOTS/materials-$size.png"
-    xdotool windowfocus --sync "$dialog" key --delay 150 ctrl+Tab Tab Down
+    xdotool windowfocus --sync "$dialog" key ctrl+Tab
     sleep 1
     screenshot "$SHOTS/constructions-$size.png"
     xdotool windowfocus --sync "$dialog" key Escape

@@ -87,7 +87,8 @@ ConstructionDatabaseWidget::ConstructionDatabaseWidget(ConstructionList &constru
     connect(m_preview->view(), &QtExt::ConstructionView::layerDoubleClicked, this,
             [this](int layer) { doubleClick(selectedConstruction(), layer); });
     QMetaObject::connectSlotsByName(this);
-    showSelected();
+    // The first construction is shown at once, so that the preview is never empty without need.
+    selectRow(0);
 }
 
 QAction *ConstructionDatabaseWidget::addAction(const QString &name, const QString &text, const QString &toolTip) {

@@ -18,14 +18,12 @@ void MaterialDBItemDelegate::initStyleOption(QStyleOptionViewItem *option, const
     QStyledItemDelegate::initStyleOption(option, index);
     if (index.data(MaterialTableModel::UserDefinedRole).toBool() && !(option->state & QStyle::State_Selected))
         option->backgroundBrush = UserMaterialColor;
-    // The swatch is painted over the whole cell, not as a small icon.
-    option->features &= ~QStyleOptionViewItem::HasDecoration;
 }
 
 void MaterialDBItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                    const QModelIndex &index) const {
     QStyledItemDelegate::paint(painter, option, index);
-    const QVariant color = index.data(Qt::DecorationRole);
+    const QVariant color = index.data(MaterialTableModel::ColorRole);
     if (color.userType() != QMetaType::QColor)
         return;
     const QRect swatch = option.rect.adjusted(SwatchMargin, SwatchMargin, -SwatchMargin, -SwatchMargin);

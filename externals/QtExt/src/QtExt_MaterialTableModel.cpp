@@ -47,7 +47,7 @@ QVariant MaterialTableModel::data(const QModelIndex &index, int role) const {
     case Qt::DisplayRole: return displayValue(*m, kind);
     case Qt::UserRole: return rawValue(*m, kind);
     case UserDefinedRole: return m->isUserDefined();
-    case Qt::DecorationRole: return kind == MaterialBase::MC_PARAMETERVIEW ? QVariant(m->color()) : QVariant();
+    case ColorRole: return kind == MaterialBase::MC_PARAMETERVIEW ? QVariant(m->color()) : QVariant();
     case Qt::ToolTipRole: return kind == MaterialBase::MC_NAME ? QVariant(m->informationText()) : QVariant();
     case Qt::TextAlignmentRole:
         return kind >= MaterialBase::MC_RHO ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();

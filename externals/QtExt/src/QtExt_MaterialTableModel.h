@@ -23,6 +23,8 @@ public:
 
     /*! Role under which every cell gives whether its material is a user material. */
     static const int UserDefinedRole = Qt::UserRole + 1;
+    /*! Role under which the parameter-view column gives the material colour (painted by the delegate). */
+    static const int ColorRole = Qt::UserRole + 2;
 
     explicit MaterialTableModel(QObject *parent = nullptr);
 

@@ -9,10 +9,13 @@
 #include <QMessageBox>
 #include <QUndoStack>
 
+#include <app/Globals.h>
 #include <app/Settings.h>
 #include <model/MaterialList.h>
 #include <model/ProgramInfo.h>
 #include <model/Project.h>
+
+#include "NewProjectWizard.h"
 
 namespace {
 
@@ -55,12 +58,17 @@ void MainWindow::on_actionNew_triggered() {
     if (!closeProjectQuery())
         return;
     updateActionsAndTitle();
-    // Until the new project wizard exists, a new project starts with one default layer and the defaults of the
-    // preferences.
+    const Settings &settings = Settings::instance();
     Document document;
-    document.projectInformation() = Settings::instance().m_defaultProjectInformation;
-    document.inputData().layers().append(MaterialLayer(MaterialList::airSpace(), 0.1));
-    m_project.createNew(Settings::instance().m_defaultProjectInformation);
+    document.projectInformation() = settings.m_defaultProjectInformation;
+    Globals &globals = Globals::instance();
+    const QStringList templates =
+        NewProjectWizard::templateFiles({Globals::resourcesDir() + QStringLiteral("/Templates"),
+                                         Settings::userDataDir() + QStringLiteral("/Templates")});
+    NewProjectWizard wizard(document, globals.materialList(), globals.constructionList(), templates, this);
+    if (wizard.exec() != QDialog::Accepted)
+        return;
+    m_project.createNew(settings.m_defaultProjectInformation);
     m_project.setDocumentData(document);
     resetUndoStack(false);
     m_project.setModified(Project::AllModified);

@@ -2,10 +2,17 @@
 
 #include <QVBoxLayout>
 
+#include <model/Construction.h>
+#include <model/Material.h>
+
 #include "ConstructionDatabaseWidget.h"
 #include "MaterialDatabaseWidget_2.h"
 
 namespace {
+
+/*! Width and heat flow direction at which a material's own values are checked. */
+const double NoWidth = 0;
+const int HorizontalHeatFlow = 2;
 
 /*! A tab page holding \a content without margins. */
 QWidget *page(const QString &objectName, QWidget *content) {
@@ -32,4 +39,15 @@ MaterialConstructionTabWidget::MaterialConstructionTabWidget(MaterialList &mater
             &MaterialConstructionTabWidget::selectionChanged);
     connect(m_constructions, &ConstructionDatabaseWidget::doubleClicked, this,
             &MaterialConstructionTabWidget::doubleClicked);
+}
+
+MaterialConstructionTabWidget::Selection MaterialConstructionTabWidget::selection() const {
+    if (currentIndex() == ConstructionsTab) {
+        const Construction *construction = m_constructions->selectedConstruction();
+        return construction && !construction->layers().isEmpty() ? ConstructionSelected : NothingSelected;
+    }
+    const Material *material = m_materials->selectedMaterial();
+    if (!material || material->effectiveLambda(NoWidth, HorizontalHeatFlow) <= 0 || material->effectiveMu(NoWidth) <= 0)
+        return NothingSelected;
+    return MaterialSelected;
 }

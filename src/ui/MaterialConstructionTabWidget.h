@@ -18,6 +18,11 @@ public:
 
     MaterialConstructionTabWidget(MaterialList &materials, ConstructionList &constructions, QWidget *parent = nullptr);
 
+    /*! What the current tab offers: a material that can be calculated (thermal conductivity and diffusion
+        resistance above 0), a construction with layers, or nothing. */
+    enum Selection { MaterialSelected = 0, ConstructionSelected = 1, NothingSelected = 2 };
+    Selection selection() const;
+
     MaterialDatabaseWidget_2 *materialsWidget() const { return m_materials; }
     ConstructionDatabaseWidget *constructionsWidget() const { return m_constructions; }
 

@@ -10,12 +10,6 @@
 #include "MaterialConstructionTabWidget.h"
 #include "MaterialDatabaseWidget_2.h"
 
-namespace {
-/*! Width and heat flow direction at which a material's own values are checked. */
-const double NoWidth = 0;
-const int HorizontalHeatFlow = 2;
-} // namespace
-
 MaterialDatabaseDialog::MaterialDatabaseDialog(MaterialList &materials, ConstructionList &constructions,
                                                QWidget *parent)
     : QDialog(parent), m_tabs(new MaterialConstructionTabWidget(materials, constructions, this)),
@@ -56,18 +50,15 @@ void MaterialDatabaseDialog::edit() {
 }
 
 MaterialDatabaseDialog::Selection MaterialDatabaseDialog::chosen() {
-    if (m_tabs->currentIndex() == MaterialConstructionTabWidget::ConstructionsTab) {
-        const Construction *construction = m_tabs->constructionsWidget()->selectedConstruction();
-        if (!construction || construction->layers().isEmpty())
-            return NothingChosen;
-        m_construction = *construction;
+    switch (m_tabs->selection()) {
+    case MaterialConstructionTabWidget::ConstructionSelected:
+        m_construction = *m_tabs->constructionsWidget()->selectedConstruction();
         return ConstructionChosen;
+    case MaterialConstructionTabWidget::MaterialSelected:
+        m_material = *m_tabs->materialsWidget()->selectedMaterial();
+        return MaterialChosen;
+    default: return NothingChosen;
     }
-    const Material *material = m_tabs->materialsWidget()->selectedMaterial();
-    if (!material || material->effectiveLambda(NoWidth, HorizontalHeatFlow) <= 0 || material->effectiveMu(NoWidth) <= 0)
-        return NothingChosen;
-    m_material = *material;
-    return MaterialChosen;
 }
 
 void MaterialDatabaseDialog::on_actionHelp_triggered() {

@@ -8,8 +8,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QCloseEvent>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplashScreen>
@@ -196,8 +194,6 @@ void MainWindow::updateUi(int modType) {
         m_ui->widgetResults->setData(document.inputData(), document.calculation().results());
     }
     updateActionsAndTitle();
-    if (m_printPreview && m_printPreview->isVisible())
-        m_printPreview->findChild<QPrintPreviewWidget *>()->updatePreview();
     m_ui->tableWidgetConstruction->viewport()->update();
 }
 

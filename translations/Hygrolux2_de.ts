@@ -637,7 +637,7 @@ Befehle:
 <context>
     <name>ConclusionsFrame</name>
     <message>
-        <location filename="../src/report/ConclusionsFrame.cpp" line="+35"/>
+        <location filename="../src/report/ConclusionsFrame.cpp" line="+82"/>
         <source>Algorithm missing. No calculation possible.</source>
         <translation>Kein Rechenverfahren vorhanden. Keine Berechnung möglich.</translation>
     </message>
@@ -677,7 +677,7 @@ Befehle:
         <translation>Zusammenfassung der Ergebnisse</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-55"/>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
         <translation>Wärmedurchgangskoeffizient der Konstruktion (feuchteabhängig)</translation>
     </message>
@@ -692,7 +692,7 @@ Befehle:
         <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Condensation mass after condensation period</source>
         <translation>Tauwassermasse nach der Tauperiode</translation>
     </message>
@@ -707,7 +707,7 @@ Befehle:
         <translation>Austrocknungszeit</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+73"/>
         <source>Not applicable</source>
         <translation>Entfällt</translation>
     </message>
@@ -861,6 +861,188 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>ConstructionDatabaseTableModel</name>
+    <message>
+        <location filename="../src/ui/ConstructionDatabaseTableModel.cpp" line="+44"/>
+        <source>%1mm %2</source>
+        <translation>%1 mm %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Warm side
+Layer 1</source>
+        <translation>Warmseite
+Schicht 1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cold side
+Layer %1</source>
+        <translation>Kaltseite
+Schicht %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>
+Layer %1</source>
+        <translation>
+Schicht %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionDatabaseWidget</name>
+    <message>
+        <location filename="../src/ui/ConstructionDatabaseWidget.cpp" line="+47"/>
+        <source>Construction list</source>
+        <translation>Konstruktionsliste</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Selected Construction:</source>
+        <translation>Gewählte Konstruktion:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>View and Notes</source>
+        <translation>Ansicht und Notizen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Edit construction</source>
+        <translation>Konstruktion bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit selected constrcution.</source>
+        <translation>Gewählte Konstruktion bearbeiten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit Construction ...</source>
+        <translation>Konstruktion bearbeiten ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit selected Construction.</source>
+        <translation>Gewählte Konstruktion bearbeiten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit layers</source>
+        <translation>Schichten bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <source>Edit the layers of the selected construction.</source>
+        <translation>Die Schichten der gewählten Konstruktion bearbeiten.</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Edit Layers ...</source>
+        <translation>Schichten bearbeiten ...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Copy construction</source>
+        <translation>Konstruktion kopieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy selected construction to a new one.</source>
+        <translation>Gewählte Konstruktion in eine neue kopieren.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy Construction</source>
+        <translation>Konstruktion kopieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy Construction in order to create a new one.</source>
+        <translation>Konstruktion kopieren, um eine neue anzulegen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete Construction</source>
+        <translation>Konstruktion löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete selected construction from list.</source>
+        <translation>Gewählte Konstruktion aus der Liste löschen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Construction</source>
+        <translation>Konstruktion entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Construction from Database.</source>
+        <translation>Konstruktion aus der Datenbank entfernen.</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>Warm side</source>
+        <translation>Warmseite</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cold side</source>
+        <translation>Kaltseite</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>%1 (copy)</source>
+        <translation>%1 (Kopie)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 (copy %2)</source>
+        <translation>%1 (Kopie %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+5"/>
+        <source>Construction database</source>
+        <translation>Konstruktionsdatenbank</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>The construction database &apos;%1&apos; could not be written.</source>
+        <translation>Die Konstruktionsdatenbank &apos;%1&apos; konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionEditDialog</name>
+    <message>
+        <location filename="../src/ui/ConstructionEditDialog.cpp" line="+20"/>
+        <source>Edit construction &apos;%1&apos;</source>
+        <translation>Konstruktion &apos;%1&apos; bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Remove layer</source>
+        <translation>Schicht entfernen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move layer left</source>
+        <translation>Schicht nach links</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move layer right</source>
+        <translation>Schicht nach rechts</translation>
+    </message>
+</context>
+<context>
     <name>ConstructionLayerFrame</name>
     <message>
         <location filename="../src/report/ConstructionLayerFrame.cpp" line="+13"/>
@@ -931,9 +1113,27 @@ Befehle:
         <translation>unbekannte Daten nach der letzten von %1 Konstruktionen</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+65"/>
         <source>test construction 1</source>
         <translation>Testkonstruktion 1</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionNameInputDialog</name>
+    <message>
+        <location filename="../src/ui/ConstructionNameInputDialog.cpp" line="+13"/>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Construction Name</source>
+        <translation>Name der Konstruktion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>
@@ -2037,7 +2237,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/ui/MainWindow.cpp" line="+88"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+86"/>
         <source>About %1 ...</source>
         <translation>Über %1 ...</translation>
     </message>
@@ -2389,7 +2589,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Exportdatei</translation>
     </message>
     <message>
-        <location line="+247"/>
+        <location line="+245"/>
         <source>Database</source>
         <translation>Datenbank</translation>
     </message>
@@ -2461,7 +2661,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Das Programm &lt;b&gt;qtconfig&lt;/b&gt; konnte nicht gestartet werden. Stellen Sie sicher, dass es im Suchpfad für Programme liegt!</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowFiles.cpp" line="+38"/>
+        <location filename="../src/ui/MainWindowFiles.cpp" line="+41"/>
         <source>Save project before closing</source>
         <translation>Projekt vor dem Schließen speichern</translation>
     </message>
@@ -2471,7 +2671,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Möchten Sie das Projekt vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+38"/>
         <source>%1 Projects (*.%2)</source>
         <translation>%1-Projekte (*.%2)</translation>
     </message>
@@ -2538,23 +2738,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Diese Datei aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowLayers.cpp" line="+97"/>
-        <location line="+33"/>
+        <location filename="../src/ui/MainWindowLayers.cpp" line="+144"/>
         <source>Material database</source>
         <translation>Materialdatenbank</translation>
     </message>
     <message>
-        <location line="-25"/>
-        <source>Add to Construction Database</source>
-        <translation>Zur Konstruktionsdatenbank hinzufügen</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Construction name:</source>
-        <translation>Name der Konstruktion:</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="-16"/>
         <source>Construction database</source>
         <translation>Konstruktionsdatenbank</translation>
     </message>
@@ -2760,6 +2949,129 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+3"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialConstructionTabWidget</name>
+    <message>
+        <location filename="../src/ui/MaterialConstructionTabWidget.cpp" line="+32"/>
+        <source>Materials</source>
+        <translation>Materialien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Constructions</source>
+        <translation>Konstruktionen</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDatabaseDialog</name>
+    <message>
+        <location filename="../src/ui/MaterialDatabaseDialog.cpp" line="+16"/>
+        <source>Information about material properties</source>
+        <translation>Angaben zu den Materialkennwerten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Material/Construction Database</source>
+        <translation>Material-/Konstruktionsdatenbank</translation>
+    </message>
+</context>
+<context>
+    <name>MaterialDatabaseWidget_2</name>
+    <message>
+        <location filename="../src/ui/MaterialDatabaseWidget_2.ui" line="+20"/>
+        <source>Add material</source>
+        <translation>Material hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+37"/>
+        <source>Add a new user defined material</source>
+        <translation>Ein neues benutzerdefiniertes Material hinzufügen</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>Copy material</source>
+        <translation>Material kopieren</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Edit material</source>
+        <translation>Material bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+33"/>
+        <source>Edit user defined material</source>
+        <translation>Benutzerdefiniertes Material bearbeiten</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Remove material</source>
+        <translation>Material entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+31"/>
+        <source>Removes user defined material</source>
+        <translation>Entfernt das benutzerdefinierte Material</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Import ...</source>
+        <translation>Importieren ...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import external user database (version 1 and 2)</source>
+        <translation>Externe Benutzerdatenbank importieren (Version 1 und 2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Add User defined Material</source>
+        <translation>Benutzerdefiniertes Material hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Copy Material</source>
+        <translation>Material kopieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Edit User defined Material</source>
+        <translation>Benutzerdefiniertes Material bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Remove User defined Material</source>
+        <translation>Benutzerdefiniertes Material entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MaterialDatabaseWidget_2.cpp" line="+126"/>
+        <source>Select file with user material database.</source>
+        <translation>Datei mit der Benutzer-Materialdatenbank wählen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Database for Vapro 1.9 (*.txt)</source>
+        <translation>Datenbank für Vapro 1.9 (*.txt)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>;;Database for Vapro 2.0 (*.cmat)</source>
+        <translation>;;Datenbank für Vapro 2.0 (*.cmat)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <location line="+5"/>
+        <source>Material database</source>
+        <translation>Materialdatenbank</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>The user material database &apos;%1&apos; could not be written.</source>
+        <translation>Die Benutzer-Materialdatenbank &apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -3347,24 +3659,6 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
 </context>
 <context>
-    <name>MaterialPickDialog</name>
-    <message>
-        <location filename="../src/ui/MaterialPickDialog.cpp" line="+15"/>
-        <source>Select material</source>
-        <translation>Material wählen</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Filter:</source>
-        <translation>Filter:</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Materials</source>
-        <translation>Materialien</translation>
-    </message>
-</context>
-<context>
     <name>MaterialTransfer</name>
     <message>
         <location filename="../src/model/MaterialTransfer.cpp" line="+70"/>
@@ -3710,6 +4004,62 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <location line="+1"/>
         <source>Moisture-dependent method</source>
         <translation>Feuchteabhängiges Verfahren</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectWizard</name>
+    <message>
+        <location filename="../src/ui/NewProjectWizard.cpp" line="+25"/>
+        <source>Project Information</source>
+        <translation>Projektinformationen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter the information for this new project. You can change the default project information in the preferences dialog.</source>
+        <translation>Bitte geben Sie die Angaben zu diesem neuen Projekt ein. Die Standard-Projektinformationen können Sie im Einstellungsdialog ändern.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>New Project Wizard</source>
+        <translation>Assistent für neue Projekte</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Error loading project file</source>
+        <translation>Fehler beim Laden der Projektdatei</translation>
+    </message>
+</context>
+<context>
+    <name>NewProjectWizardMaterialPage</name>
+    <message>
+        <location filename="../src/ui/NewProjectWizardMaterialPage.cpp" line="+15"/>
+        <source>New Project</source>
+        <translation>Neues Projekt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select material for first layer</source>
+        <translation>Material der ersten Schicht wählen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No template</source>
+        <translation>Keine Vorlage</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Project template:</source>
+        <translation>Projektvorlage:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You can add your own projects as templates by copying the project files into the Templates subdirectory.</source>
+        <translation>Eigene Projekte fügen Sie als Vorlagen hinzu, indem Sie die Projektdateien in das Unterverzeichnis Templates kopieren.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Please select a material below. This material will be the first material layer of your construction. You can choose any material now and add/move/delete layers later as required.</source>
+        <translation>Bitte wählen Sie unten ein Material. Es wird die erste Materialschicht Ihrer Konstruktion. Sie können jetzt ein beliebiges Material wählen und Schichten später nach Bedarf hinzufügen, verschieben oder löschen.</translation>
     </message>
 </context>
 <context>
@@ -4144,6 +4494,216 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
     </message>
 </context>
 <context>
+    <name>QtExt::ConstructionGraphicsScene</name>
+    <message>
+        <location filename="../externals/QtExt/src/QtExt_ConstructionGraphicsScene.cpp" line="+75"/>
+        <source>Layer widths in [mm]</source>
+        <translation>Schichtdicken in [mm]</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::ConstructionViewWidget</name>
+    <message>
+        <location filename="../externals/QtExt/src/QtExt_ConstructionViewWidget.cpp" line="+27"/>
+        <source>Assign material</source>
+        <translation>Material zuweisen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Assign material to the selected layer</source>
+        <translation>Der gewählten Schicht ein Material zuweisen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Insert layer left</source>
+        <translation>Schicht links einfügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert a new layer left from selected one</source>
+        <translation>Eine neue Schicht links von der gewählten einfügen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Insert layer right</source>
+        <translation>Schicht rechts einfügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert a new layer right from selected one</source>
+        <translation>Eine neue Schicht rechts von der gewählten einfügen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remove layer</source>
+        <translation>Schicht entfernen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Remove selected layer</source>
+        <translation>Gewählte Schicht entfernen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move layer left</source>
+        <translation>Schicht nach links</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move selected layer to left</source>
+        <translation>Gewählte Schicht nach links verschieben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move layer right</source>
+        <translation>Schicht nach rechts</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move selected layer to right</source>
+        <translation>Gewählte Schicht nach rechts verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::MaterialDatabaseSelectionWidget</name>
+    <message>
+        <location filename="../externals/QtExt/src/QtExt_MaterialDatabaseSelectionWidget.ui" line="+13"/>
+        <source>Category Filter</source>
+        <translation>Kategoriefilter</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Material Name Filter</source>
+        <translation>Filter Materialname</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Producer Filter</source>
+        <translation>Filter Hersteller</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Data source filter</source>
+        <translation>Filter Datenquelle</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Comment filter</source>
+        <translation>Filter Kommentar</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Selected Material:</source>
+        <translation>Gewähltes Material:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location filename="../externals/QtExt/src/QtExt_MaterialDatabaseSelectionWidget.cpp" line="+95"/>
+        <source>Nothing</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Remarks</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <location filename="../externals/QtExt/src/QtExt_MaterialDatabaseSelectionWidget.cpp" line="-46"/>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+150"/>
+        <source>Add Material ...</source>
+        <translation>Material hinzufügen ...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Edit Material ...</source>
+        <translation>Material bearbeiten ...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove Material</source>
+        <translation>Material entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>QtExt::MaterialTableModel</name>
+    <message>
+        <location filename="../externals/QtExt/src/QtExt_MaterialTableModel.cpp" line="+103"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ProductName</source>
+        <translation>Produktname</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Producer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DataSource</source>
+        <translation>Datenquelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 [kg/m%2]</source>
+        <translation>%1 [kg/m%2]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cp [J/kgK]</source>
+        <translation>cp [J/kgK]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 [-]</source>
+        <translation>%1 [-]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 [W/mK]</source>
+        <translation>%1 [W/mK]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>W80 [m%1/m%1]</source>
+        <translation>W80 [m%1/m%1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>WSat [m%1/m%1]</source>
+        <translation>WSat [m%1/m%1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aw
+[kg/m%1s%2]</source>
+        <translation>Aw
+[kg/m%1s%2]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sd [m]</source>
+        <translation>sd [m]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kair [s/m]</source>
+        <translation>Kair [s/m]</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <location filename="../src/report/Report.cpp" line="+85"/>
@@ -4345,17 +4905,17 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
 <context>
     <name>ResultsTableFrame</name>
     <message>
-        <location filename="../src/report/ResultsTableFrame.cpp" line="+76"/>
+        <location filename="../src/report/ResultsTableFrame.cpp" line="+78"/>
         <source>Layer / Material</source>
         <translation>Schicht / Material</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+79"/>
         <source>Temperatures, Vapour Pressures and Moisture Contents</source>
         <translation>Temperaturen, Wasserdampfteildrücke und Feuchtegehalte</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="-54"/>
         <source>Air layer (warm side)</source>
         <translation>Luftschicht (Warmseite)</translation>
     </message>
@@ -4375,7 +4935,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <translation>Luftschicht (Kaltseite)</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+73"/>
         <source>%1 - temperature, </source>
         <translation>%1 - Temperatur, </translation>
     </message>

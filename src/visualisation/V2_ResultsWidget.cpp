@@ -46,6 +46,12 @@ void V2_ResultsWidget::setData(const InputData &input, const CalculationResults 
     update();
 }
 
+void V2_ResultsWidget::prepareDocument(QTextDocument &textDocument) const {
+    textDocument.setDefaultFont(QApplication::font());
+    // Laid out with the metrics of the widget it is painted on, also when only measured.
+    textDocument.documentLayout()->setPaintDevice(const_cast<V2_ResultsWidget *>(this));
+}
+
 bool V2_ResultsWidget::hasHeightForWidth() const {
     return true;
 }
@@ -55,9 +61,7 @@ int V2_ResultsWidget::heightForWidth(int width) const {
     if (areaWidth <= 0)
         return minimumHeight();
     QTextDocument textDocument;
-    textDocument.setDefaultFont(QApplication::font());
-    // Measured with the metrics of the widget it will be painted on.
-    textDocument.documentLayout()->setPaintDevice(const_cast<V2_ResultsWidget *>(this));
+    prepareDocument(textDocument);
     double height = 0;
     if (m_results.resultCode == RC_InvalidInput) {
         QtExt::TextFrame frame(&textDocument);
@@ -161,8 +165,7 @@ void V2_ResultsWidget::mouseReleaseEvent(QMouseEvent *event) {
 
 QString V2_ResultsWidget::layOut(QPainter *painter, const QPoint &pos) {
     QTextDocument textDocument;
-    textDocument.setDefaultFont(QApplication::font());
-    textDocument.documentLayout()->setPaintDevice(this);
+    prepareDocument(textDocument);
     const QRect area = rect().adjusted(AreaLeft, 0, 0, 0);
     if (area.width() <= 0)
         return QString();

@@ -53,6 +53,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    /*! Default font and paint device shared by painting, hit tests and measuring. */
+    void prepareDocument(QTextDocument &textDocument) const;
     /*! Lays the content out for the widget's width; paints it when \a painter is given, else returns the link
         target at \a pos. */
     QString layOut(QPainter *painter, const QPoint &pos);

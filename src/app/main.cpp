@@ -17,7 +17,7 @@
 
 #include "Globals.h"
 #include "Settings.h"
-#include "Translations.h"
+#include <model/Translations.h>
 
 namespace {
 
@@ -45,7 +45,8 @@ void openLogFile() {
 
 int runWindow(Settings &settings) {
     Translations translations;
-    Globals::instance().setLanguageId(translations.installFor(settings, Globals::resourcesDir() + "/translations"));
+    Globals::instance().setLanguageId(translations.installFor(settings.m_commandLineLanguage, settings.m_languageID,
+                                                              Globals::resourcesDir() + "/translations"));
 
     QLocale::setDefault(
         Translations::numberLocale(QLocale::system(), Globals::instance().languageId(), translations.isInstalled()));

@@ -12,7 +12,7 @@
 #include <iostream>
 
 #include <app/Globals.h>
-#include <app/Translations.h>
+#include <model/Translations.h>
 
 #include "ManualPrinter.h"
 #include "WindowShots.h"

@@ -10,7 +10,6 @@
 #include <memory>
 
 class QTranslator;
-class Settings;
 
 class Translations {
 public:
@@ -19,17 +18,17 @@ public:
     Translations(const Translations &) = delete;
     Translations &operator=(const Translations &) = delete;
 
-    /*! Language of this run: the command-line language, else the stored "LanguageID", else the system
-        locale's language (the name up to the first "_"); in lower case. */
-    static QString languageId(const Settings &settings);
+    /*! Language of this run: the \a commandLine language, else the \a stored one, else the system locale's
+        language (the name up to the first "_"); in lower case. */
+    static QString languageId(const QString &commandLine, const QString &stored);
 
     /*! Loads both catalogues of \a languageId from \a directory and installs them in the application when
         both loaded. Nothing is needed for "en". Logs every step. True when the program runs translated. */
     bool install(const QString &languageId, const QString &directory);
 
-    /*! Determines the language of \a settings, installs its catalogues from \a directory and, when both
-        were installed, stores the language as the settings' "LanguageID". Returns the language id. */
-    QString installFor(Settings &settings, const QString &directory);
+    /*! Determines the language of this run, installs its catalogues from \a directory and, when both were
+        installed, makes it the \a stored language. Returns the language id. */
+    QString installFor(const QString &commandLine, QString &stored, const QString &directory);
 
     /*! True while both catalogues are installed. */
     bool isInstalled() const { return m_programTranslator != nullptr; }

@@ -7,8 +7,6 @@
 #include <ZOT_MessageHandler.h>
 #include <ZOT_MessageStream.h>
 
-#include "Settings.h"
-
 namespace {
 
 bool loadCatalogue(QTranslator &translator, const QString &baseName, const QString &directory) {
@@ -27,8 +25,8 @@ Translations::~Translations() {
     remove();
 }
 
-QString Translations::languageId(const Settings &settings) {
-    QString id = settings.m_commandLineLanguage.isEmpty() ? settings.m_languageID : settings.m_commandLineLanguage;
+QString Translations::languageId(const QString &commandLine, const QString &stored) {
+    QString id = commandLine.isEmpty() ? stored : commandLine;
     if (id.isEmpty())
         id = QLocale::system().name().section('_', 0, 0);
     return id.toLower();
@@ -57,13 +55,13 @@ bool Translations::install(const QString &languageId, const QString &directory) 
     return true;
 }
 
-QString Translations::installFor(Settings &settings, const QString &directory) {
-    const QString id = languageId(settings);
+QString Translations::installFor(const QString &commandLine, QString &stored, const QString &directory) {
+    const QString id = languageId(commandLine, stored);
     ZOT::MessageStream log("Translations::installFor", ZOT::MSG_PROGRESS, -1);
     log << "Installing translator for language: " << id.toStdString();
     log.flush();
     if (install(id, directory))
-        settings.m_languageID = id;
+        stored = id;
     return id;
 }
 

@@ -1,9 +1,6 @@
 #include <QtTest>
 
-#include <app/Settings.h>
-#include <app/Translations.h>
-
-#include <sstream>
+#include <model/Translations.h>
 
 #include "MessageCapture.h"
 
@@ -39,14 +36,12 @@ void tst_Translations::install() {
     for (const QString &name : catalogues)
         QVERIFY(
             QFile::copy(QString(HYGROLUX_RESOURCES_DIR) + "/translations/" + name + ".qm", dir.filePath(name + ".qm")));
-    Settings settings;
-    settings.m_languageID = "fr";
-    settings.m_commandLineLanguage = language;
+    QString stored = "fr";
     MessageCapture log;
     {
         Translations translations;
-        QCOMPARE(translations.installFor(settings, dir.path()), language);
-        QCOMPARE(settings.m_languageID, translated ? language : QStringLiteral("fr"));
+        QCOMPARE(translations.installFor(language, stored, dir.path()), language);
+        QCOMPARE(stored, translated ? language : QStringLiteral("fr"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"),
                  translated ? QStringLiteral("&Nein") : QStringLiteral("&No"));
         QCOMPARE(log.contains(" not found"), language != "en" && !translated);
@@ -56,24 +51,23 @@ void tst_Translations::install() {
 
 void tst_Translations::languageId_data() {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("commandLine");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("stored language") << "de" << QStringList{} << "de";
-    QTest::newRow("command line wins, lower case") << "en" << QStringList{"--lang=DE"} << "de";
-    QTest::newRow("--lang without '=' keeps the stored one") << "de" << QStringList{"--lang"} << "de";
-    QTest::newRow("system language when nothing is set")
-        << "" << QStringList{} << QLocale::system().name().section('_', 0, 0).toLower();
+    QTest::newRow("stored language") << "de"
+                                     << ""
+                                     << "de";
+    QTest::newRow("command line wins, lower case") << "en"
+                                                   << "DE"
+                                                   << "de";
+    QTest::newRow("system language when nothing is set") << ""
+                                                         << "" << QLocale::system().name().section('_', 0, 0).toLower();
 }
 
 void tst_Translations::languageId() {
     QFETCH(QString, stored);
-    QFETCH(QStringList, arguments);
+    QFETCH(QString, commandLine);
     QFETCH(QString, expected);
-    Settings settings;
-    settings.m_languageID = stored;
-    std::ostringstream out;
-    QVERIFY(settings.parseCommandLine(QStringList{"Hygrolux2"} + arguments, out));
-    QCOMPARE(Translations::languageId(settings), expected);
+    QCOMPARE(Translations::languageId(commandLine, stored), expected);
 }
 
 void tst_Translations::numberLocale_data() {

@@ -365,6 +365,14 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>CliLanguage</name>
+    <message>
+        <location filename="../src/cli/CliLanguage.cpp" line="+24"/>
+        <source>Language &apos;%1&apos; is not available: its catalogues are missing in %2.</source>
+        <translation>Die Sprache &apos;%1&apos; ist nicht verfügbar: ihre Übersetzungskataloge fehlen in %2.</translation>
+    </message>
+</context>
+<context>
     <name>ClimateEditWidget</name>
     <message>
         <location filename="../src/ui/ClimateEditWidget.ui" line="+12"/>
@@ -1526,7 +1534,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DiagramCommand</name>
     <message>
-        <location filename="../src/cli/DiagramCommand.cpp" line="+17"/>
+        <location filename="../src/cli/DiagramCommand.cpp" line="+18"/>
         <source>diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF</source>
         <translation>diagram FILE -o OUT          Skizze oder Verlaufsdiagramm als SVG, PNG, JPG oder PDF zeichnen</translation>
     </message>
@@ -1544,6 +1552,7 @@ Options:
   --force     replace OUT when it exists
   --width MM  width of the picture in millimetres (default 170; SVG at most 210)
   --dpi N     resolution of PNG and JPG pictures (default 150)
+  --lang ID   language of the captions and numbers: en (default) or de
 
 Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot be written, 3 when the picture was written but the project has no results to draw (the reason goes to standard error).</source>
         <translation>Aufruf: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture] -o OUT.{svg,png,jpg,pdf}
@@ -1558,11 +1567,12 @@ Optionen:
   --force     OUT ersetzen, wenn die Datei existiert
   --width MM  Bildbreite in Millimetern (Vorgabe 170; SVG höchstens 210)
   --dpi N     Auflösung von PNG- und JPG-Bildern (Vorgabe 150)
+  --lang ID   Sprache der Beschriftungen und Zahlen: en (Vorgabe) oder de
 
 Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder das Bild nicht geschrieben werden kann, 3 wenn das Bild geschrieben wurde, das Projekt aber keine darstellbaren Ergebnisse hat (der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>diagram needs exactly one project file.</source>
         <translation>diagram braucht genau eine Projektdatei.</translation>
     </message>
@@ -1592,7 +1602,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>--dpi braucht eine Auflösung zwischen 30 und 1200.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>diagram needs a GUI application object.</source>
         <translation>diagram braucht ein GUI-Anwendungsobjekt.</translation>
     </message>
@@ -2196,7 +2206,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Speichert das aktuelle Projekt.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>Save project as...</source>
         <translation>Projekt speichern unter...</translation>
     </message>
@@ -2206,7 +2216,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Speichert das aktuelle Projekt unter einem neuen Namen.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
@@ -2216,7 +2226,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Beendet das Programm.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Print...</source>
         <translation>Drucken...</translation>
     </message>
@@ -2226,7 +2236,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Druckt den Bericht.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Help...</source>
         <translation>Hilfe...</translation>
     </message>
@@ -2236,7 +2246,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Öffnet die Programmhilfe.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <location filename="../src/ui/MainWindow.cpp" line="+86"/>
         <source>About %1 ...</source>
         <translation>Über %1 ...</translation>
@@ -2267,7 +2277,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Öffnet die Webseite des Programms im Browser.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Preferences...</source>
         <translation>Einstellungen...</translation>
     </message>
@@ -2277,7 +2287,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Öffnet den Einstellungsdialog.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Recent projects</source>
         <translation>Zuletzt verwendete Projekte</translation>
     </message>
@@ -2437,39 +2447,39 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Projektinformationen bearbeiten...</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+16"/>
+        <location line="+9"/>
+        <location line="+24"/>
         <source>Sketch</source>
         <translation>Skizze</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-21"/>
         <source>Copy sketch image</source>
         <translation>Bild der Skizze kopieren</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+16"/>
+        <location line="+9"/>
+        <location line="+24"/>
         <source>Chart</source>
         <translation>Diagramm</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-21"/>
         <source>Copy chart image</source>
         <translation>Bild des Diagramms kopieren</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>Export sketch image to file</source>
         <translation>Bild der Skizze in Datei exportieren</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>Export chart image to file</source>
         <translation>Bild des Diagramms in Datei exportieren</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Add to Construction Database...</source>
         <translation>Zur Konstruktionsdatenbank hinzufügen...</translation>
     </message>
@@ -2514,12 +2524,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Hilfe zu den Wärmestromrichtungen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Add Material to User Database</source>
         <translation>Material zur Benutzerdatenbank hinzufügen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Show Logfile</source>
         <translation>Protokolldatei anzeigen</translation>
     </message>
@@ -4732,6 +4742,7 @@ Options:
                          10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks)
   --page-numbers         &apos;Page n of m&apos; in the footer
   --font FAMILY          report font (default: Verdana)
+  --lang ID              language of the report: en (default) or de
 </source>
         <translation>Aufruf: hygrolux2-cli report [options] FILE -o OUT.pdf
 Lädt die Projektdatei, berechnet sie neu und schreibt ihren Bericht als PDF (A4, 20 mm Ränder).
@@ -4745,10 +4756,11 @@ Optionen:
                          10 Dampfdruckdiagramm, 11 Zusammenfassung, 12 Glaser-Ergebnisse, 13 Bemerkungen)
   --page-numbers         &apos;Seite n von m&apos; in der Fußzeile
   --font FAMILY          Schriftart des Berichts (Vorgabe: Verdana)
+  --lang ID              Sprache des Berichts: en (Vorgabe) oder de
 </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>
 
 Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, 1 for bad usage, 3 when the PDF was written but the project&apos;s results could not be judged (invalid input, a calculation without result; the reason goes to standard error).</source>
@@ -4757,7 +4769,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht geschrieben werden kann, 1 bei fehlerhaftem Aufruf, 3 wenn das PDF geschrieben wurde, die Ergebnisse des Projekts aber nicht bewertet werden konnten (ungültige Eingaben, Berechnung ohne Ergebnis; der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>--frames needs frame ids 0..13 separated by commas, or &apos;all&apos;.</source>
         <translation>--frames braucht Abschnittskennungen 0..13, durch Kommas getrennt, oder &apos;all&apos;.</translation>
     </message>
@@ -4777,7 +4789,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <translation>Der Bericht ist ein PDF: Die Ausgabedatei braucht die Endung .pdf.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+28"/>
         <source>%1: the PDF file cannot be written.</source>
         <translation>%1: Die PDF-Datei kann nicht geschrieben werden.</translation>
     </message>
@@ -5477,7 +5489,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>V2_ResultsWidget</name>
     <message>
-        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+78"/>
+        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+82"/>
         <source>Invalid input!</source>
         <translation>Ungültige Eingaben!</translation>
     </message>

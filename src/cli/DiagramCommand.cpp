@@ -1,6 +1,7 @@
 #include "DiagramCommand.h"
 
 #include "CliFiles.h"
+#include "CliLanguage.h"
 #include "CliOutput.h"
 #include "ProjectEvaluation.h"
 
@@ -29,7 +30,8 @@ QString DiagramCommand::usage() const {
               "  --format F  picture format when OUT is '-'\n"
               "  --force     replace OUT when it exists\n"
               "  --width MM  width of the picture in millimetres (default 170; SVG at most 210)\n"
-              "  --dpi N     resolution of PNG and JPG pictures (default 150)\n\n"
+              "  --dpi N     resolution of PNG and JPG pictures (default 150)\n"
+              "  --lang ID   language of the captions and numbers: en (default) or de\n\n"
               "Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot "
               "be written, 3 when the picture was written but the project has no results to draw (the reason goes "
               "to standard error).");
@@ -54,6 +56,7 @@ int DiagramCommand::run(const QStringList &arguments) {
     const QCommandLineOption width(QStringLiteral("width"), QString(), QStringLiteral("MM"));
     const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
     parser.addOptions({type, output, format, force, width, dpi});
+    CliLanguage::addTo(parser);
     int exitCode = ExitSuccess;
     if (!parse(parser, arguments, exitCode))
         return exitCode;
@@ -85,7 +88,10 @@ int DiagramCommand::run(const QStringList &arguments) {
     if (pictureFormat.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
         paper.widthMM = std::min(paper.widthMM, MaximumSvgWidthMM);
     paper.heightMM = paper.widthMM / AspectRatio;
+    CliLanguage language;
     QString refusal;
+    if (!language.apply(parser, refusal))
+        return usageError(refusal);
     if (const int refused =
             CliFiles::checkOutput(outFile, parser.positionalArguments(), parser.isSet(force), refusal)) {
         CliOutput::printError(refusal);

@@ -1,6 +1,7 @@
 #include "ReportCommand.h"
 
 #include "CliFiles.h"
+#include "CliLanguage.h"
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
 #include "ProjectEvaluation.h"
@@ -17,7 +18,6 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QLocale>
 
 QString ReportCommand::synopsis() const {
     return tr("report [options] FILE -o OUT.pdf  write the report of a project file as PDF");
@@ -34,7 +34,8 @@ QString ReportCommand::usage() const {
               "                         resistances, 7 resistances, 8 results table, 9 moisture diagram,\n"
               "                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks)\n"
               "  --page-numbers         'Page n of m' in the footer\n"
-              "  --font FAMILY          report font (default: Verdana)\n") +
+              "  --font FAMILY          report font (default: Verdana)\n"
+              "  --lang ID              language of the report: en (default) or de\n") +
            CriteriaOptions::usage() +
            tr("\n\nExit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, "
               "1 for bad usage, 3 when the PDF was written but the project's results could not be judged (invalid "
@@ -50,6 +51,7 @@ int ReportCommand::run(const QStringList &arguments) {
     const QCommandLineOption font(QStringLiteral("font"), QString(), QStringLiteral("FAMILY"));
     const QCommandLineOption force(QStringLiteral("force"));
     parser.addOptions({output, framesOption, pageNumbers, font, force});
+    CliLanguage::addTo(parser);
     ReportSettings settings;
     int exitCode = ExitSuccess;
     if (!parseWithCriteria(parser, arguments, settings, exitCode))
@@ -65,7 +67,10 @@ int ReportCommand::run(const QStringList &arguments) {
     if (!CliFiles::isStandardOutput(outFile) &&
         QFileInfo(outFile).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
         return usageError(tr("The report is a PDF: the output file needs the extension .pdf."));
+    CliLanguage language;
     QString refusal;
+    if (!language.apply(parser, refusal))
+        return usageError(refusal);
     if (const int refused = CliFiles::checkOutput(outFile, files, parser.isSet(force), refusal)) {
         CliOutput::printError(refusal);
         return refused;
@@ -76,11 +81,6 @@ int ReportCommand::run(const QStringList &arguments) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(files.first(), evaluation.errorText));
         return ExitFileError;
     }
-    // Numbers as the program shows them: locale-formatted, without group separators.
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    QLocale::setDefault(locale);
-
     const Document &document = evaluation.document;
     Report report(
         installedFontFamily(parser.isSet(font) ? parser.value(font) : defaultFontFamily(), parser.isSet(font)));

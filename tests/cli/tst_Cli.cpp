@@ -184,6 +184,8 @@ private slots:
     void quietUnlessVerbose_data();
     void quietUnlessVerbose();
     void undecodableFileName();
+    void reportLanguage_data();
+    void reportLanguage();
 };
 
 void tst_Cli::calcMatchesCore_data() {
@@ -1057,6 +1059,42 @@ void tst_Cli::undecodableFileName() {
     QVERIFY(process.readAllStandardOutput().isEmpty());
     const QByteArray err = process.readAllStandardError();
     QVERIFY2(err.startsWith("caf\\xe9.v2p: ") && err.contains("UTF-8"), err.constData());
+}
+
+void tst_Cli::reportLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("German texts and numbers") << "de" << 0 << "Konstruktionsskizze|12,5";
+    QTest::newRow("English by default") << "" << 0 << "Construction Sketch|12.5";
+    QTest::newRow("a language without catalogues") << "fr" << 1 << "";
+}
+
+void tst_Cli::reportLanguage() {
+    QFETCH(QString, language);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("report.pdf");
+    QStringList arguments{"report", QStringLiteral(HYGROLUX_EXAMPLES_DIR "/timber-frame-wall.v2p"), "-o", pdf};
+    if (!language.isEmpty())
+        arguments << "--lang" << language;
+    // An English desktop, so that only the option can make the numbers German.
+    const CliRun run = runCli(arguments, QString(), QString(), {"LC_ALL=en_US.UTF-8", "LANG=en_US.UTF-8"});
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0) {
+        QVERIFY2(run.err.contains("'fr'"), run.err.constData());
+        QVERIFY(!QFile::exists(pdf));
+        return;
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString content = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString &word : expected.split('|'))
+        QVERIFY2(content.contains(word), qPrintable(word));
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

@@ -136,16 +136,20 @@ void MainWindow::on_actionCopySketch_triggered() {
     QApplication::clipboard()->setPixmap(sketchPixmap());
 }
 
-QString MainWindow::helpFilePath() {
-    QString language = Settings::instance().m_languageID;
-    if (language.isEmpty())
-        language = QLocale::system().name().section('_', 0, 0);
-    return QStringLiteral("%1/DB_help/%2_%3.pdf")
-        .arg(Globals::resourcesDir(), QStringLiteral("Hygrolux2_Documentation"), language);
+QString MainWindow::helpFilePath(const QString &resourcesDir, const QString &language) {
+    const auto path = [&resourcesDir](const QString &id) {
+        return QStringLiteral("%1/DB_help/%2_%3.pdf").arg(resourcesDir, QStringLiteral("Hygrolux2_Documentation"), id);
+    };
+    const QString translated = path(language);
+    const QString english = path(QStringLiteral("en"));
+    return !QFileInfo::exists(translated) && QFileInfo::exists(english) ? english : translated;
 }
 
 void MainWindow::showHelp(int) {
-    const QString path = helpFilePath();
+    QString language = Settings::instance().m_languageID;
+    if (language.isEmpty())
+        language = QLocale::system().name().section('_', 0, 0);
+    const QString path = helpFilePath(Globals::resourcesDir(), language);
     // The desktop may report success for a file that is not there, so a missing file is caught first.
     if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         QMessageBox::warning(this, tr("Help file error"),

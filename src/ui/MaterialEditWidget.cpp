@@ -111,6 +111,8 @@ void MaterialEditWidget::showLayer(const MaterialLayer &layer) {
     m_ui->lineEditW80->setValidator(new MoistStorageValidator(&layer, true));
     m_ui->lineEditWSat->setValidator(new MoistStorageValidator(&layer, false));
     m_ui->lineEditMaterialName->setText(layer.name());
+    // A long name is wider than the field: its beginning says more than its end.
+    m_ui->lineEditMaterialName->setCursorPosition(0);
     m_shownText.insert(m_ui->lineEditMaterialName, layer.name());
 
     // Air spaces take their values from the width: only the width can be edited.

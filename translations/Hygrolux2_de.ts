@@ -307,7 +307,7 @@ Rückgabewerte:
 <context>
     <name>CliDispatcher</name>
     <message>
-        <location filename="../src/cli/CliDispatcher.cpp" line="+20"/>
+        <location filename="../src/cli/CliDispatcher.cpp" line="+23"/>
         <source>No command given; see hygrolux2-cli --help.</source>
         <translation>Kein Befehl angegeben; siehe hygrolux2-cli --help.</translation>
     </message>
@@ -334,11 +334,11 @@ Befehle:
         <source>
   -h, --help                   this text; &apos;hygrolux2-cli COMMAND --help&apos; for a command
   -V, --version                program version (also after a command)
-  --verbose                    after a command: the program&apos;s log on standard error</source>
+  --verbose                    the program&apos;s log on standard error (before or after a command)</source>
         <translation>
   -h, --help                   dieser Text; &apos;hygrolux2-cli COMMAND --help&apos; für einen Befehl
   -V, --version                Programmversion (auch nach einem Befehl)
-  --verbose                    nach einem Befehl: das Protokoll des Programms auf der Standardfehlerausgabe</translation>
+  --verbose                    das Protokoll des Programms auf der Standardfehlerausgabe (vor oder nach einem Befehl)</translation>
     </message>
 </context>
 <context>
@@ -2639,7 +2639,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+43"/>
         <source>Help file error</source>
         <translation>Fehler in der Hilfedatei</translation>
     </message>
@@ -3322,7 +3322,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../src/ui/MaterialEditWidget.cpp" line="+160"/>
+        <location filename="../src/ui/MaterialEditWidget.cpp" line="+162"/>
         <source>Layer width/height [%1]:</source>
         <translation>Schichtdicke [%1]:</translation>
     </message>
@@ -3357,7 +3357,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>sd-Wert [m]</translation>
     </message>
     <message>
-        <location filename="../src/ui/MaterialEditWidget.cpp" line="-133"/>
+        <location filename="../src/ui/MaterialEditWidget.cpp" line="-135"/>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
         <translation>Feuchtegehalt bei 80 % r. F. [m%1/m%1]:</translation>
     </message>
@@ -3482,7 +3482,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Diffusionsäquivalente Luftschichtdicke in m: Schichtdicke mal Wasserdampf-Diffusionswiderstandszahl, oder der Produktwert, der dann die Schichtdicke festlegt.</translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+96"/>
         <source>This filed changes the width of a material layer.</source>
         <translation>Dieses Feld ändert die Dicke einer Materialschicht.</translation>
     </message>

@@ -15,7 +15,10 @@ CliDispatcher::CliDispatcher() {
     m_commands.push_back(std::make_unique<CriteriaCommand>());
 }
 
-int CliDispatcher::run(const QStringList &arguments) {
+int CliDispatcher::run(QStringList arguments) {
+    // "--verbose" may stand in front of the command as well; main() has already let the log through.
+    while (!arguments.isEmpty() && arguments.constFirst() == QLatin1String("--verbose"))
+        arguments.removeFirst();
     if (arguments.isEmpty()) {
         CliOutput::printError(tr("No command given; see hygrolux2-cli --help."));
         return CliCommand::ExitUsage;
@@ -46,7 +49,7 @@ QString CliDispatcher::usage() const {
         text += QStringLiteral("  ") + command->synopsis() + QLatin1Char('\n');
     text += tr("\n  -h, --help                   this text; 'hygrolux2-cli COMMAND --help' for a command\n"
                "  -V, --version                program version (also after a command)\n"
-               "  --verbose                    after a command: the program's log on standard error");
+               "  --verbose                    the program's log on standard error (before or after a command)");
     return text;
 }
 

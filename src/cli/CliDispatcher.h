@@ -20,7 +20,7 @@ public:
     void addCommand(std::unique_ptr<CliCommand> command) { m_commands.push_back(std::move(command)); }
 
     /*! Runs the arguments after the program name; returns the exit code. */
-    int run(const QStringList &arguments);
+    int run(QStringList arguments);
 
     /*! Overview of all commands. */
     QString usage() const;

@@ -34,7 +34,11 @@ int main(int argc, char *argv[]) {
     dispatcher.addCommand(std::make_unique<StudyCommand>());
     // A core application runs on any machine and never touches the settings store. A command that draws with the
     // graphics scene needs a GUI application; the offscreen platform spares it a display.
-    const CliCommand *command = argc > 1 ? dispatcher.command(QString::fromLocal8Bit(argv[1])) : nullptr;
+    int commandIndex = 1;
+    while (commandIndex < argc && std::strcmp(argv[commandIndex], "--verbose") == 0)
+        ++commandIndex;
+    const CliCommand *command =
+        commandIndex < argc ? dispatcher.command(QString::fromLocal8Bit(argv[commandIndex])) : nullptr;
     const bool drawing = command && command->needsGuiApplication();
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

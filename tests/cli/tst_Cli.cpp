@@ -1042,6 +1042,10 @@ void tst_Cli::quietUnlessVerbose() {
                                   QString(), QString(), qtTalks);
     QCOMPARE(verbose.exitCode, 0);
     QVERIFY(verbose.err.contains("qt."));
+    // In front of the command it works the same; the drawing commands still get their GUI application.
+    const CliRun inFront = runCli(QStringList{"--verbose"} + arguments, QString(), QString(), qtTalks);
+    QCOMPARE(inFront.exitCode, 0);
+    QVERIFY(inFront.err.contains("qt."));
 }
 
 void tst_Cli::undecodableFileName() {

@@ -23,6 +23,8 @@ export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
 materials=$("$prefix/bin/hygrolux2-cli" materials | wc -l)
 [ "$materials" -gt 10 ] || fail "the installed batch tool lists $materials lines of materials"
 "$prefix/bin/hygrolux2-cli" calc "$example" >/dev/null || fail "the installed batch tool cannot calculate $example"
+"$prefix/bin/hygrolux2-cli" report "$example" --lang de -o "$prefix/report.pdf" ||
+    fail "the installed batch tool cannot write a German report (catalogues missing?)"
 "$prefix/bin/Hygrolux2" --help >/dev/null || fail "the installed program fails on --help"
 
 status=0

@@ -645,7 +645,7 @@ Befehle:
 <context>
     <name>ConclusionsFrame</name>
     <message>
-        <location filename="../src/report/ConclusionsFrame.cpp" line="+82"/>
+        <location filename="../src/report/ConclusionsFrame.cpp" line="+83"/>
         <source>Algorithm missing. No calculation possible.</source>
         <translation>Kein Rechenverfahren vorhanden. Keine Berechnung möglich.</translation>
     </message>
@@ -683,46 +683,6 @@ Befehle:
         <location line="+6"/>
         <source>Summary of Results</source>
         <translation>Zusammenfassung der Ergebnisse</translation>
-    </message>
-    <message>
-        <location line="-55"/>
-        <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
-        <translation>Wärmedurchgangskoeffizient der Konstruktion (feuchteabhängig)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Thermal transmission coefficient of the construction (dry)</source>
-        <translation>Wärmedurchgangskoeffizient der Konstruktion (trocken)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Condensation mass after condensation period</source>
-        <translation>Tauwassermasse nach der Tauperiode</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Condensation mass after condensation period (based on VAPRO)</source>
-        <translation>Tauwassermasse nach der Tauperiode (nach VAPRO)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Drying time</source>
-        <translation>Austrocknungszeit</translation>
-    </message>
-    <message>
-        <location line="+73"/>
-        <source>Not applicable</source>
-        <translation>Entfällt</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>No drying</source>
-        <translation>Keine Austrocknung</translation>
     </message>
 </context>
 <context>
@@ -1643,7 +1603,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>DiagramFrame</name>
     <message>
-        <location filename="../src/report/DiagramFrame.cpp" line="+19"/>
+        <location filename="../src/report/DiagramFrame.cpp" line="+13"/>
         <source>Temperature and Vapour Pressure Profile</source>
         <translation>Temperatur- und Dampfdruckverlauf</translation>
     </message>
@@ -4841,6 +4801,64 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
     </message>
 </context>
 <context>
+    <name>ResultSummary</name>
+    <message>
+        <location filename="../src/calculation/ResultSummary.cpp" line="+39"/>
+        <source>Not applicable</source>
+        <translation>Entfällt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No drying</source>
+        <translation>Keine Austrocknung</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Construction thickness</source>
+        <translation>Bauteildicke</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Thermal transfer resistance of the construction (dry)</source>
+        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>U-value (dry)</source>
+        <translation>U-Wert (trocken)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Thermal transmission coefficient of the construction (dry)</source>
+        <translation>Wärmedurchgangskoeffizient der Konstruktion (trocken)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>U-value (moisture dependent)</source>
+        <translation>U-Wert (feuchteabhängig)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
+        <translation>Wärmedurchgangskoeffizient der Konstruktion (feuchteabhängig)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Condensation mass after condensation period</source>
+        <translation>Tauwassermasse nach der Tauperiode</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Condensation mass after condensation period (based on VAPRO)</source>
+        <translation>Tauwassermasse nach der Tauperiode (nach VAPRO)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drying time</source>
+        <translation>Austrocknungszeit</translation>
+    </message>
+</context>
+<context>
     <name>ResultTexts</name>
     <message>
         <location filename="../src/calculation/ResultTexts.cpp" line="+32"/>
@@ -5034,7 +5052,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
 <context>
     <name>SketchFrame</name>
     <message>
-        <location filename="../src/report/SketchFrame.cpp" line="+20"/>
+        <location filename="../src/report/SketchFrame.cpp" line="+13"/>
         <source>Construction Sketch</source>
         <translation>Konstruktionsskizze</translation>
     </message>
@@ -5374,37 +5392,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>TextSummary</name>
     <message>
-        <location filename="../src/cli/TextSummary.cpp" line="+67"/>
-        <source>Construction thickness</source>
-        <translation>Bauteildicke</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>U-value (dry)</source>
-        <translation>U-Wert (trocken)</translation>
-    </message>
-    <message>
-        <location line="-36"/>
-        <source>Condensation mass after condensation period</source>
-        <translation>Tauwassermasse nach der Tauperiode</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Drying time</source>
-        <translation>Austrocknungszeit</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>U-value (moisture dependent)</source>
-        <translation>U-Wert (feuchteabhängig)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location filename="../src/cli/TextSummary.cpp" line="+70"/>
         <source>Criteria:</source>
         <translation>Kriterien:</translation>
     </message>
@@ -5489,42 +5477,12 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>V2_ResultsWidget</name>
     <message>
-        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+82"/>
+        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+102"/>
         <source>Invalid input!</source>
         <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
-        <location line="+27"/>
-        <source>Construction thickness</source>
-        <translation>Bauteildicke</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>U-value (dry)</source>
-        <translation>U-Wert (trocken)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>U-value (moisture dependent)</source>
-        <translation>U-Wert (feuchteabhängig)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Condensation mass after condensation period</source>
-        <translation>Tauwassermasse nach der Tauperiode</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Drying time</source>
-        <translation>Austrocknungszeit</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+23"/>
         <source>Thermal transmission coefficient of the construction</source>
         <translation>Wärmedurchgangskoeffizient der Konstruktion</translation>
     </message>

@@ -6,7 +6,7 @@
 #include <calculation/CalculationResults.h>
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
-#include <calculation/PhysicalProperties.h>
+#include <calculation/ResultSummary.h>
 #include <calculation/ResultTexts.h>
 
 #include <cmath>
@@ -15,7 +15,7 @@ namespace {
 
 const int LabelWidth = 56;
 
-QString row(const QString &label, const QString &value) {
+QString line(const QString &label, const QString &value) {
     return QStringLiteral("  %1 %2\n").arg(label, -LabelWidth).arg(value);
 }
 
@@ -25,18 +25,12 @@ QString number(double value, int decimals) {
     return std::fabs(value) < FixedLimit ? QString::number(value, 'f', decimals) : QString::number(value, 'g', 6);
 }
 
-QString row(const QString &label, double value, int decimals, const QString &unit) {
-    return row(label, number(value, decimals) + QLatin1Char(' ') + PlainText::fromHtml(unit));
-}
-
-/*! Condensate mass and drying time as the criteria judge them; "Not assessed" where there are none. */
-QString moistureRows(const CriteriaBasis &basis) {
-    const QString massLabel = TextSummary::tr("Condensation mass after condensation period") + basis.labelSuffix();
-    const QString dryingLabel = TextSummary::tr("Drying time") + basis.labelSuffix();
-    if (basis.scope != CriteriaBasis::Scope::All)
-        return row(massLabel, DINCriteria::notAssessedText()) + row(dryingLabel, DINCriteria::notAssessedText());
-    return row(massLabel, basis.Mc, 3, QStringLiteral("kg/m<sup>2</sup>")) +
-           row(dryingLabel, daysFromSeconds(basis.dryingTime), 2, QStringLiteral("d"));
+/*! One figure of the summary: its value and unit, or what stands instead of the value. */
+QString line(const ResultSummary::Row &figure) {
+    if (!figure.verdict.isEmpty())
+        return line(figure.label, figure.verdict);
+    return line(figure.label,
+                number(figure.value, figure.decimals) + QLatin1Char(' ') + PlainText::fromHtml(figure.unit));
 }
 
 QString indented(const QString &text, int spaces) {
@@ -58,18 +52,18 @@ QString TextSummary::figures(const ProjectEvaluation &evaluation) {
             lines << PlainText::fromHtml(message);
         return indented(lines.join(QLatin1Char('\n')), 2);
     }
-    double thickness = 0;
-    for (const MaterialLayer &layer : evaluation.document.inputData().layers())
-        thickness += layer.width();
-    const QString transmittanceUnit = QStringLiteral("W/(m<sup>2</sup>K)");
-    const CriteriaBasis basis(results);
-    const QString note = basis.isGlaser() ? indented(CriteriaBasis::glaserNote(), 2) : QString();
-    return row(tr("Construction thickness"), thickness, 3, QStringLiteral("m")) +
-           row(tr("Thermal transfer resistance of the construction (dry)"), results.R_layers, 3,
-               QStringLiteral("m<sup>2</sup>K/W")) +
-           row(tr("U-value (dry)"), results.U, 3, transmittanceUnit) +
-           row(tr("U-value (moisture dependent)"), results.U_moist, 3, transmittanceUnit) +
-           indented(PlainText::fromHtml(ResultTexts::verdictText(results)), 2) + note + moistureRows(basis);
+    const ResultSummary summary(evaluation.document.inputData(), results);
+    QString text;
+    for (const ResultSummary::Row &row : summary.rows()) {
+        if (row.key != ResultSummary::Key::Verdict) {
+            text += line(row);
+            continue;
+        }
+        text += indented(PlainText::fromHtml(row.verdict), 2);
+        if (CriteriaBasis(results).isGlaser())
+            text += indented(CriteriaBasis::glaserNote(), 2);
+    }
+    return text;
 }
 
 QString TextSummary::criteria(const ProjectEvaluation &evaluation) {

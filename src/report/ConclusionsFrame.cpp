@@ -6,14 +6,12 @@
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <calculation/DINCriteriaResult.h>
-#include <calculation/PhysicalProperties.h>
+#include <calculation/ResultSummary.h>
 #include <calculation/ResultTexts.h>
 #include <model/InputData.h>
 #include <model/ProjectInformation.h>
 
 #include <QtExt_Table.h>
-
-#include <cmath>
 
 namespace {
 
@@ -25,38 +23,41 @@ QString verdictMarkup(const DINCriterion &criterion) {
 }
 
 struct ValueRow {
-    QString caption, symbol, value, unit;
+    QString caption, symbol, value, unit, note;
 };
 
-/*! The figures above the criteria: U and R, and the condensate and drying time where there is condensation. */
-std::vector<ValueRow> valueRows(const CalculationResults &r, const CriteriaBasis &basis, bool condensation) {
-    const QString uUnit = QStringLiteral("W/(m<sup>2</sup>K)");
-    // No zero figures where nothing was calculated: the moisture-dependent U-value only after that method ran,
-    // the dry figures only for valid input; the reason stands in the notes below.
+/*! The figures above the criteria: U and R, and the condensate and drying time where there is condensation,
+    else what the calculation found. */
+std::vector<ValueRow> valueRows(const ResultSummary &summary, const CriteriaBasis &basis, int resultCode) {
+    using Key = ResultSummary::Key;
     std::vector<ValueRow> values;
-    if (r.resultCode >= RC_OneLayer)
-        values.push_back(
-            {ConclusionsFrame::tr("Thermal transmission coefficient of the construction (moisture dependent)"),
-             QStringLiteral("U ="), ReportFrameBase::fixed(r.U_moist, 3), uUnit});
-    if (basis.scope != CriteriaBasis::Scope::Nothing) {
-        values.push_back({ConclusionsFrame::tr("Thermal transmission coefficient of the construction (dry)"),
-                          QStringLiteral("U ="), ReportFrameBase::fixed(r.U, 3), uUnit});
-        values.push_back({ConclusionsFrame::tr("Thermal transfer resistance of the construction (dry)"),
-                          QStringLiteral("R ="), ReportFrameBase::fixed(r.R_layers, 3),
-                          QStringLiteral("m<sup>2</sup>K/W")});
+    for (Key key :
+         {Key::TransmittanceMoist, Key::TransmittanceDry, Key::ResistanceDry, Key::CondensateMass, Key::DryingTime}) {
+        const ResultSummary::Row &row = summary.row(key);
+        if (row.available)
+            values.push_back(
+                {row.caption, row.symbol, ReportFrameBase::fixed(row.value, row.decimals), row.unit, row.verdict});
     }
-    if (condensation) {
-        const QString massCaption =
-            basis.isGlaser() ? ConclusionsFrame::tr("Condensation mass after condensation period") + basis.labelSuffix()
-                             : ConclusionsFrame::tr("Condensation mass after condensation period (based on VAPRO)");
-        values.push_back({massCaption, QStringLiteral("M<sub>c</sub> ="), ReportFrameBase::fixed(basis.Mc, 3),
-                          QStringLiteral("kg/m<sup>2</sup>")});
-        values.push_back({ConclusionsFrame::tr("Drying time") + basis.labelSuffix(), QStringLiteral("t<sub>ev</sub> ="),
-                          ReportFrameBase::fixed(daysFromSeconds(basis.dryingTime), 2), QStringLiteral("d")});
-    }
-    else if (basis.scope == CriteriaBasis::Scope::All)
-        values.push_back({ConclusionsFrame::resultText(r.resultCode), QString(), QString(), QString()});
+    if (!summary.row(Key::CondensateMass).available && basis.scope == CriteriaBasis::Scope::All)
+        values.push_back({ConclusionsFrame::resultText(resultCode), QString(), QString(), QString(), QString()});
     return values;
+}
+
+/*! The figures in the first rows: caption, symbol, value, unit; a note instead of symbol, value and unit. */
+void setValueRows(QtExt::Table &table, const std::vector<ValueRow> &values) {
+    for (int row = 0; row < int(values.size()); ++row) {
+        const ValueRow &value = values[std::size_t(row)];
+        table.setCellText(0, row, value.caption);
+        table.setCellAlignment(2, row, Qt::AlignRight | Qt::AlignTop);
+        if (!value.note.isEmpty()) {
+            table.setCellText(1, row, value.note);
+            table.setCellJoined(1, row, 3, 1);
+            continue;
+        }
+        table.setCellText(1, row, value.symbol);
+        table.setCellText(2, row, value.value);
+        table.setCellText(3, row, value.unit);
+    }
 }
 
 /*! The criteria from \a row on: a heading row where a criterion has one, then caption, value and verdict. */
@@ -100,41 +101,14 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
     const std::vector<DINCriterion> criteria =
         DINCriteria::evaluate(input, m_report->projectInformation().m_heatFlowDirection, r, settings);
     const CriteriaBasis basis(r);
-    // Condensate figures exist after condensation, and from the Glaser step where the criteria judge those.
-    const bool condensation = r.resultCode >= RC_OnePlane || basis.isGlaser();
-
-    const std::vector<ValueRow> values = valueRows(r, basis, condensation);
+    const std::vector<ValueRow> values = valueRows(ResultSummary(input, r), basis, r.resultCode);
 
     int rows = int(values.size());
     for (const DINCriterion &criterion : criteria)
         rows += criterion.heading.isEmpty() ? 1 : 2;
     auto table = createTable(4, rows);
-    int row = 0;
-    for (const ValueRow &value : values) {
-        table->setCellText(0, row, value.caption);
-        table->setCellText(1, row, value.symbol);
-        table->setCellText(2, row, value.value);
-        table->setCellText(3, row, value.unit);
-        table->setCellAlignment(2, row, Qt::AlignRight | Qt::AlignTop);
-        ++row;
-    }
-    if (condensation) {
-        // The drying time row says why there is no drying time where there is none.
-        const int dryingRow = row - 1;
-        QString note;
-        const double t_c = input.conditions().tT(false);
-        if (!basis.isGlaser() && std::fabs(r.t_hyg - t_c) <= 1e-9 * std::fabs(t_c))
-            note = tr("Not applicable");
-        else if (basis.dryingTime < 0)
-            note = tr("No drying");
-        if (!note.isEmpty()) {
-            table->setCellText(1, dryingRow, note);
-            table->setCellText(2, dryingRow, QString());
-            table->setCellText(3, dryingRow, QString());
-            table->setCellJoined(1, dryingRow, 3, 1);
-        }
-    }
-    setCriteriaRows(*table, row, criteria);
+    setValueRows(*table, values);
+    setCriteriaRows(*table, int(values.size()), criteria);
     addSplittableTable(std::move(table), 0);
 
     QStringList notes;

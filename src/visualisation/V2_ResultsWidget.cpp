@@ -3,8 +3,7 @@
 #include <cmath>
 
 #include <calculation/CriteriaBasis.h>
-#include <calculation/DINCriteria.h>
-#include <calculation/PhysicalProperties.h>
+#include <calculation/ResultSummary.h>
 #include <calculation/ResultTexts.h>
 
 #include <QtExt_Table.h>
@@ -23,6 +22,27 @@ const int AreaLeft = 10;
 
 QString number(double value, int decimals) {
     return QStringLiteral("%L1").arg(value, 0, 'f', decimals);
+}
+
+/*! One row of the summary: caption, value and unit; the verdict line across the table; in grey what stands
+    instead of a value. */
+void setSummaryRow(QtExt::Table &table, int tableRow, const ResultSummary::Row &row) {
+    if (row.key == ResultSummary::Key::Verdict) {
+        table.setCellText(0, tableRow, row.verdict);
+        table.setCellJoined(0, tableRow, 3, 1);
+        return;
+    }
+    table.setCellText(0, tableRow, row.label);
+    table.setCellAlignment(1, tableRow, Qt::AlignRight | Qt::AlignVCenter);
+    table.setCellAlignment(2, tableRow, Qt::AlignLeft | Qt::AlignVCenter);
+    if (!row.verdict.isEmpty()) {
+        table.setCellText(1, tableRow, QStringLiteral("<font color=\"#808080\">%1</font>").arg(row.verdict));
+        table.setCellText(2, tableRow, QString());
+        table.setCellJoined(1, tableRow, 2, 1);
+        return;
+    }
+    table.setCellText(1, tableRow, number(row.value, row.decimals));
+    table.setCellText(2, tableRow, row.unit);
 }
 
 } // namespace
@@ -93,50 +113,24 @@ QStringList V2_ResultsWidget::notes(const InputData &input, const CalculationRes
 }
 
 std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textDocument) const {
-    const CriteriaBasis basis(m_results);
+    const ResultSummary summary(m_input, m_results);
     const QStringList notes = V2_ResultsWidget::notes(m_input, m_results);
-    auto table = std::make_unique<QtExt::Table>(textDocument, 3, 8 + notes.size());
+    // one more row: the heading above the U-values
+    const int summaryRows = int(summary.rows().size()) + 1;
+    auto table = std::make_unique<QtExt::Table>(textDocument, 3, summaryRows + notes.size());
     table->setSpacing(2);
-    double thickness = 0;
-    for (const MaterialLayer &layer : m_input.layers())
-        thickness += layer.width();
-    const QString m2K = QStringLiteral("m<sup>2</sup>K/W");
-    const QString uUnit = QStringLiteral("W/(m<sup>2</sup>K)");
-    const struct {
-        int row;
-        QString caption, value, unit;
-    } rows[] = {
-        {0, tr("Construction thickness"), number(thickness, 3), QStringLiteral("m")},
-        {1, tr("Thermal transfer resistance of the construction (dry)"), number(m_results.R_layers, 3), m2K},
-        {3, tr("U-value (dry)"), number(m_results.U, 3), uUnit},
-        {4, tr("U-value (moisture dependent)"), number(m_results.U_moist, 3), uUnit},
-        {6, tr("Condensation mass after condensation period") + basis.labelSuffix(), number(basis.Mc, 3),
-         QStringLiteral("kg/m<sup>2</sup>")},
-        {7, tr("Drying time") + basis.labelSuffix(), number(daysFromSeconds(basis.dryingTime), 2), QStringLiteral("d")},
-    };
-    for (const auto &row : rows) {
-        table->setCellText(0, row.row, row.caption);
-        table->setCellText(1, row.row, row.value);
-        table->setCellText(2, row.row, row.unit);
-        table->setCellAlignment(1, row.row, Qt::AlignRight | Qt::AlignVCenter);
-        table->setCellAlignment(2, row.row, Qt::AlignLeft | Qt::AlignVCenter);
-    }
-    table->setCellText(0, 2, tr("Thermal transmission coefficient of the construction"));
-    table->setCellJoined(0, 2, 3, 1);
-    table->setCellText(0, 5, verdictLine(m_results));
-    table->setCellJoined(0, 5, 3, 1);
-    if (basis.scope != CriteriaBasis::Scope::All) {
-        // No figures to show: the verdict line above says why.
-        for (int row : {6, 7}) {
-            table->setCellText(1, row,
-                               QStringLiteral("<font color=\"#808080\">%1</font>").arg(DINCriteria::notAssessedText()));
-            table->setCellText(2, row, QString());
-            table->setCellJoined(1, row, 2, 1);
+    int tableRow = 0;
+    for (const ResultSummary::Row &row : summary.rows()) {
+        if (row.key == ResultSummary::Key::TransmittanceDry) {
+            table->setCellText(0, tableRow, tr("Thermal transmission coefficient of the construction"));
+            table->setCellJoined(0, tableRow, 3, 1);
+            ++tableRow;
         }
+        setSummaryRow(*table, tableRow++, row);
     }
     for (int i = 0; i < notes.size(); ++i) {
-        table->setCellText(0, 8 + i, notes.at(i));
-        table->setCellJoined(0, 8 + i, 3, 1);
+        table->setCellText(0, summaryRows + i, notes.at(i));
+        table->setCellJoined(0, summaryRows + i, 3, 1);
     }
     return table;
 }

@@ -1,0 +1,92 @@
+#include "ResultSummary.h"
+
+#include "CalculationResults.h"
+#include "CriteriaBasis.h"
+#include "DINCriteria.h"
+#include "PhysicalProperties.h"
+#include "ResultTexts.h"
+
+#include "model/InputData.h"
+
+#include <cmath>
+
+namespace {
+
+using Row = ResultSummary::Row;
+using Key = ResultSummary::Key;
+
+const QString TransmittanceUnit = QStringLiteral("W/(m<sup>2</sup>K)");
+
+Row figure(Key key, const QString &label, const QString &symbol, double value, int decimals, const QString &unit,
+           bool available) {
+    Row row;
+    row.key = key;
+    row.label = label;
+    row.caption = label;
+    row.symbol = symbol;
+    row.value = value;
+    row.decimals = decimals;
+    row.unit = unit;
+    row.available = available;
+    return row;
+}
+
+/*! Why the drying time of condensate is not shown: the hygroscopic loading takes the whole condensation period,
+    so no condensate forms; or the condensate does not dry at all. Empty when the time is shown. */
+QString dryingNote(const InputData &input, const CalculationResults &results, const CriteriaBasis &basis) {
+    const double t_c = input.conditions().tT(false);
+    if (!basis.isGlaser() && std::fabs(results.t_hyg - t_c) <= 1e-9 * std::fabs(t_c))
+        return ResultSummary::tr("Not applicable");
+    if (basis.dryingTime < 0)
+        return ResultSummary::tr("No drying");
+    return QString();
+}
+
+} // namespace
+
+ResultSummary::ResultSummary(const InputData &input, const CalculationResults &results) {
+    const CriteriaBasis basis(results);
+    // No zero figures where nothing was calculated: the dry figures only for valid input, the moisture-dependent
+    // U-value only after that method ran.
+    const bool dryFigures = basis.scope != CriteriaBasis::Scope::Nothing;
+    // Condensate figures exist after condensation, and from the Glaser step where the criteria judge those.
+    const bool condensation = results.resultCode >= RC_OnePlane || basis.isGlaser();
+
+    double thickness = 0;
+    for (const MaterialLayer &layer : input.layers())
+        thickness += layer.width();
+    m_rows.push_back(figure(Key::Thickness, tr("Construction thickness"), QStringLiteral("d ="), thickness, 3,
+                            QStringLiteral("m"), dryFigures));
+    m_rows.push_back(figure(Key::ResistanceDry, tr("Thermal transfer resistance of the construction (dry)"),
+                            QStringLiteral("R ="), results.R_layers, 3, QStringLiteral("m<sup>2</sup>K/W"),
+                            dryFigures));
+    m_rows.push_back(figure(Key::TransmittanceDry, tr("U-value (dry)"), QStringLiteral("U ="), results.U, 3,
+                            TransmittanceUnit, dryFigures));
+    m_rows.back().caption = tr("Thermal transmission coefficient of the construction (dry)");
+    m_rows.push_back(figure(Key::TransmittanceMoist, tr("U-value (moisture dependent)"), QStringLiteral("U ="),
+                            results.U_moist, 3, TransmittanceUnit, results.resultCode >= RC_OneLayer));
+    m_rows.back().caption = tr("Thermal transmission coefficient of the construction (moisture dependent)");
+
+    Row verdict;
+    verdict.key = Key::Verdict;
+    verdict.verdict = ResultTexts::verdictHtml(results);
+    m_rows.push_back(verdict);
+
+    Row mass = figure(Key::CondensateMass, tr("Condensation mass after condensation period") + basis.labelSuffix(),
+                      QStringLiteral("M<sub>c</sub> ="), basis.Mc, 3, QStringLiteral("kg/m<sup>2</sup>"), condensation);
+    if (!basis.isGlaser())
+        mass.caption = tr("Condensation mass after condensation period (based on VAPRO)");
+    Row drying = figure(Key::DryingTime, tr("Drying time") + basis.labelSuffix(), QStringLiteral("t<sub>ev</sub> ="),
+                        daysFromSeconds(basis.dryingTime), 2, QStringLiteral("d"), condensation);
+    if (basis.scope != CriteriaBasis::Scope::All)
+        mass.verdict = drying.verdict = DINCriteria::notAssessedText();
+    else if (condensation)
+        drying.verdict = dryingNote(input, results, basis);
+    m_rows.push_back(mass);
+    m_rows.push_back(drying);
+}
+
+const ResultSummary::Row &ResultSummary::row(Key key) const {
+    // the rows stand in the order of their keys
+    return m_rows.at(std::size_t(key));
+}

@@ -2,17 +2,11 @@
 
 #include "Report.h"
 
-#include <visualisation/DiagramStyle.h>
-
-#include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
 DiagramFrame::DiagramFrame(Report *report, QTextDocument *textDocument, DiagramScene::DiagramType diagramType)
-    : ReportFrameBase(report, textDocument), m_diagramType(diagramType) {}
-
-DiagramFrame::~DiagramFrame() = default;
+    : SceneFrame(report, textDocument), m_diagramType(diagramType) {}
 
 QString DiagramFrame::title(DiagramScene::DiagramType diagramType) {
     switch (diagramType) {
@@ -37,23 +31,10 @@ QRectF DiagramFrame::frameRect(QPaintDevice *device, double width) {
     const double captions = 2 * m_textMetrics.height(ReportTextMetrics::Small) + m_textMetrics.spacing();
     const double halfPage = m_report->bodyHeight() / 2 - cursor() - captions;
     const double height = halfPage >= width / 2.2 ? std::min(width / 1.5, halfPage) : width / 1.5;
-    m_diagramRect = QRectF(0, 0, width, std::floor(height));
-    if (!m_scene) {
-        DiagramFontSettings fonts;
-        fonts.family = m_report->fontFamily();
-        m_scene = std::make_unique<DiagramScene>(false, device, fonts);
-    }
-    m_scene->setup(m_diagramRect, device, m_report->pixelsPerMM(), m_report->results(), m_report->inputData(),
-                   m_diagramType);
-    m_diagramRect.moveTop(cursor());
-    addSpacing(m_diagramRect.height());
+    const double diagramHeight = std::floor(height);
+    placeScene(m_diagramType, diagramHeight);
+    addSpacing(diagramHeight);
     addText(QStringLiteral("<small>%1</small>").arg(caption(m_diagramType)));
     addSpacing(m_textMetrics.spacing());
     return endLayout();
-}
-
-void DiagramFrame::draw(QPainter *painter, const QRectF &frame) {
-    painter->fillRect(frame, Qt::white);
-    ReportFrameBase::draw(painter, frame);
-    m_scene->renderInto(painter, m_diagramRect.translated(frame.topLeft()));
 }

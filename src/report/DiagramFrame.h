@@ -4,23 +4,17 @@
 // A profile diagram of the report, drawn by the program's diagram engine in report mode: the temperature and
 // moisture profile (frame id 9) or the temperature and vapour pressure profile (frame id 10).
 
-#include "ReportFrameBase.h"
-
-#include <visualisation/DiagramScene.h>
+#include "SceneFrame.h"
 
 #include <QCoreApplication>
 
-#include <memory>
-
-class DiagramFrame : public ReportFrameBase {
+class DiagramFrame : public SceneFrame {
     Q_DECLARE_TR_FUNCTIONS(DiagramFrame)
 public:
     /*! \a diagramType is the vapour pressure or the moisture content diagram of the diagram engine. */
     DiagramFrame(Report *report, QTextDocument *textDocument, DiagramScene::DiagramType diagramType);
-    ~DiagramFrame() override;
 
     QRectF frameRect(QPaintDevice *device, double width) override;
-    void draw(QPainter *painter, const QRectF &frame) override;
 
     /*! Title of a diagram type. */
     static QString title(DiagramScene::DiagramType diagramType);
@@ -29,8 +23,6 @@ public:
 
 private:
     DiagramScene::DiagramType m_diagramType;
-    std::unique_ptr<DiagramScene> m_scene;
-    QRectF m_diagramRect;
 };
 
 #endif // DiagramFrameH

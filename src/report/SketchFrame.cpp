@@ -2,14 +2,7 @@
 
 #include "Report.h"
 
-#include <visualisation/DiagramScene.h>
-#include <visualisation/DiagramStyle.h>
-
-#include <QPainter>
-
-SketchFrame::SketchFrame(Report *report, QTextDocument *textDocument) : ReportFrameBase(report, textDocument) {}
-
-SketchFrame::~SketchFrame() = default;
+SketchFrame::SketchFrame(Report *report, QTextDocument *textDocument) : SceneFrame(report, textDocument) {}
 
 double SketchFrame::sketchHeight(double pixelsPerMM, double pageHeight) {
     return qMax(50 * pixelsPerMM, pageHeight / 4);
@@ -19,21 +12,8 @@ QRectF SketchFrame::frameRect(QPaintDevice *device, double width) {
     beginLayout(device, width);
     addText(QStringLiteral("<h2>%1</h2>").arg(tr("Construction Sketch")));
     addSpacing(m_textMetrics.spacing());
-    m_sketchRect = QRectF(0, 0, width, sketchHeight(m_report->pixelsPerMM(), m_report->pageSize().height()));
-    if (!m_scene) {
-        DiagramFontSettings fonts;
-        fonts.family = m_report->fontFamily();
-        m_scene = std::make_unique<DiagramScene>(false, device, fonts);
-    }
-    m_scene->setup(m_sketchRect, device, m_report->pixelsPerMM(), m_report->results(), m_report->inputData(),
-                   DiagramScene::ConstructionSketch);
-    m_sketchRect.moveTop(cursor());
-    addSpacing(m_sketchRect.height() + m_textMetrics.spacing());
+    const double height = sketchHeight(m_report->pixelsPerMM(), m_report->pageSize().height());
+    placeScene(DiagramScene::ConstructionSketch, height);
+    addSpacing(height + m_textMetrics.spacing());
     return endLayout();
-}
-
-void SketchFrame::draw(QPainter *painter, const QRectF &frame) {
-    painter->fillRect(frame, Qt::white);
-    ReportFrameBase::draw(painter, frame);
-    m_scene->renderInto(painter, m_sketchRect.translated(frame.topLeft()));
 }

@@ -1,0 +1,29 @@
+#include "SceneFrame.h"
+
+#include "Report.h"
+
+#include <visualisation/DiagramStyle.h>
+
+#include <QPainter>
+
+SceneFrame::SceneFrame(Report *report, QTextDocument *textDocument) : ReportFrameBase(report, textDocument) {}
+
+SceneFrame::~SceneFrame() = default;
+
+void SceneFrame::placeScene(DiagramScene::DiagramType diagramType, double height) {
+    m_sceneRect = QRectF(0, 0, width(), height);
+    if (!m_scene) {
+        DiagramFontSettings fonts;
+        fonts.family = m_report->fontFamily();
+        m_scene = std::make_unique<DiagramScene>(false, device(), fonts);
+    }
+    m_scene->setup(m_sceneRect, device(), m_report->pixelsPerMM(), m_report->results(), m_report->inputData(),
+                   diagramType);
+    m_sceneRect.moveTop(cursor());
+}
+
+void SceneFrame::draw(QPainter *painter, const QRectF &frame) {
+    painter->fillRect(frame, Qt::white);
+    ReportFrameBase::draw(painter, frame);
+    m_scene->renderInto(painter, m_sceneRect.translated(frame.topLeft()));
+}

@@ -24,6 +24,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -48,7 +49,7 @@ Report::Report(const QString &fontFamily, int fontPointSize, QObject *parent)
     m_frames.push_back(std::make_unique<ConclusionsFrame>(this, doc));
     m_frames.push_back(std::make_unique<GlaserFrame>(this, doc));
     m_frames.push_back(std::make_unique<DisclaimerFrame>(this, doc));
-    checkFontFamily();
+    checkFontFamily("Report::Report");
 }
 
 Report::~Report() = default;
@@ -73,9 +74,12 @@ bool Report::print(QPrinter *printer) {
 }
 
 void Report::setFont(const QString &family, int pointSize) {
-    m_fontFamily = family;
     m_fontPointSize = pointSize;
-    checkFontFamily();
+    // The preview sets the font before every layout: a missing family is logged once, not at every update.
+    if (family == m_fontFamily)
+        return;
+    m_fontFamily = family;
+    checkFontFamily("Report::setFont");
 }
 
 bool Report::printPages(QPagedPaintDevice *device, int firstPage, int lastPage) {
@@ -131,10 +135,14 @@ QString Report::projectName() const {
     return name.isEmpty() ? QFileInfo(m_projectFileName).fileName() : name;
 }
 
-void Report::checkFontFamily() const {
-    if (!QFontDatabase().hasFamily(m_fontFamily))
-        ZOT::message(("Font family for default font doesn't exist. '" + m_fontFamily).toStdString(), ZOT::MSG_ERROR,
-                     "Report::Report", 0);
+void Report::checkFontFamily(const char *source) const {
+    if (QFontDatabase().hasFamily(m_fontFamily))
+        return;
+    // The text is laid out all the same, with the family the font matching chooses; the log names it.
+    const QString substitute = QFontInfo(QFont(m_fontFamily)).family();
+    ZOT::message(("Font family for default font doesn't exist. '" + m_fontFamily + "', using '" + substitute + "'.")
+                     .toStdString(),
+                 ZOT::MSG_ERROR, source, 0);
 }
 
 void Report::layout(QPaintDevice *device) {

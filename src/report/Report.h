@@ -44,7 +44,7 @@ public:
                      const ProjectInformation *projectInformation, const ReportSettings *reportSettings);
     /*! Project file, shown as the project's name when the project has none. */
     void setProjectFileName(const QString &fileName) { m_projectFileName = fileName; }
-    /*! Report font for the next layout; logs an error when the family is not installed. */
+    /*! Report font for the next layout; logs an error when a newly set family is not installed. */
     void setFont(const QString &family, int pointSize);
     void setPageNumbersVisible(bool visible) { m_pageNumbersVisible = visible; }
     void setUserLogo(int position, const QString &path, bool widthSetting, int size);
@@ -93,7 +93,8 @@ signals:
     void progress(int step);
 
 private:
-    void checkFontFamily() const;
+    /*! Logs (from \a source) when the report font family is not installed. */
+    void checkFontFamily(const char *source) const;
     /*! Binds the shared document to the device, applies the fonts and lays out all frames. */
     void layout(QPaintDevice *device);
     void applyFonts();

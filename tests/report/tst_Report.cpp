@@ -175,9 +175,17 @@ void tst_Report::painterFailureIsLoggedAndReported() {
 
 void tst_Report::missingFontFamilyIsLogged() {
     MessageCapture capture;
-    Report report(QStringLiteral("No Such Font Family 4711"));
+    const QString missing = QStringLiteral("No Such Font Family 4711");
+    Report report(missing);
     QCOMPARE(capture.count(ZOT::MSG_ERROR), 1);
-    QVERIFY(capture.contains("Font family for default font doesn't exist. 'No Such Font Family 4711"));
+    QVERIFY(capture.contains("Font family for default font doesn't exist. 'No Such Font Family 4711', using '"));
+    // Once per change of the family, not at every layout.
+    report.setFont(missing, 10);
+    report.setFont(missing, 11);
+    QCOMPARE(capture.count(ZOT::MSG_ERROR), 1);
+    report.setFont(installedFamily(), 10);
+    report.setFont(missing, 10);
+    QCOMPARE(capture.count(ZOT::MSG_ERROR), 2);
 }
 
 void tst_Report::installedFontFamilyIsNotLogged() {

@@ -4,19 +4,24 @@
 <context>
     <name>AboutDialog</name>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="+11"/>
+        <location filename="../src/ui/AboutDialog.cpp" line="+43"/>
         <source>About %1</source>
         <translation>Über %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
         <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Feedback or bug reports...</source>
+        <translation>Rückmeldungen oder Fehlerberichte...</translation>
     </message>
 </context>
 <context>
@@ -688,19 +693,24 @@ Befehle:
 <context>
     <name>ConfigDialog</name>
     <message>
-        <location filename="../src/ui/ConfigDialog.cpp" line="+17"/>
+        <location filename="../src/ui/ConfigDialog.cpp" line="+18"/>
         <source>Preference pages</source>
         <translation>Einstellungsseiten</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>General Settings</source>
         <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Default Project Info</source>
         <translation>Standard-Projektinformationen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Default Print Config</source>
+        <translation>Standard-Druckeinstellungen</translation>
     </message>
 </context>
 <context>
@@ -808,6 +818,44 @@ Befehle:
         <location filename="../src/ui/ConfigPageProjectInformation.cpp" line="+11"/>
         <source>The settings below are transfered into newly created projects. To edit the project information of the current project, use the project information editor available from the edit menu.</source>
         <translation>Die folgenden Angaben werden in neu angelegte Projekte übernommen. Die Projektinformationen des aktuellen Projekts bearbeiten Sie im Menü Bearbeiten mit dem Editor für Projektinformationen.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigPrintDefaults</name>
+    <message>
+        <location filename="../src/ui/ConfigPrintDefaults.cpp" line="+43"/>
+        <source>General Appearance</source>
+        <translation>Allgemeines Erscheinungsbild</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Input Data</source>
+        <translation>Eingabedaten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diagrams</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Final Remarks</source>
+        <translation>Schlussbemerkungen</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>User logo</source>
+        <translation>Eigenes Logo</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Printed in reports of projects without final remarks of their own.</source>
+        <translation>Wird in Berichten von Projekten ohne eigene Schlussbemerkungen gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -2708,7 +2756,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Diese Datei aus der Liste entfernen?</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowLayers.cpp" line="+144"/>
+        <location filename="../src/ui/MainWindowLayers.cpp" line="+145"/>
         <source>Material database</source>
         <translation>Materialdatenbank</translation>
     </message>
@@ -4035,12 +4083,12 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>PrintDialog</name>
     <message>
-        <location filename="../src/ui/PrintDialog.cpp" line="+65"/>
+        <location filename="../src/ui/PrintDialog.cpp" line="+69"/>
         <source>Report Preview Dialog</source>
         <translation>Berichtsvorschau</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+70"/>
         <source>Cannot print report.</source>
         <translation>Der Bericht kann nicht gedruckt werden.</translation>
     </message>
@@ -4077,7 +4125,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+17"/>
         <location line="+16"/>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="+112"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="+110"/>
         <source>Export current page to file</source>
         <translation>Aktuelle Seite in Datei exportieren</translation>
     </message>
@@ -4209,12 +4257,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Seite exportieren...</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>Page numbers in footer</source>
-        <translation>Seitenzahlen in der Fußzeile</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+30"/>
         <location line="+9"/>
         <source>Report font</source>
         <translation>Schriftart des Berichts</translation>
@@ -4235,101 +4278,14 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Eigenes Logo</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Header</source>
-        <translation>Kopfzeile</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Footer</source>
-        <translation>Fußzeile</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Project information</source>
-        <translation>Projektinformationen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+5"/>
         <source>Text format of the project information:</source>
         <translation>Textformat der Projektinformationen:</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Construction sketch</source>
-        <translation>Konstruktionsskizze</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Material data</source>
-        <translation>Materialkennwerte</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Climate data</source>
-        <translation>Klimarandbedingungen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Surface Resistance</source>
-        <translation>Wärmeübergangswiderstände</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Resistances and µ values</source>
-        <translation>Widerstände und µ-Werte</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Temperature and moisture profiles</source>
-        <translation>Temperatur- und Feuchteverlauf</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Vapour pressure profiles</source>
-        <translation>Dampfdruckverlauf</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+14"/>
         <source>Frsi check with inner surface resistance of %L1 m2K/W</source>
         <translation>Nachweis Frsi mit innerem Wärmeübergangswiderstand von %L1 m2K/W</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Edition of DIN 4108-2</source>
-        <translation>Ausgabe der DIN 4108-2</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Construction kind</source>
-        <translation>Bauteilart</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>%1 Results - Detailed Table</source>
-        <translation>%1-Ergebnisse - ausführliche Tabelle</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 Results - Summary</source>
-        <translation>%1-Ergebnisse - Zusammenfassung</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DIN 4108-3 (Glaser) - Summary</source>
-        <translation>DIN 4108-3 (Glaser) - Zusammenfassung</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Construction kind for test of minimum thermal resistance
-according german standard DIN 4108-2 table 3</source>
-        <translation>Bauteilart für den Nachweis des Mindestwärmeschutzes
-nach DIN 4108-2 Tabelle 3</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Print Final Remarks</source>
-        <translation>Schlussbemerkungen drucken</translation>
     </message>
 </context>
 <context>
@@ -4676,7 +4632,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>Report</name>
     <message>
-        <location filename="../src/report/Report.cpp" line="+85"/>
+        <location filename="../src/report/Report.cpp" line="+89"/>
         <source>Cannot open painter with current printer.</source>
         <translation>Mit dem aktuellen Drucker kann nicht gezeichnet werden.</translation>
     </message>
@@ -4770,6 +4726,101 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <location filename="../src/report/ReportFrameBase.cpp" line="+136"/>
         <source>No results:</source>
         <translation>Keine Ergebnisse:</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOptionControls</name>
+    <message>
+        <location filename="../src/ui/ReportOptionControls.cpp" line="+22"/>
+        <source>Header</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Footer</source>
+        <translation>Fußzeile</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Project information</source>
+        <translation>Projektinformationen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Construction sketch</source>
+        <translation>Konstruktionsskizze</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Material data</source>
+        <translation>Materialkennwerte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Climate data</source>
+        <translation>Klimarandbedingungen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Surface Resistance</source>
+        <translation>Wärmeübergangswiderstände</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Resistances and µ values</source>
+        <translation>Widerstände und µ-Werte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 Results - Detailed Table</source>
+        <translation>%1-Ergebnisse - ausführliche Tabelle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperature and moisture profiles</source>
+        <translation>Temperatur- und Feuchteverlauf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vapour pressure profiles</source>
+        <translation>Dampfdruckverlauf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 Results - Summary</source>
+        <translation>%1-Ergebnisse - Zusammenfassung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DIN 4108-3 (Glaser) - Summary</source>
+        <translation>DIN 4108-3 (Glaser) - Zusammenfassung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print Final Remarks</source>
+        <translation>Schlussbemerkungen drucken</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Page numbers in footer</source>
+        <translation>Seitenzahlen in der Fußzeile</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Construction kind for test of minimum thermal resistance
+according german standard DIN 4108-2 table 3</source>
+        <translation>Bauteilart für den Nachweis des Mindestwärmeschutzes
+nach DIN 4108-2 Tabelle 3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Edition of DIN 4108-2</source>
+        <translation>Ausgabe der DIN 4108-2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Construction kind</source>
+        <translation>Bauteilart</translation>
     </message>
 </context>
 <context>

@@ -10,18 +10,22 @@
 
 #include "ConfigPageGeneral.h"
 #include "ConfigPageProjectInformation.h"
+#include "ConfigPrintDefaults.h"
 
 ConfigDialog::ConfigDialog(Settings &settings, QWidget *parent) : QDialog(parent), m_settings(settings) {
     m_pageList = new QListWidget(this);
     m_pageList->setObjectName(QStringLiteral("listWidget"));
     m_pageList->setAccessibleName(tr("Preference pages"));
     m_pageList->setIconSize(QSize(32, 32));
-    m_pageList->setMaximumWidth(180);
     m_pages = new QStackedWidget(this);
     m_general = new ConfigPageGeneral(this);
     m_projectInformation = new ConfigPageProjectInformation(this);
     addPage(m_general, QStringLiteral(":/icons/config.png"), tr("General Settings"));
+    m_printDefaults = new ConfigPrintDefaults(this);
     addPage(m_projectInformation, QStringLiteral(":/icons/update.png"), tr("Default Project Info"));
+    addPage(m_printDefaults, QStringLiteral(":/icons/update.png"), tr("Default Print Config"));
+    // As wide as its longest entry: a wide page must not squeeze the list.
+    m_pageList->setFixedWidth(m_pageList->sizeHintForColumn(0) + 2 * m_pageList->frameWidth());
     connect(m_pageList, &QListWidget::currentItemChanged, this, &ConfigDialog::pageChanged);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -44,6 +48,7 @@ void ConfigDialog::addPage(QWidget *page, const QString &icon, const QString &te
 void ConfigDialog::showEvent(QShowEvent *event) {
     m_general->fill(m_settings);
     m_projectInformation->fill(m_settings);
+    m_printDefaults->fill(m_settings);
     QDialog::showEvent(event);
 }
 
@@ -61,5 +66,6 @@ void ConfigDialog::changesAccepted() {
         return;
     }
     m_projectInformation->store(m_settings);
+    m_printDefaults->store(m_settings);
     accept();
 }

@@ -9,6 +9,7 @@
 
 class ConfigPageGeneral;
 class ConfigPageProjectInformation;
+class ConfigPrintDefaults;
 class QListWidget;
 class QListWidgetItem;
 class QStackedWidget;
@@ -34,6 +35,7 @@ private:
     QStackedWidget *m_pages = nullptr;
     ConfigPageGeneral *m_general = nullptr;
     ConfigPageProjectInformation *m_projectInformation = nullptr;
+    ConfigPrintDefaults *m_printDefaults = nullptr;
 };
 
 #endif // ConfigDialogH

@@ -17,6 +17,7 @@
 #include "ConfigDialog.h"
 #include "ConstructionNameInputDialog.h"
 #include "MaterialDatabaseDialog.h"
+#include "PrintDialog.h"
 #include "ProjectInformationEditDialog.h"
 #include "V2_UndoLayerCommands.h"
 #include "V2_UndoProjectCommands.h"
@@ -171,6 +172,8 @@ void MainWindow::on_actionPreferences_triggered() {
     if (settings.userMaterialsDir() != userDirectory)
         Globals::instance().releaseDatabases();
     m_ui->tableWidgetConstruction->setWidthUnit(settings.m_layerWidthUnit);
+    if (m_printPreview)
+        m_printPreview->settingsChanged();
     // A refresh only: the preferences change how the project is shown, not the project.
     updateUi(Project::LayerAppearanceModified);
 }

@@ -4,6 +4,7 @@
 #include "DryingReserveSettings.h"
 #include "HTMLTextFormatWidget.h"
 #include "MainWindow.h"
+#include "ReportOptionControls.h"
 #include "TextEditWidget.h"
 #include "UserLogoSettingsWidget.h"
 #include "V2_UndoProjectCommands.h"
@@ -33,8 +34,11 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QSvgGenerator>
 #include <QUndoStack>
+
+#include <vector>
 
 namespace {
 
@@ -67,6 +71,7 @@ PrintDialog::PrintDialog(Project &project, QUndoStack *undoStack, Settings &sett
                               QPageLayout::Millimeter);
     buildForm();
     showSettings();
+    m_zoomOptions->setCurrentIndex(1);
     if (m_project.hasDocument())
         m_finalRemarks->setHtml(m_project.document()->projectInformation().m_disclaimerText);
     connectControls();
@@ -80,6 +85,20 @@ PrintDialog::PrintDialog(Project &project, QUndoStack *undoStack, Settings &sett
 }
 
 PrintDialog::~PrintDialog() = default;
+
+void PrintDialog::settingsChanged() {
+    // Showing the settings must not write them back; one layout follows.
+    QList<QObject *> controls = {m_pageNumbers, m_frsiCheck, m_minHeatResVersion, m_minHeatRes,   m_font,
+                                 m_fontSize,    m_userLogo,  m_criteriaSettings,  m_dryingReserve};
+    for (QCheckBox *box : m_frameCheckBoxes.keys())
+        controls << box;
+    std::vector<QSignalBlocker> blockers;
+    for (QObject *control : controls)
+        blockers.emplace_back(control);
+    showSettings();
+    blockers.clear();
+    updatePreview();
+}
 
 void PrintDialog::updatePreview() {
     m_preview->updatePreview();
@@ -265,7 +284,7 @@ void PrintDialog::on_comboBoxZoomOptions_currentIndexChanged(int index) {
 }
 
 void PrintDialog::on_comboBoxMinHeatResVersion_currentIndexChanged(int) {
-    fillMinimumResistanceKinds();
+    ReportOptionControls::fillMinimumResistanceKinds(m_minHeatResVersion, m_minHeatRes);
     ReportSettings &settings = m_settings.m_reportSettings;
     settings.m_minimumHeatResVersion = m_minHeatResVersion->currentData().toInt();
     // Keep the construction kind where the other edition has it too.

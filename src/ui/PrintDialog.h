@@ -54,6 +54,8 @@ signals:
     void progress(int step);
 
 public slots:
+    /*! Shows the report options of the settings anew (after the preferences changed them) and lays out. */
+    void settingsChanged();
     void updatePreview();
     /*! Prints the report onto \a printer; ignored while another print runs. */
     void printReport(QPrinter *printer);
@@ -96,8 +98,8 @@ private:
     QWidget *diagramsPage();
     QWidget *resultsPage();
     QWidget *finalRemarksPage();
-    QCheckBox *frameCheckBox(const char *name, const QString &caption, int frameId);
-    void fillMinimumResistanceKinds();
+    /*! The check boxes of \a frameIds, entered in the check box map. */
+    QList<QWidget *> frameCheckBoxes(const QVector<int> &frameIds);
     void showSettings();
     void connectControls();
 

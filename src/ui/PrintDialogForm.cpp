@@ -6,13 +6,12 @@
 #include "DINCriteriaSettings.h"
 #include "DryingReserveSettings.h"
 #include "HTMLTextFormatWidget.h"
+#include "ReportOptionControls.h"
 #include "TextEditWidget.h"
 #include "UserLogoSettingsWidget.h"
 
 #include <app/Settings.h>
 #include <calculation/DINCriteria.h>
-#include <calculation/MinimumHeatResistance.h>
-#include <model/ProgramInfo.h>
 #include <model/ReportSettings.h>
 
 #include <QCheckBox>
@@ -35,7 +34,6 @@ namespace {
 
 const int MinimumFontSize = 6;
 const int MaximumFontSize = 16;
-const int MinimumComboCharacters = 30;
 
 QWidget *page(const QList<QWidget *> &widgets) {
     auto *page = new QWidget;
@@ -123,16 +121,18 @@ QWidget *PrintDialog::buildPreviewArea() {
     return area;
 }
 
-QCheckBox *PrintDialog::frameCheckBox(const char *name, const QString &caption, int frameId) {
-    auto *box = new QCheckBox(caption, this);
-    box->setObjectName(QLatin1String(name));
-    m_frameCheckBoxes.insert(box, frameId);
-    return box;
+QList<QWidget *> PrintDialog::frameCheckBoxes(const QVector<int> &frameIds) {
+    QList<QWidget *> boxes;
+    for (int frameId : frameIds) {
+        QCheckBox *box = ReportOptionControls::frameCheckBox(frameId, QString(), this);
+        m_frameCheckBoxes.insert(box, frameId);
+        boxes << box;
+    }
+    return boxes;
 }
 
 QWidget *PrintDialog::generalAppearancePage() {
-    m_pageNumbers = new QCheckBox(tr("Page numbers in footer"), this);
-    m_pageNumbers->setObjectName(QStringLiteral("checkBoxPageNumbers"));
+    m_pageNumbers = ReportOptionControls::pageNumbersCheckBox(QString(), this);
     m_projectInfoFormat = new HTMLTextFormatWidget(this);
     m_projectInfoFormat->setObjectName(QStringLiteral("widgetProjectinfoTextFormat"));
     m_font = new QFontComboBox(this);
@@ -152,80 +152,46 @@ QWidget *PrintDialog::generalAppearancePage() {
     fontLayout->addWidget(m_fontSize);
     auto *logo = new QGroupBox(tr("User logo"), this);
     (new QVBoxLayout(logo))->addWidget(m_userLogo);
-    return page({frameCheckBox("checkBoxHeader", tr("Header"), ReportSettings::HeaderFrameId),
-                 frameCheckBox("checkBoxFooter", tr("Footer"), ReportSettings::FooterFrameId), m_pageNumbers,
-                 frameCheckBox("checkBoxProjectInfo", tr("Project information"), ReportSettings::ProjectInfoFrameId),
-                 new QLabel(tr("Text format of the project information:"), this), m_projectInfoFormat, fonts, logo});
+    QList<QWidget *> frames = frameCheckBoxes(ReportOptionControls::generalFrames());
+    // Page numbers belong to the footer.
+    frames.insert(2, m_pageNumbers);
+    return page(frames + QList<QWidget *>{new QLabel(tr("Text format of the project information:"), this),
+                                          m_projectInfoFormat, fonts, logo});
 }
 
 QWidget *PrintDialog::inputDataPage() {
-    return page(
-        {frameCheckBox("checkBoxSketch", tr("Construction sketch"), ReportSettings::SketchFrameId),
-         frameCheckBox("checkBoxLayerTable", tr("Material data"), ReportSettings::ConstructionLayerFrameId),
-         frameCheckBox("checkBoxClimate", tr("Climate data"), ReportSettings::ClimateFrameId),
-         frameCheckBox("checkBoxSurfaceResistance", tr("Surface Resistance"), ReportSettings::SurfaceResistanceFrameId),
-         frameCheckBox("checkBoxResistances", tr("Resistances and µ values"), ReportSettings::ResistanceFrameId)});
+    return page(frameCheckBoxes(ReportOptionControls::inputDataFrames()));
 }
 
 QWidget *PrintDialog::diagramsPage() {
-    return page({frameCheckBox("checkBoxTWChart", tr("Temperature and moisture profiles"),
-                               ReportSettings::WaterContentDiagramFrameId),
-                 frameCheckBox("checkBoxTPChart", tr("Vapour pressure profiles"),
-                               ReportSettings::VaporPressureDiagramFrameId)});
+    return page(frameCheckBoxes(ReportOptionControls::diagramFrames()));
 }
 
 QWidget *PrintDialog::resultsPage() {
-    const QString product = ProgramInfo::productName();
     m_frsiCheck = new QCheckBox(
         tr("Frsi check with inner surface resistance of %L1 m2K/W").arg(DINCriteria::FrsiInnerSurfaceResistance), this);
     m_frsiCheck->setObjectName(QStringLiteral("checkBoxFrsi"));
-    m_minHeatResVersion = new QComboBox(this);
-    m_minHeatResVersion->setObjectName(QStringLiteral("comboBoxMinHeatResVersion"));
-    m_minHeatResVersion->setAccessibleName(tr("Edition of DIN 4108-2"));
-    for (int version : {MinimumHeatResistance::DIN4108_2_2004, MinimumHeatResistance::DIN4108_2_2013})
-        m_minHeatResVersion->addItem(MinimumHeatResistance::versionText(version), version);
-    m_minHeatRes = new QComboBox(this);
-    m_minHeatRes->setObjectName(QStringLiteral("comboBoxMinHeatRes"));
-    m_minHeatRes->setAccessibleName(tr("Construction kind"));
-    // The long texts of some kinds must not widen the whole tool box.
-    for (QComboBox *box : {m_minHeatResVersion, m_minHeatRes}) {
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(MinimumComboCharacters);
-    }
+    m_minHeatResVersion = ReportOptionControls::minimumResistanceVersionCombo(this);
+    m_minHeatRes = ReportOptionControls::minimumResistanceKindCombo(this);
     m_criteriaSettings = new DINCriteriaSettings(this);
     m_criteriaSettings->setObjectName(QStringLiteral("widgetDIN4108Settings"));
     m_dryingReserve = new DryingReserveSettings(this);
     m_dryingReserve->setObjectName(QStringLiteral("widget_dryingReserveSettings"));
-    return page(
-        {frameCheckBox("checkBoxTPWTable", tr("%1 Results - Detailed Table").arg(product),
-                       ReportSettings::ResultsTableFrameId),
-         frameCheckBox("checkBoxVAPRO", tr("%1 Results - Summary").arg(product), ReportSettings::ConclusionsFrameId),
-         frameCheckBox("checkBoxDIN", tr("DIN 4108-3 (Glaser) - Summary"), ReportSettings::GlaserFrameId), m_frsiCheck,
-         new QLabel(tr("Construction kind for test of minimum thermal resistance\naccording german standard "
-                       "DIN 4108-2 table 3"),
-                    this),
-         m_minHeatResVersion, m_minHeatRes, m_criteriaSettings, m_dryingReserve});
+    return page(frameCheckBoxes(ReportOptionControls::resultFrames()) +
+                QList<QWidget *>{m_frsiCheck, new QLabel(ReportOptionControls::minimumResistanceCaption(), this),
+                                 m_minHeatResVersion, m_minHeatRes, m_criteriaSettings, m_dryingReserve});
 }
 
 QWidget *PrintDialog::finalRemarksPage() {
     m_finalRemarks = new TextEditWidget(this);
     m_finalRemarks->setObjectName(QStringLiteral("widgetTextEdit"));
     QWidget *remarks =
-        page({frameCheckBox("checkBoxEnableDisclaimer", tr("Print Final Remarks"), ReportSettings::DisclaimerFrameId),
-              m_finalRemarks});
+        page(frameCheckBoxes({ReportOptionControls::finalRemarksFrame()}) + QList<QWidget *>{m_finalRemarks});
     // The editor takes the room, not the stretch below it.
     auto *layout = static_cast<QVBoxLayout *>(remarks->layout());
     layout->setStretch(layout->count() - 2, 1);
     layout->setStretch(layout->count() - 1, 0);
     return remarks;
-}
-
-void PrintDialog::fillMinimumResistanceKinds() {
-    const int version = m_minHeatResVersion->currentData().toInt();
-    const QSignalBlocker blocker(m_minHeatRes);
-    m_minHeatRes->clear();
-    for (int kind : MinimumHeatResistance::constructionKinds(version))
-        m_minHeatRes->addItem(MinimumHeatResistance::kindText(version, kind), kind);
 }
 
 void PrintDialog::showSettings() {
@@ -235,7 +201,7 @@ void PrintDialog::showSettings() {
     m_pageNumbers->setChecked(report.m_pageNumbersVisible);
     m_frsiCheck->setChecked(report.m_frsiCheck);
     m_minHeatResVersion->setCurrentIndex(qMax(0, m_minHeatResVersion->findData(report.m_minimumHeatResVersion)));
-    fillMinimumResistanceKinds();
+    ReportOptionControls::fillMinimumResistanceKinds(m_minHeatResVersion, m_minHeatRes);
     m_minHeatRes->setCurrentIndex(qMax(0, m_minHeatRes->findData(report.m_minimumHeatResConstruction)));
     m_font->setCurrentFont(QFont(m_settings.m_fontFamily));
     m_fontSize->setValue(m_settings.m_reportFontPointSize);
@@ -243,7 +209,6 @@ void PrintDialog::showSettings() {
     m_projectInfoFormat->setFormat(m_projectInfoTextFormat);
     m_criteriaSettings->setSettings(report);
     m_dryingReserve->setDryingReserve(report.m_dryingReserve * 1000);
-    m_zoomOptions->setCurrentIndex(1);
 }
 
 void PrintDialog::connectControls() {

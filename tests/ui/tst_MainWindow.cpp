@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -20,7 +21,9 @@
 #include <app/Settings.h>
 #include <model/MaterialList.h>
 #include <model/Project.h>
+#include <model/ReportSettings.h>
 #include <report/Report.h>
+#include <report/ReportPageLayout.h>
 #include <ui/MainWindow.h>
 #include <ui/MaterialDatabaseWidget_2.h>
 #include <ui/PrintDialog.h>
@@ -56,6 +59,7 @@ private slots:
     void inputFieldsHaveAccessibleNames();
     void everyToolbarActionInAMenu();
     void reportPreviewShowsTheProject();
+    void printDefaultsReachTheOpenPreview();
 
 private:
     QString example(const QString &name) const { return m_dir.filePath(name); }
@@ -424,6 +428,25 @@ void tst_MainWindow::reportPreviewShowsTheProject() {
     // A second call shows the same dialog.
     trigger("actionReport");
     QCOMPARE(m_window->findChildren<PrintDialog *>().size(), 1);
+}
+
+void tst_MainWindow::printDefaultsReachTheOpenPreview() {
+    ReportSettings &report = Settings::instance().m_reportSettings;
+    const ReportSettings before = report;
+    openWindow(example("timber-frame-wall.v2p"));
+    trigger("actionReport");
+    auto *preview = m_window->findChild<PrintDialog *>();
+    QVERIFY(preview->report().pageLayout().frameRect(ReportSettings::HeaderFrameId).height() > 0);
+    ModalAnswerer answerer;
+    answerer.add([](QDialog *dialog) {
+        dialog->findChild<QCheckBox *>("checkBoxHeader_2")->setChecked(false);
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    trigger("actionPreferences");
+    QCOMPARE(answerer.pending(), 0);
+    QVERIFY(!preview->findChild<QCheckBox *>("checkBoxHeader")->isChecked());
+    QCOMPARE(preview->report().pageLayout().frameRect(ReportSettings::HeaderFrameId).height(), 0.0);
+    report = before;
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -31,6 +31,7 @@ NewProjectWizardMaterialPage::NewProjectWizardMaterialPage(MaterialList &materia
     info->setObjectName(QStringLiteral("labelMaterialSelectInfo"));
     info->setWordWrap(true);
     m_tabs->setObjectName(QStringLiteral("widgetMaterialConstructionTab"));
+    showMoreMaterials();
 
     auto *templateRow = new QFormLayout;
     templateRow->addRow(templateLabel, m_templates);
@@ -45,6 +46,14 @@ NewProjectWizardMaterialPage::NewProjectWizardMaterialPage(MaterialList &materia
     connect(m_tabs, &MaterialConstructionTabWidget::selectionChanged, this, &QWizardPage::completeChanged);
     connect(m_tabs, &MaterialConstructionTabWidget::tabChanged, this, &QWizardPage::completeChanged);
     connect(m_tabs, &MaterialConstructionTabWidget::doubleClicked, this, &NewProjectWizardMaterialPage::doubleClicked);
+}
+
+void NewProjectWizardMaterialPage::showMoreMaterials() {
+    // Below the wizard's texts the material table kept room for three rows only: here, where a material is
+    // picked, the table takes the room of the remarks box.
+    for (const char *name : {"labelRemarks", "textEditAdditional"})
+        if (auto *widget = m_tabs->findChild<QWidget *>(QLatin1String(name)))
+            widget->hide();
 }
 
 bool NewProjectWizardMaterialPage::isComplete() const {

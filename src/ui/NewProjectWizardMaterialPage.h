@@ -27,6 +27,8 @@ private slots:
     void doubleClicked();
 
 private:
+    void showMoreMaterials();
+
     QComboBox *m_templates;
     MaterialConstructionTabWidget *m_tabs;
 };

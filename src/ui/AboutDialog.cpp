@@ -74,7 +74,9 @@ AboutDialog::AboutDialog(QWidget *parent)
     layout->addStretch();
     layout->addWidget(buttons);
     QMetaObject::connectSlotsByName(this);
-    setFixedSize(m_picture.width(), m_picture.height() + BandHeight);
+    // The width of the picture; as high as the texts need (longer in some languages), at least with the band.
+    setFixedWidth(m_picture.width());
+    setFixedHeight(qMax(m_picture.height() + BandHeight, layout->heightForWidth(m_picture.width())));
 }
 
 void AboutDialog::paintEvent(QPaintEvent *) {

@@ -2,11 +2,12 @@
 # One QtTest executable per test class, registered with CTest. Widget and scene
 # tests run on the offscreen platform; every test gets its own settings location.
 # Every test links the message guard: an unexpected program warning or error fails the running test
-# function; RunQtTest.cmake fails the test on a Qt warning that no test function expected.
+# function; RunQtTest.cmake fails the test on a Qt warning that no test function expected. The shared test
+# headers of tests/common are on every test's include path.
 function(hygrolux_add_test name)
     cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/common/TestMessageGuard.cpp)
-    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS} ZOT)
+    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS} ZOT HygroluxTestSupport)
     target_compile_definitions(${name} PRIVATE
         HYGROLUX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
         HYGROLUX_RESOURCES_DIR="${HYGROLUX_RESOURCES_DIR}")

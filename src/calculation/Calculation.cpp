@@ -177,7 +177,7 @@ int Calculation::calculate(const InputData &input, int heatFlowDirection) {
             publishMessages();
             return RC_NoLayers;
         }
-        if (input.inputStatus() == InputData::InvalidWidth) {
+        if (input.inputStatus() == InputStatus::InvalidWidth) {
             m_messages.append(input.checkMessage());
             publishMessages();
             return m_results.resultCode = RC_InvalidInput;
@@ -201,7 +201,7 @@ int Calculation::calculate(const InputData &input, int heatFlowDirection) {
 
         dryThermalResistances(input, heatFlowDirection, m_results);
 
-        if (input.inputStatus() == InputData::InvalidMaterial || input.inputStatus() == InputData::InvalidClimate) {
+        if (input.inputStatus() == InputStatus::InvalidMaterial || input.inputStatus() == InputStatus::InvalidClimate) {
             m_messages.append(input.checkMessage());
             publishMessages();
             return m_results.resultCode = RC_InvalidInput;

@@ -30,8 +30,8 @@ public:
     /*! The project judged at one value. */
     struct Row {
         double value = 0;
-        /*! InputData::InputStatus after the value was set: anything but InputValid marks the row invalid. */
-        int inputStatus = InputData::InputValid;
+        /*! Input status after the value was set: anything but Valid marks the row invalid. */
+        InputStatus inputStatus = InputStatus::Valid;
         int resultCode = 0;
         /*! U-value of the dry construction, W/(m2 K). */
         double U = 0;
@@ -46,7 +46,7 @@ public:
         /*! False if a criterion is not fulfilled, else no value if one is not assessed, else true. */
         std::optional<bool> allFulfilled;
 
-        bool isValid() const { return inputStatus == InputData::InputValid; }
+        bool isValid() const { return inputStatus == InputStatus::Valid; }
         bool passes() const { return allFulfilled.value_or(false); }
     };
 

@@ -110,7 +110,7 @@ void writeEvaluation(JsonWriter &json, const ProjectEvaluation &evaluation) {
         return;
     }
     const Document &document = evaluation.document;
-    write(json, "inputStatus", document.inputData().inputStatus());
+    write(json, "inputStatus", int(document.inputData().inputStatus()));
     write(json, "assessmentType", document.inputData().conditions().type());
     write(json, "heatFlowDirection", document.projectInformation().m_heatFlowDirection);
     json.key(QStringLiteral("results"));

@@ -37,10 +37,10 @@ QString number(double value, int decimals) {
 }
 
 /*! Short reason of an invalid row, by its input status. */
-QString invalidText(int inputStatus) {
+QString invalidText(InputStatus inputStatus) {
     switch (inputStatus) {
-    case InputData::InvalidWidth: return StudyOutput::tr("invalid input: layer width");
-    case InputData::InvalidMaterial: return StudyOutput::tr("invalid input: material values");
+    case InputStatus::InvalidWidth: return StudyOutput::tr("invalid input: layer width");
+    case InputStatus::InvalidMaterial: return StudyOutput::tr("invalid input: material values");
     default: return StudyOutput::tr("invalid input: climate");
     }
 }
@@ -104,7 +104,7 @@ QByteArray StudyOutput::csv(const std::vector<VariantStudy::Row> &rows) {
         text += QByteArray(",") + key;
     text += ",allFulfilled\n";
     for (const VariantStudy::Row &row : rows) {
-        text += JsonWriter::number(row.value) + ',' + QByteArray::number(row.inputStatus) + ',' +
+        text += JsonWriter::number(row.value) + ',' + QByteArray::number(int(row.inputStatus)) + ',' +
                 QByteArray::number(row.resultCode) + ',' + JsonWriter::number(row.U) + ',' +
                 JsonWriter::number(row.glaserMc) + ',' + JsonWriter::number(row.Mc) + ',' +
                 JsonWriter::number(row.dryingTimeDays) + ',' + row.basis.methodName().toUtf8();
@@ -134,7 +134,7 @@ QByteArray StudyOutput::json(const StudyDescription &study, const std::vector<Va
         json.key(QStringLiteral("value"));
         json.value(row.value);
         json.key(QStringLiteral("inputStatus"));
-        json.value(row.inputStatus);
+        json.value(int(row.inputStatus));
         json.key(QStringLiteral("resultCode"));
         json.value(row.resultCode);
         json.key(QStringLiteral("U"));

@@ -37,7 +37,7 @@ void Document::readRootXML(QXmlStreamReader &reader) {
         if (reader.name() == QLatin1String("InputData")) {
             m_inputData.readXML(reader);
             // A fresh calculation reports invalid input until the project is recalculated.
-            if (m_inputData.inputStatus() != InputData::InputValid)
+            if (m_inputData.inputStatus() != InputStatus::Valid)
                 m_calculation = Calculation();
         }
         else if (reader.name() == QLatin1String("ProjectInformation"))

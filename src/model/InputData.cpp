@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-int InputData::check() {
-    m_inputStatus = m_conditions.isValid() ? InputValid : InvalidClimate;
+InputStatus InputData::check() {
+    m_inputStatus = m_conditions.isValid() ? InputStatus::Valid : InputStatus::InvalidClimate;
     for (const MaterialLayer &layer : m_layers) {
         const double width = layer.width();
         if (!(width > 0) || !std::isfinite(width)) {
-            m_inputStatus = InvalidWidth;
+            m_inputStatus = InputStatus::InvalidWidth;
             break;
         }
         if (!layer.material().isValid()) {
-            m_inputStatus = InvalidMaterial;
+            m_inputStatus = InputStatus::InvalidMaterial;
             break;
         }
     }
@@ -21,19 +21,20 @@ int InputData::check() {
 QString InputData::checkMessage() const {
     for (int j = 0; j < m_layers.size(); ++j) {
         const MaterialLayer &layer = m_layers[j];
-        if (m_inputStatus == InvalidWidth && !(layer.width() > 0 && std::isfinite(layer.width())))
+        if (m_inputStatus == InputStatus::InvalidWidth && !(layer.width() > 0 && std::isfinite(layer.width())))
             return tr("Invalid width %1 of <a href=\"layer-%2\">layer #%2</a>.").arg(layer.width()).arg(j + 1);
-        if (m_inputStatus == InvalidMaterial && !layer.material().isValid())
+        if (m_inputStatus == InputStatus::InvalidMaterial && !layer.material().isValid())
             return tr("Invalid material values of \"%1\" in <a href=\"layer-%2\">layer #%2</a>.")
                 .arg(layer.material().name().toHtmlEscaped())
                 .arg(j + 1);
     }
     switch (m_inputStatus) {
-    case InvalidWidth: return tr("Invalid layer width.");
-    case InvalidMaterial: return tr("Invalid material values.");
-    case InvalidClimate: return tr("Climate values or periods out of range.");
-    default: return QString();
+    case InputStatus::InvalidWidth: return tr("Invalid layer width.");
+    case InputStatus::InvalidMaterial: return tr("Invalid material values.");
+    case InputStatus::InvalidClimate: return tr("Climate values or periods out of range.");
+    case InputStatus::Valid: break;
     }
+    return QString();
 }
 
 bool InputData::sameLayers(const InputData &other) const {

@@ -15,12 +15,13 @@
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
+/*! Result of the input check: what keeps the calculation from running. The number is what the batch tool's
+    output shows. */
+enum class InputStatus { Valid = 0, InvalidWidth = 1, InvalidMaterial = 2, InvalidClimate = 3 };
+
 class InputData {
     Q_DECLARE_TR_FUNCTIONS(InputData)
 public:
-    /*! Results of check(). */
-    enum InputStatus { InputValid = 0, InvalidWidth = 1, InvalidMaterial = 2, InvalidClimate = 3 };
-
     /*! Layers, interior (left) side first. */
     const QVector<MaterialLayer> &layers() const { return m_layers; }
     QVector<MaterialLayer> &layers() { return m_layers; }
@@ -28,14 +29,14 @@ public:
     const AssessmentConditions &conditions() const { return m_conditions; }
     AssessmentConditions &conditions() { return m_conditions; }
 
-    /*! Status of the last check() (InputStatus). */
-    int inputStatus() const { return m_inputStatus; }
+    /*! Status of the last check(). */
+    InputStatus inputStatus() const { return m_inputStatus; }
     /*! Lets readers of project files mark input they found invalid. */
-    void setInputStatus(int status) { m_inputStatus = status; }
+    void setInputStatus(InputStatus status) { m_inputStatus = status; }
 
-    /*! Recomputes and returns the input status: 3 for invalid climate values, overridden by the first layer
-        with width <= 0 (1) or with an invalid material (2). */
-    int check();
+    /*! Recomputes and returns the input status: InvalidClimate, overridden by the first layer with width <= 0
+        (InvalidWidth) or with an invalid material (InvalidMaterial). */
+    InputStatus check();
     /*! What the input status names, for the user: the first layer with an invalid width or material (with a
         "layer-N" link) or the climate; empty for valid input. */
     QString checkMessage() const;
@@ -47,7 +48,7 @@ public:
     bool operator!=(const InputData &other) const { return !(*this == other); }
 
     /*! Reads the "InputData" element the reader stands on: layers ordered by their "index" attribute,
-        climates and periods; invalid widths, materials or climates set the input status 1, 2 or 3. True when
+        climates and periods; invalid widths, materials or climates set the input status. True when
         the reader has no error. */
     bool readXML(QXmlStreamReader &reader);
     /*! Writes the "InputData" element. */
@@ -55,7 +56,7 @@ public:
 
     /*! Reads the "CLIMATE_LIST" block of a legacy project file after its "{": four climates (interior winter,
         interior summer, exterior winter, exterior summer), up to and including the closing "}". False with the
-        error text; a wrong number of climates also sets the input status 3. */
+        error text; a wrong number of climates also sets the input status InvalidClimate. */
     bool readClimateOld(std::istream &in, QString &errorText);
     /*! Reads the "STRUCTURE" block of a legacy project file after its "{" and appends its layers in file
         order, up to and including the closing "}". False with the error text. */
@@ -64,7 +65,7 @@ public:
 private:
     QVector<MaterialLayer> m_layers;
     AssessmentConditions m_conditions;
-    int m_inputStatus = InputValid;
+    InputStatus m_inputStatus = InputStatus::Valid;
 };
 
 #endif // InputDataH

@@ -63,7 +63,7 @@ bool InputData::readClimateOld(std::istream &in, QString &errorText) {
                 return false;
             }
             if (count == 4) {
-                m_inputStatus = InvalidClimate;
+                m_inputStatus = InputStatus::InvalidClimate;
                 errorText = LegacyValueReader::located(WHERE_CLIMATE, tr("Error reading parameter 'Temperatur'!"));
                 return false;
             }
@@ -78,7 +78,7 @@ bool InputData::readClimateOld(std::istream &in, QString &errorText) {
         return false;
     }
     if (count < 4) {
-        m_inputStatus = InvalidClimate;
+        m_inputStatus = InputStatus::InvalidClimate;
         errorText = LegacyValueReader::located(WHERE_CLIMATE, tr("Four climate conditions are required!"));
         return false;
     }

@@ -23,8 +23,8 @@ void readLayers(QXmlStreamReader &reader, InputData &data) {
         }
         MaterialLayer layer;
         int index = 0;
-        const int status = layer.readLayerXML(reader, index);
-        if (status != InputData::InputValid)
+        const InputStatus status = layer.readLayerXML(reader, index);
+        if (status != InputStatus::Valid)
             data.setInputStatus(status);
         ordered.emplace(std::make_pair(index, layer.name()), layer);
     }
@@ -41,11 +41,11 @@ bool InputData::readXML(QXmlStreamReader &reader) {
             readLayers(reader, *this);
         else if (reader.name() == QLatin1String("Climate")) {
             if (!m_conditions.readClimateXML(reader))
-                m_inputStatus = InvalidClimate;
+                m_inputStatus = InputStatus::InvalidClimate;
         }
         else if (reader.name() == QLatin1String("Options")) {
             if (!m_conditions.readOptionsXML(reader))
-                m_inputStatus = InvalidClimate;
+                m_inputStatus = InputStatus::InvalidClimate;
         }
         else
             XMLHelpers::readUnknownElement(reader);

@@ -12,6 +12,8 @@
 
 #include <QCoreApplication>
 
+enum class InputStatus;
+
 class MaterialLayer : public Material {
     Q_DECLARE_TR_FUNCTIONS(MaterialLayer)
 public:
@@ -42,8 +44,9 @@ public:
 
     /*! Reads the "Layer" element the reader stands on: "d" (kept as stored, also for a material with an
         sd-value), "index" (missing: 0) and the "Material" child; other children are skipped. Returns the input
-        status the layer causes: 0, 1 for a width <= 0, 2 for a material that could not be read. */
-    int readLayerXML(QXmlStreamReader &reader, int &index);
+        status the layer causes: Valid, InvalidWidth for a width <= 0, InvalidMaterial for a material that could
+        not be read. */
+    InputStatus readLayerXML(QXmlStreamReader &reader, int &index);
     /*! Writes a "Layer" element with the attributes "index" and "d" and the "Material" child. */
     void writeLayerXML(QXmlStreamWriter &writer, int index) const;
     /*! Reads one "LAYER_DEFINITION" block of a legacy project file ("Width", "Colour" and the material block)

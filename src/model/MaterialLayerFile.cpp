@@ -3,6 +3,8 @@
 
 #include "MaterialLayer.h"
 
+#include "InputData.h"
+
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -45,19 +47,19 @@ bool parseColour(const QStringList &tokens, QColor &colour) {
 
 } // namespace
 
-int MaterialLayer::readLayerXML(QXmlStreamReader &reader, int &index) {
+InputStatus MaterialLayer::readLayerXML(QXmlStreamReader &reader, int &index) {
     *this = MaterialLayer();
-    int status = 0;
+    InputStatus status = InputStatus::Valid;
     // The stored width is kept as it is: re-deriving it from an sd-value would change the saved project.
     XMLHelpers::readDoubleAttribute(reader, QStringLiteral("d"), m_width);
     if (!(m_width > 0) || !std::isfinite(m_width))
-        status = 1;
+        status = InputStatus::InvalidWidth;
     index = 0;
     XMLHelpers::readIntAttribute(reader, QStringLiteral("index"), index);
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("Material")) {
             if (!material().readXML(reader))
-                status = 2;
+                status = InputStatus::InvalidMaterial;
         }
         else
             XMLHelpers::readUnknownElement(reader);

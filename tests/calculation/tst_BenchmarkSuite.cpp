@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <model/Document.h>
 #include <model/Project.h>
 
@@ -35,7 +37,7 @@ private slots:
         QString error;
         QVERIFY2(project.read(file, error), qPrintable(error));
         project.setModified(Project::AllModified);
-        QCOMPARE(project.document()->inputData().inputStatus(), 0);
+        QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::Valid);
         QCOMPARE(project.document()->calculation().results().resultCode, resultCode);
     }
 };

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <calculation/Calculation.h>
 #include <model/InputData.h>
 #include <model/ProjectInformation.h>
@@ -132,7 +134,7 @@ void tst_CalculationRobustness::endsWithResultCode() {
     QFETCH(double, T_e);
     QFETCH(double, days);
     const InputData input = makeInput(layers, T_i, rh_i, T_e, days);
-    QCOMPARE(input.inputStatus(), int(InputData::InputValid));
+    QCOMPARE(input.inputStatus(), InputStatus::Valid);
 
     Calculation calc;
     const int code = calc.calculate(input, ProjectInformation::HeatFlowHorizontal);

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <calculation/Calculation.h>
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
@@ -85,7 +87,7 @@ void tst_CriteriaBasis::catalogueConstructions() {
         QVERIFY2(material != m_catalogue.end(), qPrintable(QString::number(layer.first)));
         input.layers().append(MaterialLayer(*material, layer.second));
     }
-    QCOMPARE(input.check(), int(InputData::InputValid));
+    QCOMPARE(input.check(), InputStatus::Valid);
     Calculation calculation;
     calculation.calculate(input, heatFlowDirection);
     const CalculationResults &r = calculation.results();

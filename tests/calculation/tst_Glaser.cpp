@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <FuzzyCompare.h>
 #include <calculation/Calculation.h>
 #include <calculation/PhysicalProperties.h>
@@ -185,7 +187,7 @@ private slots:
 
     void condensate() {
         QFETCH(InputData, input);
-        QCOMPARE(input.check(), 0);
+        QCOMPARE(input.check(), InputStatus::Valid);
         Calculation calc;
         calc.calculate(input, Horizontal);
         const CalculationResults &r = calc.results();
@@ -244,7 +246,7 @@ private slots:
 
     void classification() {
         QFETCH(InputData, input);
-        QCOMPARE(input.check(), 0);
+        QCOMPARE(input.check(), InputStatus::Valid);
         Calculation calc;
         calc.calculate(input, Horizontal);
         const CalculationResults &r = calc.results();
@@ -269,7 +271,7 @@ private slots:
         for (int i = 0; i < 1000 && saturationPressureMagnus(20) * rh_i / 100 != 610.5; ++i)
             rh_i = std::nextafter(rh_i, saturationPressureMagnus(20) * rh_i / 100 < 610.5 ? 100.0 : 0.0);
         input = withClimate(input, 20, rh_i, 0, 80);
-        QCOMPARE(input.check(), 0);
+        QCOMPARE(input.check(), InputStatus::Valid);
         Calculation calc;
         calc.calculate(input, Horizontal);
         const CalculationResults &r = calc.results();
@@ -347,7 +349,7 @@ private slots:
         QFETCH(bool, checked);
         QFETCH(bool, dryUValue);
         if (checked)
-            QVERIFY(input.check() != 0);
+            QVERIFY(input.check() != InputStatus::Valid);
         Calculation calc;
         const int returned = calc.calculate(input, Horizontal);
         const CalculationResults &r = calc.results();

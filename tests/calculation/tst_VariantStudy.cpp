@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <calculation/CalculationResults.h>
 #include <calculation/VariantStudy.h>
 #include <model/Project.h>
@@ -118,18 +120,18 @@ void tst_VariantStudy::invalidValuesGiveMarkedRows_data() {
     QTest::addColumn<VariantStudy::Quantity>("quantity");
     QTest::addColumn<int>("layer");
     QTest::addColumn<double>("value");
-    QTest::addColumn<int>("inputStatus");
+    QTest::addColumn<InputStatus>("inputStatus");
     const QString wall = QStringLiteral("masonry-wall-inside-insulation.v2p");
-    QTest::newRow("negative width") << wall << Q::Width << 2 << -0.05 << int(InputData::InvalidWidth);
-    QTest::newRow("zero width") << wall << Q::Width << 4 << 0.0 << int(InputData::InvalidWidth);
-    QTest::newRow("lambda 0") << wall << Q::Lambda << 2 << 0.0 << int(InputData::InvalidMaterial);
-    QTest::newRow("mu 0") << wall << Q::Mu << 1 << 0.0 << int(InputData::InvalidMaterial);
-    QTest::newRow("negative A_w") << wall << Q::Aw << 3 << -1.0 << int(InputData::InvalidMaterial);
-    QTest::newRow("sd 0 without product value") << wall << Q::SdValue << 2 << 0.0 << int(InputData::InvalidMaterial);
+    QTest::newRow("negative width") << wall << Q::Width << 2 << -0.05 << InputStatus::InvalidWidth;
+    QTest::newRow("zero width") << wall << Q::Width << 4 << 0.0 << InputStatus::InvalidWidth;
+    QTest::newRow("lambda 0") << wall << Q::Lambda << 2 << 0.0 << InputStatus::InvalidMaterial;
+    QTest::newRow("mu 0") << wall << Q::Mu << 1 << 0.0 << InputStatus::InvalidMaterial;
+    QTest::newRow("negative A_w") << wall << Q::Aw << 3 << -1.0 << InputStatus::InvalidMaterial;
+    QTest::newRow("sd 0 without product value") << wall << Q::SdValue << 2 << 0.0 << InputStatus::InvalidMaterial;
     QTest::newRow("negative sd of a retarder")
-        << "timber-roof.v2p" << Q::SdValue << 2 << -1.0 << int(InputData::InvalidWidth);
-    QTest::newRow("humidity 120 %") << wall << Q::InsideHumidity << 0 << 120.0 << int(InputData::InvalidClimate);
-    QTest::newRow("temperature 100 °C") << wall << Q::InsideTemperature << 0 << 100.0 << int(InputData::InvalidClimate);
+        << "timber-roof.v2p" << Q::SdValue << 2 << -1.0 << InputStatus::InvalidWidth;
+    QTest::newRow("humidity 120 %") << wall << Q::InsideHumidity << 0 << 120.0 << InputStatus::InvalidClimate;
+    QTest::newRow("temperature 100 °C") << wall << Q::InsideTemperature << 0 << 100.0 << InputStatus::InvalidClimate;
 }
 
 void tst_VariantStudy::invalidValuesGiveMarkedRows() {
@@ -137,7 +139,7 @@ void tst_VariantStudy::invalidValuesGiveMarkedRows() {
     QFETCH(VariantStudy::Quantity, quantity);
     QFETCH(int, layer);
     QFETCH(double, value);
-    QFETCH(int, inputStatus);
+    QFETCH(InputStatus, inputStatus);
     VariantStudy s = study(example(file), quantity, layer);
     const VariantStudy::Row row = s.evaluate(value);
     QCOMPARE(row.inputStatus, inputStatus);

@@ -208,7 +208,7 @@ void tst_Cli::calcMatchesCore() {
     QCOMPARE(run.exitCode, exitCode);
     const QJsonObject object = parse(run.out).toObject();
     QCOMPARE(object["file"].toString(), file);
-    QCOMPARE(object["inputStatus"].toInt(), document.inputData().inputStatus());
+    QCOMPARE(object["inputStatus"].toInt(), int(document.inputData().inputStatus()));
     QCOMPARE(object["assessmentType"].toInt(), document.inputData().conditions().type());
     QCOMPARE(object["heatFlowDirection"].toInt(), document.projectInformation().m_heatFlowDirection);
 

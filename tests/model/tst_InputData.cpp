@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <model/InputData.h>
 
 #include <limits>
@@ -35,30 +37,33 @@ private slots:
     void defaults() {
         InputData input;
         QVERIFY(input.layers().isEmpty());
-        QCOMPARE(input.inputStatus(), 0);
+        QCOMPARE(input.inputStatus(), InputStatus::Valid);
         QCOMPARE(input.conditions().type(), 2);
-        QCOMPARE(input.check(), 0);
+        QCOMPARE(input.check(), InputStatus::Valid);
     }
 
     void check_data() {
         QTest::addColumn<InputData>("input");
-        QTest::addColumn<int>("status");
-        QTest::newRow("valid") << fourLayers(-1, -1) << 0;
-        QTest::newRow("width 0 in layer 2 before invalid material in layer 4") << fourLayers(1, 3) << 1;
-        QTest::newRow("invalid material in layer 2 before width 0 in layer 4") << fourLayers(3, 1) << 2;
-        QTest::newRow("invalid climate, valid layers") << withInvalidClimate(fourLayers(-1, -1)) << 3;
-        QTest::newRow("invalid climate and width 0") << withInvalidClimate(fourLayers(2, -1)) << 1;
-        QTest::newRow("invalid climate and invalid material") << withInvalidClimate(fourLayers(-1, 0)) << 2;
-        QTest::newRow("invalid climate, no layers") << withInvalidClimate(InputData()) << 3;
+        QTest::addColumn<InputStatus>("status");
+        using S = InputStatus;
+        QTest::newRow("valid") << fourLayers(-1, -1) << S::Valid;
+        QTest::newRow("width 0 in layer 2 before invalid material in layer 4") << fourLayers(1, 3) << S::InvalidWidth;
+        QTest::newRow("invalid material in layer 2 before width 0 in layer 4")
+            << fourLayers(3, 1) << S::InvalidMaterial;
+        QTest::newRow("invalid climate, valid layers") << withInvalidClimate(fourLayers(-1, -1)) << S::InvalidClimate;
+        QTest::newRow("invalid climate and width 0") << withInvalidClimate(fourLayers(2, -1)) << S::InvalidWidth;
+        QTest::newRow("invalid climate and invalid material")
+            << withInvalidClimate(fourLayers(-1, 0)) << S::InvalidMaterial;
+        QTest::newRow("invalid climate, no layers") << withInvalidClimate(InputData()) << S::InvalidClimate;
         InputData negative = fourLayers(-1, -1);
         negative.layers()[0].setWidth(-0.01);
-        QTest::newRow("negative width") << negative << 1;
+        QTest::newRow("negative width") << negative << S::InvalidWidth;
         InputData notANumber = fourLayers(-1, -1);
         notANumber.layers()[3].setWidth(std::numeric_limits<double>::quiet_NaN());
-        QTest::newRow("NaN width") << notANumber << 1;
+        QTest::newRow("NaN width") << notANumber << S::InvalidWidth;
         InputData noPeriod = fourLayers(-1, -1);
         noPeriod.conditions().setTT_summer(0);
-        QTest::newRow("drying period 0") << noPeriod << 3;
+        QTest::newRow("drying period 0") << noPeriod << S::InvalidClimate;
     }
 
     void check() {
@@ -69,9 +74,9 @@ private slots:
 
     void checkClearsEarlierStatus() {
         InputData input = fourLayers(1, -1);
-        QCOMPARE(input.check(), 1);
+        QCOMPARE(input.check(), InputStatus::InvalidWidth);
         input.layers()[1].setWidth(0.02);
-        QCOMPARE(input.check(), 0);
+        QCOMPARE(input.check(), InputStatus::Valid);
     }
 
     void equality_data() {
@@ -93,7 +98,7 @@ private slots:
         otherType.conditions().applyType(1);
         QTest::newRow("other conditions type") << otherType << true << false;
         InputData otherStatus = base;
-        otherStatus.setInputStatus(InputData::InvalidClimate);
+        otherStatus.setInputStatus(InputStatus::InvalidClimate);
         QTest::newRow("other input status") << otherStatus << true << false;
         addClimateRows(base);
     }

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <model/LegacyValueReader.h>
 #include <model/Project.h>
 
@@ -68,7 +70,7 @@ private slots:
         HYG_COMPARE_DOUBLE(layers[2].w_80(), 0.018, 1e-12, 0.0);
         QVERIFY(layers[2].isWoodbased());
         QVERIFY(!layers[2].isWood());
-        QCOMPARE(doc.inputData().check(), 0);
+        QCOMPARE(doc.inputData().check(), InputStatus::Valid);
         QCOMPARE(layers[0].materialId(), int(Material::ConstructionDatabaseId));
 
         const AssessmentConditions &c = doc.inputData().conditions();
@@ -213,7 +215,7 @@ private slots:
         Document doc;
         QString error;
         QVERIFY(!doc.readOld(dataFile(file), error));
-        QCOMPARE(doc.inputData().inputStatus(), 3);
+        QCOMPARE(doc.inputData().inputStatus(), InputStatus::InvalidClimate);
     }
 
     void headerAndLayerErrors() {

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <model/Project.h>
 
 namespace {
@@ -66,7 +68,7 @@ private slots:
         fillCondensingWall(*project.document());
         project.document()->inputData().layers()[1].setWidth(0);
         project.setModified(Project::AllModified);
-        QCOMPARE(project.document()->inputData().inputStatus(), 1);
+        QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::InvalidWidth);
         QCOMPARE(project.document()->calculation().results().resultCode, 1);
         QCOMPARE(project.document()->calculation().results().messages,
                  QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."});
@@ -102,7 +104,7 @@ private slots:
         layers = {layer(0.0125, 0.25, 8), layer(0.05, 0.025, 1, true), layer(0.0125, 0.25, 8)};
         project.document()->projectInformation().m_heatFlowDirection = ProjectInformation::HeatFlowUpwards;
         project.setModified(Project::AllModified);
-        QCOMPARE(project.document()->inputData().inputStatus(), 0);
+        QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::Valid);
         const double upwards = project.document()->calculation().results().R[1];
         project.document()->projectInformation().m_heatFlowDirection = ProjectInformation::HeatFlowDownwards;
         project.setModified(Project::AllModified);

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <calculation/CriteriaBasis.h>
 #include <model/MaterialList.h>
 #include <model/Project.h>
@@ -107,7 +109,7 @@ private slots:
         QCOMPARE(layerNames(doc), QStringList({"Lime plaster", "Mineral wool", "Gypsum board"}));
         QCOMPARE(doc.inputData().layers()[1].width(), 0.2);
         QCOMPARE(doc.inputData().layers()[2].Aw(), 0.28);
-        QCOMPARE(doc.inputData().inputStatus(), 0);
+        QCOMPARE(doc.inputData().inputStatus(), InputStatus::Valid);
         const AssessmentConditions &c = doc.inputData().conditions();
         QCOMPARE(c.Rsi(), 0.125);
         QCOMPARE(c.Rse(), 0.04);
@@ -233,14 +235,14 @@ private slots:
 
     void invalidInputLoadsWithStatus_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("status");
-        QTest::newRow("layer width 0") << "project_zero_width.v2p" << 1;
-        QTest::newRow("interior temperature 95 C") << "project_bad_climate.v2p" << 3;
-        QTest::newRow("condensation period 0") << "project_bad_period.v2p" << 3;
+        QTest::addColumn<InputStatus>("status");
+        QTest::newRow("layer width 0") << "project_zero_width.v2p" << InputStatus::InvalidWidth;
+        QTest::newRow("interior temperature 95 C") << "project_bad_climate.v2p" << InputStatus::InvalidClimate;
+        QTest::newRow("condensation period 0") << "project_bad_period.v2p" << InputStatus::InvalidClimate;
     }
     void invalidInputLoadsWithStatus() {
         QFETCH(QString, file);
-        QFETCH(int, status);
+        QFETCH(InputStatus, status);
         Document doc;
         doc.inputData().layers() = {simpleLayer("A", 0.1), simpleLayer("B", 0.2)};
         doc.recalculate();
@@ -577,7 +579,7 @@ private slots:
         QVERIFY2(project.read(path, error), qPrintable(error));
         compareDocuments(*project.document(), expected);
         project.setModified(Project::AllModified);
-        QCOMPARE(project.document()->inputData().inputStatus(), 0);
+        QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::Valid);
         QCOMPARE(project.document()->inputData().conditions().type(), 2);
         const CalculationResults &results = project.document()->calculation().results();
         QCOMPARE(CriteriaBasis(results).isGlaser(), glaserBasis);

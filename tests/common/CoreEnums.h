@@ -1,0 +1,24 @@
+#ifndef CoreEnumsH
+#define CoreEnumsH
+
+// The core's enum classes in tests: usable in QTest data columns, and a failing QCOMPARE prints their number
+// (QtTest finds toString() by argument-dependent lookup).
+
+#include <model/InputData.h>
+
+#include <QByteArray>
+#include <QMetaType>
+
+namespace CoreEnums {
+template <typename E> char *numberText(E value) {
+    return qstrdup(QByteArray::number(static_cast<int>(value)).constData());
+}
+} // namespace CoreEnums
+
+inline char *toString(InputStatus status) {
+    return CoreEnums::numberText(status);
+}
+
+Q_DECLARE_METATYPE(InputStatus)
+
+#endif // CoreEnumsH

@@ -37,14 +37,14 @@ QString DiagramCommand::usage() const {
               "to standard error).");
 }
 
-int DiagramCommand::typeFromName(const QString &name) {
+DiagramScene::DiagramType DiagramCommand::typeFromName(const QString &name) {
     if (name == QLatin1String("sketch"))
-        return 1;
+        return DiagramScene::DiagramType::ConstructionSketch;
     if (name == QLatin1String("pressure"))
-        return 2;
+        return DiagramScene::DiagramType::VapourPressure;
     if (name == QLatin1String("moisture"))
-        return 3;
-    return 0;
+        return DiagramScene::DiagramType::MoistureContent;
+    return DiagramScene::DiagramType::NoDiagram;
 }
 
 int DiagramCommand::run(const QStringList &arguments) {
@@ -66,7 +66,7 @@ int DiagramCommand::run(const QStringList &arguments) {
         return usageError(tr("diagram needs an output file: -o OUT."));
     DiagramExport::Content content;
     content.type = typeFromName(parser.value(type));
-    if (content.type == 0)
+    if (content.type == DiagramScene::DiagramType::NoDiagram)
         return usageError(tr("Unknown diagram type '%1'.").arg(parser.value(type)));
     const QString outFile = parser.value(output);
     const QString pictureFormat =

@@ -7,6 +7,8 @@
 
 #include "CliCommand.h"
 
+#include <visualisation/DiagramScene.h>
+
 #include <QCoreApplication>
 
 class DiagramCommand : public CliCommand {
@@ -26,8 +28,8 @@ public:
     /*! Exit code 2 when the project cannot be loaded or the picture cannot be written. */
     int run(const QStringList &arguments) override;
 
-    /*! Diagram type of a --type value ("sketch" 1, "pressure" 2, "moisture" 3), 0 for anything else. */
-    static int typeFromName(const QString &name);
+    /*! Diagram type of a --type value ("sketch", "pressure", "moisture"), NoDiagram for anything else. */
+    static DiagramScene::DiagramType typeFromName(const QString &name);
 };
 
 #endif // DiagramCommandH

@@ -10,14 +10,14 @@ DiagramFrame::DiagramFrame(Report *report, QTextDocument *textDocument, DiagramS
 
 QString DiagramFrame::title(DiagramScene::DiagramType diagramType) {
     switch (diagramType) {
-    case DiagramScene::VapourPressureDiagram: return tr("Temperature and Vapour Pressure Profile");
-    case DiagramScene::MoistureContentDiagram: return tr("Temperature and Moisture Profile");
+    case DiagramScene::DiagramType::VapourPressure: return tr("Temperature and Vapour Pressure Profile");
+    case DiagramScene::DiagramType::MoistureContent: return tr("Temperature and Moisture Profile");
     default: return tr("Other Diagram");
     }
 }
 
 QString DiagramFrame::caption(DiagramScene::DiagramType diagramType) {
-    if (diagramType == DiagramScene::MoistureContentDiagram)
+    if (diagramType == DiagramScene::DiagramType::MoistureContent)
         return tr("Moisture contents and temperatures of the moisture-dependent method. Condensate "
                   "(overhygroscopic moisture content) violet blue, hygroscopic moisture light blue.");
     return tr("Temperatures and vapour pressures of the Glaser method of DIN 4108-3.");

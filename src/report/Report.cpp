@@ -44,8 +44,8 @@ Report::Report(const QString &fontFamily, int fontPointSize, QObject *parent)
     m_frames.push_back(std::make_unique<SurfaceResistanceFrame>(this, doc));
     m_frames.push_back(std::make_unique<ResistanceFrame>(this, doc));
     m_frames.push_back(std::make_unique<ResultsTableFrame>(this, doc));
-    m_frames.push_back(std::make_unique<DiagramFrame>(this, doc, DiagramScene::MoistureContentDiagram));
-    m_frames.push_back(std::make_unique<DiagramFrame>(this, doc, DiagramScene::VapourPressureDiagram));
+    m_frames.push_back(std::make_unique<DiagramFrame>(this, doc, DiagramScene::DiagramType::MoistureContent));
+    m_frames.push_back(std::make_unique<DiagramFrame>(this, doc, DiagramScene::DiagramType::VapourPressure));
     m_frames.push_back(std::make_unique<ConclusionsFrame>(this, doc));
     m_frames.push_back(std::make_unique<GlaserFrame>(this, doc));
     m_frames.push_back(std::make_unique<DisclaimerFrame>(this, doc));

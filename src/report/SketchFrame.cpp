@@ -13,7 +13,7 @@ QRectF SketchFrame::frameRect(QPaintDevice *device, double width) {
     addText(QStringLiteral("<h2>%1</h2>").arg(tr("Construction Sketch")));
     addSpacing(m_textMetrics.spacing());
     const double height = sketchHeight(m_report->pixelsPerMM(), m_report->pageSize().height());
-    placeScene(DiagramScene::ConstructionSketch, height);
+    placeScene(DiagramScene::DiagramType::ConstructionSketch, height);
     addSpacing(height + m_textMetrics.spacing());
     return endLayout();
 }

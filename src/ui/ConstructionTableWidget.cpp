@@ -136,7 +136,7 @@ QSize ConstructionTableWidget::sketchSize() {
 
 DiagramExport::Content ConstructionTableWidget::sketchContent() const {
     DiagramExport::Content content;
-    content.type = DiagramScene::ConstructionSketch;
+    content.type = DiagramScene::DiagramType::ConstructionSketch;
     content.fonts = m_fonts;
     if (!m_ownConstruction && m_project && m_project->hasDocument()) {
         content.input = m_project->document()->inputData();

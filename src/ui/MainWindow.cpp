@@ -255,7 +255,8 @@ void MainWindow::updateActionsAndTitle() {
     m_resultsScrollArea->setVisible(active);
     m_ui->frameDividerRight->setVisible(active);
     m_ui->actionUseHashes->setVisible(false);
-    m_ui->actionToggleGlaser->setChecked(m_ui->diagramView->diagramType() == 3);
+    m_ui->actionToggleGlaser->setChecked(m_ui->diagramView->diagramType() ==
+                                         DiagramScene::DiagramType::MoistureContent);
 
     if (active) {
         QString filePart = m_project.fileName().isEmpty() ? QStringLiteral("unnamed.%1").arg("v2p")
@@ -311,7 +312,8 @@ void MainWindow::resetUndoStack(bool clean) {
 void MainWindow::setProgress(int) {}
 
 void MainWindow::on_actionToggleGlaser_triggered(bool checked) {
-    m_ui->diagramView->setDiagramType(checked ? 3 : 2);
+    m_ui->diagramView->setDiagramType(checked ? DiagramScene::DiagramType::MoistureContent
+                                              : DiagramScene::DiagramType::VapourPressure);
 }
 
 void MainWindow::on_actionUseHashes_triggered(bool) {}

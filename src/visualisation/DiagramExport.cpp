@@ -180,11 +180,12 @@ bool DiagramExport::encode(const QString &format, const Output &output, const Co
     return false;
 }
 
-QString DiagramExport::svgTitle(int type) {
+QString DiagramExport::svgTitle(DiagramScene::DiagramType type) {
     switch (type) {
-    case DiagramScene::ConstructionSketch: return tr("Construction Sketch");
-    case DiagramScene::VapourPressureDiagram: return tr("Vapour pressure diagram");
-    case DiagramScene::MoistureContentDiagram: return tr("Water content diagram");
-    default: return QString();
+    case DiagramScene::DiagramType::ConstructionSketch: return tr("Construction Sketch");
+    case DiagramScene::DiagramType::VapourPressure: return tr("Vapour pressure diagram");
+    case DiagramScene::DiagramType::MoistureContent: return tr("Water content diagram");
+    case DiagramScene::DiagramType::NoDiagram: break;
     }
+    return QString();
 }

@@ -5,6 +5,7 @@
 // chosen by extension (.svg, .png, .jpg, .pdf). Every export draws a fresh DiagramScene onto a paint device,
 // so the view, the layer table, the command-line tool and tests share one code path.
 
+#include "DiagramScene.h"
 #include "DiagramStyle.h"
 
 #include <calculation/CalculationResults.h>
@@ -27,7 +28,7 @@ public:
     struct Content {
         InputData input;
         CalculationResults results;
-        int type = 3; ///< DiagramScene::DiagramType
+        DiagramScene::DiagramType type = DiagramScene::DiagramType::MoistureContent;
         DiagramFontSettings fonts;
     };
 
@@ -74,7 +75,7 @@ public:
                              QString *errorText = nullptr);
 
     /*! SVG title of a diagram type: "Construction Sketch", "Vapour pressure diagram", "Water content diagram". */
-    static QString svgTitle(int type);
+    static QString svgTitle(DiagramScene::DiagramType type);
 
 private:
     /*! How a picture is drawn: size, mode, report-mode scale (pixels per mm) and resolution (dpi). */

@@ -70,18 +70,18 @@ void DiagramScene::createTitleItems() {
 }
 
 bool DiagramScene::isUnchanged(const QRectF &rect, const CalculationResults &results, const InputData &input,
-                               int type) const {
+                               DiagramType type) const {
     return m_hasDrawn && nearlyEqual(rect, m_geometry.rect) && results == m_results && input == m_input &&
            sameClimate(input.conditions(), m_input.conditions()) && type == m_type;
 }
 
 void DiagramScene::setup(const QRectF &rect, QPaintDevice *device, double scale, const CalculationResults &results,
-                         const InputData &input, int type) {
+                         const InputData &input, DiagramType type) {
     const bool sameStyle = device == m_style->device() && scale == m_style->scale();
     m_style->rebuild(scale, device);
     if (sameStyle && isUnchanged(rect, results, input, type))
         return;
-    if (type == NoDiagram)
+    if (type == DiagramType::NoDiagram)
         return;
 
     QGraphicsTextItem *sample = m_style->createText("T", m_style->labelFont());
@@ -115,7 +115,7 @@ void DiagramScene::setup(const QRectF &rect, QPaintDevice *device, double scale,
     computeLayout();
     drawDimensionChain();
     drawOutline();
-    if (m_type != ConstructionSketch)
+    if (m_type != DiagramType::ConstructionSketch)
         drawProfiles();
     update(rect);
 }
@@ -127,7 +127,7 @@ void DiagramScene::renderInto(QPainter *painter, const QRectF &target) {
 void DiagramScene::computeLayout() {
     const QRectF &R = m_geometry.rect;
     const double s = m_style->scale();
-    const bool sketch = m_type == ConstructionSketch;
+    const bool sketch = m_type == DiagramType::ConstructionSketch;
     using L = DiagramStyle::Layout;
     double top, bottom;
     if (m_style->screenMode()) {
@@ -142,7 +142,8 @@ void DiagramScene::computeLayout() {
     const double HL = m_titles[TemperatureTitle]->boundingRect().height();
     double HR = m_geometry.textHeight;
     if (m_results.resultCode >= RC_NoAlgorithm) {
-        QGraphicsTextItem *right = m_titles[m_type == VapourPressureDiagram ? VapourPressureTitle : MoistureTitle];
+        QGraphicsTextItem *right =
+            m_titles[m_type == DiagramType::VapourPressure ? VapourPressureTitle : MoistureTitle];
         right->setTextWidth(bottom - top);
         HR = right->boundingRect().height();
     }
@@ -253,7 +254,7 @@ void DiagramScene::drawDimensionChain() {
 void DiagramScene::drawOutline() {
     const std::vector<double> &pos = m_geometry.positions;
     const QRectF &plot = m_geometry.plot;
-    if (m_type == ConstructionSketch) {
+    if (m_type == DiagramType::ConstructionSketch) {
         // every layer outlined, so that layers of one colour stay apart
         const QPen &edge = m_style->pen(DiagramStyle::DimensionChain);
         for (int i = 0; i < m_input.layers().size(); ++i) {
@@ -315,7 +316,7 @@ void DiagramScene::drawProfiles() {
     if (m_results.glaserResultCode <= RC_InvalidInput || m_results.resultCode <= RC_NoAlgorithm || !pressures)
         drawNotice(m_geometry.plot);
     else {
-        if (m_type == VapourPressureDiagram) {
+        if (m_type == DiagramType::VapourPressure) {
             pressure = std::make_unique<VapourPressureProfile>(this, *m_style, m_geometry, m_input, m_results);
             pressure->draw(m_titles[VapourPressureTitle]);
         }

@@ -25,7 +25,8 @@ class QPainter;
 class DiagramScene : public QGraphicsScene {
     Q_OBJECT
 public:
-    enum DiagramType { NoDiagram = 0, ConstructionSketch = 1, VapourPressureDiagram = 2, MoistureContentDiagram = 3 };
+    /*! What setup() draws: nothing new, the construction sketch or one of the two profile diagrams. */
+    enum class DiagramType { NoDiagram, ConstructionSketch, VapourPressure, MoistureContent };
     /*! The four axis and chain titles, each a hidden text item until a part shows it. */
     enum Title { TemperatureTitle = 0, VapourPressureTitle, MoistureTitle, DimensionChainTitle, TitleCount };
 
@@ -34,14 +35,14 @@ public:
 
     /*! Draws the diagram of \a type for \a input and \a results into \a rect, with text laid out on \a device and
         report-mode sizes scaled by \a scale (device pixels per millimetre). Returns at once when nothing
-        changed since the last call; type 0 keeps the previous drawing. */
+        changed since the last call; NoDiagram keeps the previous drawing. */
     void setup(const QRectF &rect, QPaintDevice *device, double scale, const CalculationResults &results,
-               const InputData &input, int type);
+               const InputData &input, DiagramType type);
 
     /*! Renders the drawing of the last setup into \a target of \a painter. */
     void renderInto(QPainter *painter, const QRectF &target);
 
-    int type() const { return m_type; }
+    DiagramType type() const { return m_type; }
     bool screenMode() const;
     /*! The rectangle of the last setup and the plot rectangle inside it. */
     const QRectF &area() const { return m_geometry.rect; }
@@ -66,7 +67,8 @@ public:
     static std::vector<double> drawnWidths(const std::vector<double> &widths, double available, double minimum);
 
 private:
-    bool isUnchanged(const QRectF &rect, const CalculationResults &results, const InputData &input, int type) const;
+    bool isUnchanged(const QRectF &rect, const CalculationResults &results, const InputData &input,
+                     DiagramType type) const;
     void createTitleItems();
     /*! Plot rectangle, air-zone edges and layer positions. */
     void computeLayout();
@@ -88,7 +90,7 @@ private:
     DiagramGeometry m_geometry;
     DimensionChainRows m_chainRows;
     double m_totalThickness = 0;
-    int m_type = NoDiagram;
+    DiagramType m_type = DiagramType::NoDiagram;
     bool m_hasDrawn = false;
     QGraphicsTextItem *m_titles[TitleCount] = {};
 };

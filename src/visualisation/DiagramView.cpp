@@ -57,7 +57,7 @@ void DiagramView::setData(QPaintDevice *device, const InputData &input, const Ca
     show();
 }
 
-void DiagramView::setDiagramType(int type) {
+void DiagramView::setDiagramType(DiagramScene::DiagramType type) {
     m_type = type;
     if (m_device)
         setData(m_device, m_input, m_results, m_scale);
@@ -96,16 +96,17 @@ void DiagramView::print(QPrinter *printer) const {
     DiagramExport::print(printer, size(), content());
 }
 
-QString DiagramView::svgFileSuggestion(const QString &lastExportFile, const QString &projectFile, int type) {
+QString DiagramView::svgFileSuggestion(const QString &lastExportFile, const QString &projectFile,
+                                       DiagramScene::DiagramType type) {
     QString directory = QDir::homePath();
     if (!lastExportFile.isEmpty())
         directory = QFileInfo(lastExportFile).absolutePath();
     else if (!projectFile.isEmpty())
         directory = QFileInfo(projectFile).absolutePath();
     QString name = projectFile.isEmpty() ? QString("unamedProject") : QFileInfo(projectFile).completeBaseName();
-    if (type == DiagramScene::VapourPressureDiagram)
+    if (type == DiagramScene::DiagramType::VapourPressure)
         name += "_tp";
-    else if (type == DiagramScene::MoistureContentDiagram)
+    else if (type == DiagramScene::DiagramType::MoistureContent)
         name += "_tw";
     return directory + "/" + name + ".svg";
 }

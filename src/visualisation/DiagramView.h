@@ -35,9 +35,9 @@ public:
 
     /*! Copies input data and results, draws them into the widget rectangle shrunk by the margin and shows the view. */
     void setData(QPaintDevice *device, const InputData &input, const CalculationResults &results, double scale = 1.0);
-    /*! Stores the type (DiagramScene::DiagramType) and redraws with the stored data. */
-    void setDiagramType(int type);
-    int diagramType() const { return m_type; }
+    /*! Stores the type and redraws with the stored data. */
+    void setDiagramType(DiagramScene::DiagramType type);
+    DiagramScene::DiagramType diagramType() const { return m_type; }
 
     DiagramScene *diagramScene() const { return m_scene; }
 
@@ -51,7 +51,8 @@ public:
     /*! File name offered by the "Save SVG" dialog: the directory of the last export, else of the project, else
         the home directory; the project's base name or "unamedProject"; "_tp" for vapour pressure diagrams and
         "_tw" for water content diagrams; extension ".svg". */
-    static QString svgFileSuggestion(const QString &lastExportFile, const QString &projectFile, int type);
+    static QString svgFileSuggestion(const QString &lastExportFile, const QString &projectFile,
+                                     DiagramScene::DiagramType type);
 
 public slots:
     /*! Asks for a file name and writes the SVG there; remembers the path and announces it by svgSaved(). */
@@ -74,7 +75,7 @@ private:
     QString m_lastExportFile;
     InputData m_input;
     CalculationResults m_results;
-    int m_type = 3;
+    DiagramScene::DiagramType m_type = DiagramScene::DiagramType::MoistureContent;
     QPaintDevice *m_device = nullptr;
     double m_scale = 1.0;
     QSize m_drawnSize;

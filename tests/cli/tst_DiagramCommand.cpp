@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <DiagramEnums.h>
+
 #include <cli/DiagramCommand.h>
 #include <visualisation/DiagramExport.h>
 
@@ -52,16 +54,16 @@ void tst_DiagramCommand::drawsEveryFormat() {
 
 void tst_DiagramCommand::svgTitleFollowsType_data() {
     QTest::addColumn<QStringList>("typeOption");
-    QTest::addColumn<int>("type");
-    QTest::newRow("sketch") << QStringList{"--type", "sketch"} << 1;
-    QTest::newRow("pressure") << QStringList{"--type", "pressure"} << 2;
-    QTest::newRow("moisture is the default") << QStringList() << 3;
+    QTest::addColumn<DiagramScene::DiagramType>("type");
+    QTest::newRow("sketch") << QStringList{"--type", "sketch"} << DiagramScene::DiagramType::ConstructionSketch;
+    QTest::newRow("pressure") << QStringList{"--type", "pressure"} << DiagramScene::DiagramType::VapourPressure;
+    QTest::newRow("moisture is the default") << QStringList() << DiagramScene::DiagramType::MoistureContent;
 }
 
 void tst_DiagramCommand::svgTitleFollowsType() {
     QFETCH(QStringList, typeOption);
-    QFETCH(int, type);
-    const QString out = m_dir.filePath(QString("type%1.svg").arg(type));
+    QFETCH(DiagramScene::DiagramType, type);
+    const QString out = m_dir.filePath(QString("type%1.svg").arg(int(type)));
     DiagramCommand command;
     QCOMPARE(command.run(QStringList{project(), "-o", out} + typeOption), int(CliCommand::ExitSuccess));
     QFile file(out);
@@ -140,4 +142,5 @@ void tst_DiagramCommand::invalidProjectWritesThePictureAndEndsWith3() {
 }
 
 QTEST_MAIN(tst_DiagramCommand)
+#include "DiagramEnums.h"
 #include "tst_DiagramCommand.moc"

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <DiagramEnums.h>
+
 #include "DiagramTestConstructions.h"
 
 #include <visualisation/DiagramExport.h>
@@ -22,6 +24,7 @@
 // test output directory (tests/output/diagrams in the build tree) for a look by eye.
 
 using namespace DiagramTest;
+using Type = DiagramScene::DiagramType;
 
 Q_DECLARE_METATYPE(InputData)
 
@@ -61,8 +64,8 @@ private slots:
     void gallery();
 
 private:
-    static DiagramExport::Content content(const InputData &input, int type);
-    QString printCondensingWall(const QString &fileName, int type, QPageSize::PageSizeId startSize, QPrinter &printer);
+    static DiagramExport::Content content(const InputData &input, Type type);
+    QString printCondensingWall(const QString &fileName, Type type, QPageSize::PageSizeId startSize, QPrinter &printer);
     QTemporaryDir m_dir;
 };
 
@@ -71,7 +74,7 @@ void tst_DiagramExport::initTestCase() {
     QVERIFY(m_dir.isValid());
 }
 
-DiagramExport::Content tst_DiagramExport::content(const InputData &input, int type) {
+DiagramExport::Content tst_DiagramExport::content(const InputData &input, Type type) {
     DiagramExport::Content c;
     c.input = input;
     c.results = calculate(input);
@@ -80,15 +83,15 @@ DiagramExport::Content tst_DiagramExport::content(const InputData &input, int ty
 }
 
 void tst_DiagramExport::svgIsValidWithTitle_data() {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<Type>("type");
     QTest::addColumn<QString>("title");
-    QTest::newRow("construction sketch") << 1 << "Construction Sketch";
-    QTest::newRow("vapour pressure diagram") << 2 << "Vapour pressure diagram";
-    QTest::newRow("water content diagram") << 3 << "Water content diagram";
+    QTest::newRow("construction sketch") << Type::ConstructionSketch << "Construction Sketch";
+    QTest::newRow("vapour pressure diagram") << Type::VapourPressure << "Vapour pressure diagram";
+    QTest::newRow("water content diagram") << Type::MoistureContent << "Water content diagram";
 }
 
 void tst_DiagramExport::svgIsValidWithTitle() {
-    QFETCH(int, type);
+    QFETCH(Type, type);
     QFETCH(QString, title);
     QBuffer buffer;
     QVERIFY(buffer.open(QIODevice::WriteOnly));
@@ -129,7 +132,8 @@ void tst_DiagramExport::exportToFile() {
     QFETCH(QByteArray, magic);
     const QString path = m_dir.filePath(fileName);
     QString error;
-    QVERIFY2(DiagramExport::exportToFile(path, QSize(640, 400), content(tenLayers(), 3), &error), qPrintable(error));
+    QVERIFY2(DiagramExport::exportToFile(path, QSize(640, 400), content(tenLayers(), Type::MoistureContent), &error),
+             qPrintable(error));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(magic.size()) == magic);
@@ -138,8 +142,8 @@ void tst_DiagramExport::exportToFile() {
 
 void tst_DiagramExport::unknownExtensionFails() {
     QString error;
-    QVERIFY(
-        !DiagramExport::exportToFile(m_dir.filePath("diagram.bmpx"), QSize(640, 400), content(oneLayer(), 1), &error));
+    QVERIFY(!DiagramExport::exportToFile(m_dir.filePath("diagram.bmpx"), QSize(640, 400),
+                                         content(oneLayer(), Type::ConstructionSketch), &error));
     QVERIFY(error.contains("bmpx"));
     QVERIFY(!QFile::exists(m_dir.filePath("diagram.bmpx")));
 }
@@ -147,23 +151,25 @@ void tst_DiagramExport::unknownExtensionFails() {
 void tst_DiagramExport::svgFileSuggestion_data() {
     QTest::addColumn<QString>("lastExport");
     QTest::addColumn<QString>("project");
-    QTest::addColumn<int>("type");
+    QTest::addColumn<Type>("type");
     QTest::addColumn<QString>("expected");
     const QString home = QDir::homePath();
     QTest::newRow("no project, sketch") << ""
-                                        << "" << 1 << home + "/unamedProject.svg";
+                                        << "" << Type::ConstructionSketch << home + "/unamedProject.svg";
     QTest::newRow("no project, pressure") << ""
-                                          << "" << 2 << home + "/unamedProject_tp.svg";
-    QTest::newRow("project directory, moisture") << ""
-                                                 << "/data/walls/north.v2p" << 3 << "/data/walls/north_tw.svg";
-    QTest::newRow("last export directory wins") << "/exports/old.svg"
-                                                << "/data/walls/north.v2p" << 2 << "/exports/north_tp.svg";
+                                          << "" << Type::VapourPressure << home + "/unamedProject_tp.svg";
+    QTest::newRow("project directory, moisture")
+        << ""
+        << "/data/walls/north.v2p" << Type::MoistureContent << "/data/walls/north_tw.svg";
+    QTest::newRow("last export directory wins")
+        << "/exports/old.svg"
+        << "/data/walls/north.v2p" << Type::VapourPressure << "/exports/north_tp.svg";
 }
 
 void tst_DiagramExport::svgFileSuggestion() {
     QFETCH(QString, lastExport);
     QFETCH(QString, project);
-    QFETCH(int, type);
+    QFETCH(Type, type);
     QFETCH(QString, expected);
     QCOMPARE(DiagramView::svgFileSuggestion(lastExport, project, type), expected);
 }
@@ -173,7 +179,7 @@ void tst_DiagramExport::viewRedrawsOnlyBeyondMargin() {
     view.resize(700, 450);
     const InputData input = twoLayers();
     view.setData(&view, input, calculate(input));
-    QCOMPARE(view.diagramType(), 3);
+    QCOMPARE(view.diagramType(), Type::MoistureContent);
     const QRectF drawn = view.diagramScene()->area();
     QCOMPARE(drawn, QRectF(5, 5, 690, 440));
 
@@ -182,8 +188,8 @@ void tst_DiagramExport::viewRedrawsOnlyBeyondMargin() {
     view.resize(705, 446);
     QCOMPARE(view.diagramScene()->area(), QRectF(5, 5, 695, 436));
 
-    view.setDiagramType(1);
-    QCOMPARE(view.diagramScene()->type(), 1);
+    view.setDiagramType(Type::ConstructionSketch);
+    QCOMPARE(view.diagramScene()->type(), Type::ConstructionSketch);
 }
 
 void tst_DiagramExport::viewExportImageHasPageWidth() {
@@ -198,7 +204,7 @@ void tst_DiagramExport::viewExportImageHasPageWidth() {
     QCOMPARE(expected.height(), int(400.0 * expected.width() / 600));
 }
 
-QString tst_DiagramExport::printCondensingWall(const QString &fileName, int type, QPageSize::PageSizeId startSize,
+QString tst_DiagramExport::printCondensingWall(const QString &fileName, Type type, QPageSize::PageSizeId startSize,
                                                QPrinter &printer) {
     DiagramView view{DiagramFontSettings()};
     view.resize(600, 400);
@@ -217,17 +223,17 @@ QString tst_DiagramExport::printCondensingWall(const QString &fileName, int type
 }
 
 void tst_DiagramExport::printGivesOneA4PdfPage_data() {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<Type>("type");
     QTest::addColumn<int>("startSize");
-    QTest::newRow("sketch, printer set to A4") << 1 << int(QPageSize::A4);
-    QTest::newRow("vapour pressure, printer set to Letter") << 2 << int(QPageSize::Letter);
-    QTest::newRow("water content, printer set to A3") << 3 << int(QPageSize::A3);
+    QTest::newRow("sketch, printer set to A4") << Type::ConstructionSketch << int(QPageSize::A4);
+    QTest::newRow("vapour pressure, printer set to Letter") << Type::VapourPressure << int(QPageSize::Letter);
+    QTest::newRow("water content, printer set to A3") << Type::MoistureContent << int(QPageSize::A3);
 }
 
 void tst_DiagramExport::printGivesOneA4PdfPage() {
-    QFETCH(int, type);
+    QFETCH(Type, type);
     QFETCH(int, startSize);
-    const QString fileName = QString("print_type%1.pdf").arg(type);
+    const QString fileName = QString("print_type%1.pdf").arg(int(type));
     QString path;
     {
         QPrinter printer;
@@ -247,7 +253,7 @@ void tst_DiagramExport::printedPdfReadByPdfinfo() {
     if (pdfinfo.isEmpty())
         QSKIP("pdfinfo (poppler-utils) is not installed");
     QPrinter printer;
-    const QString path = printCondensingWall("print_pdfinfo.pdf", 2, QPageSize::Letter, printer);
+    const QString path = printCondensingWall("print_pdfinfo.pdf", Type::VapourPressure, QPageSize::Letter, printer);
     QVERIFY(!path.isEmpty());
     QProcess process;
     process.start(pdfinfo, {path});
@@ -275,10 +281,10 @@ void tst_DiagramExport::gallery() {
     QFETCH(InputData, input);
     const QString dir = QCoreApplication::applicationDirPath() + "/output/diagrams";
     QVERIFY(QDir().mkpath(dir));
-    for (int type = 1; type <= 3; ++type) {
+    for (Type type : {Type::ConstructionSketch, Type::VapourPressure, Type::MoistureContent}) {
         for (const QSize &size : {QSize(800, 500), QSize(420, 300)}) {
             const QString path =
-                QString("%1/%2_type%3_%4x%5.png").arg(dir, name).arg(type).arg(size.width()).arg(size.height());
+                QString("%1/%2_type%3_%4x%5.png").arg(dir, name).arg(int(type)).arg(size.width()).arg(size.height());
             QString error;
             QVERIFY2(DiagramExport::exportToFile(path, size, content(input, type), &error), qPrintable(error));
             QCOMPARE(QImage(path).size(), size);

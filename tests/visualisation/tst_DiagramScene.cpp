@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <DiagramEnums.h>
+
 #include "DiagramTestConstructions.h"
 
 #include <FuzzyCompare.h>
@@ -28,6 +30,8 @@ Q_DECLARE_METATYPE(std::vector<double>)
 
 namespace {
 
+using Type = DiagramScene::DiagramType;
+
 const QRectF Area(0, 0, 800, 500);
 
 struct SceneFixture {
@@ -37,7 +41,7 @@ struct SceneFixture {
 
     SceneFixture() { style.rebuild(1.0, &device); }
 
-    void draw(const InputData &input, int type, const QRectF &rect = Area) {
+    void draw(const InputData &input, DiagramScene::DiagramType type, const QRectF &rect = Area) {
         scene.setup(rect, &device, 1.0, calculate(input), input, type);
     }
 
@@ -137,7 +141,7 @@ void tst_DiagramScene::layerPositions_data() {
 void tst_DiagramScene::layerPositions() {
     QFETCH(InputData, input);
     SceneFixture f;
-    f.draw(input, 3);
+    f.draw(input, Type::MoistureContent);
     const QRectF plot = f.scene.plotRect();
     const std::vector<double> &pos = f.scene.layerPositions();
     const int n = input.layers().size();
@@ -196,7 +200,7 @@ void tst_DiagramScene::reportModeEdges() {
     DiagramScene scene(false, &device, DiagramFontSettings());
     const double s = 4;
     const InputData input = twoLayers();
-    scene.setup(QRectF(0, 0, 2000, 1200), &device, s, calculate(input), input, 2);
+    scene.setup(QRectF(0, 0, 2000, 1200), &device, s, calculate(input), input, Type::VapourPressure);
     const QRectF plot = scene.plotRect();
     using L = DiagramStyle::Layout;
     QCOMPARE(plot.top(), L::TopMargin * s);
@@ -244,7 +248,7 @@ void tst_DiagramScene::labelRows() {
     QFETCH(int, rows);
     QFETCH(bool, overflow);
     SceneFixture f;
-    f.draw(input, 2, QRectF(0, 0, width, 500));
+    f.draw(input, Type::VapourPressure, QRectF(0, 0, width, 500));
     const DimensionChainRows &r = f.scene.dimensionChainRows();
     const double H = r.labelHeight;
     QVERIFY(H > 0);
@@ -267,7 +271,7 @@ void tst_DiagramScene::labelRows() {
 
 void tst_DiagramScene::drawingStaysInPlace_data() {
     QTest::addColumn<InputData>("input");
-    QTest::addColumn<int>("type");
+    QTest::addColumn<Type>("type");
     QTest::addColumn<QSizeF>("size");
     const QList<QPair<const char *, InputData>> inputs = {
         {"one layer", oneLayer()},
@@ -277,9 +281,9 @@ void tst_DiagramScene::drawingStaysInPlace_data() {
         {"twenty-four layers", manyThinLayers()},
         {"summer-like", withClimate(condensingWall(), 20, 50, 30, 60)}};
     for (const auto &in : inputs) {
-        for (int type = 1; type <= 3; ++type) {
+        for (Type type : {Type::ConstructionSketch, Type::VapourPressure, Type::MoistureContent}) {
             for (const QSizeF &size : {QSizeF(800, 500), QSizeF(420, 300)}) {
-                QTest::addRow("%s, type %d, %dx%d", in.first, type, int(size.width()), int(size.height()))
+                QTest::addRow("%s, type %d, %dx%d", in.first, int(type), int(size.width()), int(size.height()))
                     << in.second << type << size;
             }
         }
@@ -288,7 +292,7 @@ void tst_DiagramScene::drawingStaysInPlace_data() {
 
 void tst_DiagramScene::drawingStaysInPlace() {
     QFETCH(InputData, input);
-    QFETCH(int, type);
+    QFETCH(Type, type);
     QFETCH(QSizeF, size);
     SceneFixture f;
     f.draw(input, type, QRectF(QPointF(0, 0), size));
@@ -338,7 +342,7 @@ void tst_DiagramScene::temperatureTicks() {
     QFETCH(QString, outdoorLabel);
     QFETCH(QStringList, labels);
     SceneFixture f;
-    f.draw(withClimate(twoLayers(), 20, 50, Te, 80), 3);
+    f.draw(withClimate(twoLayers(), 20, 50, Te, 80), Type::MoistureContent);
     const QMap<QString, double> found = f.temperatureLabels();
     QStringList sortedLabels = labels;
     std::sort(sortedLabels.begin(), sortedLabels.end());
@@ -353,7 +357,7 @@ void tst_DiagramScene::temperatureTicks() {
 
 void tst_DiagramScene::flatTemperatureBand() {
     SceneFixture f;
-    f.draw(withClimate(twoLayers(), 20, 50, 20, 80), 2);
+    f.draw(withClimate(twoLayers(), 20, 50, 20, 80), Type::VapourPressure);
     const QList<QGraphicsLineItem *> profile = f.lines(DiagramStyle::Temperature);
     QVERIFY(profile.size() >= 2);
     const double top = std::trunc(f.temperatureBand().first);
@@ -383,13 +387,13 @@ void tst_DiagramScene::nothingDrawn() {
     QFETCH(InputData, input);
     QFETCH(bool, invalidResult);
     SceneFixture f;
-    f.draw(twoLayers(), 2);
+    f.draw(twoLayers(), Type::VapourPressure);
     QVERIFY(!f.visibleTexts().isEmpty());
     // results of a valid construction, so that only the checks of the scene itself can stop the drawing
     CalculationResults results = calculate(twoLayers());
     if (invalidResult)
         results.resultCode = RC_InvalidInput;
-    f.scene.setup(Area, &f.device, 1.0, results, input, 3);
+    f.scene.setup(Area, &f.device, 1.0, results, input, Type::MoistureContent);
     // nothing but the notice that says why
     const QList<QGraphicsTextItem *> texts = f.visibleTexts();
     QCOMPARE(texts.size(), 1);
@@ -404,23 +408,24 @@ void tst_DiagramScene::unchangedSetupKeepsScene() {
     SceneFixture f;
     const InputData input = condensingWall();
     const CalculationResults results = calculate(input);
-    f.scene.setup(Area, &f.device, 1.0, results, input, 2);
+    f.scene.setup(Area, &f.device, 1.0, results, input, Type::VapourPressure);
     const QList<QGraphicsItem *> before = f.scene.items();
-    f.scene.setup(QRectF(0, 0, 800 * (1 + 1e-14), 500), &f.device, 1.0, results, input, 2);
+    f.scene.setup(QRectF(0, 0, 800 * (1 + 1e-14), 500), &f.device, 1.0, results, input, Type::VapourPressure);
     QCOMPARE(f.scene.items(), before);
-    f.scene.setup(Area, &f.device, 1.0, results, input, 0);
+    f.scene.setup(Area, &f.device, 1.0, results, input, Type::NoDiagram);
     QCOMPARE(f.scene.items(), before);
 
-    f.scene.setup(Area, &f.device, 1.0, results, withClimate(input, 20, 50, -5, 70), 2);
+    f.scene.setup(Area, &f.device, 1.0, results, withClimate(input, 20, 50, -5, 70), Type::VapourPressure);
     QVERIFY(f.scene.items() != before);
     const QList<QGraphicsItem *> climateChanged = f.scene.items();
-    f.scene.setup(QRectF(0, 0, 801, 500), &f.device, 1.0, results, withClimate(input, 20, 50, -5, 70), 2);
+    f.scene.setup(QRectF(0, 0, 801, 500), &f.device, 1.0, results, withClimate(input, 20, 50, -5, 70),
+                  Type::VapourPressure);
     QVERIFY(f.scene.items() != climateChanged);
 }
 
 void tst_DiagramScene::realPressureNeverAboveSaturation() {
     SceneFixture f;
-    f.draw(condensingWall(), 2);
+    f.draw(condensingWall(), Type::VapourPressure);
     QVERIFY2(!f.lines(DiagramStyle::CalculatedPressure).isEmpty(), "the dashed calculated pressure is missing");
     const QList<QGraphicsLineItem *> saturation = f.lines(DiagramStyle::SaturationPressure);
     const std::vector<double> &pos = f.scene.layerPositions();
@@ -448,7 +453,7 @@ void tst_DiagramScene::moistureScaleFallsBackToW80() {
     CalculationResults results = calculate(input);
     std::fill(results.w_left.begin(), results.w_left.end(), 0.0);
     std::fill(results.w_right.begin(), results.w_right.end(), 0.0);
-    f.scene.setup(Area, &f.device, 1.0, results, input, 3);
+    f.scene.setup(Area, &f.device, 1.0, results, input, Type::MoistureContent);
     // the scale ends at the first tick at or above the largest w80 * 0.95 / 0.8
     const double wref = std::max(Brick.w80, MineralWool.w80) * 0.95 / 0.8;
     const double bandTop = f.scene.plotRect().top() + 0.05 * std::trunc(f.scene.plotRect().height());
@@ -466,7 +471,7 @@ void tst_DiagramScene::condensationZoneVisible() {
     const InputData input = condensingWall();
     const CalculationResults results = calculate(input);
     QVERIFY(results.resultCode >= RC_OnePlane);
-    f.scene.setup(Area, &f.device, 1.0, results, input, 3);
+    f.scene.setup(Area, &f.device, 1.0, results, input, Type::MoistureContent);
     int condensate = 0;
     for (QGraphicsItem *item : f.scene.items()) {
         QGraphicsPolygonItem *polygon = qgraphicsitem_cast<QGraphicsPolygonItem *>(item);
@@ -519,7 +524,7 @@ void tst_DiagramScene::moistureScaleFollowsMass() {
     results.w_left[0] = 5.0;
     results.mc[0] = 0;
     results.sk_Cond[0] = 0;
-    f.scene.setup(Area, &f.device, 1.0, results, input, 3);
+    f.scene.setup(Area, &f.device, 1.0, results, input, Type::MoistureContent);
     double top = 0;
     for (QGraphicsTextItem *text : f.visibleTexts()) {
         if (text->sceneBoundingRect().left() > f.scene.coldEdge() && text->rotation() == 0)
@@ -561,7 +566,7 @@ void tst_DiagramScene::squareRootEdge() {
 void tst_DiagramScene::sketchNumbersSidesAndOutlines() {
     SceneFixture f;
     const InputData input = tenLayers();
-    f.draw(input, 1);
+    f.draw(input, Type::ConstructionSketch);
     QStringList texts;
     for (QGraphicsTextItem *text : f.visibleTexts())
         texts << text->toPlainText();
@@ -582,13 +587,13 @@ void tst_DiagramScene::sketchNumbersSidesAndOutlines() {
 }
 
 void tst_DiagramScene::legendReadableInPrint_data() {
-    QTest::addColumn<int>("type");
-    QTest::newRow("vapour pressure") << 2;
-    QTest::newRow("moisture") << 3;
+    QTest::addColumn<Type>("type");
+    QTest::newRow("vapour pressure") << Type::VapourPressure;
+    QTest::newRow("moisture") << Type::MoistureContent;
 }
 
 void tst_DiagramScene::legendReadableInPrint() {
-    QFETCH(int, type);
+    QFETCH(Type, type);
     // A 170 mm wide diagram at 300 dpi.
     const double s = 300 / 25.4;
     QImage device(int(170 * s), int(113 * s), QImage::Format_ARGB32_Premultiplied);

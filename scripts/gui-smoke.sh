@@ -3,7 +3,7 @@
 # each run with a private home directory, waits for the window titled with the file name, saves a screenshot
 # into build/screenshots/ (the layer editor shown at start, then the climate editor after a click on the
 # warm-side column; on the first example also the database dialog, the report preview and the new project
-# wizard), quits through the File menu by keyboard and requires exit code 0 and no error line
+# wizard, and the report preview in every other language), quits through the File menu by keyboard and requires exit code 0 and no error line
 # in the program's log file. Screen sizes: GUI_SMOKE_SIZES (default "1280x800 1920x1080"); languages:
 # GUI_SMOKE_LANGS (default "en de"; screenshots of a language other than English carry its id in the name).
 set -euo pipefail
@@ -76,14 +76,15 @@ shoot_databases() {
 
 # Opens the report preview from the File menu by keyboard, saves a screenshot of it and closes it again.
 shoot_report() {
-    local window=$1 pid=$2 size=$3 dialog
-    xdotool windowfocus --sync "$window" key --delay 150 alt+f Down Down Down Down Down Return
-    dialog=$(wait_for_window "Report Preview Dialog" "$pid") || fail "the report preview did not open"
+    local window=$1 pid=$2 size=$3 lang=$4 dialog shot=report-preview
+    [ "$lang" = en ] || shot="$shot-$lang"
+    xdotool windowfocus --sync "$window" key --delay 150 "$(file_menu_key "$lang")" Down Down Down Down Down Return
+    dialog=$(wait_for_window "$(report_title "$lang")" "$pid") || fail "the report preview did not open ($lang)"
     sleep 2 # the preview lays the report out
-    screenshot_window "$dialog" "$SHOTS/report-preview-$size.png"
+    screenshot_window "$dialog" "$SHOTS/$shot-$size.png"
     xdotool windowfocus --sync "$dialog" key Escape
     sleep 0.5
-    echo "gui-smoke: report preview at $size: screenshot report-preview-$size.png"
+    echo "gui-smoke: report preview at $size: screenshot $shot-$size.png"
 }
 
 # Starts a new project from the File menu, saves a screenshot of both wizard pages and cancels. The window
@@ -120,6 +121,14 @@ file_menu_key() {
     esac
 }
 
+# The report preview's title in each language.
+report_title() {
+    case $1 in
+    de) echo Berichtsvorschau ;;
+    *) echo "Report Preview Dialog" ;;
+    esac
+}
+
 run_example() {
     local project=$1 size=$2 lang=$3
     local name home window status shot
@@ -140,8 +149,10 @@ run_example() {
     screenshot "$SHOTS/$shot-climate-$size.png"
     if [ "$project" = "$FIRST_EXAMPLE" ] && [ "$lang" = en ]; then
         shoot_databases "$window" "$pid" "$size"
-        shoot_report "$window" "$pid" "$size"
+        shoot_report "$window" "$pid" "$size" "$lang"
         shoot_wizard "$window" "$pid" "$size"
+    elif [ "$project" = "$FIRST_EXAMPLE" ]; then
+        shoot_report "$window" "$pid" "$size" "$lang" # the report in the window's language
     fi
     # Quit as a user would without a mouse: File menu, last entry.
     xdotool windowfocus --sync "$window" key --delay 150 "$(file_menu_key "$lang")" Up Return

@@ -5389,7 +5389,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>TextEditWidget</name>
     <message>
-        <location filename="../src/ui/TextEditWidget.cpp" line="+19"/>
+        <location filename="../src/ui/TextEditWidget.cpp" line="+21"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
@@ -5438,6 +5438,26 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <location line="+1"/>
         <source>Text colour</source>
         <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>H%1</source>
+        <translation>Ü%1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Heading %1</source>
+        <translation>Überschrift %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Normal text</source>
+        <translation>Normaler Text</translation>
     </message>
 </context>
 <context>

@@ -7,7 +7,9 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -35,6 +37,7 @@ TextEditWidget::TextEditWidget(QWidget *parent)
     for (QWidget *w :
          std::initializer_list<QWidget *>{m_fontComboBox, m_comboBoxFontSize, m_bold, m_italic, m_underline, m_color})
         tools->addWidget(w);
+    addHeadingButtons(tools);
     tools->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -90,6 +93,43 @@ void TextEditWidget::setHtml(const QString &html) {
 
 void TextEditWidget::on_textEdit_textChanged() {
     emit textChanged();
+}
+
+void TextEditWidget::addHeadingButtons(QHBoxLayout *tools) {
+    const std::pair<const char *, int> headings[] = {
+        {"toolButtonH1", 1}, {"toolButtonH2", 2}, {"toolButtonH3", 3}, {"toolButtonNormal", 0}};
+    for (const auto &heading : headings) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QLatin1String(heading.first));
+        const int level = heading.second;
+        button->setText(level ? tr("H%1").arg(level) : tr("N"));
+        const QString toolTip = level ? tr("Heading %1").arg(level) : tr("Normal text");
+        button->setToolTip(toolTip);
+        button->setAccessibleName(toolTip);
+        connect(button, &QToolButton::clicked, this, [this, level] { setParagraphHeading(level); });
+        tools->addWidget(button);
+    }
+}
+
+void TextEditWidget::setParagraphHeading(int level) {
+    // The formats the HTML reader gives "<hN>text</hN>", so that the paragraph is saved as that heading.
+    QTextBlockFormat blockFormat;
+    QTextCharFormat charFormat;
+    if (level > 0) {
+        QTextDocument sample;
+        sample.setHtml(QStringLiteral("<h%1>x</h%1>").arg(level));
+        blockFormat = sample.firstBlock().blockFormat();
+        charFormat = sample.firstBlock().begin().fragment().charFormat();
+    }
+    QTextCursor cursor = m_textEdit->textCursor();
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::StartOfBlock);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.setBlockFormat(blockFormat);
+    cursor.setBlockCharFormat(charFormat);
+    cursor.setCharFormat(charFormat);
+    cursor.endEditBlock();
+    m_textEdit->setFocus();
 }
 
 QToolButton *TextEditWidget::addToggle(const char *name, const QString &text, const QString &toolTip) {

@@ -1,5 +1,5 @@
 // The log viewer shows the log or, without one, where it looked, and copies what it shows; the about box's
-// contact links reach the desktop services.
+// contact links reach the desktop services; the rich-text editor's heading buttons format one paragraph.
 
 #include <QtTest>
 
@@ -9,9 +9,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
 
 #include <ui/AboutDialog.h>
 #include <ui/ShowLogfile.h>
+#include <ui/TextEditWidget.h>
 
 class UrlRecorder : public QObject {
     Q_OBJECT
@@ -27,6 +31,8 @@ private slots:
     void logViewer_data();
     void logViewer();
     void aboutLinksOpen();
+    void headingButtons_data();
+    void headingButtons();
 };
 
 void tst_SmallDialogs::logViewer_data() {
@@ -70,6 +76,31 @@ void tst_SmallDialogs::aboutLinksOpen() {
                  qPrintable(url.toString()));
     for (const char *scheme : {"https", "mailto"})
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+}
+
+void tst_SmallDialogs::headingButtons_data() {
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<int>("level");
+    QTest::newRow("H1") << QStringList{"toolButtonH1"} << 1;
+    QTest::newRow("H3") << QStringList{"toolButtonH3"} << 3;
+    QTest::newRow("H1 then H2") << QStringList{"toolButtonH1", "toolButtonH2"} << 2;
+    QTest::newRow("H2 then Normal") << QStringList{"toolButtonH2", "toolButtonNormal"} << 0;
+}
+
+void tst_SmallDialogs::headingButtons() {
+    QFETCH(QStringList, buttons);
+    QFETCH(int, level);
+    TextEditWidget editor;
+    editor.textEdit()->setPlainText(QStringLiteral("First & last\nSecond"));
+    QTextCursor cursor(editor.textEdit()->document()->findBlockByNumber(1));
+    editor.textEdit()->setTextCursor(cursor);
+    for (const QString &name : buttons)
+        editor.findChild<QToolButton *>(name)->click();
+    const QTextDocument *document = editor.textEdit()->document();
+    QCOMPARE(document->toPlainText(), QStringLiteral("First & last\nSecond"));
+    QCOMPARE(document->findBlockByNumber(1).blockFormat().headingLevel(), level);
+    QCOMPARE(document->findBlockByNumber(0).blockFormat().headingLevel(), 0);
+    QCOMPARE(editor.html().contains(QStringLiteral("<h%1").arg(level)), level > 0);
 }
 
 QTEST_MAIN(tst_SmallDialogs)

@@ -1699,7 +1699,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Schichtdicken in [mm]</translation>
     </message>
     <message>
-        <location line="+219"/>
+        <location line="+220"/>
         <source>Warm side</source>
         <translation>Warmseite</translation>
     </message>
@@ -1717,7 +1717,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>DiagramView</name>
     <message>
-        <location filename="../src/visualisation/DiagramView.cpp" line="+115"/>
+        <location filename="../src/visualisation/DiagramView.cpp" line="+116"/>
         <location line="+7"/>
         <source>Save SVG</source>
         <translation>Als SVG speichern</translation>
@@ -2607,7 +2607,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Exportdatei</translation>
     </message>
     <message>
-        <location line="+245"/>
+        <location line="+247"/>
         <source>Database</source>
         <translation>Datenbank</translation>
     </message>
@@ -3594,7 +3594,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialLayer</name>
     <message>
-        <location filename="../src/model/MaterialLayerFile.cpp" line="+38"/>
+        <location filename="../src/model/MaterialLayerFile.cpp" line="+40"/>
         <source>Layer colour &apos;%1&apos; brought into the range 0..255.</source>
         <translation>Schichtfarbe &apos;%1&apos; in den Bereich 0..255 gebracht.</translation>
     </message>
@@ -5440,7 +5440,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <translation>Textfarbe</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+75"/>
         <source>H%1</source>
         <translation>Ü%1</translation>
     </message>

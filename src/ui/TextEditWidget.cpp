@@ -33,14 +33,18 @@ TextEditWidget::TextEditWidget(QWidget *parent)
     m_color->setToolTip(tr("Text colour"));
     m_color->setAccessibleName(tr("Text colour"));
 
+    // Two rows, so that the editor does not widen the option pages it sits on.
+    auto *fonts = new QHBoxLayout;
+    fonts->addWidget(m_fontComboBox, 1);
+    fonts->addWidget(m_comboBoxFontSize);
     auto *tools = new QHBoxLayout;
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{m_fontComboBox, m_comboBoxFontSize, m_bold, m_italic, m_underline, m_color})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_bold, m_italic, m_underline, m_color})
         tools->addWidget(w);
     addHeadingButtons(tools);
     tools->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(fonts);
     layout->addLayout(tools);
     layout->addWidget(m_textEdit);
 

@@ -39,7 +39,7 @@ std::shared_ptr<Document> load(const QString &fileName) {
 
 template <class CalculationType> void calculate(benchmark::State &state, std::shared_ptr<Document> document) {
     const InputData &input = document->inputData();
-    const int direction = document->projectInformation().m_heatFlowDirection;
+    const HeatFlowDirection direction = document->projectInformation().m_heatFlowDirection;
     CalculationType calc;
     for (auto _ : state)
         benchmark::DoNotOptimize(calc.calculate(input, direction));

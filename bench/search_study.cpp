@@ -61,8 +61,8 @@ int main(int argc, char **argv) {
         const InputData input = randomConstruction(rng, 13, 16);
         Recording<Calculation> program;
         Recording<BaselineCalculation> baseline;
-        program.calculate(input, 2);
-        baseline.calculate(input, 2);
+        program.calculate(input, HeatFlowDirection::Horizontal);
+        baseline.calculate(input, HeatFlowDirection::Horizontal);
         const std::string o = outcome(program.results(), baseline.results());
         if (++outcomes[o] <= 10 && o != "identical")
             std::printf("  construction %d (%d layers): %s\n    program:  passes %s: %s\n    baseline: passes %s: "

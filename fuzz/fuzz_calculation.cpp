@@ -85,7 +85,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     FuzzedDataProvider fdp(data, size);
     const bool skipCheck = fdp.ConsumeIntegralInRange<int>(0, 7) == 0;
-    const int heatFlowDirection = fdp.ConsumeIntegralInRange<int>(0, 2);
+    const HeatFlowDirection heatFlowDirection =
+        ProjectInformation::heatFlowDirection(fdp.ConsumeIntegralInRange<int>(0, 2));
     InputData input;
     AssessmentConditions &c = input.conditions();
     c.setInteriorWinter(climate(fdp));

@@ -149,10 +149,10 @@ void oneZone(const GlaserState &s, const DryingClimate &d, int a, int b, double 
 
 /*! Dry layer resistances, U-value and start temperatures of the moisture-dependent method, for display
     even when the input is invalid otherwise; left 0 when a layer has no usable conductivity. */
-void dryThermalResistances(const InputData &input, int heatFlowDirection, CalculationResults &r) {
+void dryThermalResistances(const InputData &input, HeatFlowDirection heatFlowDirection, CalculationResults &r) {
     const QVector<MaterialLayer> &layers = input.layers();
     for (const MaterialLayer &layer : layers) {
-        if (!layer.isAir() && !(layer.lambda(ProjectInformation::HeatFlowHorizontal) > 0))
+        if (!layer.isAir() && !(layer.lambda(HeatFlowDirection::Horizontal) > 0))
             return;
     }
     for (int j = 0; j < layers.size(); ++j)
@@ -166,7 +166,7 @@ void dryThermalResistances(const InputData &input, int heatFlowDirection, Calcul
 
 } // namespace
 
-int Calculation::calculate(const InputData &input, int heatFlowDirection) {
+int Calculation::calculate(const InputData &input, HeatFlowDirection heatFlowDirection) {
     try {
         m_results.clear();
         m_messages.clear();
@@ -244,7 +244,7 @@ void Calculation::temperature_field(const std::vector<double> &R, double R_si, d
     }
 }
 
-int Calculation::glaser(const InputData &input, int heatFlowDirection) {
+int Calculation::glaser(const InputData &input, HeatFlowDirection heatFlowDirection) {
     const QVector<MaterialLayer> &layers = input.layers();
     const AssessmentConditions &c = input.conditions();
     CalculationResults &r = m_results;

@@ -11,6 +11,8 @@
 #include "CalculationResults.h"
 #include "PlaneSearch.h"
 
+#include "model/ProjectInformation.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 #include <vector>
@@ -20,9 +22,9 @@ class InputData;
 class Calculation {
     Q_DECLARE_TR_FUNCTIONS(Calculation)
 public:
-    /*! Runs the whole calculation for \a input with the project's heat flow direction
-        (0 upwards, 1 downwards, 2 horizontal) and returns the final resultCode. */
-    int calculate(const InputData &input, int heatFlowDirection);
+    /*! Runs the whole calculation for \a input with the project's heat flow direction and returns the final
+        resultCode. */
+    int calculate(const InputData &input, HeatFlowDirection heatFlowDirection);
 
     /*! The published results of the last calculate(). */
     const CalculationResults &results() const { return m_results; }
@@ -40,11 +42,11 @@ public:
 
 private:
     /*! Glaser step (steady-state diffusion, condensation in planes); returns glaserResultCode. */
-    int glaser(const InputData &input, int heatFlowDirection);
+    int glaser(const InputData &input, HeatFlowDirection heatFlowDirection);
 
     /*! The three passes of the moisture-dependent method, run after a Glaser step that returned
         2 or more; sets and returns resultCode. */
-    int moistureDependentCalculation(const InputData &input, int heatFlowDirection);
+    int moistureDependentCalculation(const InputData &input, HeatFlowDirection heatFlowDirection);
 
     /*! Copies the working messages into the results: done at every exit of calculate(). */
     void publishMessages() { m_results.messages = m_messages; }
@@ -80,7 +82,7 @@ private:
 
     /*! Per-layer preparation (w95, dw, K, Z_moist, R_liquid, kappa); false with the moisture-storage
         messages when a layer has wsat <= w95. */
-    bool prepareMoistureLayers(const InputData &input, int heatFlowDirection);
+    bool prepareMoistureLayers(const InputData &input, HeatFlowDirection heatFlowDirection);
     /*! One pass; returns 0 to go on with the next pass, else the result code that ends the calculation. */
     int moisturePass(int pass);
     /*! R_moist with the zones of the previous pass, R_layers_moist, R_total_moist, U_moist, T_moist, p_sat_moist. */

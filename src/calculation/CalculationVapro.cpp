@@ -47,7 +47,7 @@ void Calculation::vapor_field(std::vector<double> &p, const std::vector<double> 
     p[n] = p_e;
 }
 
-int Calculation::moistureDependentCalculation(const InputData &input, int heatFlowDirection) {
+int Calculation::moistureDependentCalculation(const InputData &input, HeatFlowDirection heatFlowDirection) {
     if (!prepareMoistureLayers(input, heatFlowDirection)) {
         m_results.resultCode = RC_InvalidInput;
         publishMessages();
@@ -76,7 +76,7 @@ int Calculation::moistureDependentCalculation(const InputData &input, int heatFl
     return finishMoistureCalculation(zones.front().second == zones.front().first + 1 ? RC_OnePlane : RC_OneZone);
 }
 
-bool Calculation::prepareMoistureLayers(const InputData &input, int heatFlowDirection) {
+bool Calculation::prepareMoistureLayers(const InputData &input, HeatFlowDirection heatFlowDirection) {
     const QVector<MaterialLayer> &layers = input.layers();
     const int n = layers.size();
     m_moistLayers.assign(std::size_t(n), MoistureLayer());

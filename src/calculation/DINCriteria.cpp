@@ -88,7 +88,7 @@ QJsonValue criterionJson(const DINCriterion *row) {
 
 } // namespace
 
-std::vector<DINCriterion> DINCriteria::evaluate(const InputData &input, int heatFlowDirection,
+std::vector<DINCriterion> DINCriteria::evaluate(const InputData &input, HeatFlowDirection heatFlowDirection,
                                                 const CalculationResults &results, const ReportSettings &settings) {
     const QVector<MaterialLayer> &layers = input.layers();
     const AssessmentConditions &conditions = input.conditions();
@@ -173,8 +173,9 @@ DINCriterion DINCriteria::minimumResistanceCriterion(const ReportSettings &setti
     return row;
 }
 
-DINCriterion DINCriteria::temperatureFactorCriterion(const QVector<MaterialLayer> &layers, int heatFlowDirection,
-                                                     const ClimateRecord &inside, const ClimateRecord &outside) {
+DINCriterion DINCriteria::temperatureFactorCriterion(const QVector<MaterialLayer> &layers,
+                                                     HeatFlowDirection heatFlowDirection, const ClimateRecord &inside,
+                                                     const ClimateRecord &outside) {
     double R = 0;
     for (const MaterialLayer &layer : layers)
         R += layer.width() / layer.lambda(heatFlowDirection);

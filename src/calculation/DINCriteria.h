@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+enum class HeatFlowDirection;
 class CalculationResults;
 class CriteriaBasis;
 class DINCriteriaResult;
@@ -30,10 +31,10 @@ public:
 
     /*! Rows in report order: minimum resistance (always), f_Rsi (when switched on), condensate mass (always),
         wood (with wood or wood-based layers in a zone), drying time (always), drying reserve (with a stationary
-        condensate mass and a reserve set). heatFlowDirection: 0 upwards, 1 downwards, 2 horizontal.
+        condensate mass and a reserve set).
         The moisture rows judge the figures of CriteriaBasis(results); rows outside its scope are not
         assessed. */
-    static std::vector<DINCriterion> evaluate(const InputData &input, int heatFlowDirection,
+    static std::vector<DINCriterion> evaluate(const InputData &input, HeatFlowDirection heatFlowDirection,
                                               const CalculationResults &results, const ReportSettings &settings);
 
     /*! The rows as a JSON object with the keys "basis" (see CriteriaBasis::methodName), "allFulfilled",
@@ -58,8 +59,9 @@ public:
 
 private:
     static DINCriterion minimumResistanceCriterion(const ReportSettings &settings, double R_layers);
-    static DINCriterion temperatureFactorCriterion(const QVector<MaterialLayer> &layers, int heatFlowDirection,
-                                                   const ClimateRecord &inside, const ClimateRecord &outside);
+    static DINCriterion temperatureFactorCriterion(const QVector<MaterialLayer> &layers,
+                                                   HeatFlowDirection heatFlowDirection, const ClimateRecord &inside,
+                                                   const ClimateRecord &outside);
     /*! awLimit: the A_w limit applied to mark non-capillary layers, kg/(m2 s^0.5); the caption prints it. */
     static DINCriterion condensateCriterion(const DINCriteriaResult &classification, const CriteriaBasis &basis,
                                             bool surfaceCondensation, int edition, double awLimit);

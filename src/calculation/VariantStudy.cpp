@@ -47,7 +47,7 @@ void applyToLayer(MaterialLayer &layer, VariantStudy::Quantity quantity, double 
 
 } // namespace
 
-VariantStudy::VariantStudy(const InputData &input, int heatFlowDirection, const ReportSettings &settings,
+VariantStudy::VariantStudy(const InputData &input, HeatFlowDirection heatFlowDirection, const ReportSettings &settings,
                            Quantity quantity, int layer)
     : m_input(input), m_heatFlowDirection(heatFlowDirection), m_settings(settings), m_quantity(quantity),
       m_layerIndex(layer - 1) {}

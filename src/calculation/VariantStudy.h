@@ -63,8 +63,8 @@ public:
     };
 
     /*! \a layer counts from 1 as in the report; it is ignored for the climate quantities. */
-    VariantStudy(const InputData &input, int heatFlowDirection, const ReportSettings &settings, Quantity quantity,
-                 int layer = 0);
+    VariantStudy(const InputData &input, HeatFlowDirection heatFlowDirection, const ReportSettings &settings,
+                 Quantity quantity, int layer = 0);
 
     /*! Empty when the quantity can be varied in this input, else why not (no such layer). */
     QString problem() const;
@@ -86,7 +86,7 @@ public:
 
 private:
     const InputData m_input;
-    const int m_heatFlowDirection;
+    const HeatFlowDirection m_heatFlowDirection;
     const ReportSettings m_settings;
     const Quantity m_quantity;
     const int m_layerIndex;

@@ -112,7 +112,7 @@ void writeEvaluation(JsonWriter &json, const ProjectEvaluation &evaluation) {
     const Document &document = evaluation.document;
     write(json, "inputStatus", int(document.inputData().inputStatus()));
     write(json, "assessmentType", document.inputData().conditions().type());
-    write(json, "heatFlowDirection", document.projectInformation().m_heatFlowDirection);
+    write(json, "heatFlowDirection", int(document.projectInformation().m_heatFlowDirection));
     json.key(QStringLiteral("results"));
     writeResults(json, document.calculation().results());
     json.key(QStringLiteral("criteria"));

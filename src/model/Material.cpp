@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "PhysicalProperties.h"
+#include "ProjectInformation.h"
 #include "XMLHelpers.h"
 
 namespace {
@@ -44,9 +45,9 @@ double interpolate(double d, double d0, double d1, double R0, double R1) {
 }
 
 // Thermal resistance in m2 K/W of a non-ventilated air layer of width d > 0.005 m (DIN EN ISO 6946).
-double airLayerResistance(double d, int heatFlowDirection) {
-    const bool upwards = heatFlowDirection == 0;
-    const bool horizontal = heatFlowDirection == 2;
+double airLayerResistance(double d, HeatFlowDirection heatFlowDirection) {
+    const bool upwards = heatFlowDirection == HeatFlowDirection::Upwards;
+    const bool horizontal = heatFlowDirection == HeatFlowDirection::Horizontal;
     if (d <= 0.007)
         return interpolate(d, 0.005, 0.007, 0.11, 0.13);
     if (d <= 0.01)
@@ -146,7 +147,7 @@ bool Material::isValid() const {
            m_w_sat <= 1.0 && m_Aw >= 0 && m_category >= 0 && m_category < NumCategories;
 }
 
-double Material::effectiveLambda(double width, int heatFlowDirection) const {
+double Material::effectiveLambda(double width, HeatFlowDirection heatFlowDirection) const {
     if (!isAir() || width <= 0)
         return m_lambda;
     if (width <= 0.005)

@@ -14,6 +14,8 @@
 #include <iosfwd>
 #include <set>
 
+enum class HeatFlowDirection;
+
 class QDataStream;
 class QXmlStreamReader;
 class QXmlStreamWriter;
@@ -123,10 +125,9 @@ public:
     /*! True when the material can be used in the calculation. */
     bool isValid() const;
 
-    /*! Thermal conductivity in W/(m K) the calculation uses for a layer of width d (m) and heat flow direction
-        (0 upwards, 1 downwards, 2 horizontal): lambda, or for a non-ventilated air space d / R(d) with R of
-        DIN EN ISO 6946 interpolated linearly. */
-    double effectiveLambda(double width, int heatFlowDirection) const;
+    /*! Thermal conductivity in W/(m K) the calculation uses for a layer of width d (m) and heat flow direction:
+        lambda, or for a non-ventilated air space d / R(d) with R of DIN EN ISO 6946 interpolated linearly. */
+    double effectiveLambda(double width, HeatFlowDirection heatFlowDirection) const;
     /*! Diffusion resistance factor for a layer of width d (m): mu, or for an air space min(1, 0.01 / d) so that
         the equivalent thickness never exceeds 0.01 m. */
     double effectiveMu(double width) const;

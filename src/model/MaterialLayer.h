@@ -37,8 +37,8 @@ public:
         parameters were changed. */
     void updateWidthFromSd();
 
-    /*! Thermal conductivity in W/(m K) for the layer width and heat flow direction (0 up, 1 down, 2 horizontal). */
-    double lambda(int heatFlowDirection) const { return effectiveLambda(m_width, heatFlowDirection); }
+    /*! Thermal conductivity in W/(m K) for the layer width and heat flow direction. */
+    double lambda(HeatFlowDirection heatFlowDirection) const { return effectiveLambda(m_width, heatFlowDirection); }
     /*! Vapour diffusion resistance factor for the layer width. */
     double mu() const { return effectiveMu(m_width); }
 

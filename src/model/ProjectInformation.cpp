@@ -8,6 +8,14 @@ const char *const DefaultsGroup = "ProjectDefaults/DefaultProjectSettings";
 
 } // namespace
 
+HeatFlowDirection ProjectInformation::heatFlowDirection(int stored) {
+    switch (stored) {
+    case int(HeatFlowDirection::Upwards): return HeatFlowDirection::Upwards;
+    case int(HeatFlowDirection::Downwards): return HeatFlowDirection::Downwards;
+    default: return HeatFlowDirection::Horizontal;
+    }
+}
+
 void ProjectInformation::readDefaults(QSettings &settings) {
     settings.beginGroup(DefaultsGroup);
     m_projectName = settings.value("ProjectName", QString()).toString();
@@ -16,10 +24,8 @@ void ProjectInformation::readDefaults(QSettings &settings) {
     m_company = settings.value("Company", QString()).toString();
     m_description = settings.value("Description", QString()).toString();
     m_disclaimerText = settings.value("DisclaimerText", QString()).toString();
-    m_heatFlowDirection = settings.value("HeatFlowDirection", HeatFlowHorizontal).toInt();
-    // The direction indexes the air-space tables: an unknown value must not reach them.
-    if (m_heatFlowDirection < HeatFlowUpwards || m_heatFlowDirection > HeatFlowHorizontal)
-        m_heatFlowDirection = HeatFlowHorizontal;
+    m_heatFlowDirection =
+        heatFlowDirection(settings.value("HeatFlowDirection", int(HeatFlowDirection::Horizontal)).toInt());
     settings.endGroup();
 }
 
@@ -31,7 +37,7 @@ void ProjectInformation::writeDefaults(QSettings &settings) const {
     settings.setValue("Company", m_company);
     settings.setValue("Description", m_description);
     settings.setValue("DisclaimerText", m_disclaimerText);
-    settings.setValue("HeatFlowDirection", m_heatFlowDirection);
+    settings.setValue("HeatFlowDirection", int(m_heatFlowDirection));
     settings.endGroup();
 }
 

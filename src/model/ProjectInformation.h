@@ -11,17 +11,22 @@ class QSettings;
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
+/*! Direction of the heat flow through the construction; it selects the air-space values. The numbers are the
+    ones project files and settings store. */
+enum class HeatFlowDirection {
+    /*! Horizontal construction, heat flows up. */
+    Upwards = 0,
+    /*! Horizontal construction, heat flows down. */
+    Downwards = 1,
+    /*! Vertical construction. */
+    Horizontal = 2
+};
+
 class ProjectInformation {
 public:
-    /*! Values of m_heatFlowDirection. */
-    enum HeatFlowDirection {
-        /*! Horizontal construction, heat flows up. */
-        HeatFlowUpwards = 0,
-        /*! Horizontal construction, heat flows down. */
-        HeatFlowDownwards = 1,
-        /*! Vertical construction. */
-        HeatFlowHorizontal = 2
-    };
+    /*! The direction a stored number names; Horizontal for any other number, since the direction indexes the
+        air-space tables. */
+    static HeatFlowDirection heatFlowDirection(int stored);
 
     /*! Reads the defaults of new projects from the group "ProjectDefaults/DefaultProjectSettings" of
         \a settings (which must be at top level); missing keys give the default values. */
@@ -45,8 +50,7 @@ public:
     QString m_description;
     /*! Final remarks of the project (rich text). */
     QString m_disclaimerText;
-    /*! One of HeatFlowDirection. */
-    int m_heatFlowDirection = HeatFlowHorizontal;
+    HeatFlowDirection m_heatFlowDirection = HeatFlowDirection::Horizontal;
 };
 
 #endif // ProjectInformationH

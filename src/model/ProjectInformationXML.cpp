@@ -23,10 +23,7 @@ void ProjectInformation::readXML(QXmlStreamReader &reader) {
         else if (name == QLatin1String("DisclaimerText"))
             m_disclaimerText = XMLHelpers::readElementText(reader);
         else if (name == QLatin1String("HeatFlowDirection")) {
-            m_heatFlowDirection = XMLHelpers::readElementText(reader).toInt();
-            // The direction indexes the air-space tables: an unknown value must not reach them.
-            if (m_heatFlowDirection < HeatFlowUpwards || m_heatFlowDirection > HeatFlowHorizontal)
-                m_heatFlowDirection = HeatFlowHorizontal;
+            m_heatFlowDirection = heatFlowDirection(XMLHelpers::readElementText(reader).toInt());
         }
         else
             XMLHelpers::readUnknownElement(reader);
@@ -41,6 +38,6 @@ void ProjectInformation::writeXML(QXmlStreamWriter &writer) const {
     XMLHelpers::writeTextElement(writer, QStringLiteral("Company"), m_company);
     XMLHelpers::writeTextElement(writer, QStringLiteral("Description"), m_description);
     XMLHelpers::writeTextElement(writer, QStringLiteral("DisclaimerText"), m_disclaimerText);
-    writer.writeTextElement(QStringLiteral("HeatFlowDirection"), QString::number(m_heatFlowDirection));
+    writer.writeTextElement(QStringLiteral("HeatFlowDirection"), QString::number(int(m_heatFlowDirection)));
     writer.writeEndElement();
 }

@@ -16,7 +16,7 @@ QRectF ConstructionLayerFrame::frameRect(QPaintDevice *device, double width) {
     const QVector<MaterialLayer> &layers = m_report->inputData().layers();
     const bool awInSeconds = m_report->awInSeconds();
     // The values the calculation used: air spaces depend on their width and the heat flow direction.
-    const int heatFlowDirection = m_report->projectInformation().m_heatFlowDirection;
+    const HeatFlowDirection heatFlowDirection = m_report->projectInformation().m_heatFlowDirection;
     auto table = createTable(9, layers.size() + 1);
     table->setCellText(1, 0, QStringLiteral("<h4>%1</h4>").arg(tr("Material")));
     table->setCellText(2, 0, QStringLiteral("<h4>d<br/>[mm]</h4>"));

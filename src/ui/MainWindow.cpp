@@ -157,9 +157,9 @@ void MainWindow::setupConnections() {
 
     m_heatFlowGroup = new QActionGroup(this);
     m_heatFlowGroup->setExclusive(true);
-    m_ui->actionHeatFlowDown->setData(1);
-    m_ui->actionHorizontalHeatFlow->setData(2);
-    m_ui->actionHeatFlowUp->setData(0);
+    m_ui->actionHeatFlowDown->setData(int(HeatFlowDirection::Downwards));
+    m_ui->actionHorizontalHeatFlow->setData(int(HeatFlowDirection::Horizontal));
+    m_ui->actionHeatFlowUp->setData(int(HeatFlowDirection::Upwards));
     m_heatFlowGroup->addAction(m_ui->actionHeatFlowDown);
     m_heatFlowGroup->addAction(m_ui->actionHorizontalHeatFlow);
     m_heatFlowGroup->addAction(m_ui->actionHeatFlowUp);
@@ -287,9 +287,9 @@ void MainWindow::updateHeatFlowToolbar() {
     if (!hasAirLayer)
         return;
     switch (m_project.document()->projectInformation().m_heatFlowDirection) {
-    case 0: m_ui->actionHeatFlowUp->setChecked(true); break;
-    case 1: m_ui->actionHeatFlowDown->setChecked(true); break;
-    default: m_ui->actionHorizontalHeatFlow->setChecked(true); break;
+    case HeatFlowDirection::Upwards: m_ui->actionHeatFlowUp->setChecked(true); break;
+    case HeatFlowDirection::Downwards: m_ui->actionHeatFlowDown->setChecked(true); break;
+    case HeatFlowDirection::Horizontal: m_ui->actionHorizontalHeatFlow->setChecked(true); break;
     }
 }
 

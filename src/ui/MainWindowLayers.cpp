@@ -108,7 +108,7 @@ void MainWindow::tableViewDoubleClicked(QModelIndex index) {
 }
 
 void MainWindow::onHeatFlowDirectionTriggerd(QAction *action) {
-    const int direction = action->data().toInt();
+    const HeatFlowDirection direction = ProjectInformation::heatFlowDirection(action->data().toInt());
     m_undoStack->push(new V2_UndoHeatFlowDirection(m_project, m_heatFlowGroup, direction));
 }
 

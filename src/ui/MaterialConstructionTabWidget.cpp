@@ -4,6 +4,7 @@
 
 #include <model/Construction.h>
 #include <model/Material.h>
+#include <model/ProjectInformation.h>
 
 #include "ConstructionDatabaseWidget.h"
 #include "MaterialDatabaseWidget_2.h"
@@ -12,7 +13,7 @@ namespace {
 
 /*! Width and heat flow direction at which a material's own values are checked. */
 const double NoWidth = 0;
-const int HorizontalHeatFlow = 2;
+const HeatFlowDirection HorizontalHeatFlow = HeatFlowDirection::Horizontal;
 
 /*! A tab page holding \a content without margins. */
 QWidget *page(const QString &objectName, QWidget *content) {

@@ -3,6 +3,8 @@
 
 #include "MoistStorageValidator.h"
 
+#include <model/ProjectInformation.h>
+
 #include <QColorDialog>
 #include <QPushButton>
 
@@ -12,7 +14,7 @@ namespace {
 const double MAX_DOUBLE = std::numeric_limits<double>::max();
 /*! Width and heat flow direction at which the dialog shows the material's own values. */
 const double NO_WIDTH = 0;
-const int HORIZONTAL_HEAT_FLOW = 2;
+const HeatFlowDirection HORIZONTAL_HEAT_FLOW = HeatFlowDirection::Horizontal;
 } // namespace
 
 MaterialEditDialog::MaterialEditDialog(const Material &material, QWidget *parent)

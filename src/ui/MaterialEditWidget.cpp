@@ -121,7 +121,7 @@ void MaterialEditWidget::showLayer(const MaterialLayer &layer) {
                                              m_ui->lineEditWSat, m_ui->lineEditAw, m_ui->lineEdit_sdValue})
         field->setEnabled(editable);
 
-    const int direction = heatFlowDirection();
+    const HeatFlowDirection direction = heatFlowDirection();
     for (int kind :
          {V2_UndoMaterialParameters::Mu, V2_UndoMaterialParameters::W80, V2_UndoMaterialParameters::Wsat,
           V2_UndoMaterialParameters::Lambda, V2_UndoMaterialParameters::Aw, V2_UndoMaterialParameters::Width}) {
@@ -190,9 +190,9 @@ const MaterialLayer *MaterialEditWidget::layer() const {
     return &(*layers)[m_layerIndex];
 }
 
-int MaterialEditWidget::heatFlowDirection() const {
+HeatFlowDirection MaterialEditWidget::heatFlowDirection() const {
     if (m_ownConstruction || !m_project || !m_project->hasDocument())
-        return ProjectInformation::HeatFlowHorizontal;
+        return HeatFlowDirection::Horizontal;
     return m_project->document()->projectInformation().m_heatFlowDirection;
 }
 

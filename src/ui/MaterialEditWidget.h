@@ -53,7 +53,7 @@ public slots:
 private:
     /*! The shown layer, nullptr when there is none. */
     const MaterialLayer *layer() const;
-    int heatFlowDirection() const;
+    HeatFlowDirection heatFlowDirection() const;
     /*! Parameter kind of a field, -1 for none. */
     int kindOf(const QObject *field) const;
     void showValue(QLineEdit *field, double value);

@@ -47,8 +47,8 @@ bool V2_UndoMaterialParameters::applyValue(MaterialLayer &layer, int kind, doubl
     return true;
 }
 
-double V2_UndoMaterialParameters::displayValue(const MaterialLayer &layer, int kind, int heatFlowDirection,
-                                               int widthUnit, bool awInSeconds) {
+double V2_UndoMaterialParameters::displayValue(const MaterialLayer &layer, int kind,
+                                               HeatFlowDirection heatFlowDirection, int widthUnit, bool awInSeconds) {
     switch (kind) {
     case Mu: return layer.mu();
     case W80: return layer.w_80();
@@ -68,7 +68,7 @@ void V2_UndoMaterialParameters::exchange() {
         const bool changed = !sameLayer(layer, m_layer);
         std::swap(layer, m_layer);
         if (m_lineEdit) {
-            const int direction = document.projectInformation().m_heatFlowDirection;
+            const HeatFlowDirection direction = document.projectInformation().m_heatFlowDirection;
             m_lineEdit->setValue(displayValue(layer, m_kind, direction, m_widthUnit, m_awInSeconds));
         }
         return changed;

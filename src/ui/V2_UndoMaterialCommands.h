@@ -31,7 +31,7 @@ public:
     static bool applyValue(MaterialLayer &layer, int kind, double value, int widthUnit, bool awInSeconds);
     /*! The value of \a kind that the layer editor shows: effective conductivity and diffusion resistance
         factor, the width in \a widthUnit, A_w per s^0.5 or per h^0.5. */
-    static double displayValue(const MaterialLayer &layer, int kind, int heatFlowDirection, int widthUnit,
+    static double displayValue(const MaterialLayer &layer, int kind, HeatFlowDirection heatFlowDirection, int widthUnit,
                                bool awInSeconds);
 
 protected:

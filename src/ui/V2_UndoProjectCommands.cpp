@@ -4,18 +4,18 @@
 
 #include <utility>
 
-V2_UndoHeatFlowDirection::V2_UndoHeatFlowDirection(Project &project, QActionGroup *actions, int direction)
-    : V2_UndoExchange(project, tr("Change heat flow direction to %1").arg(direction)), m_actions(actions),
+V2_UndoHeatFlowDirection::V2_UndoHeatFlowDirection(Project &project, QActionGroup *actions, HeatFlowDirection direction)
+    : V2_UndoExchange(project, tr("Change heat flow direction to %1").arg(int(direction))), m_actions(actions),
       m_direction(direction) {}
 
 void V2_UndoHeatFlowDirection::exchange() {
     applyChange(Project::AllModified, [&](Document &document) {
-        int &direction = document.projectInformation().m_heatFlowDirection;
+        HeatFlowDirection &direction = document.projectInformation().m_heatFlowDirection;
         if (direction == m_direction)
             return false;
         if (m_actions) {
             for (QAction *action : m_actions->actions())
-                action->setChecked(action->data().toInt() == m_direction);
+                action->setChecked(action->data().toInt() == int(m_direction));
         }
         std::swap(direction, m_direction);
         return true;

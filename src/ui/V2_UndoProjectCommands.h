@@ -11,18 +11,18 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 
-/*! Exchanges the heat flow direction (0 upwards, 1 downwards, 2 horizontal) and checks the matching action. */
+/*! Exchanges the heat flow direction and checks the matching action (whose data is the direction's number). */
 class V2_UndoHeatFlowDirection : public V2_UndoExchange<V2_UndoCommandBase> {
     Q_DECLARE_TR_FUNCTIONS(V2_UndoHeatFlowDirection)
 public:
-    V2_UndoHeatFlowDirection(Project &project, QActionGroup *actions, int direction);
+    V2_UndoHeatFlowDirection(Project &project, QActionGroup *actions, HeatFlowDirection direction);
 
 protected:
     void exchange() override;
 
 private:
     QPointer<QActionGroup> m_actions;
-    int m_direction;
+    HeatFlowDirection m_direction;
 };
 
 /*! Exchanges the whole project information record. A changed heat flow direction recalculates; any other change

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <app/Settings.h>
 
 #include <ZOT_MessageHandler.h>
@@ -97,7 +99,7 @@ void tst_Settings::missingKeysGiveDefaults() {
     s.m_layerWidthUnit = 10;
     s.m_userMaterialsDirectory = "/somewhere";
     s.m_defaultProjectInformation.m_company = "Company";
-    s.m_defaultProjectInformation.m_heatFlowDirection = 0;
+    s.m_defaultProjectInformation.m_heatFlowDirection = HeatFlowDirection::Upwards;
     s.m_defaultFrames = {5};
     s.m_pageNumbersVisible = true;
     s.m_defaultUserLogo.m_size = 40;
@@ -113,7 +115,7 @@ void tst_Settings::missingKeysGiveDefaults() {
     QCOMPARE(s.m_layerWidthUnit, 1000);
     QVERIFY(s.m_userMaterialsDirectory.isEmpty());
     QVERIFY(s.m_defaultProjectInformation == ProjectInformation());
-    QCOMPARE(s.m_defaultProjectInformation.m_heatFlowDirection, 2);
+    QCOMPARE(s.m_defaultProjectInformation.m_heatFlowDirection, HeatFlowDirection::Horizontal);
     QCOMPARE(s.m_defaultFrames, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11}));
     QCOMPARE(s.m_pageNumbersVisible, false);
     QVERIFY(s.m_defaultUserLogo == UserLogoSettings());
@@ -148,10 +150,10 @@ void tst_Settings::heatFlowDirectionOutOfRange() {
     st->setValue("ProjectDefaults/DefaultProjectSettings/HeatFlowDirection", 1);
     Settings s;
     s.read(*st);
-    QCOMPARE(s.m_defaultProjectInformation.m_heatFlowDirection, 1);
+    QCOMPARE(s.m_defaultProjectInformation.m_heatFlowDirection, HeatFlowDirection::Downwards);
     st->setValue("ProjectDefaults/DefaultProjectSettings/HeatFlowDirection", 3);
     s.read(*st);
-    QCOMPARE(s.m_defaultProjectInformation.m_heatFlowDirection, 2);
+    QCOMPARE(s.m_defaultProjectInformation.m_heatFlowDirection, HeatFlowDirection::Horizontal);
 }
 
 void tst_Settings::keyLayout() {
@@ -191,7 +193,7 @@ void tst_Settings::roundTrip() {
     s.m_defaultProjectInformation.m_company = "Company";
     s.m_defaultProjectInformation.m_description = "Line 1\nLine 2";
     s.m_defaultProjectInformation.m_disclaimerText = "<p>Remarks</p>";
-    s.m_defaultProjectInformation.m_heatFlowDirection = 1;
+    s.m_defaultProjectInformation.m_heatFlowDirection = HeatFlowDirection::Downwards;
     s.m_defaultFrames = {1, 3, 12, 13};
     s.m_pageNumbersVisible = true;
     s.m_defaultUserLogo.m_position = 2;

@@ -137,7 +137,7 @@ void tst_CalculationRobustness::endsWithResultCode() {
     QCOMPARE(input.inputStatus(), InputStatus::Valid);
 
     Calculation calc;
-    const int code = calc.calculate(input, ProjectInformation::HeatFlowHorizontal);
+    const int code = calc.calculate(input, HeatFlowDirection::Horizontal);
     const CalculationResults &r = calc.results();
     QCOMPARE(r.resultCode, code);
     QVERIFY2(code >= RC_InvalidInput && code <= RC_SeveralZones, qPrintable(QString::number(code)));
@@ -165,7 +165,7 @@ void tst_CalculationRobustness::searchWithoutLiquidTransportEndsCleanly() {
     QFETCH(int, insulationLayers);
     const InputData input = makeInput(insulatedWall(insulationLayers, 0), 20, 50, -5, 90);
     Calculation calc;
-    QCOMPARE(calc.calculate(input, ProjectInformation::HeatFlowHorizontal), int(RC_CalculationError));
+    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), int(RC_CalculationError));
     QVERIFY(calc.results().glaserResultCode >= RC_OnePlane);
     QVERIFY(!calc.results().messages.isEmpty());
 }
@@ -181,7 +181,7 @@ void tst_CalculationRobustness::searchLimitIsReportedForLongConstructions() {
     QFETCH(int, insulationLayers);
     const InputData input = makeInput(insulatedWall(insulationLayers, 0), 20, 50, -5, 90);
     Calculation calc;
-    QCOMPARE(calc.calculate(input, ProjectInformation::HeatFlowHorizontal), int(RC_CalculationError));
+    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), int(RC_CalculationError));
     const QStringList &messages = calc.results().messages;
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.first().contains(QStringLiteral("this construction has %1 layers").arg(insulationLayers + 2)),

@@ -55,9 +55,9 @@ void tst_CriteriaBasis::initTestCase() {
 
 void tst_CriteriaBasis::catalogueConstructions_data() {
     QTest::addColumn<Layers>("layers");
-    QTest::addColumn<int>("heatFlowDirection");
+    QTest::addColumn<HeatFlowDirection>("heatFlowDirection");
     QTest::addColumn<bool>("glaser");
-    const int up = ProjectInformation::HeatFlowUpwards;
+    const HeatFlowDirection up = HeatFlowDirection::Upwards;
     // Reinforced concrete 700, EPS 250, XPS 253, PUR 255, polymer-bitumen sheet 1311, PVC membrane 1312, bitumen
     // sheet 1309; plasterboard 800, PE vapour retarder 1300, paper retarder 1303, rock wool 258, OSB 806.
     QTest::newRow("flat roof: concrete, EPS, polymer-bitumen sheet")
@@ -72,13 +72,12 @@ void tst_CriteriaBasis::catalogueConstructions_data() {
         << Layers{{800, 0.0125}, {1303, 0.0002}, {258, 0.2}, {806, 0.022}, {1309, 0.003}} << up << true;
     // Lime plaster 100, capillary-active calcium silicate 271, solid clay brick 493, hydraulic lime plaster 121.
     QTest::newRow("brick wall with capillary-active inside insulation")
-        << Layers{{100, 0.01}, {271, 0.08}, {493, 0.365}, {121, 0.02}} << int(ProjectInformation::HeatFlowHorizontal)
-        << false;
+        << Layers{{100, 0.01}, {271, 0.08}, {493, 0.365}, {121, 0.02}} << HeatFlowDirection::Horizontal << false;
 }
 
 void tst_CriteriaBasis::catalogueConstructions() {
     QFETCH(Layers, layers);
-    QFETCH(int, heatFlowDirection);
+    QFETCH(HeatFlowDirection, heatFlowDirection);
     QFETCH(bool, glaser);
     InputData input;
     for (const auto &layer : layers) {

@@ -25,7 +25,7 @@ Q_DECLARE_METATYPE(Zones)
 
 namespace {
 
-const int Horizontal = ProjectInformation::HeatFlowHorizontal;
+const HeatFlowDirection Horizontal = HeatFlowDirection::Horizontal;
 
 struct LayerData {
     double d;

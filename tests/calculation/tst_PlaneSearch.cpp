@@ -112,8 +112,8 @@ void tst_PlaneSearch::sameAsExhaustiveSearchUpTo12Layers() {
     BaselineCalculation baseline;
     for (int i = 0; i < 2000; ++i) {
         const InputData input = randomConstruction(rng, 2, PlaneSearch::ExhaustiveLayers);
-        const int code = program.calculate(input, 2);
-        QCOMPARE(baseline.calculate(input, 2), code);
+        const int code = program.calculate(input, HeatFlowDirection::Horizontal);
+        QCOMPARE(baseline.calculate(input, HeatFlowDirection::Horizontal), code);
         const QString difference = firstDifference(program.results(), baseline.results());
         QVERIFY2(
             difference.isEmpty(),
@@ -137,7 +137,7 @@ void tst_PlaneSearch::coldSideConstructions() {
     QFETCH(int, layers);
     const InputData input = coldSideWall(layers, 0.001);
     Calculation program;
-    const int code = program.calculate(input, 2);
+    const int code = program.calculate(input, HeatFlowDirection::Horizontal);
     const CalculationResults &r = program.results();
     QVERIFY2(r.messages.isEmpty(), qPrintable(r.messages.join('|')));
     QVERIFY2(code == RC_OnePlane || code == RC_OneZone, qPrintable(QString::number(code)));
@@ -148,7 +148,7 @@ void tst_PlaneSearch::coldSideConstructions() {
         QVERIFY(r.p_moist[std::size_t(k)] <= r.p_sat_moist[std::size_t(k)] * (1 + 1e-9));
     if (layers <= PlaneSearch::ExhaustiveLayers) {
         BaselineCalculation baseline;
-        QCOMPARE(baseline.calculate(input, 2), code);
+        QCOMPARE(baseline.calculate(input, HeatFlowDirection::Horizontal), code);
         QCOMPARE(firstDifference(r, baseline.results()), QString());
     }
 }
@@ -169,7 +169,7 @@ void tst_PlaneSearch::longConstructionWithoutSolution() {
     QFETCH(QString, message);
     const InputData input = coldSideWall(layers, 0.0);
     Calculation program;
-    QCOMPARE(program.calculate(input, 2), int(RC_CalculationError));
+    QCOMPARE(program.calculate(input, HeatFlowDirection::Horizontal), int(RC_CalculationError));
     QCOMPARE(program.results().messages, QStringList() << message);
     QVERIFY(program.results().condensationZones.empty());
 }

@@ -63,7 +63,7 @@ InputData makeInput(const std::vector<LayerSpec> &specs) {
 
 int calculate(Calculation &calc, const std::vector<LayerSpec> &specs) {
     const InputData input = makeInput(specs);
-    return calc.calculate(input, 2);
+    return calc.calculate(input, HeatFlowDirection::Horizontal);
 }
 
 typedef std::vector<std::pair<int, int>> Zones;
@@ -363,7 +363,7 @@ void tst_Vapro::passResultCodes() {
     input.conditions().setInterior(AssessmentConditions::RelativeHumidity, AssessmentConditions::Winter, rh_i);
     input.check();
     Calculation calc;
-    QCOMPARE(calc.calculate(input, 2), resultCode);
+    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), resultCode);
     const CalculationResults &r = calc.results();
     QCOMPARE(r.resultCode, resultCode);
     QVERIFY(r.messages.isEmpty());
@@ -435,7 +435,7 @@ void tst_Vapro::shortCondensationPeriodHasNoBuildUp() {
     input.conditions().setTT(0.1); // 8640 s, shorter than the hygroscopic loading time
     input.check();
     Calculation calc;
-    QCOMPARE(calc.calculate(input, 2), int(RC_OnePlane));
+    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), int(RC_OnePlane));
     const CalculationResults &r = calc.results();
     QVERIFY(r.t_hyg > input.conditions().tT(false));
     QVERIFY(r.Mc_stationary > 1);

@@ -210,7 +210,7 @@ void tst_Cli::calcMatchesCore() {
     QCOMPARE(object["file"].toString(), file);
     QCOMPARE(object["inputStatus"].toInt(), int(document.inputData().inputStatus()));
     QCOMPARE(object["assessmentType"].toInt(), document.inputData().conditions().type());
-    QCOMPARE(object["heatFlowDirection"].toInt(), document.projectInformation().m_heatFlowDirection);
+    QCOMPARE(object["heatFlowDirection"].toInt(), int(document.projectInformation().m_heatFlowDirection));
 
     const QJsonObject results = object["results"].toObject();
     QCOMPARE(results.size(), 38);

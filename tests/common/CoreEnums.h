@@ -5,6 +5,7 @@
 // (QtTest finds toString() by argument-dependent lookup).
 
 #include <model/InputData.h>
+#include <model/ProjectInformation.h>
 
 #include <QByteArray>
 #include <QMetaType>
@@ -19,6 +20,11 @@ inline char *toString(InputStatus status) {
     return CoreEnums::numberText(status);
 }
 
+inline char *toString(HeatFlowDirection direction) {
+    return CoreEnums::numberText(direction);
+}
+
 Q_DECLARE_METATYPE(InputStatus)
+Q_DECLARE_METATYPE(HeatFlowDirection)
 
 #endif // CoreEnumsH

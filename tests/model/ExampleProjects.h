@@ -27,7 +27,7 @@ inline Material foil(const QString &name, double sd, double mu, const QColor &co
     return m;
 }
 
-inline Document document(const QString &name, const QString &id, int heatFlowDirection,
+inline Document document(const QString &name, const QString &id, HeatFlowDirection heatFlowDirection,
                          const QVector<MaterialLayer> &layers) {
     Document doc;
     doc.inputData().layers() = layers;
@@ -59,7 +59,7 @@ inline Document timberFrameWall() {
     fibre.setFlag(Material::Woodbased, true);
     Material render =
         material("Lime render", Material::PlasterAndMortar, 1600, 0.7, 15, 0.015, 0.35, 0.05, QColor(240, 235, 220));
-    return document("Timber-frame wall", "AW-H1", ProjectInformation::HeatFlowHorizontal,
+    return document("Timber-frame wall", "AW-H1", HeatFlowDirection::Horizontal,
                     {MaterialLayer(gypsum, 0.0125), MaterialLayer(air, 0.04),
                      MaterialLayer(foil("Vapour retarder sd 2 m", 2, 10000, QColor(90, 140, 220)), 0.0002),
                      MaterialLayer(osb, 0.015), MaterialLayer(wool, 0.16), MaterialLayer(fibre, 0.06),
@@ -76,7 +76,7 @@ inline Document masonryWallInsideInsulation() {
         material("Solid brick", Material::BuildingBrick, 1800, 0.81, 10, 0.009, 0.24, 0.2, QColor(180, 80, 60));
     Material render = material("Lime-cement render", Material::PlasterAndMortar, 1800, 0.87, 20, 0.02, 0.25, 0.02,
                                QColor(210, 205, 195));
-    return document("Masonry wall with inside insulation", "AW-M2", ProjectInformation::HeatFlowHorizontal,
+    return document("Masonry wall with inside insulation", "AW-M2", HeatFlowDirection::Horizontal,
                     {MaterialLayer(plaster, 0.01), MaterialLayer(calsil, 0.06), MaterialLayer(plaster, 0.015),
                      MaterialLayer(brick, 0.365), MaterialLayer(render, 0.02)});
 }
@@ -88,7 +88,7 @@ inline Document flatRoof() {
     Material eps = material("EPS insulation", Material::InsulationMaterials, 20, 0.035, 60, 0.0002, 0.06, 0,
                             QColor(250, 250, 250));
     return document(
-        "Flat roof", "DA-F3", ProjectInformation::HeatFlowUpwards,
+        "Flat roof", "DA-F3", HeatFlowDirection::Upwards,
         {MaterialLayer(concrete, 0.2),
          MaterialLayer(foil("Bitumen vapour barrier with aluminium", 1500, 300000, QColor(60, 60, 60)), 0.005),
          MaterialLayer(eps, 0.2),
@@ -103,7 +103,7 @@ inline Document flatRoofOnEps() {
     Material eps = material("EPS insulation 040", Material::InsulationMaterials, 15, 0.04, 100, 0.0001, 0.9, 0,
                             QColor(245, 245, 240));
     return document(
-        "Flat roof on EPS without vapour barrier", "DA-F4", ProjectInformation::HeatFlowUpwards,
+        "Flat roof on EPS without vapour barrier", "DA-F4", HeatFlowDirection::Upwards,
         {MaterialLayer(concrete, 0.2), MaterialLayer(eps, 0.16),
          MaterialLayer(foil("Polymer-modified bitumen sheet sd 200 m", 200, 40000, QColor(30, 30, 30)), 0.005)});
 }
@@ -117,7 +117,7 @@ inline Document timberRoof() {
     Material osb =
         material("OSB board", Material::BuildingBoards, 650, 0.13, 200, 0.07, 0.5, 0.003, QColor(214, 176, 108));
     osb.setFlag(Material::Woodbased, true);
-    return document("Timber roof with PE vapour retarder", "DA-H1", ProjectInformation::HeatFlowUpwards,
+    return document("Timber roof with PE vapour retarder", "DA-H1", HeatFlowDirection::Upwards,
                     {MaterialLayer(gypsum, 0.0125),
                      MaterialLayer(foil("PE vapour retarder sd 100 m", 100, 500000, QColor(196, 227, 242)), 0.0002),
                      MaterialLayer(wool, 0.2), MaterialLayer(osb, 0.022),

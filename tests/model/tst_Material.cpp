@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <QBuffer>
 #include <QDataStream>
 #include <QXmlStreamReader>
@@ -169,32 +171,34 @@ private slots:
 
     void effectiveLambda_data() {
         QTest::addColumn<double>("width");
-        QTest::addColumn<int>("direction");
+        QTest::addColumn<HeatFlowDirection>("direction");
         QTest::addColumn<double>("resistance"); // 0: fixed conductivity 0.045
-        QTest::newRow("5 mm upwards is fixed") << 0.005 << 0 << 0.0;
-        QTest::newRow("5 mm horizontal is fixed") << 0.005 << 2 << 0.0;
-        QTest::newRow("6 mm between first points") << 0.006 << 1 << 0.12;
-        QTest::newRow("7 mm breakpoint") << 0.007 << 2 << 0.13;
-        QTest::newRow("10 mm breakpoint") << 0.01 << 0 << 0.15;
-        QTest::newRow("15 mm upwards") << 0.015 << 0 << 0.16;
-        QTest::newRow("15 mm downwards") << 0.015 << 1 << 0.17;
-        QTest::newRow("20 mm upwards") << 0.02 << 0 << 0.16;
-        QTest::newRow("20 mm horizontal") << 0.02 << 2 << 0.175;
-        QTest::newRow("20 mm downwards") << 0.02 << 1 << 0.18;
-        QTest::newRow("20 mm unknown direction takes downwards") << 0.02 << 7 << 0.18;
-        QTest::newRow("25 mm downwards") << 0.025 << 1 << 0.19;
-        QTest::newRow("25 mm horizontal") << 0.025 << 2 << 0.18;
-        QTest::newRow("40 mm horizontal stays") << 0.04 << 2 << 0.18;
-        QTest::newRow("50 mm downwards") << 0.05 << 1 << 0.21;
-        QTest::newRow("75 mm downwards") << 0.075 << 1 << 0.215;
-        QTest::newRow("100 mm downwards") << 0.1 << 1 << 0.22;
-        QTest::newRow("300 mm downwards") << 0.3 << 1 << 0.23;
-        QTest::newRow("500 mm downwards constant") << 0.5 << 1 << 0.23;
-        QTest::newRow("500 mm upwards constant") << 0.5 << 0 << 0.16;
+        const HeatFlowDirection Up = HeatFlowDirection::Upwards, Down = HeatFlowDirection::Downwards,
+                                Horizontal = HeatFlowDirection::Horizontal;
+        QTest::newRow("5 mm upwards is fixed") << 0.005 << Up << 0.0;
+        QTest::newRow("5 mm horizontal is fixed") << 0.005 << Horizontal << 0.0;
+        QTest::newRow("6 mm between first points") << 0.006 << Down << 0.12;
+        QTest::newRow("7 mm breakpoint") << 0.007 << Horizontal << 0.13;
+        QTest::newRow("10 mm breakpoint") << 0.01 << Up << 0.15;
+        QTest::newRow("15 mm upwards") << 0.015 << Up << 0.16;
+        QTest::newRow("15 mm downwards") << 0.015 << Down << 0.17;
+        QTest::newRow("20 mm upwards") << 0.02 << Up << 0.16;
+        QTest::newRow("20 mm horizontal") << 0.02 << Horizontal << 0.175;
+        QTest::newRow("20 mm downwards") << 0.02 << Down << 0.18;
+        QTest::newRow("20 mm unknown direction takes downwards") << 0.02 << static_cast<HeatFlowDirection>(7) << 0.18;
+        QTest::newRow("25 mm downwards") << 0.025 << Down << 0.19;
+        QTest::newRow("25 mm horizontal") << 0.025 << Horizontal << 0.18;
+        QTest::newRow("40 mm horizontal stays") << 0.04 << Horizontal << 0.18;
+        QTest::newRow("50 mm downwards") << 0.05 << Down << 0.21;
+        QTest::newRow("75 mm downwards") << 0.075 << Down << 0.215;
+        QTest::newRow("100 mm downwards") << 0.1 << Down << 0.22;
+        QTest::newRow("300 mm downwards") << 0.3 << Down << 0.23;
+        QTest::newRow("500 mm downwards constant") << 0.5 << Down << 0.23;
+        QTest::newRow("500 mm upwards constant") << 0.5 << Up << 0.16;
     }
     void effectiveLambda() {
         QFETCH(double, width);
-        QFETCH(int, direction);
+        QFETCH(HeatFlowDirection, direction);
         QFETCH(double, resistance);
         const double expected = resistance == 0.0 ? 0.045 : width / resistance;
         HYG_COMPARE_DOUBLE(airSpace().effectiveLambda(width, direction), expected, 1e-12, 0.0);
@@ -203,8 +207,8 @@ private slots:
     void effectiveLambdaOfSolidMaterial() {
         Material m = airSpace();
         m.setFlags(false, false, false, false);
-        QCOMPARE(m.effectiveLambda(0.02, 0), 0.025);
-        QCOMPARE(airSpace().effectiveLambda(0.0, 2), 0.025);
+        QCOMPARE(m.effectiveLambda(0.02, HeatFlowDirection::Upwards), 0.025);
+        QCOMPARE(airSpace().effectiveLambda(0.0, HeatFlowDirection::Horizontal), 0.025);
     }
 
     void effectiveMu_data() {

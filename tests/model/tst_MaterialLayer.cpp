@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <QDataStream>
 
 #include <FuzzyCompare.h>
@@ -76,9 +78,9 @@ private slots:
 
     void airSpaceUsesEffectiveValues() {
         const MaterialLayer layer(airSpace(), 0.02);
-        HYG_COMPARE_DOUBLE(layer.lambda(0), 0.02 / 0.16, 1e-12, 0.0);
-        HYG_COMPARE_DOUBLE(layer.lambda(2), 0.02 / 0.175, 1e-12, 0.0);
-        HYG_COMPARE_DOUBLE(layer.lambda(1), 0.02 / 0.18, 1e-12, 0.0);
+        HYG_COMPARE_DOUBLE(layer.lambda(HeatFlowDirection::Upwards), 0.02 / 0.16, 1e-12, 0.0);
+        HYG_COMPARE_DOUBLE(layer.lambda(HeatFlowDirection::Horizontal), 0.02 / 0.175, 1e-12, 0.0);
+        HYG_COMPARE_DOUBLE(layer.lambda(HeatFlowDirection::Downwards), 0.02 / 0.18, 1e-12, 0.0);
         QCOMPARE(layer.mu(), 0.5);
         QCOMPARE(layer.material().lambda(), 0.025);
         QCOMPARE(layer.material().mu(), 1.0);

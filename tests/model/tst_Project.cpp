@@ -31,7 +31,7 @@ private slots:
         project.setFileName("/tmp/old.v2p");
         ProjectInformation defaults;
         defaults.m_company = "Planning office";
-        defaults.m_heatFlowDirection = ProjectInformation::HeatFlowUpwards;
+        defaults.m_heatFlowDirection = HeatFlowDirection::Upwards;
         project.createNew(defaults);
         QVERIFY(project.hasDocument());
         QVERIFY(project.fileName().isEmpty());
@@ -102,15 +102,15 @@ private slots:
         project.createNew();
         QVector<MaterialLayer> &layers = project.document()->inputData().layers();
         layers = {layer(0.0125, 0.25, 8), layer(0.05, 0.025, 1, true), layer(0.0125, 0.25, 8)};
-        project.document()->projectInformation().m_heatFlowDirection = ProjectInformation::HeatFlowUpwards;
+        project.document()->projectInformation().m_heatFlowDirection = HeatFlowDirection::Upwards;
         project.setModified(Project::AllModified);
         QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::Valid);
         const double upwards = project.document()->calculation().results().R[1];
-        project.document()->projectInformation().m_heatFlowDirection = ProjectInformation::HeatFlowDownwards;
+        project.document()->projectInformation().m_heatFlowDirection = HeatFlowDirection::Downwards;
         project.setModified(Project::AllModified);
         const double downwards = project.document()->calculation().results().R[1];
-        QCOMPARE(upwards, 0.05 / layers[1].lambda(ProjectInformation::HeatFlowUpwards));
-        QCOMPARE(downwards, 0.05 / layers[1].lambda(ProjectInformation::HeatFlowDownwards));
+        QCOMPARE(upwards, 0.05 / layers[1].lambda(HeatFlowDirection::Upwards));
+        QCOMPARE(downwards, 0.05 / layers[1].lambda(HeatFlowDirection::Downwards));
         QVERIFY(upwards != downwards);
     }
 

@@ -121,19 +121,19 @@ private slots:
         QCOMPARE(info.m_projectName, QString("Wall & roof <test>"));
         QCOMPARE(info.m_description, QString("Line one\nLine two"));
         QCOMPARE(info.m_disclaimerText, QString("No warranty."));
-        QCOMPARE(info.m_heatFlowDirection, 1);
+        QCOMPARE(info.m_heatFlowDirection, HeatFlowDirection::Downwards);
     }
 
     void heatFlowDirection_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("direction");
-        QTest::newRow("downwards") << "1" << 1;
-        QTest::newRow("not a number") << "up" << 0;
-        QTest::newRow("out of range") << "7" << 2;
+        QTest::addColumn<HeatFlowDirection>("direction");
+        QTest::newRow("downwards") << "1" << HeatFlowDirection::Downwards;
+        QTest::newRow("not a number") << "up" << HeatFlowDirection::Upwards;
+        QTest::newRow("out of range") << "7" << HeatFlowDirection::Horizontal;
     }
     void heatFlowDirection() {
         QFETCH(QString, text);
-        QFETCH(int, direction);
+        QFETCH(HeatFlowDirection, direction);
         Document source;
         source.inputData().layers() = {simpleLayer("A", 0.1)};
         QByteArray xml = toXML(source);
@@ -352,13 +352,8 @@ private slots:
         c.setTT(75);
         c.setTT_summer(100);
         ProjectInformation &info = source.projectInformation();
-        info = {"Project Ä & <b>",
-                "ID-1",
-                "User",
-                "Company",
-                "Two\nlines",
-                "<p>Disclaimer</p>",
-                ProjectInformation::HeatFlowUpwards};
+        info = {"Project Ä & <b>",         "ID-1", "User", "Company", "Two\nlines", "<p>Disclaimer</p>",
+                HeatFlowDirection::Upwards};
 
         QTemporaryDir dir;
         const QString path = dir.filePath("roundtrip.v2p");

@@ -1,4 +1,7 @@
 #include <QtTest>
+
+#include <CoreEnums.h>
+
 #include <QDataStream>
 
 #include <QAbstractItemView>
@@ -176,10 +179,10 @@ void tst_MainWindow::heatFlowDirectionWithAirLayer() {
     const double horizontalU = Project::instance().document()->calculation().results().U;
 
     trigger("actionHeatFlowUp");
-    QCOMPARE(Project::instance().document()->projectInformation().m_heatFlowDirection, 0);
+    QCOMPARE(Project::instance().document()->projectInformation().m_heatFlowDirection, HeatFlowDirection::Upwards);
     QVERIFY(Project::instance().document()->calculation().results().U != horizontalU);
     stack().undo();
-    QCOMPARE(Project::instance().document()->projectInformation().m_heatFlowDirection, 2);
+    QCOMPARE(Project::instance().document()->projectInformation().m_heatFlowDirection, HeatFlowDirection::Horizontal);
     QVERIFY(child<QAction>("actionHorizontalHeatFlow")->isChecked());
     QCOMPARE(Project::instance().document()->calculation().results().U, horizontalU);
 }

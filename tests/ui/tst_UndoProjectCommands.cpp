@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <ui/V2_UndoProjectCommands.h>
 
 #include <QAction>
@@ -44,13 +46,13 @@ private slots:
         QSignalSpy spy(m_project.get(), &Project::modified);
         const CalculationResults horizontal = m_project->document()->calculation().results();
         QUndoStack stack;
-        stack.push(new V2_UndoHeatFlowDirection(*m_project, m_actions.get(), 0));
+        stack.push(new V2_UndoHeatFlowDirection(*m_project, m_actions.get(), HeatFlowDirection::Upwards));
         QCOMPARE(stack.text(0), QString(": Change heat flow direction to 0"));
-        QCOMPARE(m_project->document()->projectInformation().m_heatFlowDirection, 0);
+        QCOMPARE(m_project->document()->projectInformation().m_heatFlowDirection, HeatFlowDirection::Upwards);
         QCOMPARE(m_actions->checkedAction()->data().toInt(), 0);
         QVERIFY(m_project->document()->calculation().results() != horizontal);
         stack.undo();
-        QCOMPARE(m_project->document()->projectInformation().m_heatFlowDirection, 2);
+        QCOMPARE(m_project->document()->projectInformation().m_heatFlowDirection, HeatFlowDirection::Horizontal);
         QCOMPARE(m_actions->checkedAction()->data().toInt(), 2);
         QVERIFY(m_project->document()->calculation().results() == horizontal);
         QCOMPARE(spy.count(), 2);
@@ -60,26 +62,28 @@ private slots:
     void sameHeatFlowDirectionIsAnEntryThatChangesNothing() {
         QSignalSpy spy(m_project.get(), &Project::modified);
         QUndoStack stack;
-        stack.push(new V2_UndoHeatFlowDirection(*m_project, m_actions.get(), 2));
+        stack.push(new V2_UndoHeatFlowDirection(*m_project, m_actions.get(), HeatFlowDirection::Horizontal));
         stack.undo();
         stack.redo();
         QCOMPARE(stack.count(), 1);
         QCOMPARE(spy.count(), 0);
-        QCOMPARE(m_project->document()->projectInformation().m_heatFlowDirection, 2);
+        QCOMPARE(m_project->document()->projectInformation().m_heatFlowDirection, HeatFlowDirection::Horizontal);
     }
 
     void projectInformation_data() {
-        QTest::addColumn<int>("direction");
+        QTest::addColumn<HeatFlowDirection>("direction");
         QTest::addColumn<QString>("company");
         QTest::addColumn<int>("signalCount");
         QTest::addColumn<int>("modType");
-        QTest::newRow("texts only") << 2 << "Office" << 1 << int(Project::ProjectInfoModified);
-        QTest::newRow("heat flow direction recalculates") << 1 << "" << 1 << int(Project::AllModified);
-        QTest::newRow("the same record changes nothing") << 2 << "" << 0 << -1;
+        const HeatFlowDirection horizontal = HeatFlowDirection::Horizontal;
+        QTest::newRow("texts only") << horizontal << "Office" << 1 << int(Project::ProjectInfoModified);
+        QTest::newRow("heat flow direction recalculates")
+            << HeatFlowDirection::Downwards << "" << 1 << int(Project::AllModified);
+        QTest::newRow("the same record changes nothing") << horizontal << "" << 0 << -1;
     }
 
     void projectInformation() {
-        QFETCH(int, direction);
+        QFETCH(HeatFlowDirection, direction);
         QFETCH(QString, company);
         QFETCH(int, signalCount);
         QFETCH(int, modType);

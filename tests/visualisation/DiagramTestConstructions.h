@@ -98,7 +98,7 @@ inline InputData manyThinLayers() {
 
 inline CalculationResults calculate(const InputData &input) {
     Calculation calculation;
-    calculation.calculate(input, ProjectInformation::HeatFlowHorizontal);
+    calculation.calculate(input, HeatFlowDirection::Horizontal);
     return calculation.results();
 }
 

@@ -45,7 +45,7 @@ void repeatLayers(int count) {
     layers.clear();
     for (int i = 0; i < count; ++i)
         layers.append(example[i % example.size()]);
-    Project::instance().setModified(Project::AllModified);
+    Project::instance().setModified(Project::ModificationType::AllModified);
 }
 
 void editWidth(benchmark::State &state) {

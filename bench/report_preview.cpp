@@ -29,7 +29,7 @@ bool readSixLayerProject(Project &project) {
     layers.clear();
     for (int i = 0; i < LayerCount; ++i)
         layers.append(example[i % example.size()]);
-    project.setModified(Project::AllModified);
+    project.setModified(Project::ModificationType::AllModified);
     return true;
 }
 

@@ -17,6 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Project project;
     QString errorText;
     if (project.read(path, errorText))
-        project.setModified(Project::AllModified);
+        project.setModified(Project::ModificationType::AllModified);
     return 0;
 }

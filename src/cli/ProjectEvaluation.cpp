@@ -50,7 +50,7 @@ ProjectEvaluation ProjectEvaluation::evaluate(const QString &fileName, const Rep
         return evaluation;
     }
     // The program calculates an opened project through the same call.
-    project.setModified(Project::AllModified);
+    project.setModified(Project::ModificationType::AllModified);
     evaluation.loaded = true;
     evaluation.document = *project.document();
     const Document &document = evaluation.document;

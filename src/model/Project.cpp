@@ -1,6 +1,9 @@
 #include "Project.h"
 
-Project::Project(QObject *parent) : QObject(parent) {}
+Project::Project(QObject *parent) : QObject(parent) {
+    // Signal spies and queued connections look the argument type up by name.
+    qRegisterMetaType<ModificationType>();
+}
 
 Project::~Project() = default;
 
@@ -28,9 +31,9 @@ void Project::setDocumentData(const Document &document) {
     m_document->projectInformation() = document.projectInformation();
 }
 
-void Project::setModified(int modType) {
+void Project::setModified(ModificationType modType) {
     m_modified = true;
-    if (modType == AllModified && m_document)
+    if (modType == ModificationType::AllModified && m_document)
         m_document->recalculate();
     emit modified(modType);
 }

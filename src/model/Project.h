@@ -3,7 +3,7 @@
 
 // The open project: owns at most one Document, the modified flag and the file name. Every change of the
 // project goes through setModified(), which recalculates when needed and tells the user interface what
-// changed through modified(int). The program uses the one instance(); tests may create their own.
+// changed through modified(). The program uses the one instance(); tests may create their own.
 
 #include "Document.h"
 
@@ -16,7 +16,7 @@ class Project : public QObject {
     Q_OBJECT
 public:
     /*! Modification types passed to setModified() and emitted by modified(). */
-    enum ModificationType {
+    enum class ModificationType {
         /*! Anything that can change results: input check and recalculation. */
         AllModified = 0,
         /*! Layer colour or material name. */
@@ -24,6 +24,7 @@ public:
         /*! Project information. */
         ProjectInfoModified = 2
     };
+    Q_ENUM(ModificationType)
 
     /*! Largest number of layers a project file may hold; read() refuses more. */
     static const int MaximumLayerCount = 1000;
@@ -57,7 +58,7 @@ public:
 
     /*! Sets the modified flag; for AllModified runs the input check and the calculation of the document;
         then emits modified(modType). */
-    void setModified(int modType);
+    void setModified(ModificationType modType);
 
     /*! Opens a project file: XML, or the previous generation's format for the extension "vpj" and as fallback
         for an unreadable file whose extension is not "v2p". On success the document is replaced; on failure it
@@ -68,7 +69,7 @@ public:
     bool write(const QString &fileName, QString *errorText = nullptr) const;
 
 signals:
-    void modified(int modType);
+    void modified(Project::ModificationType modType);
 
 private:
     std::unique_ptr<Document> m_document;

@@ -181,9 +181,9 @@ bool MainWindow::isActive() const {
     return m_project.hasDocument() && !m_project.document()->inputData().layers().isEmpty();
 }
 
-void MainWindow::updateUi(int modType) {
+void MainWindow::updateUi(Project::ModificationType modType) {
     const bool hasDocument = m_project.hasDocument();
-    if (modType < Project::ProjectInfoModified && hasDocument) {
+    if (modType != Project::ModificationType::ProjectInfoModified && hasDocument) {
         const Document &document = *m_project.document();
         m_ui->diagramView->setProjectFile(m_project.fileName());
         m_ui->diagramView->setData(m_ui->diagramView, document.inputData(), document.calculation().results(), 1.0);
@@ -299,7 +299,7 @@ void MainWindow::undoStackIndexChanged() {
     if (m_undoStack->isClean())
         m_project.clearModified();
     else if (!m_project.isModified())
-        m_project.setModified(Project::ProjectInfoModified);
+        m_project.setModified(Project::ModificationType::ProjectInfoModified);
     updateActionsAndTitle();
 }
 

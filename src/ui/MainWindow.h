@@ -5,6 +5,8 @@
 // results panel on the right. Owns the file commands, starts every edit of the project as an undo command
 // and refreshes its views whenever the project signals a change.
 
+#include <model/Project.h>
+
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QPointer>
@@ -17,7 +19,6 @@ class MaterialEditWidget;
 class Material;
 class MaterialDatabaseDialog;
 class PrintDialog;
-class Project;
 class QAction;
 class QActionGroup;
 class QFileDialog;
@@ -66,7 +67,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    void updateUi(int modType);
+    void updateUi(Project::ModificationType modType);
     void constructionTableColumnChanged(int currentRow, int currentColumn, int previousRow, int previousColumn);
     void setProgress(int value);
     void on_actionHelp_triggered();

@@ -71,7 +71,7 @@ void MainWindow::on_actionNew_triggered() {
     m_project.createNew(settings.m_defaultProjectInformation);
     m_project.setDocumentData(document);
     resetUndoStack(false);
-    m_project.setModified(Project::AllModified);
+    m_project.setModified(Project::ModificationType::AllModified);
 }
 
 void MainWindow::on_actionOpen_triggered() {
@@ -110,7 +110,7 @@ void MainWindow::openProjectFile(const QString &fileName) {
         return;
     }
     m_project.setFileName(fileName);
-    m_project.setModified(Project::AllModified);
+    m_project.setModified(Project::ModificationType::AllModified);
     m_project.clearModified();
     addToRecentProjects(fileName);
     updateActionsAndTitle();

@@ -158,7 +158,7 @@ void MainWindow::on_actionEditProjectInformation_triggered() {
         return;
     ProjectInformationEditDialog dialog(m_project, *m_undoStack, this);
     if (dialog.exec() == QDialog::Accepted)
-        m_project.setModified(Project::ProjectInfoModified);
+        m_project.setModified(Project::ModificationType::ProjectInfoModified);
 }
 
 void MainWindow::on_actionPreferences_triggered() {
@@ -175,5 +175,5 @@ void MainWindow::on_actionPreferences_triggered() {
     if (m_printPreview)
         m_printPreview->settingsChanged();
     // A refresh only: the preferences change how the project is shown, not the project.
-    updateUi(Project::LayerAppearanceModified);
+    updateUi(Project::ModificationType::LayerAppearanceModified);
 }

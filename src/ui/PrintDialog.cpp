@@ -362,7 +362,7 @@ void PrintDialog::actionHelp_triggered() {
         window->showHelp(0);
 }
 
-void PrintDialog::projectModified(int) {
+void PrintDialog::projectModified(Project::ModificationType) {
     // An undo or redo of the final remarks elsewhere shows in the editor.
     const QString remarks =
         m_project.hasDocument() ? m_project.document()->projectInformation().m_disclaimerText : QString();

@@ -7,13 +7,14 @@
 // settings, so that the next report and the preferences see it. The final remarks belong to the project and
 // change through an undo command. Created by the main window for the open project.
 
+#include <model/Project.h>
+
 #include <QDialog>
 #include <QHash>
 
 #include <memory>
 
 class HTMLTextFormatWidget;
-class Project;
 class QCheckBox;
 class QComboBox;
 class QFileDialog;
@@ -86,7 +87,7 @@ private slots:
     void DINCriteriaSettingsChanged();
     void fileDialogFilterSelected(const QString &filter);
     void actionHelp_triggered();
-    void projectModified(int modType);
+    void projectModified(Project::ModificationType modType);
 
 private:
     // Building the form (PrintDialogForm.cpp)

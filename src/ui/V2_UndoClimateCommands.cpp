@@ -78,7 +78,7 @@ void V2_UndoClimate::exchange() {
         const bool winter = m_kind == WinterTemperature || m_kind == WinterHumidity;
         season = winter ? AssessmentConditions::Winter : AssessmentConditions::Summer;
     }
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         AssessmentConditions &conditions = document.inputData().conditions();
         const double previous = value(conditions, m_kind, m_warmSide);
         const double current = m_value;
@@ -113,7 +113,7 @@ V2_UndoClimateAll::V2_UndoClimateAll(Project &project, const QString &text, QTab
 void V2_UndoClimateAll::exchange() {
     ChangeHandlingBlocker<ClimateEditWidget> blocker(m_editor);
     selectColumn(m_warmSide ? 0 : layerCount() + 1);
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         AssessmentConditions &conditions = document.inputData().conditions();
         const ClimateRecord winter = m_warmSide ? conditions.interiorWinter() : conditions.exteriorWinter();
         const ClimateRecord summer = m_warmSide ? conditions.interiorSummer() : conditions.exteriorSummer();
@@ -159,7 +159,7 @@ bool V2_UndoAssessmentType::sameConditions(const AssessmentConditions &a, const 
 }
 
 void V2_UndoAssessmentType::exchange() {
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         AssessmentConditions &conditions = document.inputData().conditions();
         if (sameConditions(conditions, m_conditions))
             return false;

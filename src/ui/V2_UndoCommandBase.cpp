@@ -6,7 +6,7 @@ V2_UndoCommandBase::V2_UndoCommandBase(Project &project, const QString &text) : 
     setText(": " + text);
 }
 
-void V2_UndoCommandBase::applyChange(int modType, const std::function<bool(Document &)> &change) {
+void V2_UndoCommandBase::applyChange(Project::ModificationType modType, const std::function<bool(Document &)> &change) {
     Document *document = m_project.document();
     if (document && change(*document))
         m_project.setModified(modType);

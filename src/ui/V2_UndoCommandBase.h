@@ -39,7 +39,7 @@ public:
 protected:
     /*! Runs \a change on the project's document and, when it reports a change (returns true), calls
         setModified(modType). Without a document nothing happens. */
-    void applyChange(int modType, const std::function<bool(Document &)> &change);
+    void applyChange(Project::ModificationType modType, const std::function<bool(Document &)> &change);
 
     /*! Number of layers of the project's construction; 0 without a document. */
     int layerCount() const;

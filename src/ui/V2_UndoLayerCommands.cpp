@@ -19,7 +19,7 @@ void V2_UndoAddLayer::redo() {
     const int at = m_right ? m_index + 1 : m_index;
     if (at < 0 || at > layerCount())
         return;
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         layersOf(document).insert(at, m_layer);
         return true;
     });
@@ -30,7 +30,7 @@ void V2_UndoAddLayer::undo() {
     const int at = m_right ? m_index + 1 : m_index;
     if (!hasLayer(at))
         return;
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         layersOf(document).remove(at);
         return true;
     });
@@ -52,7 +52,7 @@ void V2_UndoAddConstruction::redo() {
     if (at < 0 || at > layerCount())
         return;
     // All layers go in before the one recalculation.
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         QVector<MaterialLayer> &layers = layersOf(document);
         const QVector<MaterialLayer> &added = m_construction.layers();
         layers.insert(at, added.size(), MaterialLayer());
@@ -67,7 +67,7 @@ void V2_UndoAddConstruction::undo() {
     const int count = m_construction.layers().size();
     if (at < 0 || at + count > layerCount())
         return;
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         layersOf(document).remove(at, count);
         return count > 0;
     });
@@ -94,7 +94,7 @@ V2_UndoRemoveLayer::V2_UndoRemoveLayer(Project &project, QTableWidget *table, in
 void V2_UndoRemoveLayer::redo() {
     if (!m_valid || !hasLayer(m_index))
         return;
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         layersOf(document).remove(m_index);
         return true;
     });
@@ -104,7 +104,7 @@ void V2_UndoRemoveLayer::redo() {
 void V2_UndoRemoveLayer::undo() {
     if (!m_valid || m_index > layerCount())
         return;
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         layersOf(document).insert(m_index, m_layer);
         return true;
     });
@@ -126,7 +126,7 @@ void V2_UndoMoveLayer::swap(int column) {
     const int left = m_right ? m_index : m_index - 1;
     if (!hasLayer(left) || !hasLayer(left + 1))
         return;
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         QVector<MaterialLayer> &layers = layersOf(document);
         std::swap(layers[left], layers[left + 1]);
         return true;
@@ -147,7 +147,7 @@ V2_UndoChangeMaterial::V2_UndoChangeMaterial(Project &project, QTableWidget *tab
 void V2_UndoChangeMaterial::redo() {
     if (!hasLayer(m_index))
         return;
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         MaterialLayer &layer = layersOf(document)[m_index];
         m_width = layer.width();
         exchangeMaterial(layer);
@@ -159,7 +159,7 @@ void V2_UndoChangeMaterial::redo() {
 void V2_UndoChangeMaterial::undo() {
     if (!hasLayer(m_index))
         return;
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         MaterialLayer &layer = layersOf(document)[m_index];
         exchangeMaterial(layer);
         // Ignored by the layer when the restored material fixes the width by its sd-value.
@@ -182,7 +182,7 @@ void V2_UndoLayerColor::exchange() {
     if (!hasLayer(m_index))
         return;
     selectColumn(m_index + 1);
-    applyChange(Project::LayerAppearanceModified, [&](Document &document) {
+    applyChange(Project::ModificationType::LayerAppearanceModified, [&](Document &document) {
         MaterialLayer &layer = layersOf(document)[m_index];
         const QColor previous = layer.color();
         layer.setColor(m_color);

@@ -63,7 +63,7 @@ void V2_UndoMaterialParameters::exchange() {
     if (!hasLayer(m_layerIndex))
         return;
     selectColumn(m_layerIndex + 1);
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         MaterialLayer &layer = document.inputData().layers()[m_layerIndex];
         const bool changed = !sameLayer(layer, m_layer);
         std::swap(layer, m_layer);
@@ -88,7 +88,7 @@ void V2_UndoMaterialName::exchange() {
     if (!hasLayer(m_layerIndex))
         return;
     selectColumn(m_layerIndex + 1);
-    applyChange(Project::LayerAppearanceModified, [&](Document &document) {
+    applyChange(Project::ModificationType::LayerAppearanceModified, [&](Document &document) {
         MaterialLayer &layer = document.inputData().layers()[m_layerIndex];
         if (layer.name() == m_name)
             return false;

@@ -9,7 +9,7 @@ V2_UndoHeatFlowDirection::V2_UndoHeatFlowDirection(Project &project, QActionGrou
       m_direction(direction) {}
 
 void V2_UndoHeatFlowDirection::exchange() {
-    applyChange(Project::AllModified, [&](Document &document) {
+    applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         HeatFlowDirection &direction = document.projectInformation().m_heatFlowDirection;
         if (direction == m_direction)
             return false;
@@ -31,17 +31,19 @@ void V2_UndoChangeProjectInfo::exchange() {
         return;
     const bool directionChanged =
         document->projectInformation().m_heatFlowDirection != m_information.m_heatFlowDirection;
-    applyChange(directionChanged ? Project::AllModified : Project::ProjectInfoModified, [&](Document &changed) {
-        std::swap(changed.projectInformation(), m_information);
-        return true;
-    });
+    applyChange(directionChanged ? Project::ModificationType::AllModified
+                                 : Project::ModificationType::ProjectInfoModified,
+                [&](Document &changed) {
+                    std::swap(changed.projectInformation(), m_information);
+                    return true;
+                });
 }
 
 UndoChangeDisclaimer::UndoChangeDisclaimer(Project &project, const QString &disclaimer)
     : V2_UndoExchange(project, tr("Undo change final remarks.")), m_disclaimer(disclaimer) {}
 
 void UndoChangeDisclaimer::exchange() {
-    applyChange(Project::ProjectInfoModified, [&](Document &document) {
+    applyChange(Project::ModificationType::ProjectInfoModified, [&](Document &document) {
         QString &disclaimer = document.projectInformation().m_disclaimerText;
         if (disclaimer == m_disclaimer)
             return false;

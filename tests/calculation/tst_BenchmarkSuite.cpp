@@ -36,7 +36,7 @@ private slots:
         Project project;
         QString error;
         QVERIFY2(project.read(file, error), qPrintable(error));
-        project.setModified(Project::AllModified);
+        project.setModified(Project::ModificationType::AllModified);
         QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::Valid);
         QCOMPARE(project.document()->calculation().results().resultCode, resultCode);
     }

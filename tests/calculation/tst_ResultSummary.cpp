@@ -84,7 +84,7 @@ void tst_ResultSummary::projects() {
     Project project;
     QString error;
     QVERIFY2(project.read(QStringLiteral(HYGROLUX_TEST_DATA_DIR "/") + file, error), qPrintable(error));
-    project.setModified(Project::AllModified);
+    project.setModified(Project::ModificationType::AllModified);
     const ResultSummary summary(project.document()->inputData(), project.document()->calculation().results());
 
     QCOMPARE(summary.rows().size(), std::size_t(7));

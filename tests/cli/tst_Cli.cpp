@@ -86,7 +86,7 @@ bool loadProject(const QString &fileName, Document &document) {
     QString errorText;
     if (!project.read(fileName, errorText))
         return false;
-    project.setModified(Project::AllModified);
+    project.setModified(Project::ModificationType::AllModified);
     document = *project.document();
     return true;
 }

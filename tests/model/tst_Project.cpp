@@ -50,7 +50,7 @@ private slots:
         fillCondensingWall(*project.document());
         QSignalSpy spy(&project, &Project::modified);
         QVERIFY(!project.isModified());
-        project.setModified(Project::AllModified);
+        project.setModified(Project::ModificationType::AllModified);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), 0);
         QVERIFY(project.isModified());
@@ -67,7 +67,7 @@ private slots:
         project.createNew();
         fillCondensingWall(*project.document());
         project.document()->inputData().layers()[1].setWidth(0);
-        project.setModified(Project::AllModified);
+        project.setModified(Project::ModificationType::AllModified);
         QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::InvalidWidth);
         QCOMPARE(project.document()->calculation().results().resultCode, 1);
         QCOMPARE(project.document()->calculation().results().messages,
@@ -75,24 +75,24 @@ private slots:
     }
 
     void otherModificationsChangeNoResult_data() {
-        QTest::addColumn<int>("modType");
-        QTest::newRow("layer appearance") << 1;
-        QTest::newRow("project information") << 2;
+        QTest::addColumn<Project::ModificationType>("modType");
+        QTest::newRow("layer appearance") << Project::ModificationType::LayerAppearanceModified;
+        QTest::newRow("project information") << Project::ModificationType::ProjectInfoModified;
     }
 
     void otherModificationsChangeNoResult() {
-        QFETCH(int, modType);
+        QFETCH(Project::ModificationType, modType);
         Project project;
         project.createNew();
         fillCondensingWall(*project.document());
-        project.setModified(Project::AllModified);
+        project.setModified(Project::ModificationType::AllModified);
         const CalculationResults before = project.document()->calculation().results();
         project.document()->inputData().layers()[2].setWidth(0.03);
         project.document()->inputData().layers()[2].setColor(Qt::red);
         QSignalSpy spy(&project, &Project::modified);
         project.setModified(modType);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toInt(), modType);
+        QCOMPARE(spy.at(0).at(0).value<Project::ModificationType>(), modType);
         QVERIFY(project.document()->calculation().results() == before);
         QVERIFY(project.isModified());
     }
@@ -103,11 +103,11 @@ private slots:
         QVector<MaterialLayer> &layers = project.document()->inputData().layers();
         layers = {layer(0.0125, 0.25, 8), layer(0.05, 0.025, 1, true), layer(0.0125, 0.25, 8)};
         project.document()->projectInformation().m_heatFlowDirection = HeatFlowDirection::Upwards;
-        project.setModified(Project::AllModified);
+        project.setModified(Project::ModificationType::AllModified);
         QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::Valid);
         const double upwards = project.document()->calculation().results().R[1];
         project.document()->projectInformation().m_heatFlowDirection = HeatFlowDirection::Downwards;
-        project.setModified(Project::AllModified);
+        project.setModified(Project::ModificationType::AllModified);
         const double downwards = project.document()->calculation().results().R[1];
         QCOMPARE(upwards, 0.05 / layers[1].lambda(HeatFlowDirection::Upwards));
         QCOMPARE(downwards, 0.05 / layers[1].lambda(HeatFlowDirection::Downwards));
@@ -117,7 +117,7 @@ private slots:
     void setModifiedWithoutDocumentOnlySignals() {
         Project project;
         QSignalSpy spy(&project, &Project::modified);
-        project.setModified(Project::AllModified);
+        project.setModified(Project::ModificationType::AllModified);
         QCOMPARE(spy.count(), 1);
         QVERIFY(!project.hasDocument());
     }

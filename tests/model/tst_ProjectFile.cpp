@@ -316,8 +316,8 @@ private slots:
         }
         QVERIFY2(first.write(saved, &error), qPrintable(error));
         QVERIFY2(second.read(saved, error), qPrintable(error));
-        first.setModified(Project::AllModified);
-        second.setModified(Project::AllModified);
+        first.setModified(Project::ModificationType::AllModified);
+        second.setModified(Project::ModificationType::AllModified);
         QVERIFY(second.document()->inputData() == first.document()->inputData());
         QCOMPARE(conditionValues(second.document()->inputData().conditions()),
                  conditionValues(first.document()->inputData().conditions()));
@@ -573,7 +573,7 @@ private slots:
         QString error;
         QVERIFY2(project.read(path, error), qPrintable(error));
         compareDocuments(*project.document(), expected);
-        project.setModified(Project::AllModified);
+        project.setModified(Project::ModificationType::AllModified);
         QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::Valid);
         QCOMPARE(project.document()->inputData().conditions().type(), 2);
         const CalculationResults &results = project.document()->calculation().results();

@@ -41,7 +41,7 @@ inline void createProject(Project &project) {
     layers.append(MaterialLayer(plainMaterial(), 0.1));
     layers.append(MaterialLayer(foilMaterial(), 0.001));
     layers.append(MaterialLayer(airMaterial(), 0.02));
-    project.setModified(Project::AllModified);
+    project.setModified(Project::ModificationType::AllModified);
 }
 
 /*! Layers, widths, materials (with sd-values and flags), climates and periods all equal. */

@@ -76,7 +76,7 @@ void tst_ClimateEditors::cleanup() {
 
 void tst_ClimateEditors::makeCustom() {
     m_project->document()->inputData().conditions().setTT(50);
-    m_project->setModified(Project::AllModified);
+    m_project->setModified(Project::ModificationType::AllModified);
     m_page->setSide(true);
     m_before = m_project->document()->inputData();
     m_modified->clear();
@@ -86,7 +86,8 @@ void tst_ClimateEditors::checkPushed(bool accepted) {
     QCOMPARE(m_stack->count(), accepted ? 1 : 0);
     QCOMPARE(m_modified->count(), accepted ? 1 : 0);
     if (accepted)
-        QCOMPARE(m_modified->first().first().toInt(), int(Project::AllModified));
+        QCOMPARE(m_modified->first().first().value<Project::ModificationType>(),
+                 Project::ModificationType::AllModified);
     else
         QVERIFY(EditorTest::sameInput(m_project->document()->inputData(), m_before));
 }

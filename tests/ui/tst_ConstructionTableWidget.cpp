@@ -39,7 +39,7 @@ private slots:
         m_project->createNew();
         m_project->document()->inputData().layers() = {layer("Light", 0.1, QColor("#f0f0f0")),
                                                        layer("Dark", 0.1, QColor("#202020"))};
-        m_project->setModified(Project::AllModified);
+        m_project->setModified(Project::ModificationType::AllModified);
         m_table = std::make_unique<ConstructionTableWidget>();
         m_table->resize(600, 150);
         m_table->setColumnCount(4);

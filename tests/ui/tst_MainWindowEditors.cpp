@@ -262,7 +262,7 @@ void tst_MainWindowEditors::acceptedEditsUndoExactly() {
     EditorTest::type(field(fieldName), text);
     QCOMPARE(stack().count(), 1);
     QCOMPARE(modified.count(), 1);
-    QCOMPARE(modified.first().first().toInt(), int(Project::AllModified));
+    QCOMPARE(modified.first().first().value<Project::ModificationType>(), Project::ModificationType::AllModified);
     QVERIFY(m_window->windowTitle().endsWith('*'));
     stack().undo();
     QVERIFY(EditorTest::sameInput(input(), before));

@@ -160,7 +160,7 @@ void tst_MaterialEditors::acceptedEditsUndoExactly() {
     QCOMPARE(m_stack->count(), 1);
     QCOMPARE(m_stack->undoText(), undoText);
     QCOMPARE(modified.count(), 1);
-    QCOMPARE(modified.first().first().toInt(), int(Project::AllModified));
+    QCOMPARE(modified.first().first().value<Project::ModificationType>(), Project::ModificationType::AllModified);
     QVERIFY(!EditorTest::sameInput(m_project->document()->inputData(), before));
     if (fieldName == "lineEditAw") {
         const double perSecond = awInSeconds ? text.toDouble() : text.toDouble() / 60;
@@ -235,7 +235,8 @@ void tst_MaterialEditors::nameChange() {
     QCOMPARE(m_stack->undoText(), QString(": Undo change of material name at layer No. 1"));
     QCOMPARE(m_project->document()->inputData().layers()[0].name(), QString("Clinker"));
     QCOMPARE(modified.count(), 1);
-    QCOMPARE(modified.first().first().toInt(), int(Project::LayerAppearanceModified));
+    QCOMPARE(modified.first().first().value<Project::ModificationType>(),
+             Project::ModificationType::LayerAppearanceModified);
     m_stack->undo();
     QVERIFY(EditorTest::sameInput(m_project->document()->inputData(), before));
     QCOMPARE(field<QLineEdit>("lineEditMaterialName")->text(), QString("Brick"));

@@ -62,7 +62,7 @@ void tst_PrintDialog::init() {
     m_project = std::make_unique<Project>();
     QString error;
     QVERIFY2(m_project->read(QStringLiteral(HYGROLUX_EXAMPLES_DIR "/timber-frame-wall.v2p"), error), qPrintable(error));
-    m_project->setModified(Project::AllModified);
+    m_project->setModified(Project::ModificationType::AllModified);
     m_settings = std::make_unique<Settings>();
     m_settings->m_fontFamily = QStringLiteral("DejaVu Sans");
     m_stack.clear();

@@ -40,7 +40,7 @@ private slots:
         m_project = std::make_unique<Project>();
         m_project->createNew();
         m_project->document()->inputData().layers() = {layer("A", 0.01), layer("B", 0.02), layer("C", 0.03)};
-        m_project->setModified(Project::AllModified);
+        m_project->setModified(Project::ModificationType::AllModified);
         m_table = std::make_unique<QTableWidget>(1, 10);
     }
 
@@ -117,7 +117,7 @@ private slots:
         QVERIFY(m_project->document()->inputData() == changed.inputData());
         QCOMPARE(spy.count(), 3);
         for (const QList<QVariant> &signal : spy)
-            QCOMPARE(signal.at(0).toInt(), int(Project::AllModified));
+            QCOMPARE(signal.at(0).value<Project::ModificationType>(), Project::ModificationType::AllModified);
     }
 
     void commandsForMissingLayersChangeNothing_data() {
@@ -193,7 +193,8 @@ private slots:
         stack.redo();
         QCOMPARE(layers[1].color(), QColor(Qt::red));
         QCOMPARE(spy.count(), 3);
-        QCOMPARE(spy.at(2).at(0).toInt(), int(Project::LayerAppearanceModified));
+        QCOMPARE(spy.at(2).at(0).value<Project::ModificationType>(),
+                 Project::ModificationType::LayerAppearanceModified);
     }
 
 private:

@@ -33,7 +33,7 @@ private slots:
         m_project = std::make_unique<Project>();
         m_project->createNew();
         m_project->document()->inputData().layers() = {board(), airLayer(), board()};
-        m_project->setModified(Project::AllModified);
+        m_project->setModified(Project::ModificationType::AllModified);
         m_actions = std::make_unique<QActionGroup>(nullptr);
         for (int direction : {1, 2, 0}) {
             QAction *action = m_actions->addAction(QString::number(direction));
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(m_actions->checkedAction()->data().toInt(), 2);
         QVERIFY(m_project->document()->calculation().results() == horizontal);
         QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy.at(1).at(0).toInt(), int(Project::AllModified));
+        QCOMPARE(spy.at(1).at(0).value<Project::ModificationType>(), Project::ModificationType::AllModified);
     }
 
     void sameHeatFlowDirectionIsAnEntryThatChangesNothing() {
@@ -74,19 +74,21 @@ private slots:
         QTest::addColumn<HeatFlowDirection>("direction");
         QTest::addColumn<QString>("company");
         QTest::addColumn<int>("signalCount");
-        QTest::addColumn<int>("modType");
+        QTest::addColumn<Project::ModificationType>("modType");
+        using Type = Project::ModificationType;
         const HeatFlowDirection horizontal = HeatFlowDirection::Horizontal;
-        QTest::newRow("texts only") << horizontal << "Office" << 1 << int(Project::ProjectInfoModified);
+        QTest::newRow("texts only") << horizontal << "Office" << 1 << Type::ProjectInfoModified;
         QTest::newRow("heat flow direction recalculates")
-            << HeatFlowDirection::Downwards << "" << 1 << int(Project::AllModified);
-        QTest::newRow("the same record changes nothing") << horizontal << "" << 0 << -1;
+            << HeatFlowDirection::Downwards << "" << 1 << Type::AllModified;
+        // no signal: the type is not looked at
+        QTest::newRow("the same record changes nothing") << horizontal << "" << 0 << Type::AllModified;
     }
 
     void projectInformation() {
         QFETCH(HeatFlowDirection, direction);
         QFETCH(QString, company);
         QFETCH(int, signalCount);
-        QFETCH(int, modType);
+        QFETCH(Project::ModificationType, modType);
         const ProjectInformation original = m_project->document()->projectInformation();
         ProjectInformation edited = original;
         edited.m_heatFlowDirection = direction;
@@ -99,7 +101,7 @@ private slots:
         QCOMPARE(m_project->document()->projectInformation(), original);
         QCOMPARE(spy.count(), 2 * signalCount);
         if (signalCount)
-            QCOMPARE(spy.at(1).at(0).toInt(), modType);
+            QCOMPARE(spy.at(1).at(0).value<Project::ModificationType>(), modType);
     }
 
     void disclaimerIsExchanged() {
@@ -111,7 +113,7 @@ private slots:
         stack.undo();
         QVERIFY(info.m_disclaimerText.isEmpty());
         QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy.at(0).at(0).toInt(), int(Project::ProjectInfoModified));
+        QCOMPARE(spy.at(0).at(0).value<Project::ModificationType>(), Project::ModificationType::ProjectInfoModified);
     }
 
 private:

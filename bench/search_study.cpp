@@ -1,10 +1,11 @@
 // Compares the program's bounded plane search for long constructions with the exhaustive search on random
 // constructions of 13 to 16 layers and counts how the results differ. Prints one line per kind of outcome.
 
-#include "BaselineCalculation.h"
+#include "BaselinePlaneSearch.h"
 #include "RandomConstruction.h"
 
 #include <calculation/Calculation.h>
+#include <calculation/PlaneSearch.h>
 
 #include <QCoreApplication>
 
@@ -14,19 +15,25 @@
 
 namespace {
 
-/*! Records the combination each pass found (-1 when the search failed), for the program or the baseline. */
-template <class Base> class Recording : public Base {
+/*! Records the combination each pass found ("failed" when the search failed), for the program's search or the
+    baseline. */
+class Recording : public PlaneSearchStrategy {
 public:
+    explicit Recording(std::unique_ptr<PlaneSearchStrategy> search) : m_search(std::move(search)) {}
     QString passes() const { return m_passes.join(' '); }
 
-protected:
-    int findPlaneCombination() override {
-        const int code = Base::findPlaneCombination();
-        m_passes << (code == 0 ? QString::number(this->m_lastCombination, 16) : QStringLiteral("failed"));
-        return code;
+    Outcome find(const Pass &pass, int &lastCombination) override {
+        const Outcome outcome = m_search->find(pass, lastCombination);
+        m_passes << (outcome == Found ? QString::number(lastCombination, 16) : QStringLiteral("failed"));
+        return outcome;
     }
+    bool isPlane(int k) const override { return m_search->isPlane(k); }
+    const std::vector<double> &solution() const override { return m_search->solution(); }
+    const double *trialPressures() const override { return m_search->trialPressures(); }
+    bool missedColdSurface() const override { return m_search->missedColdSurface(); }
 
 private:
+    std::unique_ptr<PlaneSearchStrategy> m_search;
     QStringList m_passes;
 };
 
@@ -59,16 +66,18 @@ int main(int argc, char **argv) {
     std::map<int, int> codes;
     for (int i = 0; i < count; ++i) {
         const InputData input = randomConstruction(rng, 13, 16);
-        Recording<Calculation> program;
-        Recording<BaselineCalculation> baseline;
+        const auto programSearch = std::make_shared<Recording>(std::make_unique<PlaneSearch>());
+        const auto baselineSearch = std::make_shared<Recording>(std::make_unique<BaselinePlaneSearch>());
+        Calculation program(programSearch);
+        Calculation baseline(baselineSearch);
         program.calculate(input, HeatFlowDirection::Horizontal);
         baseline.calculate(input, HeatFlowDirection::Horizontal);
         const std::string o = outcome(program.results(), baseline.results());
         if (++outcomes[o] <= 10 && o != "identical")
             std::printf("  construction %d (%d layers): %s\n    program:  passes %s: %s\n    baseline: passes %s: "
                         "%s\n",
-                        i, input.layers().size(), o.c_str(), qPrintable(program.passes()),
-                        qPrintable(program.results().messages.join('|')), qPrintable(baseline.passes()),
+                        i, input.layers().size(), o.c_str(), qPrintable(programSearch->passes()),
+                        qPrintable(program.results().messages.join('|')), qPrintable(baselineSearch->passes()),
                         qPrintable(baseline.results().messages.join('|')));
         ++codes[baseline.results().resultCode];
     }

@@ -166,10 +166,16 @@ void dryThermalResistances(const InputData &input, HeatFlowDirection heatFlowDir
 
 } // namespace
 
+Calculation::Calculation() : m_planeSearch(std::make_shared<PlaneSearch>()) {}
+
+Calculation::Calculation(std::shared_ptr<PlaneSearchStrategy> planeSearch) : m_planeSearch(std::move(planeSearch)) {}
+
 int Calculation::calculate(const InputData &input, HeatFlowDirection heatFlowDirection) {
     try {
         m_results.clear();
         m_messages.clear();
+        // an invalid construction shows no thickness of an earlier one
+        m_results.thickness = 0;
         const QVector<MaterialLayer> &layers = input.layers();
         const int n = layers.size();
         if (n == 0) {
@@ -177,42 +183,23 @@ int Calculation::calculate(const InputData &input, HeatFlowDirection heatFlowDir
             publishMessages();
             return RC_NoLayers;
         }
-        if (input.inputStatus() == InputStatus::InvalidWidth) {
-            m_messages.append(input.checkMessage());
+        if (!checkLayerWidths(input)) {
             publishMessages();
             return m_results.resultCode = RC_InvalidInput;
         }
         m_results.resize(n);
         for (std::vector<double> *v : {&m_results.T_moist, &m_results.w_left, &m_results.w_right, &m_results.sk_Cond})
             std::fill(v->begin(), v->end(), 0.0);
-
-        m_results.thickness = 0;
-        for (int j = 0; j < n; ++j) {
-            const double d = layers[j].width();
-            if (!(d > 0)) {
-                m_messages.append(
-                    tr("Invalid width %1 of <a href=\"layer-%2\">layer #%2</a>.").arg(number(d)).arg(j + 1));
-                m_results.thickness = 0;
-                publishMessages();
-                return m_results.resultCode = RC_InvalidInput;
-            }
-            m_results.thickness += d;
-        }
+        for (const MaterialLayer &layer : layers)
+            m_results.thickness += layer.width();
 
         dryThermalResistances(input, heatFlowDirection, m_results);
 
-        if (input.inputStatus() == InputStatus::InvalidMaterial || input.inputStatus() == InputStatus::InvalidClimate) {
-            m_messages.append(input.checkMessage());
+        if (!checkGlaserInput(input, heatFlowDirection)) {
             publishMessages();
             return m_results.resultCode = RC_InvalidInput;
         }
-
         m_results.glaserResultCode = glaser(input, heatFlowDirection);
-        if (m_results.glaserResultCode < RC_CalculationError) {
-            m_messages.append(tr("Error in Glaser-Calculation."));
-            publishMessages();
-            return m_results.glaserResultCode;
-        }
         const int resultCode = moistureDependentCalculation(input, heatFlowDirection);
         publishMessages();
         return resultCode;
@@ -228,6 +215,50 @@ int Calculation::calculate(const InputData &input, HeatFlowDirection heatFlowDir
     m_results.resultCode = RC_CalculationError;
     publishMessages();
     return RC_CalculationError;
+}
+
+bool Calculation::checkLayerWidths(const InputData &input) {
+    if (input.inputStatus() == InputStatus::InvalidWidth) {
+        m_messages.append(input.checkMessage());
+        return false;
+    }
+    const QVector<MaterialLayer> &layers = input.layers();
+    for (int j = 0; j < layers.size(); ++j) {
+        const double d = layers[j].width();
+        if (!(d > 0)) {
+            m_messages.append(tr("Invalid width %1 of <a href=\"layer-%2\">layer #%2</a>.").arg(number(d)).arg(j + 1));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Calculation::checkGlaserInput(const InputData &input, HeatFlowDirection heatFlowDirection) {
+    if (input.inputStatus() == InputStatus::InvalidMaterial || input.inputStatus() == InputStatus::InvalidClimate) {
+        m_messages.append(input.checkMessage());
+        return false;
+    }
+    const QVector<MaterialLayer> &layers = input.layers();
+    QString fault;
+    for (int j = 0; j < layers.size() && fault.isEmpty(); ++j) {
+        const double mu = layers[j].mu();
+        const double lambda = layers[j].lambda(heatFlowDirection);
+        if (!(mu > 0))
+            fault = tr("Invalid mu %1 of material in <a href=\"layer-%2\">layer #%2</a>.").arg(number(mu)).arg(j + 1);
+        else if (!(lambda > 0))
+            fault = tr("Invalid thermal conductivity %1 of material in <a href=\"layer-%2\">layer #%2</a>.")
+                        .arg(number(lambda))
+                        .arg(j + 1);
+    }
+    const AssessmentConditions &c = input.conditions();
+    if (fault.isEmpty() && !(c.Rse() > 0))
+        fault = tr("Invalid surface resistance outside %f.").replace("%f", number(c.Rse()));
+    if (fault.isEmpty() && !(c.Rsi() > 0))
+        fault = tr("Invalid surface resistance inside)%f.").replace("%f", number(c.Rsi()));
+    if (fault.isEmpty())
+        return true;
+    m_messages << fault << tr("Error in Glaser-Calculation.");
+    return false;
 }
 
 void Calculation::temperature_field(const std::vector<double> &R, double R_si, double R_se, double T_i, double T_e,
@@ -253,29 +284,8 @@ int Calculation::glaser(const InputData &input, HeatFlowDirection heatFlowDirect
     r.Z.assign(static_cast<std::size_t>(n), 0.0);
     for (int j = 0; j < n; ++j) {
         const double d = layers[j].width();
-        const double mu = layers[j].mu();
-        if (!(mu > 0)) {
-            m_messages.append(
-                tr("Invalid mu %1 of material in <a href=\"layer-%2\">layer #%2</a>.").arg(number(mu)).arg(j + 1));
-            return r.glaserResultCode = RC_InvalidInput;
-        }
-        r.Z[j] = diffusionResistanceGlaser(mu, d);
-        const double lambda = layers[j].lambda(heatFlowDirection);
-        if (!(lambda > 0)) {
-            m_messages.append(tr("Invalid thermal conductivity %1 of material in <a href=\"layer-%2\">layer #%2</a>.")
-                                  .arg(number(lambda))
-                                  .arg(j + 1));
-            return r.glaserResultCode = RC_InvalidInput;
-        }
-        r.R[j] = d / lambda;
-    }
-    if (!(c.Rse() > 0)) {
-        m_messages.append(tr("Invalid surface resistance outside %f.").replace("%f", number(c.Rse())));
-        return r.glaserResultCode = RC_InvalidInput;
-    }
-    if (!(c.Rsi() > 0)) {
-        m_messages.append(tr("Invalid surface resistance inside)%f.").replace("%f", number(c.Rsi())));
-        return r.glaserResultCode = RC_InvalidInput;
+        r.Z[j] = diffusionResistanceGlaser(layers[j].mu(), d);
+        r.R[j] = d / layers[j].lambda(heatFlowDirection);
     }
 
     r.R_layers = partialSum(r.R, 0, r.R.size());

@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 class InputData;
@@ -22,6 +23,12 @@ class InputData;
 class Calculation {
     Q_DECLARE_TR_FUNCTIONS(Calculation)
 public:
+    Calculation();
+    /*! A calculation whose moisture-dependent passes find their plane sets with \a planeSearch instead of the
+        program's PlaneSearch (tests and benchmarks compare strategies). Copies share the strategy: it keeps
+        nothing between passes. */
+    explicit Calculation(std::shared_ptr<PlaneSearchStrategy> planeSearch);
+
     /*! Runs the whole calculation for \a input with the project's heat flow direction and returns the final
         resultCode. */
     int calculate(const InputData &input, HeatFlowDirection heatFlowDirection);
@@ -41,11 +48,23 @@ public:
                             double rh_e);
 
 private:
-    /*! Glaser step (steady-state diffusion, condensation in planes); returns glaserResultCode. */
+    // ---- Input checks (Calculation.cpp) ----
+    //
+    // The input status of InputData::check() decides first; the values themselves are checked again, since
+    // a caller may calculate with a stale status. Each check appends the message of the first fault only.
+
+    /*! False with a message when a layer has a width <= 0. */
+    bool checkLayerWidths(const InputData &input);
+    /*! False with a message when the input status reports an invalid material or climate, or when a layer's
+        mu or lambda or a surface resistance is <= 0 (then followed by "Error in Glaser-Calculation."). */
+    bool checkGlaserInput(const InputData &input, HeatFlowDirection heatFlowDirection);
+
+    /*! Glaser step (steady-state diffusion, condensation in planes) for checked input; returns
+        glaserResultCode. */
     int glaser(const InputData &input, HeatFlowDirection heatFlowDirection);
 
-    /*! The three passes of the moisture-dependent method, run after a Glaser step that returned
-        2 or more; sets and returns resultCode. */
+    /*! The three passes of the moisture-dependent method, run after the Glaser step; sets and returns
+        resultCode. */
     int moistureDependentCalculation(const InputData &input, HeatFlowDirection heatFlowDirection);
 
     /*! Copies the working messages into the results: done at every exit of calculate(). */
@@ -56,7 +75,6 @@ private:
     /*! The published results. */
     CalculationResults m_results;
 
-private:
     // ---- Moisture-dependent method (CalculationVapro.cpp) ----
     //
     // Index conventions: layers j = 0..n-1, interfaces k = 0..n. A plane set holds one flag per
@@ -89,6 +107,9 @@ private:
     void moistureThermalField();
     /*! w_left/w_right from the ratio of vapour to saturation pressure times w95. */
     void hygroscopicMoistureContents();
+    /*! Finds the plane set of the current pass with the plane-search strategy; returns 0 (plane set and
+        solution taken over) or 2 with the messages of the failed search. */
+    int findPlaneCombination();
     /*! Copies plane set, solution and trial pressures of the combination the search found. */
     void takeFoundCombination();
     /*! Zone edges, inner layers, moisture contents and masses of every zone; returns 0 or 2. */
@@ -114,22 +135,7 @@ private:
     int finishMoistureCalculation(int resultCode);
 
     std::vector<MoistureLayer> m_moistLayers;
-    PlaneSearch m_planeSearch;
-
-public:
-    virtual ~Calculation() = default;
-
-protected:
-    // The plane-combination search can be replaced by a derived class (tests and benchmarks compare
-    // search strategies). It reads the pass from m_results (Z_moist, R_liquid, p_sat_moist, p_moist),
-    // m_kappa and m_climate, starts with m_lastCombination, and on success sets m_lastCombination,
-    // m_planes, m_x and m_trialP; messages go to workingMessages().
-
-    /*! Finds the plane set of the current pass; returns 0 (plane set and solution found) or 2. */
-    virtual int findPlaneCombination();
-    /*! Messages of the calculation that is running. */
-    QStringList &workingMessages() { return m_messages; }
-
+    std::shared_ptr<PlaneSearchStrategy> m_planeSearch;
     std::vector<double> m_kappa; ///< Delta w left / Delta w right of each interface, 0 at the surfaces
     MoistureClimate m_climate;
     int m_lastCombination = -1;   ///< valid combination of the previous pass, -1 when none

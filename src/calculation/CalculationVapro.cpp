@@ -197,7 +197,7 @@ int Calculation::findPlaneCombination() {
                           .arg(n);
         return RC_CalculationError;
     }
-    PlaneSearch::Pass pass;
+    PlaneSearchStrategy::Pass pass;
     pass.n = n;
     pass.Z = r.Z_moist.data();
     pass.R_liquid = r.R_liquid.data();
@@ -206,17 +206,17 @@ int Calculation::findPlaneCombination() {
     pass.p = r.p_moist.data();
     pass.p_i = m_climate.p_i;
     pass.p_e = m_climate.p_e;
-    const PlaneSearch::Outcome outcome = m_planeSearch.find(pass, m_lastCombination);
+    const PlaneSearchStrategy::Outcome outcome = m_planeSearch->find(pass, m_lastCombination);
     m_messages.clear();
     switch (outcome) {
-    case PlaneSearch::Found: takeFoundCombination(); return 0;
-    case PlaneSearch::Unsolvable: m_messages << tr("No Solution found!"); break;
-    case PlaneSearch::NotFound:
-        if (m_planeSearch.missedColdSurface())
+    case PlaneSearchStrategy::Found: takeFoundCombination(); return 0;
+    case PlaneSearchStrategy::Unsolvable: m_messages << tr("No Solution found!"); break;
+    case PlaneSearchStrategy::NotFound:
+        if (m_planeSearch->missedColdSurface())
             m_messages << tr("pv_e not correctly calculated! Algorithm error!");
         m_messages << tr("Could not find valid combination of k-planes! Algorithm error!");
         break;
-    case PlaneSearch::BoundReached:
+    case PlaneSearchStrategy::BoundReached:
         m_messages << tr("No valid combination of condensation planes was found within the search limit for "
                          "constructions of more than %1 layers, this construction has %2 layers.")
                           .arg(PlaneSearch::ExhaustiveLayers)
@@ -230,9 +230,10 @@ void Calculation::takeFoundCombination() {
     const std::size_t n = m_moistLayers.size();
     m_planes.assign(n + 1, false);
     for (std::size_t k = 1; k < n; ++k)
-        m_planes[k] = m_planeSearch.isPlane(int(k));
-    m_x = m_planeSearch.solution();
-    m_trialP.assign(m_planeSearch.trialPressures(), m_planeSearch.trialPressures() + n + 1);
+        m_planes[k] = m_planeSearch->isPlane(int(k));
+    m_x = m_planeSearch->solution();
+    const double *trialP = m_planeSearch->trialPressures();
+    m_trialP.assign(trialP, trialP + n + 1);
 }
 
 int Calculation::evaluateZones() {

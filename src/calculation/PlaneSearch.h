@@ -17,18 +17,10 @@
 #include <cstdint>
 #include <vector>
 
-class PlaneSearch {
+/*! How the moisture-dependent method finds the plane set of one pass. PlaneSearch is the program's strategy;
+    tests and benchmarks hand a Calculation other ones to compare with it. */
+class PlaneSearchStrategy {
 public:
-    /*! The combination number is a 32-bit int: at most 31 layers, 30 inner interfaces. */
-    static const int MaxLayers = 31;
-    /*! Up to this many layers the search tries every combination in ascending order. */
-    static const int ExhaustiveLayers = 12;
-    /*! Longer constructions: solver work per pass is limited to this many operations, counted as m^3 + n m
-        per system of size m (a few milliseconds) ... */
-    static constexpr double MaxWork = 1e7;
-    /*! ... and at most this many combinations are looked at (most are rejected without solving). */
-    static const long MaxVisits = 1L << 17;
-
     /*! Values of one pass (pointers into the results record, valid during find()). */
     struct Pass {
         int n = 0;                        ///< number of layers
@@ -48,20 +40,41 @@ public:
         BoundReached ///< a long construction: no valid combination within the bound of the search
     };
 
-    PlaneSearch();
+    virtual ~PlaneSearchStrategy() = default;
 
     /*! Searches the combination of the pass. \a lastCombination (the valid combination of the previous pass,
         -1 when none) is tried first; it is set to the combination found, or to -1 when it failed. */
-    Outcome find(const Pass &pass, int &lastCombination);
+    virtual Outcome find(const Pass &pass, int &lastCombination) = 0;
 
     /*! True if interface k is a plane of the combination tried last. */
-    bool isPlane(int k) const { return m_planes[std::size_t(k)]; }
+    virtual bool isPlane(int k) const = 0;
     /*! Solution of the combination tried last: g, then x_c of the planes by increasing interface. */
-    const std::vector<double> &solution() const { return m_x; }
+    virtual const std::vector<double> &solution() const = 0;
     /*! Vapour pressures (Pa) of the solution at the interfaces 0..n. */
-    const double *trialPressures() const { return m_trialP.data(); }
+    virtual const double *trialPressures() const = 0;
     /*! True if the combination tried last was rejected because its pressure missed the cold surface. */
-    bool missedColdSurface() const { return m_missedColdSurface; }
+    virtual bool missedColdSurface() const = 0;
+};
+
+class PlaneSearch : public PlaneSearchStrategy {
+public:
+    /*! The combination number is a 32-bit int: at most 31 layers, 30 inner interfaces. */
+    static const int MaxLayers = 31;
+    /*! Up to this many layers the search tries every combination in ascending order. */
+    static const int ExhaustiveLayers = 12;
+    /*! Longer constructions: solver work per pass is limited to this many operations, counted as m^3 + n m
+        per system of size m (a few milliseconds) ... */
+    static constexpr double MaxWork = 1e7;
+    /*! ... and at most this many combinations are looked at (most are rejected without solving). */
+    static const long MaxVisits = 1L << 17;
+
+    PlaneSearch();
+
+    Outcome find(const Pass &pass, int &lastCombination) override;
+    bool isPlane(int k) const override { return m_planes[std::size_t(k)]; }
+    const std::vector<double> &solution() const override { return m_x; }
+    const double *trialPressures() const override { return m_trialP.data(); }
+    bool missedColdSurface() const override { return m_missedColdSurface; }
     /*! Linear systems solved by the last find(). */
     int solves() const { return m_solves; }
     /*! Solver work of the last find(), in the units of MaxWork. */

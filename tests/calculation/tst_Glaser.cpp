@@ -292,8 +292,9 @@ private slots:
         QVERIFY(calc.results().messages.isEmpty());
     }
 
-    // Inputs that the input check would reject; "checked" runs the check first (no message, early
-    // exit), otherwise the calculation meets the fault itself with a stale check state.
+    // Inputs that the input check would reject; "checked" runs the check first, otherwise the calculation
+    // meets the fault itself with a stale check state. Each follows a valid calculation, of which nothing may
+    // stay, and none shows Glaser resistances as if the construction could be calculated.
     void invalidInput_data() {
         QTest::addColumn<InputData>("input");
         QTest::addColumn<bool>("checked");
@@ -351,6 +352,7 @@ private slots:
         if (checked)
             QVERIFY(input.check() != InputStatus::Valid);
         Calculation calc;
+        calc.calculate(onePlaneWall(), Horizontal);
         const int returned = calc.calculate(input, Horizontal);
         const CalculationResults &r = calc.results();
         QTEST(returned, "resultCode");
@@ -360,6 +362,7 @@ private slots:
         QTEST(r.messages, "messages");
         QCOMPARE(r.U > 0, dryUValue);
         QCOMPARE(r.glaserMc, 0.0);
+        QVERIFY(r.R.empty() && r.Z.empty());
     }
 
     // A second calculation must not keep anything of the first one.

@@ -2,7 +2,7 @@
 // records and messages up to 12 layers, and a bounded search that ends with a valid combination or a
 // clear message for long constructions.
 
-#include "BaselineCalculation.h"
+#include "BaselinePlaneSearch.h"
 #include "RandomConstruction.h"
 
 #include <calculation/Calculation.h>
@@ -109,7 +109,7 @@ void tst_PlaneSearch::sameAsExhaustiveSearchUpTo12Layers() {
     std::mt19937 rng(20240613);
     std::map<int, int> codes;
     Calculation program;
-    BaselineCalculation baseline;
+    Calculation baseline(std::make_shared<BaselinePlaneSearch>());
     for (int i = 0; i < 2000; ++i) {
         const InputData input = randomConstruction(rng, 2, PlaneSearch::ExhaustiveLayers);
         const int code = program.calculate(input, HeatFlowDirection::Horizontal);
@@ -147,7 +147,7 @@ void tst_PlaneSearch::coldSideConstructions() {
     for (int k = 0; k <= layers; ++k)
         QVERIFY(r.p_moist[std::size_t(k)] <= r.p_sat_moist[std::size_t(k)] * (1 + 1e-9));
     if (layers <= PlaneSearch::ExhaustiveLayers) {
-        BaselineCalculation baseline;
+        Calculation baseline(std::make_shared<BaselinePlaneSearch>());
         QCOMPARE(baseline.calculate(input, HeatFlowDirection::Horizontal), code);
         QCOMPARE(firstDifference(r, baseline.results()), QString());
     }

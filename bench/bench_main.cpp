@@ -45,7 +45,7 @@ void calculate(benchmark::State &state, std::shared_ptr<Document> document, bool
     for (auto _ : state)
         benchmark::DoNotOptimize(calc.calculate(input, direction));
     state.counters["layers"] = input.layers().size();
-    state.counters["resultCode"] = calc.results().resultCode;
+    state.counters["resultCode"] = int(calc.results().resultCode);
 }
 
 void readProject(benchmark::State &state, const QString &fileName) {

@@ -44,8 +44,8 @@ bool sameResults(const CalculationResults &a, const CalculationResults &b) {
 std::string outcome(const CalculationResults &program, const CalculationResults &baseline) {
     if (sameResults(program, baseline))
         return "identical";
-    const bool programFound = program.resultCode >= RC_OnePlane;
-    const bool baselineFound = baseline.resultCode >= RC_OnePlane;
+    const bool programFound = program.resultCode >= ResultCode::OnePlane;
+    const bool baselineFound = baseline.resultCode >= ResultCode::OnePlane;
     if (programFound && baselineFound)
         return program.condensationZones == baseline.condensationZones ? "both valid, same zones, other values"
                                                                        : "both valid, other zones";
@@ -79,7 +79,7 @@ int main(int argc, char **argv) {
                         i, input.layers().size(), o.c_str(), qPrintable(programSearch->passes()),
                         qPrintable(program.results().messages.join('|')), qPrintable(baselineSearch->passes()),
                         qPrintable(baseline.results().messages.join('|')));
-        ++codes[baseline.results().resultCode];
+        ++codes[int(baseline.results().resultCode)];
     }
     for (const auto &o : outcomes)
         std::printf("%6d  %s\n", o.second, o.first.c_str());

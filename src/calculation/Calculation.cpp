@@ -62,22 +62,22 @@ void vaporPressureLine(const std::vector<double> &Z, double p_i, double p_e, std
 
 /*! Classifies the condensation interfaces (first match wins) and sets the Glaser planes for the patterns
     inside the construction. Two separate planes are the only several-plane pattern with an algorithm. */
-int glaserPattern(const std::vector<int> &planes, std::size_t zoneCount, int n, CalculationResults &r) {
+ResultCode glaserPattern(const std::vector<int> &planes, std::size_t zoneCount, int n, CalculationResults &r) {
     if (planes.empty())
-        return RC_NoCondensation;
+        return ResultCode::NoCondensation;
     if (planes.front() == 0)
-        return RC_CondensationLeftSurface;
+        return ResultCode::CondensationLeftSurface;
     if (planes.back() == n)
-        return RC_CondensationRightSurface;
+        return ResultCode::CondensationRightSurface;
     if (n == 1)
-        return RC_OneLayer;
+        return ResultCode::OneLayer;
     r.glaserFirstPlane = planes.front();
     r.glaserLastPlane = planes.back();
     if (planes.size() == 1)
-        return RC_OnePlane;
+        return ResultCode::OnePlane;
     if (zoneCount == 1)
-        return RC_OneZone;
-    return planes.size() == 2 ? RC_SeveralZones : RC_NoAlgorithm;
+        return ResultCode::OneZone;
+    return planes.size() == 2 ? ResultCode::SeveralZones : ResultCode::NoAlgorithm;
 }
 
 /*! Boundary values and diffusion resistances the condensate and drying formulas share. */
@@ -170,7 +170,7 @@ Calculation::Calculation() : m_planeSearch(std::make_shared<PlaneSearch>()) {}
 
 Calculation::Calculation(std::shared_ptr<PlaneSearchStrategy> planeSearch) : m_planeSearch(std::move(planeSearch)) {}
 
-int Calculation::calculate(const InputData &input, HeatFlowDirection heatFlowDirection) {
+ResultCode Calculation::calculate(const InputData &input, HeatFlowDirection heatFlowDirection) {
     try {
         m_results.clear();
         m_messages.clear();
@@ -179,13 +179,13 @@ int Calculation::calculate(const InputData &input, HeatFlowDirection heatFlowDir
         const QVector<MaterialLayer> &layers = input.layers();
         const int n = layers.size();
         if (n == 0) {
-            m_results.resultCode = RC_NoLayers;
+            m_results.resultCode = ResultCode::NoLayers;
             publishMessages();
-            return RC_NoLayers;
+            return ResultCode::NoLayers;
         }
         if (!checkLayerWidths(input)) {
             publishMessages();
-            return m_results.resultCode = RC_InvalidInput;
+            return m_results.resultCode = ResultCode::InvalidInput;
         }
         m_results.resize(n);
         for (std::vector<double> *v : {&m_results.T_moist, &m_results.w_left, &m_results.w_right, &m_results.sk_Cond})
@@ -197,10 +197,10 @@ int Calculation::calculate(const InputData &input, HeatFlowDirection heatFlowDir
 
         if (!checkGlaserInput(input, heatFlowDirection)) {
             publishMessages();
-            return m_results.resultCode = RC_InvalidInput;
+            return m_results.resultCode = ResultCode::InvalidInput;
         }
         m_results.glaserResultCode = glaser(input, heatFlowDirection);
-        const int resultCode = moistureDependentCalculation(input, heatFlowDirection);
+        const ResultCode resultCode = moistureDependentCalculation(input, heatFlowDirection);
         publishMessages();
         return resultCode;
     }
@@ -212,9 +212,9 @@ int Calculation::calculate(const InputData &input, HeatFlowDirection heatFlowDir
         m_messages.append(QString::fromLocal8Bit(ex.what()));
     }
     m_messages.append(tr("Calculation error."));
-    m_results.resultCode = RC_CalculationError;
+    m_results.resultCode = ResultCode::CalculationError;
     publishMessages();
-    return RC_CalculationError;
+    return ResultCode::CalculationError;
 }
 
 bool Calculation::checkLayerWidths(const InputData &input) {
@@ -275,7 +275,7 @@ void Calculation::temperature_field(const std::vector<double> &R, double R_si, d
     }
 }
 
-int Calculation::glaser(const InputData &input, HeatFlowDirection heatFlowDirection) {
+ResultCode Calculation::glaser(const InputData &input, HeatFlowDirection heatFlowDirection) {
     const QVector<MaterialLayer> &layers = input.layers();
     const AssessmentConditions &c = input.conditions();
     CalculationResults &r = m_results;
@@ -302,15 +302,15 @@ int Calculation::glaser(const InputData &input, HeatFlowDirection heatFlowDirect
 
     const std::vector<int> planes = condensationInterfaces(r.p, r.p_sat);
     r.glaserZones = zonesOf(planes);
-    const int code = glaserPattern(planes, r.glaserZones.size(), n, r);
-    if (code == RC_OnePlane || code == RC_OneZone || code == RC_SeveralZones) {
+    const ResultCode code = glaserPattern(planes, r.glaserZones.size(), n, r);
+    if (code == ResultCode::OnePlane || code == ResultCode::OneZone || code == ResultCode::SeveralZones) {
         const GlaserState state{r.Z, r.p_sat, p_i, p_e};
         const DryingClimate drying(c);
         const double t_c = c.tT(false);
-        if (code == RC_SeveralZones)
+        if (code == ResultCode::SeveralZones)
             twoPlanes(state, drying, planes.front(), planes.back(), t_c, r);
         else
-            oneZone(state, drying, planes.front(), planes.back(), t_c, code == RC_OnePlane, r);
+            oneZone(state, drying, planes.front(), planes.back(), t_c, code == ResultCode::OnePlane, r);
     }
     return r.glaserResultCode = code;
 }

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class InputData;
@@ -31,7 +32,7 @@ public:
 
     /*! Runs the whole calculation for \a input with the project's heat flow direction and returns the final
         resultCode. */
-    int calculate(const InputData &input, HeatFlowDirection heatFlowDirection);
+    ResultCode calculate(const InputData &input, HeatFlowDirection heatFlowDirection);
 
     /*! The published results of the last calculate(). */
     const CalculationResults &results() const { return m_results; }
@@ -61,11 +62,11 @@ private:
 
     /*! Glaser step (steady-state diffusion, condensation in planes) for checked input; returns
         glaserResultCode. */
-    int glaser(const InputData &input, HeatFlowDirection heatFlowDirection);
+    ResultCode glaser(const InputData &input, HeatFlowDirection heatFlowDirection);
 
     /*! The three passes of the moisture-dependent method, run after the Glaser step; sets and returns
         resultCode. */
-    int moistureDependentCalculation(const InputData &input, HeatFlowDirection heatFlowDirection);
+    ResultCode moistureDependentCalculation(const InputData &input, HeatFlowDirection heatFlowDirection);
 
     /*! Copies the working messages into the results: done at every exit of calculate(). */
     void publishMessages() { m_results.messages = m_messages; }
@@ -101,23 +102,23 @@ private:
     /*! Per-layer preparation (w95, dw, K, Z_moist, R_liquid, kappa); false with the moisture-storage
         messages when a layer has wsat <= w95. */
     bool prepareMoistureLayers(const InputData &input, HeatFlowDirection heatFlowDirection);
-    /*! One pass; returns 0 to go on with the next pass, else the result code that ends the calculation. */
-    int moisturePass(int pass);
+    /*! One pass; returns nothing to go on with the next pass, else the result code that ends the calculation. */
+    std::optional<ResultCode> moisturePass(int pass);
     /*! R_moist with the zones of the previous pass, R_layers_moist, R_total_moist, U_moist, T_moist, p_sat_moist. */
     void moistureThermalField();
     /*! w_left/w_right from the ratio of vapour to saturation pressure times w95. */
     void hygroscopicMoistureContents();
-    /*! Finds the plane set of the current pass with the plane-search strategy; returns 0 (plane set and
-        solution taken over) or 2 with the messages of the failed search. */
-    int findPlaneCombination();
+    /*! Finds the plane set of the current pass with the plane-search strategy; true when plane set and solution
+        were taken over, false with the messages of the failed search. */
+    bool findPlaneCombination();
     /*! Copies plane set, solution and trial pressures of the combination the search found. */
     void takeFoundCombination();
-    /*! Zone edges, inner layers, moisture contents and masses of every zone; returns 0 or 2. */
-    int evaluateZones();
-    /*! Edge thicknesses of zone (f, s); returns 0 or 2. */
-    int zoneEdges(int f, int s);
-    /*! Build-up of the condensate during the condensation period and drying; returns 0 or 2. */
-    int scaleWithTime();
+    /*! Zone edges, inner layers, moisture contents and masses of every zone; false for a calculation error. */
+    bool evaluateZones();
+    /*! Edge thicknesses of zone (f, s); false for a calculation error. */
+    bool zoneEdges(int f, int s);
+    /*! Build-up of the condensate during the condensation period and drying; false for a calculation error. */
+    bool scaleWithTime();
     /*! Scales the thicknesses, edge contents and masses of zone (f, s) to the build-up factor beta. */
     void scaleZone(int f, int s, double beta);
     /*! Time (s) to load the layers outside the zone from layer a to layer b up to 98 % of their
@@ -132,7 +133,7 @@ private:
     void clearZoneResults();
     /*! Ends the moisture-dependent calculation with a result code: clears the zone results unless
         the code reports condensation planes or zones, publishes the messages. */
-    int finishMoistureCalculation(int resultCode);
+    ResultCode finishMoistureCalculation(ResultCode resultCode);
 
     std::vector<MoistureLayer> m_moistLayers;
     std::shared_ptr<PlaneSearchStrategy> m_planeSearch;

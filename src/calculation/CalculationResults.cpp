@@ -1,8 +1,8 @@
 #include "CalculationResults.h"
 
 void CalculationResults::clear() {
-    resultCode = RC_InvalidInput;
-    glaserResultCode = RC_InvalidInput;
+    resultCode = ResultCode::InvalidInput;
+    glaserResultCode = ResultCode::InvalidInput;
     T.clear();
     p.clear();
     p_sat.clear();

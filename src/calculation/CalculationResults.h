@@ -13,20 +13,21 @@
 #include <utility>
 #include <vector>
 
-/*! Overall result of a calculation, stored in resultCode and glaserResultCode. */
-enum ResultCode {
-    RC_NoLayers = 0,
-    RC_InvalidInput = 1,
-    RC_CalculationError = 2,
-    RC_NoAlgorithm = 3,
-    RC_CondensationLeftSurface = 4,
-    RC_CondensationRightSurface = 5,
-    RC_OneLayer = 6,
-    RC_NoCondensation = 7,
-    RC_HygroscopicLoadingTimeTooLong = 8,
-    RC_OnePlane = 9,
-    RC_OneZone = 10,
-    RC_SeveralZones = 11
+/*! Overall result of a calculation, stored in resultCode and glaserResultCode. The numbers are the ones the
+    batch tool's output shows; codes from OnePlane on report condensation planes or zones. */
+enum class ResultCode {
+    NoLayers = 0,
+    InvalidInput = 1,
+    CalculationError = 2,
+    NoAlgorithm = 3,
+    CondensationLeftSurface = 4,
+    CondensationRightSurface = 5,
+    OneLayer = 6,
+    NoCondensation = 7,
+    HygroscopicLoadingTimeTooLong = 8,
+    OnePlane = 9,
+    OneZone = 10,
+    SeveralZones = 11
 };
 
 class CalculationResults {
@@ -41,8 +42,8 @@ public:
     bool operator==(const CalculationResults &other) const;
     bool operator!=(const CalculationResults &other) const { return !(*this == other); }
 
-    int resultCode = RC_InvalidInput;
-    int glaserResultCode = RC_InvalidInput;
+    ResultCode resultCode = ResultCode::InvalidInput;
+    ResultCode glaserResultCode = ResultCode::InvalidInput;
     double thickness = 0;
     std::vector<double> T;
     std::vector<double> p;

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -47,33 +48,34 @@ void Calculation::vapor_field(std::vector<double> &p, const std::vector<double> 
     p[n] = p_e;
 }
 
-int Calculation::moistureDependentCalculation(const InputData &input, HeatFlowDirection heatFlowDirection) {
+ResultCode Calculation::moistureDependentCalculation(const InputData &input, HeatFlowDirection heatFlowDirection) {
     if (!prepareMoistureLayers(input, heatFlowDirection)) {
-        m_results.resultCode = RC_InvalidInput;
+        m_results.resultCode = ResultCode::InvalidInput;
         publishMessages();
         return m_results.resultCode;
     }
     for (int pass = 1; pass <= 3; ++pass) {
-        int code = 0;
+        std::optional<ResultCode> code;
         try {
             code = moisturePass(pass);
         }
         catch (ZOT::Exception &ex) {
             ZOT::message(std::string("Error while calculating vapor fiels '") + ex.what() + "'", ZOT::MSG_ERROR,
                          "[Calculation::calculate]", 1);
-            code = RC_CalculationError;
+            code = ResultCode::CalculationError;
         }
-        if (code != 0)
-            return finishMoistureCalculation(code);
+        if (code)
+            return finishMoistureCalculation(*code);
     }
     const auto &zones = m_results.condensationZones;
     if (zones.empty()) {
         m_messages << tr("Some problem in calculation! Algorithm error!");
-        return finishMoistureCalculation(RC_CalculationError);
+        return finishMoistureCalculation(ResultCode::CalculationError);
     }
     if (zones.size() > 1)
-        return finishMoistureCalculation(RC_SeveralZones);
-    return finishMoistureCalculation(zones.front().second == zones.front().first + 1 ? RC_OnePlane : RC_OneZone);
+        return finishMoistureCalculation(ResultCode::SeveralZones);
+    return finishMoistureCalculation(zones.front().second == zones.front().first + 1 ? ResultCode::OnePlane
+                                                                                     : ResultCode::OneZone);
 }
 
 bool Calculation::prepareMoistureLayers(const InputData &input, HeatFlowDirection heatFlowDirection) {
@@ -124,31 +126,27 @@ bool Calculation::prepareMoistureLayers(const InputData &input, HeatFlowDirectio
     return true;
 }
 
-int Calculation::moisturePass(int pass) {
+std::optional<ResultCode> Calculation::moisturePass(int pass) {
     CalculationResults &r = m_results;
     const std::size_t n = m_moistLayers.size();
     moistureThermalField();
     vapor_field(r.p_moist, r.Z_moist, m_climate.T_i, m_climate.rh_i, m_climate.T_e, m_climate.rh_e);
     if (r.p_moist[0] > r.p_sat_moist[0])
-        return RC_CondensationLeftSurface;
+        return ResultCode::CondensationLeftSurface;
     if (r.p_moist[n] > r.p_sat_moist[n])
-        return RC_CondensationRightSurface;
+        return ResultCode::CondensationRightSurface;
     hygroscopicMoistureContents();
     if (n == 1)
-        return pass == 1 ? 0 : RC_OneLayer;
+        return pass == 1 ? std::nullopt : std::optional<ResultCode>(ResultCode::OneLayer);
     bool condensation = false;
     for (std::size_t k = 0; k <= n; ++k)
         condensation = condensation || r.p_moist[k] > r.p_sat_moist[k];
     if (!condensation)
-        return pass == 1 ? 0 : RC_NoCondensation;
+        return pass == 1 ? std::nullopt : std::optional<ResultCode>(ResultCode::NoCondensation);
 
-    const int searchResult = findPlaneCombination();
-    if (searchResult != 0)
-        return searchResult;
-    const int zoneResult = evaluateZones();
-    if (zoneResult != 0)
-        return zoneResult;
-    return scaleWithTime();
+    if (!findPlaneCombination() || !evaluateZones() || !scaleWithTime())
+        return ResultCode::CalculationError;
+    return std::nullopt;
 }
 
 void Calculation::moistureThermalField() {
@@ -187,7 +185,7 @@ void Calculation::hygroscopicMoistureContents() {
     }
 }
 
-int Calculation::findPlaneCombination() {
+bool Calculation::findPlaneCombination() {
     const CalculationResults &r = m_results;
     const int n = int(m_moistLayers.size());
     if (n > PlaneSearch::MaxLayers) {
@@ -195,7 +193,7 @@ int Calculation::findPlaneCombination() {
                          "this construction has %2 layers.")
                           .arg(PlaneSearch::MaxLayers)
                           .arg(n);
-        return RC_CalculationError;
+        return false;
     }
     PlaneSearchStrategy::Pass pass;
     pass.n = n;
@@ -209,7 +207,7 @@ int Calculation::findPlaneCombination() {
     const PlaneSearchStrategy::Outcome outcome = m_planeSearch->find(pass, m_lastCombination);
     m_messages.clear();
     switch (outcome) {
-    case PlaneSearchStrategy::Found: takeFoundCombination(); return 0;
+    case PlaneSearchStrategy::Found: takeFoundCombination(); return true;
     case PlaneSearchStrategy::Unsolvable: m_messages << tr("No Solution found!"); break;
     case PlaneSearchStrategy::NotFound:
         if (m_planeSearch->missedColdSurface())
@@ -223,7 +221,7 @@ int Calculation::findPlaneCombination() {
                           .arg(n);
         break;
     }
-    return RC_CalculationError;
+    return false;
 }
 
 void Calculation::takeFoundCombination() {
@@ -236,7 +234,7 @@ void Calculation::takeFoundCombination() {
     m_trialP.assign(trialP, trialP + n + 1);
 }
 
-int Calculation::evaluateZones() {
+bool Calculation::evaluateZones() {
     CalculationResults &r = m_results;
     const std::size_t n = m_moistLayers.size();
     r.p_moist = m_trialP;
@@ -259,8 +257,8 @@ int Calculation::evaluateZones() {
     for (const std::pair<int, int> &zone : r.condensationZones) {
         const int f = zone.first;
         const int s = zone.second;
-        if (zoneEdges(f, s) != 0)
-            return RC_CalculationError;
+        if (!zoneEdges(f, s))
+            return false;
         for (int L = f; L < s; ++L) {
             const std::size_t uL = std::size_t(L);
             const double X = std::sqrt(m_x[c]);
@@ -285,10 +283,10 @@ int Calculation::evaluateZones() {
     r.Mc_stationary = 0;
     for (double mc : r.mc)
         r.Mc_stationary += mc;
-    return 0;
+    return true;
 }
 
-int Calculation::zoneEdges(int f, int s) {
+bool Calculation::zoneEdges(int f, int s) {
     CalculationResults &r = m_results;
     const std::size_t uf = std::size_t(f);
     const std::size_t us = std::size_t(s);
@@ -298,7 +296,7 @@ int Calculation::zoneEdges(int f, int s) {
     const double den_f = g - (r.p_sat_moist[uf] - r.p_sat_moist[uf + 1]) / r.Z_moist[uf];
     if (den_f == 0) {
         m_messages << tr("Error in calculation m_results.sk_Cond[%1], denominator == 0!").arg(f);
-        return RC_CalculationError;
+        return false;
     }
     // a layer that takes no liquid water (A_w = 0) keeps the condensate at its surface
     if (r.R_liquid[uf] == inf)
@@ -309,21 +307,21 @@ int Calculation::zoneEdges(int f, int s) {
     const double den_s = r.Z_moist[us] * g - (r.p_sat_moist[us] - r.p_sat_moist[us + 1]);
     if (den_s == 0) {
         m_messages << tr("Error in calculation m_results.sk_Cond[%1], denominator == 0!").arg(s);
-        return RC_CalculationError;
+        return false;
     }
     if (r.R_liquid[us] == inf) {
         r.sk_Cond[us] = 0;
-        return 0;
+        return true;
     }
     r.sk_Cond[us] = m_moistLayers[us].d * (r.Z_moist[us] * g - (r.p_sat_moist[us] - r.p_moist[us + 1])) / den_s;
     if (r.sk_Cond[us] <= 0) {
         m_messages << tr("Error in calculation m_results.sk_Cond[%1], Value < 0!").arg(s);
-        return RC_CalculationError;
+        return false;
     }
-    return 0;
+    return true;
 }
 
-int Calculation::scaleWithTime() {
+bool Calculation::scaleWithTime() {
     CalculationResults &r = m_results;
     const int f0 = r.condensationZones.front().first;
     const int s1 = r.condensationZones.back().second;
@@ -333,7 +331,7 @@ int Calculation::scaleWithTime() {
     if (g_in - g_out == 0) {
         m_messages << tr("Error in calculation of the condensate build-up, net vapour flux into the condensation "
                          "zones == 0!");
-        return RC_CalculationError;
+        return false;
     }
     r.t_hyg = hygroscopicLoadingTime(f0, s1);
     r.tau = 3 * r.Mc_stationary / (g_in - g_out);
@@ -353,9 +351,9 @@ int Calculation::scaleWithTime() {
     r.dryingTime = dryingOfZone(r.condensationZones.front(), r.Mc, r.dryingMass);
     if (!std::isfinite(r.dryingTime)) {
         m_messages << tr("Error in calculation of the drying time, evaporation flux == 0!");
-        return RC_CalculationError;
+        return false;
     }
-    return 0;
+    return true;
 }
 
 void Calculation::scaleZone(int f, int s, double beta) {
@@ -473,8 +471,9 @@ void Calculation::clearZoneResults() {
     r.dryingMass = 0;
 }
 
-int Calculation::finishMoistureCalculation(int resultCode) {
-    if (resultCode != RC_OnePlane && resultCode != RC_OneZone && resultCode != RC_SeveralZones)
+ResultCode Calculation::finishMoistureCalculation(ResultCode resultCode) {
+    if (resultCode != ResultCode::OnePlane && resultCode != ResultCode::OneZone &&
+        resultCode != ResultCode::SeveralZones)
         clearZoneResults();
     m_results.resultCode = resultCode;
     publishMessages();

@@ -5,15 +5,16 @@
 
 namespace {
 
-bool glaserCondensation(int glaserResultCode) {
-    return glaserResultCode == RC_OnePlane || glaserResultCode == RC_OneZone || glaserResultCode == RC_SeveralZones;
+bool glaserCondensation(ResultCode glaserResultCode) {
+    return glaserResultCode == ResultCode::OnePlane || glaserResultCode == ResultCode::OneZone ||
+           glaserResultCode == ResultCode::SeveralZones;
 }
 
 } // namespace
 
 CriteriaBasis::CriteriaBasis(const CalculationResults &results) {
-    const int code = results.resultCode;
-    if (code == RC_CalculationError && glaserCondensation(results.glaserResultCode)) {
+    const ResultCode code = results.resultCode;
+    if (code == ResultCode::CalculationError && glaserCondensation(results.glaserResultCode)) {
         method = Method::Glaser;
         Mc = results.glaserMc;
         dryingTime = results.glaserDryingTime;
@@ -27,9 +28,9 @@ CriteriaBasis::CriteriaBasis(const CalculationResults &results) {
     dryingMass = results.dryingMass;
     hasCondensate = results.Mc_stationary > 0;
     zones = results.condensationZones;
-    if (code == RC_NoLayers || code == RC_InvalidInput)
+    if (code == ResultCode::NoLayers || code == ResultCode::InvalidInput)
         scope = Scope::Nothing;
-    else if (code == RC_CalculationError || code == RC_NoAlgorithm)
+    else if (code == ResultCode::CalculationError || code == ResultCode::NoAlgorithm)
         scope = Scope::ThermalOnly;
     if (scope != Scope::All)
         m_reason = results.messages.isEmpty() ? ResultTexts::verdictText(results)

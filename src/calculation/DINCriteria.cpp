@@ -19,8 +19,8 @@ namespace {
 const double MaximumDryingDays = 90;
 
 /*! Surface condensation: the construction fails the condensate and drying criteria. */
-bool surfaceCondensation(int resultCode) {
-    return resultCode == RC_CondensationLeftSurface || resultCode == RC_CondensationRightSurface;
+bool surfaceCondensation(ResultCode resultCode) {
+    return resultCode == ResultCode::CondensationLeftSurface || resultCode == ResultCode::CondensationRightSurface;
 }
 
 bool thermalRow(DINCriterion::Kind kind) {

@@ -50,7 +50,7 @@ ResultSummary::ResultSummary(const InputData &input, const CalculationResults &r
     // U-value only after that method ran.
     const bool dryFigures = basis.scope != CriteriaBasis::Scope::Nothing;
     // Condensate figures exist after condensation, and from the Glaser step where the criteria judge those.
-    const bool condensation = results.resultCode >= RC_OnePlane || basis.isGlaser();
+    const bool condensation = results.resultCode >= ResultCode::OnePlane || basis.isGlaser();
 
     double thickness = 0;
     for (const MaterialLayer &layer : input.layers())
@@ -64,7 +64,7 @@ ResultSummary::ResultSummary(const InputData &input, const CalculationResults &r
                             TransmittanceUnit, dryFigures));
     m_rows.back().caption = tr("Thermal transmission coefficient of the construction (dry)");
     m_rows.push_back(figure(Key::TransmittanceMoist, tr("U-value (moisture dependent)"), QStringLiteral("U ="),
-                            results.U_moist, 3, TransmittanceUnit, results.resultCode >= RC_OneLayer));
+                            results.U_moist, 3, TransmittanceUnit, results.resultCode >= ResultCode::OneLayer));
     m_rows.back().caption = tr("Thermal transmission coefficient of the construction (moisture dependent)");
 
     Row verdict;

@@ -18,35 +18,37 @@ QString ResultTexts::verdictColor(const CalculationResults &results) {
     const QString blue = QStringLiteral("#0000FF");
     const QString red = QStringLiteral("#FF0000");
     switch (results.resultCode) {
-    case RC_OneLayer:
-    case RC_NoCondensation: return blue;
-    case RC_OnePlane:
-    case RC_OneZone:
-    case RC_SeveralZones: return results.condensationZones.empty() ? red : blue;
+    case ResultCode::OneLayer:
+    case ResultCode::NoCondensation: return blue;
+    case ResultCode::OnePlane:
+    case ResultCode::OneZone:
+    case ResultCode::SeveralZones: return results.condensationZones.empty() ? red : blue;
     default: return red;
     }
 }
 
 QString ResultTexts::verdictText(const CalculationResults &results) {
     switch (results.resultCode) {
-    case RC_NoLayers: return tr("No input!");
-    case RC_InvalidInput: return tr("Invalid input!");
-    case RC_CalculationError: return results.messages.join(QLatin1Char('\n'));
-    case RC_NoAlgorithm: return tr("There is no algorithm for this problem.");
-    case RC_CondensationLeftSurface: return tr("Condensation on the surface (warm side). No calculation possible.");
-    case RC_CondensationRightSurface: return tr("Condensation on the surface (cold side). No calculation possible.");
-    case RC_OneLayer: return tr("Only one layer. No condensate possible!");
-    case RC_NoCondensation: return tr("No condensate emerges!");
-    case RC_HygroscopicLoadingTimeTooLong: return tr("t_hyg bigger than duration of winter climate!");
-    case RC_OnePlane:
-    case RC_OneZone:
-    case RC_SeveralZones: return condensationText(results);
+    case ResultCode::NoLayers: return tr("No input!");
+    case ResultCode::InvalidInput: return tr("Invalid input!");
+    case ResultCode::CalculationError: return results.messages.join(QLatin1Char('\n'));
+    case ResultCode::NoAlgorithm: return tr("There is no algorithm for this problem.");
+    case ResultCode::CondensationLeftSurface:
+        return tr("Condensation on the surface (warm side). No calculation possible.");
+    case ResultCode::CondensationRightSurface:
+        return tr("Condensation on the surface (cold side). No calculation possible.");
+    case ResultCode::OneLayer: return tr("Only one layer. No condensate possible!");
+    case ResultCode::NoCondensation: return tr("No condensate emerges!");
+    case ResultCode::HygroscopicLoadingTimeTooLong: return tr("t_hyg bigger than duration of winter climate!");
+    case ResultCode::OnePlane:
+    case ResultCode::OneZone:
+    case ResultCode::SeveralZones: return condensationText(results);
     default: return tr("Unknown result!");
     }
 }
 
 QString ResultTexts::verdictHtml(const CalculationResults &results) {
-    if (results.resultCode != RC_CalculationError)
+    if (results.resultCode != ResultCode::CalculationError)
         return fontMarkup(verdictText(results), verdictColor(results));
     QStringList lines;
     for (const QString &message : results.messages)
@@ -58,7 +60,7 @@ QString ResultTexts::condensationText(const CalculationResults &results) {
     const auto &zones = results.condensationZones;
     if (zones.empty())
         return tr("Unknown result!");
-    if (results.resultCode != RC_SeveralZones)
+    if (results.resultCode != ResultCode::SeveralZones)
         return tr("Condensation between layer %1 and %2!").arg(zones.front().first + 1).arg(zones.front().second + 1);
     QStringList pairs;
     for (const auto &zone : zones)
@@ -69,7 +71,7 @@ QString ResultTexts::condensationText(const CalculationResults &results) {
 QStringList ResultTexts::plausibilityNotes(const QVector<MaterialLayer> &layers, const CalculationResults &results,
                                            bool links) {
     QStringList notes;
-    if (results.resultCode < RC_OnePlane)
+    if (results.resultCode < ResultCode::OnePlane)
         return notes;
     std::vector<int> saturated;
     for (const auto &zone : results.condensationZones) {

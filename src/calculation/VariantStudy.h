@@ -32,7 +32,7 @@ public:
         double value = 0;
         /*! Input status after the value was set: anything but Valid marks the row invalid. */
         InputStatus inputStatus = InputStatus::Valid;
-        int resultCode = 0;
+        ResultCode resultCode = ResultCode::NoLayers;
         /*! U-value of the dry construction, W/(m2 K). */
         double U = 0;
         double glaserMc = 0;

@@ -58,8 +58,8 @@ namespace ResultsJson {
 
 void writeResults(JsonWriter &json, const CalculationResults &r) {
     json.beginObject();
-    write(json, "resultCode", r.resultCode);
-    write(json, "glaserResultCode", r.glaserResultCode);
+    write(json, "resultCode", int(r.resultCode));
+    write(json, "glaserResultCode", int(r.glaserResultCode));
     write(json, "thickness", r.thickness);
     write(json, "T", r.T);
     write(json, "p", r.p);

@@ -105,7 +105,7 @@ QByteArray StudyOutput::csv(const std::vector<VariantStudy::Row> &rows) {
     text += ",allFulfilled\n";
     for (const VariantStudy::Row &row : rows) {
         text += JsonWriter::number(row.value) + ',' + QByteArray::number(int(row.inputStatus)) + ',' +
-                QByteArray::number(row.resultCode) + ',' + JsonWriter::number(row.U) + ',' +
+                QByteArray::number(int(row.resultCode)) + ',' + JsonWriter::number(row.U) + ',' +
                 JsonWriter::number(row.glaserMc) + ',' + JsonWriter::number(row.Mc) + ',' +
                 JsonWriter::number(row.dryingTimeDays) + ',' + row.basis.methodName().toUtf8();
         for (DINCriterion::Kind kind : CriterionColumns)
@@ -136,7 +136,7 @@ QByteArray StudyOutput::json(const StudyDescription &study, const std::vector<Va
         json.key(QStringLiteral("inputStatus"));
         json.value(int(row.inputStatus));
         json.key(QStringLiteral("resultCode"));
-        json.value(row.resultCode);
+        json.value(int(row.resultCode));
         json.key(QStringLiteral("U"));
         json.value(row.U);
         json.key(QStringLiteral("glaserMc"));

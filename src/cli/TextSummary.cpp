@@ -46,7 +46,7 @@ QString TextSummary::text(const ProjectEvaluation &evaluation) {
 
 QString TextSummary::figures(const ProjectEvaluation &evaluation) {
     const CalculationResults &results = evaluation.document.calculation().results();
-    if (results.resultCode == RC_InvalidInput) {
+    if (results.resultCode == ResultCode::InvalidInput) {
         QStringList lines{ResultTexts::verdictText(results)};
         for (const QString &message : results.messages)
             lines << PlainText::fromHtml(message);

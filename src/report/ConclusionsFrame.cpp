@@ -28,7 +28,7 @@ struct ValueRow {
 
 /*! The figures above the criteria: U and R, and the condensate and drying time where there is condensation,
     else what the calculation found. */
-std::vector<ValueRow> valueRows(const ResultSummary &summary, const CriteriaBasis &basis, int resultCode) {
+std::vector<ValueRow> valueRows(const ResultSummary &summary, const CriteriaBasis &basis, ResultCode resultCode) {
     using Key = ResultSummary::Key;
     std::vector<ValueRow> values;
     for (Key key :
@@ -78,14 +78,14 @@ void setCriteriaRows(QtExt::Table &table, int row, const std::vector<DINCriterio
 
 } // namespace
 
-QString ConclusionsFrame::resultText(int resultCode) {
+QString ConclusionsFrame::resultText(ResultCode resultCode) {
     switch (resultCode) {
-    case RC_NoAlgorithm: return tr("Algorithm missing. No calculation possible.");
-    case RC_CondensationLeftSurface: return tr("Surface condensation left side. No calculation possible.");
-    case RC_CondensationRightSurface: return tr("Surface condensation right side. No calculation possible.");
-    case RC_OneLayer: return tr("Only one layer. No condensation possible.");
-    case RC_NoCondensation: return tr("No condensation.");
-    case RC_HygroscopicLoadingTimeTooLong: return tr("Too long hygroscopic loading time.");
+    case ResultCode::NoAlgorithm: return tr("Algorithm missing. No calculation possible.");
+    case ResultCode::CondensationLeftSurface: return tr("Surface condensation left side. No calculation possible.");
+    case ResultCode::CondensationRightSurface: return tr("Surface condensation right side. No calculation possible.");
+    case ResultCode::OneLayer: return tr("Only one layer. No condensation possible.");
+    case ResultCode::NoCondensation: return tr("No condensation.");
+    case ResultCode::HygroscopicLoadingTimeTooLong: return tr("Too long hygroscopic loading time.");
     default: return tr("Unspecific error.");
     }
 }

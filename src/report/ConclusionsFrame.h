@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+enum class ResultCode;
+
 class ConclusionsFrame : public ReportFrameBase {
     Q_DECLARE_TR_FUNCTIONS(ConclusionsFrame)
 public:
@@ -16,7 +18,7 @@ public:
     QRectF frameRect(QPaintDevice *device, double width) override;
 
     /*! Text of the condensate row for result codes below 9 (no condensation found or no calculation). */
-    static QString resultText(int resultCode);
+    static QString resultText(ResultCode resultCode);
 };
 
 #endif // ConclusionsFrameH

@@ -122,7 +122,7 @@ void ReportFrameBase::addSplittableTable(std::unique_ptr<QtExt::Table> table, in
 QString ReportFrameBase::missingResultsReason(bool glaser) const {
     const CalculationResults &r = m_report->results();
     // codes below "only one layer": no input, invalid input, no result, no algorithm, surface condensation
-    if ((glaser ? r.glaserResultCode : r.resultCode) >= RC_OneLayer)
+    if ((glaser ? r.glaserResultCode : r.resultCode) >= ResultCode::OneLayer)
         return QString();
     return r.messages.isEmpty() ? ResultTexts::verdictText(r).toHtmlEscaped()
                                 : r.messages.join(QStringLiteral("<br/>"));

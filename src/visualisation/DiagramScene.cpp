@@ -102,7 +102,7 @@ void DiagramScene::setup(const QRectF &rect, QPaintDevice *device, double scale,
     setSceneRect(rect);
 
     m_totalThickness = 0;
-    bool drawable = m_results.resultCode != RC_InvalidInput && !m_input.layers().isEmpty();
+    bool drawable = m_results.resultCode != ResultCode::InvalidInput && !m_input.layers().isEmpty();
     for (const MaterialLayer &layer : m_input.layers()) {
         drawable = drawable && layer.width() > 0;
         m_totalThickness += layer.width();
@@ -141,7 +141,7 @@ void DiagramScene::computeLayout() {
     m_titles[TemperatureTitle]->setTextWidth(bottom - top);
     const double HL = m_titles[TemperatureTitle]->boundingRect().height();
     double HR = m_geometry.textHeight;
-    if (m_results.resultCode >= RC_NoAlgorithm) {
+    if (m_results.resultCode >= ResultCode::NoAlgorithm) {
         QGraphicsTextItem *right =
             m_titles[m_type == DiagramType::VapourPressure ? VapourPressureTitle : MoistureTitle];
         right->setTextWidth(bottom - top);
@@ -313,7 +313,8 @@ void DiagramScene::drawProfiles() {
     const bool pressures = !m_results.p.empty() && !m_results.p_sat.empty();
     std::unique_ptr<VapourPressureProfile> pressure;
     std::unique_ptr<MoistureProfile> moisture;
-    if (m_results.glaserResultCode <= RC_InvalidInput || m_results.resultCode <= RC_NoAlgorithm || !pressures)
+    if (m_results.glaserResultCode <= ResultCode::InvalidInput || m_results.resultCode <= ResultCode::NoAlgorithm ||
+        !pressures)
         drawNotice(m_geometry.plot);
     else {
         if (m_type == DiagramType::VapourPressure) {

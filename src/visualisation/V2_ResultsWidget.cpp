@@ -83,7 +83,7 @@ int V2_ResultsWidget::heightForWidth(int width) const {
     QTextDocument textDocument;
     prepareDocument(textDocument);
     double height = 0;
-    if (m_results.resultCode == RC_InvalidInput) {
+    if (m_results.resultCode == ResultCode::InvalidInput) {
         QtExt::TextFrame frame(&textDocument);
         frame.setText(invalidInputText(m_results));
         height = frame.frameRect(nullptr, areaWidth).height();
@@ -163,7 +163,7 @@ QString V2_ResultsWidget::layOut(QPainter *painter, const QPoint &pos) {
     const QRect area = rect().adjusted(AreaLeft, 0, 0, 0);
     if (area.width() <= 0)
         return QString();
-    if (m_results.resultCode == RC_InvalidInput) {
+    if (m_results.resultCode == ResultCode::InvalidInput) {
         QtExt::TextFrame frame(&textDocument);
         frame.setText(invalidInputText(m_results));
         if (!painter)

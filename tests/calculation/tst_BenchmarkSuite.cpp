@@ -12,27 +12,27 @@ class tst_BenchmarkSuite : public QObject {
 private slots:
     void suiteFilesAreValidProjects_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("resultCode");
+        QTest::addColumn<ResultCode>("resultCode");
         const QString dir = QStringLiteral(HYGROLUX_TEST_DATA_DIR) + "/../../bench/data/";
         const QStringList files = QDir(dir).entryList({"*.v2p"}, QDir::Files, QDir::Name);
         QVERIFY(files.size() >= 14);
         for (const QString &name : files) {
-            int code = 11;
+            ResultCode code = ResultCode::SeveralZones;
             if (name.contains("no-liquid-transport"))
-                code = 2;
+                code = ResultCode::CalculationError;
             else if (name.contains("dry"))
-                code = 7;
+                code = ResultCode::NoCondensation;
             else if (name.contains("plane") || name.startsWith("long-12") || name.startsWith("long-16") ||
                      name.startsWith("long-20"))
-                code = 9;
+                code = ResultCode::OnePlane;
             else if (name.contains("-zone.") || name.contains("cold-side"))
-                code = 10;
+                code = ResultCode::OneZone;
             QTest::newRow(qPrintable(name)) << dir + name << code;
         }
     }
     void suiteFilesAreValidProjects() {
         QFETCH(QString, file);
-        QFETCH(int, resultCode);
+        QFETCH(ResultCode, resultCode);
         Project project;
         QString error;
         QVERIFY2(project.read(file, error), qPrintable(error));

@@ -7,8 +7,8 @@ namespace {
 // A record with every field set to something other than its cleared value.
 CalculationResults filledRecord() {
     CalculationResults r;
-    r.resultCode = RC_SeveralZones;
-    r.glaserResultCode = RC_OnePlane;
+    r.resultCode = ResultCode::SeveralZones;
+    r.glaserResultCode = ResultCode::OnePlane;
     r.thickness = 0.3;
     r.T = r.p = r.p_sat = {1, 2, 3};
     r.R = r.Z = {4, 5};
@@ -32,8 +32,8 @@ private slots:
     void clearResetsWhatItOwnsAndKeepsTheRest() {
         CalculationResults r = filledRecord();
         r.clear();
-        QCOMPARE(r.resultCode, int(RC_InvalidInput));
-        QCOMPARE(r.glaserResultCode, int(RC_InvalidInput));
+        QCOMPARE(r.resultCode, ResultCode::InvalidInput);
+        QCOMPARE(r.glaserResultCode, ResultCode::InvalidInput);
         for (const std::vector<double> *v :
              {&r.T, &r.p, &r.p_sat, &r.R, &r.Z, &r.R_moist, &r.Z_moist, &r.R_liquid, &r.T_moist, &r.p_sat_moist,
               &r.p_moist, &r.w_left, &r.w_right, &r.sk_Cond, &r.mc})

@@ -137,11 +137,12 @@ void tst_CalculationRobustness::endsWithResultCode() {
     QCOMPARE(input.inputStatus(), InputStatus::Valid);
 
     Calculation calc;
-    const int code = calc.calculate(input, HeatFlowDirection::Horizontal);
+    const ResultCode code = calc.calculate(input, HeatFlowDirection::Horizontal);
     const CalculationResults &r = calc.results();
     QCOMPARE(r.resultCode, code);
-    QVERIFY2(code >= RC_InvalidInput && code <= RC_SeveralZones, qPrintable(QString::number(code)));
-    if (code == RC_CalculationError || code == RC_InvalidInput)
+    QVERIFY2(code >= ResultCode::InvalidInput && code <= ResultCode::SeveralZones,
+             qPrintable(QString::number(int(code))));
+    if (code == ResultCode::CalculationError || code == ResultCode::InvalidInput)
         QVERIFY2(!r.messages.isEmpty(), "a failed calculation says why");
     const std::size_t n = layers.size();
     QCOMPARE(r.T.size(), n + 1);
@@ -165,8 +166,8 @@ void tst_CalculationRobustness::searchWithoutLiquidTransportEndsCleanly() {
     QFETCH(int, insulationLayers);
     const InputData input = makeInput(insulatedWall(insulationLayers, 0), 20, 50, -5, 90);
     Calculation calc;
-    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), int(RC_CalculationError));
-    QVERIFY(calc.results().glaserResultCode >= RC_OnePlane);
+    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), ResultCode::CalculationError);
+    QVERIFY(calc.results().glaserResultCode >= ResultCode::OnePlane);
     QVERIFY(!calc.results().messages.isEmpty());
 }
 
@@ -181,7 +182,7 @@ void tst_CalculationRobustness::searchLimitIsReportedForLongConstructions() {
     QFETCH(int, insulationLayers);
     const InputData input = makeInput(insulatedWall(insulationLayers, 0), 20, 50, -5, 90);
     Calculation calc;
-    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), int(RC_CalculationError));
+    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), ResultCode::CalculationError);
     const QStringList &messages = calc.results().messages;
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.first().contains(QStringLiteral("this construction has %1 layers").arg(insulationLayers + 2)),

@@ -100,9 +100,9 @@ void tst_CriteriaBasis::catalogueConstructions() {
 
     if (glaser) {
         // The moisture-dependent method finds no stationary state; the Glaser step of the same run has the plane.
-        QCOMPARE(r.resultCode, int(RC_CalculationError));
-        QVERIFY2(r.glaserResultCode >= RC_OnePlane && r.glaserResultCode <= RC_SeveralZones,
-                 qPrintable(QString::number(r.glaserResultCode)));
+        QCOMPARE(r.resultCode, ResultCode::CalculationError);
+        QVERIFY2(r.glaserResultCode >= ResultCode::OnePlane && r.glaserResultCode <= ResultCode::SeveralZones,
+                 qPrintable(QString::number(int(r.glaserResultCode))));
         QCOMPARE(basis.methodName(), QString("glaser"));
         QVERIFY(r.glaserMc > 0);
         QVERIFY(condensate.nonCapillary);
@@ -112,8 +112,8 @@ void tst_CriteriaBasis::catalogueConstructions() {
         QVERIFY(drying.caption.endsWith(" (Glaser)"));
     }
     else {
-        QVERIFY2(r.resultCode >= RC_OnePlane && r.resultCode <= RC_SeveralZones,
-                 qPrintable(QString::number(r.resultCode)));
+        QVERIFY2(r.resultCode >= ResultCode::OnePlane && r.resultCode <= ResultCode::SeveralZones,
+                 qPrintable(QString::number(int(r.resultCode))));
         QCOMPARE(basis.methodName(), QString("moisture-dependent"));
         QCOMPARE(condensate.value, r.Mc);
         QCOMPARE(drying.value, r.dryingTime / SecondsPerDay);

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <calculation/CalculationResults.h>
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
@@ -78,7 +80,7 @@ InputData inputWith(const QVector<MaterialLayer> &layers) {
 /*! Results of a construction with condensation in the given zones, dried out after dryingDays. */
 CalculationResults condensing(std::vector<std::pair<int, int>> zones, double Mc, double dryingDays = 30) {
     CalculationResults results;
-    results.resultCode = zones.size() > 1 ? RC_SeveralZones : RC_OneZone;
+    results.resultCode = zones.size() > 1 ? ResultCode::SeveralZones : ResultCode::OneZone;
     results.condensationZones = std::move(zones);
     results.R_layers = 5;
     results.Mc = Mc;
@@ -90,7 +92,7 @@ CalculationResults condensing(std::vector<std::pair<int, int>> zones, double Mc,
 
 CalculationResults dry() {
     CalculationResults results;
-    results.resultCode = RC_NoCondensation;
+    results.resultCode = ResultCode::NoCondensation;
     results.R_layers = 5;
     return results;
 }
@@ -297,32 +299,37 @@ void tst_DINCriteria::dryingTime() {
 }
 
 void tst_DINCriteria::assessment_data() {
-    QTest::addColumn<int>("resultCode");
-    QTest::addColumn<int>("glaserResultCode");
+    QTest::addColumn<ResultCode>("resultCode");
+    QTest::addColumn<ResultCode>("glaserResultCode");
     QTest::addColumn<bool>("thermalAssessed");
     QTest::addColumn<bool>("moistureAssessed");
     QTest::addColumn<bool>("moistureFulfilled");
     QTest::addColumn<QJsonValue>("allFulfilled");
     const QJsonValue null(QJsonValue::Null);
-    QTest::newRow("no layers") << int(RC_NoLayers) << int(RC_InvalidInput) << false << false << false << null;
-    QTest::newRow("invalid input") << int(RC_InvalidInput) << int(RC_InvalidInput) << false << false << false << null;
+    QTest::newRow("no layers") << ResultCode::NoLayers << ResultCode::InvalidInput << false << false << false << null;
+    QTest::newRow("invalid input") << ResultCode::InvalidInput << ResultCode::InvalidInput << false << false << false
+                                   << null;
     QTest::newRow("no solution, no Glaser condensation")
-        << int(RC_CalculationError) << int(RC_NoCondensation) << true << false << false << null;
-    QTest::newRow("no algorithm") << int(RC_NoAlgorithm) << int(RC_NoAlgorithm) << true << false << false << null;
+        << ResultCode::CalculationError << ResultCode::NoCondensation << true << false << false << null;
+    QTest::newRow("no algorithm") << ResultCode::NoAlgorithm << ResultCode::NoAlgorithm << true << false << false
+                                  << null;
     QTest::newRow("condensation on the warm surface")
-        << int(RC_CondensationLeftSurface) << int(RC_CondensationLeftSurface) << true << true << false
+        << ResultCode::CondensationLeftSurface << ResultCode::CondensationLeftSurface << true << true << false
         << QJsonValue(false);
     QTest::newRow("condensation on the cold surface")
-        << int(RC_CondensationRightSurface) << int(RC_NoCondensation) << true << true << false << QJsonValue(false);
-    QTest::newRow("only one layer") << int(RC_OneLayer) << int(RC_OneLayer) << true << true << true << QJsonValue(true);
-    QTest::newRow("no condensation") << int(RC_NoCondensation) << int(RC_NoCondensation) << true << true << true
+        << ResultCode::CondensationRightSurface << ResultCode::NoCondensation << true << true << false
+        << QJsonValue(false);
+    QTest::newRow("only one layer") << ResultCode::OneLayer << ResultCode::OneLayer << true << true << true
+                                    << QJsonValue(true);
+    QTest::newRow("no condensation") << ResultCode::NoCondensation << ResultCode::NoCondensation << true << true << true
                                      << QJsonValue(true);
-    QTest::newRow("one zone") << int(RC_OneZone) << int(RC_OnePlane) << true << true << true << QJsonValue(true);
+    QTest::newRow("one zone") << ResultCode::OneZone << ResultCode::OnePlane << true << true << true
+                              << QJsonValue(true);
 }
 
 void tst_DINCriteria::assessment() {
-    QFETCH(int, resultCode);
-    QFETCH(int, glaserResultCode);
+    QFETCH(ResultCode, resultCode);
+    QFETCH(ResultCode, glaserResultCode);
     QFETCH(bool, thermalAssessed);
     QFETCH(bool, moistureAssessed);
     QFETCH(bool, moistureFulfilled);
@@ -363,8 +370,8 @@ void tst_DINCriteria::glaserBasis() {
     // No stationary moisture-dependent state, but the Glaser step found a plane at interface 2 between the wood
     // layer 1 and the non-capillary layer 2: both lie in the judged zone.
     CalculationResults results;
-    results.resultCode = RC_CalculationError;
-    results.glaserResultCode = RC_OnePlane;
+    results.resultCode = ResultCode::CalculationError;
+    results.glaserResultCode = ResultCode::OnePlane;
     results.R_layers = 5;
     results.glaserZones = {{2, 2}};
     results.glaserMc = 0.3;
@@ -404,7 +411,7 @@ void tst_DINCriteria::glaserBasis() {
     QCOMPARE(json["dryingReserve"].toObject()["dryingMass"].toDouble(), 0.45);
 
     // The same failure without Glaser condensation judges nothing of the moisture.
-    results.glaserResultCode = RC_NoCondensation;
+    results.glaserResultCode = ResultCode::NoCondensation;
     for (const DINCriterion &row : DINCriteria::evaluate(input, Horizontal, results, settings))
         QCOMPARE(row.assessed, row.kind == DINCriterion::MinimumResistance);
 }

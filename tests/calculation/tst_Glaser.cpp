@@ -26,6 +26,7 @@ Q_DECLARE_METATYPE(Zones)
 namespace {
 
 const HeatFlowDirection Horizontal = HeatFlowDirection::Horizontal;
+using C = ResultCode;
 
 struct LayerData {
     double d;
@@ -103,7 +104,7 @@ class tst_Glaser : public QObject {
 private slots:
     void condensate_data() {
         QTest::addColumn<InputData>("input");
-        QTest::addColumn<int>("code");
+        QTest::addColumn<ResultCode>("code");
         QTest::addColumn<int>("firstPlane");
         QTest::addColumn<int>("lastPlane");
         QTest::addColumn<Zones>("zones");
@@ -120,14 +121,14 @@ private slots:
         QTest::addColumn<double>("dryingMass");
         QTest::addColumn<double>("dryingTime");
         QTest::newRow("one plane")
-            << onePlaneWall() << 9 << 2 << 2 << Zones{{2, 2}}
+            << onePlaneWall() << C::OnePlane << 2 << 2 << Zones{{2, 2}}
             << Vector{18.59720303867403, 18.31664364640884, -4.12810773480663, -4.775552486187845}
             << Vector{1168.475571901171, 1142.4776950048567, 1100.8810919707537, 320.9447850813243}
             << Vector{2141.569718796257, 2104.257062425628, 432.1550940543311, 408.95512505590705}
             << Vector{0.05, 4.0, 0.11538461538461538} << Vector{500000000.0, 800000000.0, 15000000000.0}
             << 0.22444751381215472 << 4.455384615384615 << 4.165384615384615 << 0.1875 << 4.346677834087645
             << 3.2500816563857016 << 10399666.965738032;
-        QTest::newRow("one zone 2..4") << oneZoneWall() << 10 << 2 << 4 << Zones{{2, 4}}
+        QTest::newRow("one zone 2..4") << oneZoneWall() << C::OneZone << 2 << 4 << Zones{{2, 4}}
                                        << Vector{18.612297181895816,  18.33475661827498,   -3.86848847139197,
                                                  -3.8962425277540547, -3.9239965841161357, -4.77796754910333}
                                        << Vector{1168.475571901171,  1155.1496161335633, 1133.828086905391,
@@ -140,7 +141,7 @@ private slots:
                                        << 0.21250000000000002 << 4.315914224773885 << 2.637007240768219
                                        << 12726756.488565726;
         QTest::newRow("two planes, plane 4 dry first")
-            << twoPlaneWall() << 11 << 2 << 4 << Zones{{2, 2}, {4, 4}}
+            << twoPlaneWall() << C::SeveralZones << 2 << 4 << Zones{{2, 2}, {4, 4}}
             << Vector{18.740017058230595, 18.488020469876716,  3.3682251686438676,
                       3.3430255098084807, -4.2168721408079435, -4.798402729316898}
             << Vector{1168.475571901171, 1165.676593080762, 1162.3178184962712,
@@ -152,7 +153,7 @@ private slots:
             << 4.960384615384615 << 4.670384615384615 << 0.21750000000000003 << 2.753310415133813 << 3.5729592944803636
             << 5985935.777772285;
         QTest::newRow("two planes, plane 2 dry first")
-            << twoPlaneWall(true) << 11 << 2 << 4 << Zones{{2, 2}, {4, 4}}
+            << twoPlaneWall(true) << C::SeveralZones << 2 << 4 << Zones{{2, 2}, {4, 4}}
             << Vector{18.740017058230595, 18.488020469876716,  3.3682251686438676,
                       3.3430255098084807, -4.2168721408079435, -4.798402729316898}
             << Vector{1168.475571901171, 1165.676593080762, 1162.3178184962712,
@@ -218,30 +219,31 @@ private slots:
 
     void classification_data() {
         QTest::addColumn<InputData>("input");
-        QTest::addColumn<int>("code");
+        QTest::addColumn<ResultCode>("code");
         QTest::addColumn<int>("firstPlane");
         QTest::addColumn<int>("lastPlane");
         QTest::addColumn<Zones>("zones");
         const InputData lightWall = construction({Board, {0.16, 0.04, 1}, {0.015, 0.13, 1}});
         const InputData insulation = construction({{0.2, 0.04, 1}});
-        QTest::newRow("open outer board: no condensation") << lightWall << 7 << -1 << -1 << Zones{};
+        QTest::newRow("open outer board: no condensation") << lightWall << C::NoCondensation << -1 << -1 << Zones{};
         QTest::newRow("saturated room: warm surface, also inside")
-            << withClimate(onePlaneWall(), 20, 100, -5, 80) << 4 << -1 << -1 << Zones{{0, 2}};
+            << withClimate(onePlaneWall(), 20, 100, -5, 80) << C::CondensationLeftSurface << -1 << -1 << Zones{{0, 2}};
         QTest::newRow("saturated hot outside: cold-side surface")
-            << withClimate(onePlaneWall(), 10, 50, 25, 100) << 5 << -1 << -1 << Zones{{3, 3}};
-        QTest::newRow("single layer, dry") << insulation << 7 << -1 << -1 << Zones{};
+            << withClimate(onePlaneWall(), 10, 50, 25, 100) << C::CondensationRightSurface << -1 << -1 << Zones{{3, 3}};
+        QTest::newRow("single layer, dry") << insulation << C::NoCondensation << -1 << -1 << Zones{};
         QTest::newRow("single layer, saturated room")
-            << withClimate(insulation, 20, 100, -5, 80) << 4 << -1 << -1 << Zones{{0, 0}};
+            << withClimate(insulation, 20, 100, -5, 80) << C::CondensationLeftSurface << -1 << -1 << Zones{{0, 0}};
         QTest::newRow("single layer, saturated hot outside")
-            << withClimate(insulation, 10, 50, 25, 100) << 5 << -1 << -1 << Zones{{1, 1}};
-        QTest::newRow("three separate planes: no algorithm") << construction({Board,
-                                                                              {0.12, 0.04, 1},
-                                                                              {0.01, 2.0, 1500},
-                                                                              {0.06, 0.04, 1},
-                                                                              {0.01, 2.0, 1500},
-                                                                              {0.04, 0.04, 1},
-                                                                              {0.015, 0.13, 1000}})
-                                                             << 3 << 2 << 6 << Zones{{2, 2}, {4, 4}, {6, 6}};
+            << withClimate(insulation, 10, 50, 25, 100) << C::CondensationRightSurface << -1 << -1 << Zones{{1, 1}};
+        QTest::newRow("three separate planes: no algorithm")
+            << construction({Board,
+                             {0.12, 0.04, 1},
+                             {0.01, 2.0, 1500},
+                             {0.06, 0.04, 1},
+                             {0.01, 2.0, 1500},
+                             {0.04, 0.04, 1},
+                             {0.015, 0.13, 1000}})
+            << C::NoAlgorithm << 2 << 6 << Zones{{2, 2}, {4, 4}, {6, 6}};
     }
 
     void classification() {
@@ -277,7 +279,7 @@ private slots:
         const CalculationResults &r = calc.results();
         QCOMPARE(r.T[1], 0.0);
         QCOMPARE(r.p[1], r.p_sat[1]);
-        QCOMPARE(r.glaserResultCode, 9);
+        QCOMPARE(r.glaserResultCode, ResultCode::OnePlane);
         QCOMPARE(r.glaserFirstPlane, 1);
         QCOMPARE(r.glaserZones, (Zones{{1, 1}}));
     }
@@ -286,8 +288,8 @@ private slots:
         InputData input;
         input.check();
         Calculation calc;
-        QCOMPARE(calc.calculate(input, Horizontal), 0);
-        QCOMPARE(calc.results().resultCode, 0);
+        QCOMPARE(calc.calculate(input, Horizontal), ResultCode::NoLayers);
+        QCOMPARE(calc.results().resultCode, ResultCode::NoLayers);
         QVERIFY(calc.results().T.empty());
         QVERIFY(calc.results().messages.isEmpty());
     }
@@ -298,8 +300,8 @@ private slots:
     void invalidInput_data() {
         QTest::addColumn<InputData>("input");
         QTest::addColumn<bool>("checked");
-        QTest::addColumn<int>("resultCode");
-        QTest::addColumn<int>("glaserCode");
+        QTest::addColumn<ResultCode>("resultCode");
+        QTest::addColumn<ResultCode>("glaserCode");
         QTest::addColumn<double>("thickness");
         QTest::addColumn<bool>("dryUValue");
         QTest::addColumn<QStringList>("messages");
@@ -307,41 +309,42 @@ private slots:
         InputData zeroWidth = onePlaneWall();
         zeroWidth.layers()[1].setWidth(0);
         // The input check names what it found.
-        QTest::newRow("width 0, checked") << zeroWidth << true << 1 << 1 << 0.0 << false
+        QTest::newRow("width 0, checked") << zeroWidth << true << C::InvalidInput << C::InvalidInput << 0.0 << false
                                           << QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."};
-        QTest::newRow("width 0 of layer 2") << zeroWidth << false << 1 << 1 << 0.0 << false
+        QTest::newRow("width 0 of layer 2") << zeroWidth << false << C::InvalidInput << C::InvalidInput << 0.0 << false
                                             << QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."};
         InputData negativeWidth = onePlaneWall();
         negativeWidth.layers()[2].setWidth(-0.0125);
         QTest::newRow("negative width of layer 3")
-            << negativeWidth << false << 1 << 1 << 0.0 << false
+            << negativeWidth << false << C::InvalidInput << C::InvalidInput << 0.0 << false
             << QStringList{"Invalid width -0.0125 of <a href=\"layer-3\">layer #3</a>."};
 
         const InputData badMu = construction({Board, {0.16, 0.04, -1.23456789}});
         QTest::newRow("mu <= 0, six digits")
-            << badMu << false << 1 << 1 << 0.1725 << true
+            << badMu << false << C::InvalidInput << C::InvalidInput << 0.1725 << true
             << QStringList{"Invalid mu -1.23457 of material in <a href=\"layer-2\">layer #2</a>.",
                            "Error in Glaser-Calculation."};
         QTest::newRow("mu <= 0, checked: invalid material")
-            << badMu << true << 1 << 1 << 0.1725 << true
+            << badMu << true << C::InvalidInput << C::InvalidInput << 0.1725 << true
             << QStringList{"Invalid material values of \"Test material\" in <a href=\"layer-2\">layer #2</a>."};
         QTest::newRow("lambda 0")
-            << construction({{0.1, 0, 5}, Board}) << false << 1 << 1 << 0.1125 << false
+            << construction({{0.1, 0, 5}, Board}) << false << C::InvalidInput << C::InvalidInput << 0.1125 << false
             << QStringList{"Invalid thermal conductivity 0 of material in <a href=\"layer-1\">layer #1</a>.",
                            "Error in Glaser-Calculation."};
 
         InputData noRse = onePlaneWall();
         noRse.conditions().setExterior(AssessmentConditions::SurfaceResistance, AssessmentConditions::Winter, 0);
         QTest::newRow("outside surface resistance 0")
-            << noRse << false << 1 << 1 << 0.1875 << true
+            << noRse << false << C::InvalidInput << C::InvalidInput << 0.1875 << true
             << QStringList{"Invalid surface resistance outside 0.", "Error in Glaser-Calculation."};
         QTest::newRow("outside surface resistance 0, checked: invalid climate")
-            << noRse << true << 1 << 1 << 0.1875 << true << QStringList{"Climate values or periods out of range."};
+            << noRse << true << C::InvalidInput << C::InvalidInput << 0.1875 << true
+            << QStringList{"Climate values or periods out of range."};
         InputData negativeRsi = onePlaneWall();
         negativeRsi.conditions().setInterior(AssessmentConditions::SurfaceResistance, AssessmentConditions::Winter,
                                              -0.13);
         QTest::newRow("inside surface resistance negative")
-            << negativeRsi << false << 1 << 1 << 0.1875 << true
+            << negativeRsi << false << C::InvalidInput << C::InvalidInput << 0.1875 << true
             << QStringList{"Invalid surface resistance inside)-0.13.", "Error in Glaser-Calculation."};
     }
 
@@ -353,7 +356,7 @@ private slots:
             QVERIFY(input.check() != InputStatus::Valid);
         Calculation calc;
         calc.calculate(onePlaneWall(), Horizontal);
-        const int returned = calc.calculate(input, Horizontal);
+        const ResultCode returned = calc.calculate(input, Horizontal);
         const CalculationResults &r = calc.results();
         QTEST(returned, "resultCode");
         QTEST(r.resultCode, "resultCode");
@@ -376,7 +379,7 @@ private slots:
         input.layers()[0].setWidth(0.0125);
         calc.calculate(input, Horizontal);
         QVERIFY(!calc.results().messages.contains(message));
-        QCOMPARE(calc.results().glaserResultCode, 9);
+        QCOMPARE(calc.results().glaserResultCode, ResultCode::OnePlane);
     }
 
     void temperatureField() {

@@ -11,6 +11,8 @@
 
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -35,8 +37,8 @@ QString differenceOf(const QString &name, const std::vector<double> &a, const st
 /*! The first field in which the two records differ, empty when they are identical. */
 QString firstDifference(const CalculationResults &a, const CalculationResults &b) {
     const std::map<QString, std::pair<double, double>> scalars{
-        {"resultCode", {a.resultCode, b.resultCode}},
-        {"glaserResultCode", {a.glaserResultCode, b.glaserResultCode}},
+        {"resultCode", {double(a.resultCode), double(b.resultCode)}},
+        {"glaserResultCode", {double(a.glaserResultCode), double(b.glaserResultCode)}},
         {"U_moist", {a.U_moist, b.U_moist}},
         {"R_total_moist", {a.R_total_moist, b.R_total_moist}},
         {"R_layers_moist", {a.R_layers_moist, b.R_layers_moist}},
@@ -107,12 +109,12 @@ private slots:
 
 void tst_PlaneSearch::sameAsExhaustiveSearchUpTo12Layers() {
     std::mt19937 rng(20240613);
-    std::map<int, int> codes;
+    std::map<ResultCode, int> codes;
     Calculation program;
     Calculation baseline(std::make_shared<BaselinePlaneSearch>());
     for (int i = 0; i < 2000; ++i) {
         const InputData input = randomConstruction(rng, 2, PlaneSearch::ExhaustiveLayers);
-        const int code = program.calculate(input, HeatFlowDirection::Horizontal);
+        const ResultCode code = program.calculate(input, HeatFlowDirection::Horizontal);
         QCOMPARE(baseline.calculate(input, HeatFlowDirection::Horizontal), code);
         const QString difference = firstDifference(program.results(), baseline.results());
         QVERIFY2(
@@ -121,10 +123,10 @@ void tst_PlaneSearch::sameAsExhaustiveSearchUpTo12Layers() {
         ++codes[code];
     }
     // the comparison covers the search: planes, zones and failed searches all occur
-    QVERIFY(codes[RC_OnePlane] > 100);
-    QVERIFY(codes[RC_OneZone] + codes[RC_SeveralZones] > 100);
-    QVERIFY(codes[RC_CalculationError] > 10);
-    QVERIFY(codes[RC_NoCondensation] > 10);
+    QVERIFY(codes[ResultCode::OnePlane] > 100);
+    QVERIFY(codes[ResultCode::OneZone] + codes[ResultCode::SeveralZones] > 100);
+    QVERIFY(codes[ResultCode::CalculationError] > 10);
+    QVERIFY(codes[ResultCode::NoCondensation] > 10);
 }
 
 void tst_PlaneSearch::coldSideConstructions_data() {
@@ -137,10 +139,10 @@ void tst_PlaneSearch::coldSideConstructions() {
     QFETCH(int, layers);
     const InputData input = coldSideWall(layers, 0.001);
     Calculation program;
-    const int code = program.calculate(input, HeatFlowDirection::Horizontal);
+    const ResultCode code = program.calculate(input, HeatFlowDirection::Horizontal);
     const CalculationResults &r = program.results();
     QVERIFY2(r.messages.isEmpty(), qPrintable(r.messages.join('|')));
-    QVERIFY2(code == RC_OnePlane || code == RC_OneZone, qPrintable(QString::number(code)));
+    QVERIFY2(code == ResultCode::OnePlane || code == ResultCode::OneZone, qPrintable(QString::number(int(code))));
     // one plane or zone in front of the tight board, nowhere above saturation
     QCOMPARE(int(r.condensationZones.size()), 1);
     QCOMPARE(r.condensationZones.front().second, layers - 1);
@@ -169,7 +171,7 @@ void tst_PlaneSearch::longConstructionWithoutSolution() {
     QFETCH(QString, message);
     const InputData input = coldSideWall(layers, 0.0);
     Calculation program;
-    QCOMPARE(program.calculate(input, HeatFlowDirection::Horizontal), int(RC_CalculationError));
+    QCOMPARE(program.calculate(input, HeatFlowDirection::Horizontal), ResultCode::CalculationError);
     QCOMPARE(program.results().messages, QStringList() << message);
     QVERIFY(program.results().condensationZones.empty());
 }

@@ -18,6 +18,8 @@
 
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -61,7 +63,7 @@ InputData makeInput(const std::vector<LayerSpec> &specs) {
     return input;
 }
 
-int calculate(Calculation &calc, const std::vector<LayerSpec> &specs) {
+ResultCode calculate(Calculation &calc, const std::vector<LayerSpec> &specs) {
     const InputData input = makeInput(specs);
     return calc.calculate(input, HeatFlowDirection::Horizontal);
 }
@@ -105,8 +107,8 @@ struct ReferenceCase {
 };
 
 double scalarField(const CalculationResults &r, const QString &name) {
-    std::map<QString, double> fields{{"resultCode", r.resultCode},
-                                     {"glaserResultCode", r.glaserResultCode},
+    std::map<QString, double> fields{{"resultCode", double(r.resultCode)},
+                                     {"glaserResultCode", double(r.glaserResultCode)},
                                      {"glaserFirstPlane", r.glaserFirstPlane},
                                      {"glaserLastPlane", r.glaserLastPlane}};
     for (const auto &field : resultDoubleFields(r))
@@ -142,8 +144,8 @@ std::vector<ReferenceCase> referenceCases() {
         c.layers = {
             {0.015, 0.7, 10, 0.01, 0.3, 0.1}, {0.16, 0.04, 1, 0.001, 0.9, 0.001}, {0.018, 0.13, 200, 0.1, 0.5, 0.002}};
         c.scalars = {
-            {"resultCode", 9},
-            {"glaserResultCode", 9},
+            {"resultCode", double(ResultCode::OnePlane)},
+            {"glaserResultCode", double(ResultCode::OnePlane)},
             {"thickness", 0.19299999999999998},
             {"glaserMc", 3.619608617822783},
             {"glaserDryingMass", 2.724481341019942},
@@ -193,8 +195,8 @@ std::vector<ReferenceCase> referenceCases() {
                     {0.01, 0.5, 100, 0.03, 0.4, 0.01},
                     {0.002, 0.2, 2000, 0.001, 0.1, 0.0}};
         c.scalars = {
-            {"resultCode", 10},
-            {"glaserResultCode", 10},
+            {"resultCode", double(ResultCode::OneZone)},
+            {"glaserResultCode", double(ResultCode::OneZone)},
             {"thickness", 0.1245},
             {"glaserMc", 2.8529566317962285},
             {"glaserDryingMass", 1.0368358658408372},
@@ -248,8 +250,8 @@ std::vector<ReferenceCase> referenceCases() {
                     {0.1, 0.04, 1, 0.001, 0.9, 0.001},
                     {0.015, 0.13, 100, 0.1, 0.5, 0.002}};
         c.scalars = {
-            {"resultCode", 11},
-            {"glaserResultCode", 11},
+            {"resultCode", double(ResultCode::SeveralZones)},
+            {"glaserResultCode", double(ResultCode::SeveralZones)},
             {"thickness", 0.25},
             {"glaserMc", 2.4938492778077967},
             {"glaserDryingMass", 2.726909168901911},
@@ -347,18 +349,18 @@ void tst_Vapro::vaporFieldWithoutResistanceThrows() {
 void tst_Vapro::passResultCodes_data() {
     QTest::addColumn<std::vector<LayerSpec>>("layers");
     QTest::addColumn<double>("rh_i");
-    QTest::addColumn<int>("resultCode");
+    QTest::addColumn<ResultCode>("resultCode");
     QTest::newRow("open construction without condensation")
-        << std::vector<LayerSpec>{PLASTER, BRICK, wool(0.06), RENDER} << 50.0 << int(RC_NoCondensation);
-    QTest::newRow("single layer") << std::vector<LayerSpec>{BRICK} << 50.0 << int(RC_OneLayer);
+        << std::vector<LayerSpec>{PLASTER, BRICK, wool(0.06), RENDER} << 50.0 << ResultCode::NoCondensation;
+    QTest::newRow("single layer") << std::vector<LayerSpec>{BRICK} << 50.0 << ResultCode::OneLayer;
     QTest::newRow("humid room condenses on the warm surface")
-        << std::vector<LayerSpec>{PLASTER, wool(0.16), OSB} << 95.0 << int(RC_CondensationLeftSurface);
+        << std::vector<LayerSpec>{PLASTER, wool(0.16), OSB} << 95.0 << ResultCode::CondensationLeftSurface;
 }
 
 void tst_Vapro::passResultCodes() {
     QFETCH(std::vector<LayerSpec>, layers);
     QFETCH(double, rh_i);
-    QFETCH(int, resultCode);
+    QFETCH(ResultCode, resultCode);
     InputData input = makeInput(layers);
     input.conditions().setInterior(AssessmentConditions::RelativeHumidity, AssessmentConditions::Winter, rh_i);
     input.check();
@@ -373,32 +375,32 @@ void tst_Vapro::passResultCodes() {
     HYG_COMPARE_DOUBLE(r.U_moist, r.U, 1e-14, 0.0);
     for (std::size_t j = 0; j < layers.size(); ++j)
         HYG_COMPARE_DOUBLE(r.R_moist[j], layers[j].d / layers[j].lambda, 1e-15, 0.0);
-    if (resultCode == RC_CondensationLeftSurface)
+    if (resultCode == ResultCode::CondensationLeftSurface)
         QVERIFY(r.p_moist[0] > r.p_sat_moist[0]);
 }
 
 void tst_Vapro::zonePatterns_data() {
     QTest::addColumn<std::vector<LayerSpec>>("layers");
     QTest::addColumn<Zones>("zones");
-    QTest::addColumn<int>("resultCode");
+    QTest::addColumn<ResultCode>("resultCode");
     QTest::newRow("plane at interface 1")
-        << std::vector<LayerSpec>{wool(0.1), OSB} << Zones{{0, 1}} << int(RC_OnePlane);
+        << std::vector<LayerSpec>{wool(0.1), OSB} << Zones{{0, 1}} << ResultCode::OnePlane;
     QTest::newRow("plane at interface 2")
-        << std::vector<LayerSpec>{PLASTER, wool(0.16), OSB} << Zones{{1, 2}} << int(RC_OnePlane);
+        << std::vector<LayerSpec>{PLASTER, wool(0.16), OSB} << Zones{{1, 2}} << ResultCode::OnePlane;
     QTest::newRow("planes at interfaces 2 and 3") << std::vector<LayerSpec>{{0.0125, 0.25, 8, 0.01, 0.6, 0.05},
                                                                             {0.1, 0.045, 3, 0.02, 0.8, 0.05},
                                                                             {0.01, 0.5, 100, 0.03, 0.4, 0.01},
                                                                             {0.002, 0.2, 2000, 0.001, 0.1, 0.0}}
-                                                  << Zones{{1, 3}} << int(RC_OneZone);
+                                                  << Zones{{1, 3}} << ResultCode::OneZone;
     QTest::newRow("planes at interfaces 1 and 3")
         << std::vector<LayerSpec>{wool(0.12), board(0.015, 50), wool(0.1), board(0.015, 100)} << Zones{{0, 1}, {2, 3}}
-        << int(RC_SeveralZones);
+        << ResultCode::SeveralZones;
 }
 
 void tst_Vapro::zonePatterns() {
     QFETCH(std::vector<LayerSpec>, layers);
     QFETCH(Zones, zones);
-    QFETCH(int, resultCode);
+    QFETCH(ResultCode, resultCode);
     Calculation calc;
     QCOMPARE(calculate(calc, layers), resultCode);
     const CalculationResults &r = calc.results();
@@ -420,9 +422,9 @@ void tst_Vapro::moistureStorageAboveSaturationStops() {
     LayerSpec wet = OSB;
     wet.w80 = 0.1;
     wet.wsat = 0.11;
-    QCOMPARE(calculate(calc, {PLASTER, wet, wool(0.1)}), int(RC_InvalidInput));
+    QCOMPARE(calculate(calc, {PLASTER, wet, wool(0.1)}), ResultCode::InvalidInput);
     const CalculationResults &r = calc.results();
-    QCOMPARE(r.resultCode, int(RC_InvalidInput));
+    QCOMPARE(r.resultCode, ResultCode::InvalidInput);
     QCOMPARE(r.messages,
              QStringList() << "Invalid moisture storage values for <a href=\"layer-2\">layer #2</a>."
                            << "Current moisture content at 80%RH leads to an moisture content at 95%RH higher than "
@@ -435,7 +437,7 @@ void tst_Vapro::shortCondensationPeriodHasNoBuildUp() {
     input.conditions().setTT(0.1); // 8640 s, shorter than the hygroscopic loading time
     input.check();
     Calculation calc;
-    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), int(RC_OnePlane));
+    QCOMPARE(calc.calculate(input, HeatFlowDirection::Horizontal), ResultCode::OnePlane);
     const CalculationResults &r = calc.results();
     QVERIFY(r.t_hyg > input.conditions().tT(false));
     QVERIFY(r.Mc_stationary > 1);
@@ -456,7 +458,7 @@ void tst_Vapro::layerInsideZoneIsFilled() {
                               {0.1, 0.045, 3, 0.02, 0.8, 0.05},
                               cementBoard,
                               {0.002, 0.2, 2000, 0.001, 0.1, 0.0}}),
-             int(RC_OneZone));
+             ResultCode::OneZone);
     const CalculationResults &r = calc.results();
     QCOMPARE(r.sk_Cond[2], cementBoard.d);
     // cubic mean of the over-hygroscopic contents at the two edges of the filled layer
@@ -469,7 +471,7 @@ void tst_Vapro::layerInsideZoneIsFilled() {
 
 void tst_Vapro::barrierWithoutLiquidTransportEndsZone() {
     Calculation calc;
-    QCOMPARE(calculate(calc, {PLASTER, wool(0.16), FOIL}), int(RC_OnePlane));
+    QCOMPARE(calculate(calc, {PLASTER, wool(0.16), FOIL}), ResultCode::OnePlane);
     const CalculationResults &r = calc.results();
     QVERIFY(r.condensationZones == (Zones{{1, 2}}));
     QCOMPARE(r.R_liquid[2], INF);
@@ -484,7 +486,7 @@ void tst_Vapro::barrierWithoutLiquidTransportEndsZone() {
 void tst_Vapro::noLiquidTransportAroundPlaneFailsCleanly() {
     Calculation calc;
     // the plane between two layers without liquid transport gives a singular system
-    QCOMPARE(calculate(calc, {PLASTER, wool(0.16, 0.0), FOIL}), int(RC_CalculationError));
+    QCOMPARE(calculate(calc, {PLASTER, wool(0.16, 0.0), FOIL}), ResultCode::CalculationError);
     const CalculationResults &r = calc.results();
     QCOMPARE(r.messages, QStringList() << "No Solution found!");
     verifyNoZoneResults(r);
@@ -498,7 +500,7 @@ void tst_Vapro::tooManyLayersForSearchFailsCleanly() {
     layers.push_back(OSB);
     QCOMPARE(int(layers.size()), 32);
     Calculation calc;
-    QCOMPARE(calculate(calc, layers), int(RC_CalculationError));
+    QCOMPARE(calculate(calc, layers), ResultCode::CalculationError);
     const CalculationResults &r = calc.results();
     QCOMPARE(r.messages,
              QStringList() << "The moisture-dependent calculation can search condensation planes in at most 31 "
@@ -507,7 +509,7 @@ void tst_Vapro::tooManyLayersForSearchFailsCleanly() {
 
     // without condensation the length does not matter
     std::vector<LayerSpec> open(40, LayerSpec{0.01, 0.5, 5, 0.01, 0.3, 0.05});
-    QCOMPARE(calculate(calc, open), int(RC_NoCondensation));
+    QCOMPARE(calculate(calc, open), ResultCode::NoCondensation);
 }
 
 void tst_Vapro::referenceRecords_data() {
@@ -521,7 +523,7 @@ void tst_Vapro::referenceRecords() {
     QFETCH(int, index);
     const ReferenceCase c = referenceCases()[std::size_t(index)];
     Calculation calc;
-    QCOMPARE(calculate(calc, c.layers), int(c.scalars.at("resultCode")));
+    QCOMPARE(calculate(calc, c.layers), static_cast<ResultCode>(int(c.scalars.at("resultCode"))));
     const CalculationResults &r = calc.results();
     for (const auto &field : c.scalars)
         QVERIFY2(closeTo(scalarField(r, field.first), field.second),

@@ -144,7 +144,7 @@ void tst_VariantStudy::invalidValuesGiveMarkedRows() {
     const VariantStudy::Row row = s.evaluate(value);
     QCOMPARE(row.inputStatus, inputStatus);
     QVERIFY(!row.isValid());
-    QCOMPARE(row.resultCode, int(RC_InvalidInput));
+    QCOMPARE(row.resultCode, ResultCode::InvalidInput);
     QVERIFY(!row.allFulfilled.has_value());
     for (const DINCriterion &criterion : row.criteria)
         QVERIFY(!criterion.assessed);

@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 #include <cmath>
 #include <functional>
 
@@ -214,8 +216,8 @@ void tst_Cli::calcMatchesCore() {
 
     const QJsonObject results = object["results"].toObject();
     QCOMPARE(results.size(), 38);
-    QCOMPARE(results["resultCode"].toInt(), r.resultCode);
-    QCOMPARE(results["glaserResultCode"].toInt(), r.glaserResultCode);
+    QCOMPARE(results["resultCode"].toInt(), int(r.resultCode));
+    QCOMPARE(results["glaserResultCode"].toInt(), int(r.glaserResultCode));
     QCOMPARE(results["glaserFirstPlane"].toInt(), r.glaserFirstPlane);
     QCOMPARE(results["glaserLastPlane"].toInt(), r.glaserLastPlane);
     // Doubles must read back bit for bit: 17 significant digits round-trip.

@@ -4,6 +4,7 @@
 // The core's enum classes in tests: usable in QTest data columns, and a failing QCOMPARE prints their number
 // (QtTest finds toString() by argument-dependent lookup).
 
+#include <calculation/CalculationResults.h>
 #include <model/InputData.h>
 #include <model/ProjectInformation.h>
 
@@ -24,7 +25,12 @@ inline char *toString(HeatFlowDirection direction) {
     return CoreEnums::numberText(direction);
 }
 
+inline char *toString(ResultCode code) {
+    return CoreEnums::numberText(code);
+}
+
 Q_DECLARE_METATYPE(InputStatus)
 Q_DECLARE_METATYPE(HeatFlowDirection)
+Q_DECLARE_METATYPE(ResultCode)
 
 #endif // CoreEnumsH

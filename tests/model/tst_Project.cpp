@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(spy.at(0).at(0).toInt(), 0);
         QVERIFY(project.isModified());
         const CalculationResults &r = project.document()->calculation().results();
-        QCOMPARE(r.glaserResultCode, 9);
+        QCOMPARE(r.glaserResultCode, ResultCode::OnePlane);
         QCOMPARE(r.glaserFirstPlane, 2);
         QVERIFY(r.glaserMc > 0);
         project.clearModified();
@@ -69,7 +69,7 @@ private slots:
         project.document()->inputData().layers()[1].setWidth(0);
         project.setModified(Project::ModificationType::AllModified);
         QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::InvalidWidth);
-        QCOMPARE(project.document()->calculation().results().resultCode, 1);
+        QCOMPARE(project.document()->calculation().results().resultCode, ResultCode::InvalidInput);
         QCOMPARE(project.document()->calculation().results().messages,
                  QStringList{"Invalid width 0 of <a href=\"layer-2\">layer #2</a>."});
     }

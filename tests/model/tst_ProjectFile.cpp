@@ -246,12 +246,12 @@ private slots:
         Document doc;
         doc.inputData().layers() = {simpleLayer("A", 0.1), simpleLayer("B", 0.2)};
         doc.recalculate();
-        QVERIFY(doc.calculation().results().resultCode != 1);
+        QVERIFY(doc.calculation().results().resultCode != ResultCode::InvalidInput);
         QXmlStreamReader reader(fileContent(dataFile(file)));
         QVERIFY2(doc.readXML(reader), qPrintable(reader.errorString()));
         QVERIFY(!doc.inputData().layers().isEmpty());
         QCOMPARE(doc.inputData().inputStatus(), status);
-        QCOMPARE(doc.calculation().results().resultCode, 1);
+        QCOMPARE(doc.calculation().results().resultCode, ResultCode::InvalidInput);
     }
 
     void storedWidthOfSdLayerIsKept() {
@@ -578,10 +578,11 @@ private slots:
         QCOMPARE(project.document()->inputData().conditions().type(), 2);
         const CalculationResults &results = project.document()->calculation().results();
         QCOMPARE(CriteriaBasis(results).isGlaser(), glaserBasis);
-        QVERIFY2(glaserBasis || results.resultCode >= 4, qPrintable(QString("%1 %2 %3")
-                                                                        .arg(results.resultCode)
-                                                                        .arg(results.glaserResultCode)
-                                                                        .arg(results.messages.join('\n'))));
+        QVERIFY2(glaserBasis || results.resultCode >= ResultCode::CondensationLeftSurface,
+                 qPrintable(QString("%1 %2 %3")
+                                .arg(int(results.resultCode))
+                                .arg(int(results.glaserResultCode))
+                                .arg(results.messages.join('\n'))));
     }
 };
 

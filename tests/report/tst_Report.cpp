@@ -272,7 +272,7 @@ void tst_Report::layerTableGrowsWithTheLayers() {
 void tst_Report::projectWithoutLayersPaintsEveryFrame() {
     const InputData input;
     CalculationResults results;
-    results.resultCode = RC_NoLayers;
+    results.resultCode = ResultCode::NoLayers;
     const ProjectInformation information;
     ReportSettings settings;
     for (int id = 0; id < ReportSettings::NumFrames; ++id)

@@ -19,6 +19,8 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 namespace {
 
 using Zones = std::vector<std::pair<int, int>>;
@@ -45,7 +47,7 @@ InputData layeredInput(int n) {
     T = 10 + k, p_sat = 1000 + k, p = 500 + k; layer j has w = 0.1 + j / 100 left and 0.5 + j / 100 right. */
 CalculationResults profileResults(int n, const Zones &zones) {
     CalculationResults results;
-    results.resultCode = zones.empty() ? RC_NoCondensation : RC_OneZone;
+    results.resultCode = zones.empty() ? ResultCode::NoCondensation : ResultCode::OneZone;
     results.resize(n);
     for (int k = 0; k <= n; ++k) {
         results.T_moist[k] = 10 + k;
@@ -203,24 +205,25 @@ void tst_ReportFrames::condensateMassesAddUpToTheTotal() {
 }
 
 void tst_ReportFrames::dryingTimeNote_data() {
-    QTest::addColumn<int>("resultCode");
+    QTest::addColumn<ResultCode>("resultCode");
     QTest::addColumn<double>("t_hygFactor"); // times the condensation period
     QTest::addColumn<double>("dryingDays");
     QTest::addColumn<QString>("expectedNote");  // empty: neither note
     QTest::addColumn<QString>("expectedValue"); // empty: no drying time value expected
     QTest::newRow("loading time is the whole condensation period")
-        << int(RC_OneZone) << 1.0 << 12.0 << QStringLiteral("Not applicable") << QString();
+        << ResultCode::OneZone << 1.0 << 12.0 << QStringLiteral("Not applicable") << QString();
     QTest::newRow("whole condensation period and no drying")
-        << int(RC_OnePlane) << 1.0 << -1.0 << QStringLiteral("Not applicable") << QString();
+        << ResultCode::OnePlane << 1.0 << -1.0 << QStringLiteral("Not applicable") << QString();
     QTest::newRow("negative drying time")
-        << int(RC_SeveralZones) << 0.5 << -1.0 << QStringLiteral("No drying") << QString();
-    QTest::newRow("dries out in 12.5 days") << int(RC_OneZone) << 0.5 << 12.5 << QString() << QStringLiteral("12.50");
+        << ResultCode::SeveralZones << 0.5 << -1.0 << QStringLiteral("No drying") << QString();
+    QTest::newRow("dries out in 12.5 days")
+        << ResultCode::OneZone << 0.5 << 12.5 << QString() << QStringLiteral("12.50");
     QTest::newRow("no condensation: no drying time row")
-        << int(RC_NoCondensation) << 1.0 << -1.0 << QString() << QString();
+        << ResultCode::NoCondensation << 1.0 << -1.0 << QString() << QString();
 }
 
 void tst_ReportFrames::dryingTimeNote() {
-    QFETCH(int, resultCode);
+    QFETCH(ResultCode, resultCode);
     QFETCH(double, t_hygFactor);
     QFETCH(double, dryingDays);
     QFETCH(QString, expectedNote);
@@ -235,7 +238,7 @@ void tst_ReportFrames::dryingTimeNote() {
         QCOMPARE(tableContains(table, QStringLiteral("Not applicable")), expectedNote == "Not applicable");
         QCOMPARE(tableContains(table, QStringLiteral("No drying")), expectedNote == "No drying");
         // Three value rows, then condensation mass and drying time, or the text of the result code.
-        if (resultCode >= RC_OnePlane)
+        if (resultCode >= ResultCode::OnePlane)
             QCOMPARE(table.cellText(0, 4), QStringLiteral("Drying time"));
         else
             QCOMPARE(table.cellText(0, 3), QStringLiteral("No condensation."));

@@ -144,14 +144,14 @@ void tst_ReportPdf::reportText() {
         QVERIFY2(!flowing.contains(part), qPrintable(QStringLiteral("unexpected: ") + part));
 
     const CalculationResults &r = document.calculation().results();
-    if (r.resultCode == RC_InvalidInput)
+    if (r.resultCode == ResultCode::InvalidInput)
         return; // no values: the notices stand for them
     const QStringList values = {QStringLiteral("%L1").arg(r.U, 0, 'f', 3),
                                 QStringLiteral("%L1").arg(r.R_layers, 0, 'f', 3),
                                 QStringLiteral("= %L1 kg/m").arg(r.glaserMc, 0, 'f', 3)};
     for (const QString &value : values)
         QVERIFY2(text.contains(value), qPrintable(QStringLiteral("missing value: ") + value));
-    if (r.resultCode >= RC_OnePlane) {
+    if (r.resultCode >= ResultCode::OnePlane) {
         const QString mc = QStringLiteral("%L1").arg(r.Mc, 0, 'f', 3);
         QVERIFY2(text.contains(mc), qPrintable(QStringLiteral("missing Mc: ") + mc));
     }
@@ -204,7 +204,7 @@ void tst_ReportPdf::longTablesContinueOnTheNextPage() {
         QVERIFY2(text.contains(part), qPrintable(QStringLiteral("missing: ") + part));
     // The condensate of the zone near the cold side is printed.
     const CalculationResults &r = document.calculation().results();
-    QVERIFY(r.resultCode >= RC_OnePlane);
+    QVERIFY(r.resultCode >= ResultCode::OnePlane);
     QVERIFY2(text.contains(QStringLiteral("%L1").arg(r.Mc, 0, 'f', 3)), "missing Mc");
     // The header rows of the split tables are repeated on the continuation pages.
     QVERIFY2(text.count(QStringLiteral("Layer / Material")) > 2, qPrintable(text));

@@ -392,7 +392,7 @@ void tst_DiagramScene::nothingDrawn() {
     // results of a valid construction, so that only the checks of the scene itself can stop the drawing
     CalculationResults results = calculate(twoLayers());
     if (invalidResult)
-        results.resultCode = RC_InvalidInput;
+        results.resultCode = ResultCode::InvalidInput;
     f.scene.setup(Area, &f.device, 1.0, results, input, Type::MoistureContent);
     // nothing but the notice that says why
     const QList<QGraphicsTextItem *> texts = f.visibleTexts();
@@ -470,7 +470,7 @@ void tst_DiagramScene::condensationZoneVisible() {
     SceneFixture f;
     const InputData input = condensingWall();
     const CalculationResults results = calculate(input);
-    QVERIFY(results.resultCode >= RC_OnePlane);
+    QVERIFY(results.resultCode >= ResultCode::OnePlane);
     f.scene.setup(Area, &f.device, 1.0, results, input, Type::MoistureContent);
     int condensate = 0;
     for (QGraphicsItem *item : f.scene.items()) {
@@ -520,7 +520,7 @@ void tst_DiagramScene::moistureScaleFollowsMass() {
     SceneFixture f;
     const InputData input = condensingWall();
     CalculationResults results = calculate(input);
-    QVERIFY(results.resultCode >= RC_OnePlane);
+    QVERIFY(results.resultCode >= ResultCode::OnePlane);
     results.w_left[0] = 5.0;
     results.mc[0] = 0;
     results.sk_Cond[0] = 0;

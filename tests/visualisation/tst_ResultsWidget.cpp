@@ -10,6 +10,8 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include <CoreEnums.h>
+
 namespace {
 
 QString blue(const QString &text) {
@@ -62,34 +64,41 @@ void tst_ResultsWidget::initTestCase() {
 }
 
 void tst_ResultsWidget::verdictLine_data() {
-    QTest::addColumn<int>("code");
+    QTest::addColumn<ResultCode>("code");
     QTest::addColumn<Zones>("zones");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("0 no input") << 0 << Zones{} << QStringList{} << red("No input!");
-    QTest::newRow("1 invalid input") << 1 << Zones{} << QStringList{} << red("Invalid input!");
-    QTest::newRow("2 with two messages") << 2 << Zones{} << QStringList{"Layer 1 failed.", "No solution."}
+    QTest::newRow("0 no input") << ResultCode::NoLayers << Zones{} << QStringList{} << red("No input!");
+    QTest::newRow("1 invalid input") << ResultCode::InvalidInput << Zones{} << QStringList{} << red("Invalid input!");
+    QTest::newRow("2 with two messages") << ResultCode::CalculationError << Zones{}
+                                         << QStringList{"Layer 1 failed.", "No solution."}
                                          << red("Layer 1 failed.") + "\n" + red("No solution.");
-    QTest::newRow("2 without messages leaves the line empty") << 2 << Zones{} << QStringList{} << QString();
-    QTest::newRow("3 no algorithm") << 3 << Zones{} << QStringList{} << red("There is no algorithm for this problem.");
-    QTest::newRow("4 warm surface") << 4 << Zones{} << QStringList{}
+    QTest::newRow("2 without messages leaves the line empty")
+        << ResultCode::CalculationError << Zones{} << QStringList{} << QString();
+    QTest::newRow("3 no algorithm") << ResultCode::NoAlgorithm << Zones{} << QStringList{}
+                                    << red("There is no algorithm for this problem.");
+    QTest::newRow("4 warm surface") << ResultCode::CondensationLeftSurface << Zones{} << QStringList{}
                                     << red("Condensation on the surface (warm side). No calculation possible.");
-    QTest::newRow("5 cold surface") << 5 << Zones{} << QStringList{}
+    QTest::newRow("5 cold surface") << ResultCode::CondensationRightSurface << Zones{} << QStringList{}
                                     << red("Condensation on the surface (cold side). No calculation possible.");
-    QTest::newRow("6 one layer") << 6 << Zones{} << QStringList{} << blue("Only one layer. No condensate possible!");
-    QTest::newRow("7 no condensate") << 7 << Zones{} << QStringList{} << blue("No condensate emerges!");
-    QTest::newRow("8 loading time") << 8 << Zones{} << QStringList{}
+    QTest::newRow("6 one layer") << ResultCode::OneLayer << Zones{} << QStringList{}
+                                 << blue("Only one layer. No condensate possible!");
+    QTest::newRow("7 no condensate") << ResultCode::NoCondensation << Zones{} << QStringList{}
+                                     << blue("No condensate emerges!");
+    QTest::newRow("8 loading time") << ResultCode::HygroscopicLoadingTimeTooLong << Zones{} << QStringList{}
                                     << red("t_hyg bigger than duration of winter climate!");
-    QTest::newRow("9 one plane") << 9 << Zones{{2, 3}} << QStringList{} << blue("Condensation between layer 3 and 4!");
-    QTest::newRow("10 one zone") << 10 << Zones{{0, 2}} << QStringList{} << blue("Condensation between layer 1 and 3!");
-    QTest::newRow("11 three zones") << 11 << Zones{{0, 1}, {2, 3}, {4, 5}} << QStringList{}
+    QTest::newRow("9 one plane") << ResultCode::OnePlane << Zones{{2, 3}} << QStringList{}
+                                 << blue("Condensation between layer 3 and 4!");
+    QTest::newRow("10 one zone") << ResultCode::OneZone << Zones{{0, 2}} << QStringList{}
+                                 << blue("Condensation between layer 1 and 3!");
+    QTest::newRow("11 three zones") << ResultCode::SeveralZones << Zones{{0, 1}, {2, 3}, {4, 5}} << QStringList{}
                                     << blue("Condensation between layer 1 and 2, 3 and 4, 5 and 6.");
-    QTest::newRow("unknown code") << 42 << Zones{} << QStringList{} << red("Unknown result!");
-    QTest::newRow("negative code") << -1 << Zones{} << QStringList{} << red("Unknown result!");
+    QTest::newRow("unknown code") << static_cast<ResultCode>(42) << Zones{} << QStringList{} << red("Unknown result!");
+    QTest::newRow("negative code") << static_cast<ResultCode>(-1) << Zones{} << QStringList{} << red("Unknown result!");
 }
 
 void tst_ResultsWidget::verdictLine() {
-    QFETCH(int, code);
+    QFETCH(ResultCode, code);
     QFETCH(Zones, zones);
     QFETCH(QStringList, messages);
     QFETCH(QString, expected);
@@ -102,7 +111,7 @@ void tst_ResultsWidget::verdictLine() {
 
 void tst_ResultsWidget::invalidInputListsMessages() {
     CalculationResults results;
-    results.resultCode = RC_InvalidInput;
+    results.resultCode = ResultCode::InvalidInput;
     results.messages = QStringList{"Layer <a href=\"layer-2\">2</a> has no width.", "Climate out of range."};
     QCOMPARE(V2_ResultsWidget::invalidInputText(results),
              red("Invalid input!") + "<br/>Layer <a href=\"layer-2\">2</a> has no width.<br/>Climate out of range.");
@@ -118,7 +127,7 @@ void tst_ResultsWidget::tableValues() {
     input.layers().append(MaterialLayer(material, 0.2));
     input.layers().append(MaterialLayer(material, 0.0125));
     CalculationResults results;
-    results.resultCode = RC_OneZone;
+    results.resultCode = ResultCode::OneZone;
     results.condensationZones = {{0, 1}};
     results.R_layers = 2.5;
     results.U = 0.35714;
@@ -142,8 +151,8 @@ void tst_ResultsWidget::tableValues() {
 }
 
 void tst_ResultsWidget::judgedFiguresAndNotes_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("glaserCode");
+    QTest::addColumn<ResultCode>("code");
+    QTest::addColumn<ResultCode>("glaserCode");
     QTest::addColumn<double>("w");
     QTest::addColumn<QString>("massText");
     QTest::addColumn<QStringList>("notes");
@@ -151,20 +160,21 @@ void tst_ResultsWidget::judgedFiguresAndNotes_data() {
         "The moisture-dependent method has no stationary solution here: condensate forms between layers without "
         "capillary transport. The moisture criteria are judged by the Glaser scheme of DIN 4108-3.";
     QTest::newRow("no stationary solution, Glaser plane")
-        << int(RC_CalculationError) << int(RC_OnePlane) << 0.0 << "0.300" << QStringList{glaserNote};
+        << ResultCode::CalculationError << ResultCode::OnePlane << 0.0 << "0.300" << QStringList{glaserNote};
     QTest::newRow("no stationary solution, no Glaser condensation")
-        << int(RC_CalculationError) << int(RC_NoCondensation) << 0.0 << "<font color=\"#808080\">Not assessed</font>"
-        << QStringList{};
+        << ResultCode::CalculationError << ResultCode::NoCondensation << 0.0
+        << "<font color=\"#808080\">Not assessed</font>" << QStringList{};
     QTest::newRow("zone above saturation")
-        << int(RC_OneZone) << int(RC_OnePlane) << 0.6 << "0.123"
+        << ResultCode::OneZone << ResultCode::OnePlane << 0.6 << "0.123"
         << QStringList{"Moisture content above saturation in <a href=\"layer-2\">layer 2</a>: the stationary result "
                        "overestimates the moisture content there."};
-    QTest::newRow("zone at saturation") << int(RC_OneZone) << int(RC_OnePlane) << 0.5 << "0.123" << QStringList{};
+    QTest::newRow("zone at saturation") << ResultCode::OneZone << ResultCode::OnePlane << 0.5 << "0.123"
+                                        << QStringList{};
 }
 
 void tst_ResultsWidget::judgedFiguresAndNotes() {
-    QFETCH(int, code);
-    QFETCH(int, glaserCode);
+    QFETCH(ResultCode, code);
+    QFETCH(ResultCode, glaserCode);
     QFETCH(double, w);
     QFETCH(QString, massText);
     QFETCH(QStringList, notes);
@@ -179,7 +189,7 @@ void tst_ResultsWidget::judgedFiguresAndNotes() {
     results.glaserMc = 0.3;
     results.glaserDryingTime = 40 * 86400;
     results.messages = QStringList{"No Solution found!"};
-    if (code >= RC_OnePlane) {
+    if (code >= ResultCode::OnePlane) {
         results.condensationZones = {{0, 1}};
         results.Mc = 0.1234;
         results.w_left = {0.1, 0.1};
@@ -192,7 +202,7 @@ void tst_ResultsWidget::judgedFiguresAndNotes() {
 
     QCOMPARE(table->rowCount(), 8 + notes.size());
     QCOMPARE(table->cellText(1, 6), massText);
-    const bool glaser = code == RC_CalculationError && glaserCode == RC_OnePlane;
+    const bool glaser = code == ResultCode::CalculationError && glaserCode == ResultCode::OnePlane;
     QCOMPARE(table->cellText(0, 6).endsWith(" (Glaser)"), glaser);
     QCOMPARE(table->cellText(0, 7).endsWith(" (Glaser)"), glaser);
     if (glaser)
@@ -200,19 +210,19 @@ void tst_ResultsWidget::judgedFiguresAndNotes() {
     for (int i = 0; i < notes.size(); ++i)
         QCOMPARE(table->cellText(0, 8 + i), notes.at(i));
     // The failure stays visible above the judged figures.
-    if (code == RC_CalculationError)
+    if (code == ResultCode::CalculationError)
         QCOMPARE(table->cellText(0, 5), red("No Solution found!"));
 }
 
 void tst_ResultsWidget::paintedVerdictColour_data() {
-    QTest::addColumn<int>("code");
+    QTest::addColumn<ResultCode>("code");
     QTest::addColumn<QString>("color");
-    QTest::newRow("no condensate in blue") << int(RC_NoCondensation) << "#0000FF";
-    QTest::newRow("surface condensation in red") << int(RC_CondensationLeftSurface) << "#FF0000";
+    QTest::newRow("no condensate in blue") << ResultCode::NoCondensation << "#0000FF";
+    QTest::newRow("surface condensation in red") << ResultCode::CondensationLeftSurface << "#FF0000";
 }
 
 void tst_ResultsWidget::paintedVerdictColour() {
-    QFETCH(int, code);
+    QFETCH(ResultCode, code);
     QFETCH(QString, color);
     CalculationResults results;
     results.resultCode = code;
@@ -222,18 +232,19 @@ void tst_ResultsWidget::paintedVerdictColour() {
 }
 
 void tst_ResultsWidget::messageLinksAreClicked_data() {
-    QTest::addColumn<int>("code");
+    QTest::addColumn<ResultCode>("code");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("link");
-    QTest::newRow("invalid input list") << 1 << "Invalid width 0 of <a href=\"layer-2\">layer #2</a>."
+    QTest::newRow("invalid input list") << ResultCode::InvalidInput
+                                        << "Invalid width 0 of <a href=\"layer-2\">layer #2</a>."
                                         << "layer-2";
     QTest::newRow("calculation error in the verdict cell")
-        << 2 << "Invalid moisture storage values for <a href=\"layer-3\">layer #3</a>."
+        << ResultCode::CalculationError << "Invalid moisture storage values for <a href=\"layer-3\">layer #3</a>."
         << "layer-3";
 }
 
 void tst_ResultsWidget::messageLinksAreClicked() {
-    QFETCH(int, code);
+    QFETCH(ResultCode, code);
     QFETCH(QString, message);
     QFETCH(QString, link);
     CalculationResults results;

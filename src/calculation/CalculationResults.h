@@ -32,7 +32,7 @@ enum class ResultCode {
 
 class CalculationResults {
 public:
-    /*! Resets codes to 1, empties the profile vectors and condensationZones, zeroes the masses,
+    /*! Resets codes to InvalidInput, empties the profile vectors and condensationZones, zeroes the masses,
         times and U-values and sets both Glaser planes to -1. Leaves thickness, glaserZones and
         messages alone: calculate and the Glaser step set them themselves. */
     void clear();

@@ -17,15 +17,15 @@ class CalculationResults;
 class ResultTexts {
     Q_DECLARE_TR_FUNCTIONS(ResultTexts)
 public:
-    /*! Colour of the verdict line: "#0000FF" (blue) for the codes that are a finding (6, 7, and 9 to 11 with a
-        zone), "#FF0000" (red) for all others. */
+    /*! Colour of the verdict line: "#0000FF" (blue) for the codes that are a finding (OneLayer, NoCondensation,
+        and OnePlane to SeveralZones with a zone), "#FF0000" (red) for all others. */
     static QString verdictColor(const CalculationResults &results);
-    /*! Translated verdict without markup. Code 2 gives the calculation messages, one per line; codes 9 to 11
-        name the layer pairs of the condensation zones (indices + 1). A condensation code without any zone
-        gives "Unknown result!" rather than a sentence without layer numbers. */
+    /*! Translated verdict without markup. CalculationError gives the calculation messages, one per line;
+        OnePlane to SeveralZones name the layer pairs of the condensation zones (indices + 1). A condensation
+        code without any zone gives "Unknown result!" rather than a sentence without layer numbers. */
     static QString verdictText(const CalculationResults &results);
-    /*! The verdict as rich text: the text wrapped in "<font color=...>"; for code 2 each message is wrapped on
-        its own, with a newline character between them. */
+    /*! The verdict as rich text: the text wrapped in "<font color=...>"; for CalculationError each message is
+        wrapped on its own, with a newline character between them. */
     static QString verdictHtml(const CalculationResults &results);
     /*! One plausibility note per layer of a condensation zone whose moisture-dependent moisture content exceeds
         the saturation moisture content of its material; with \a links the layer is a "layer-N" link. Notes

@@ -27,7 +27,8 @@ public:
     void recalculate();
 
     /*! Reads a project file: the input data start anew, the project information keeps what the file does not
-        contain. Invalid input found in the file sets the result code 1. True when the reader has no error. */
+        contain. Invalid input found in the file sets the result code InvalidInput. True when the reader has no
+        error. */
     bool readXML(QXmlStreamReader &reader);
     /*! Writes the whole project file (declaration, document type, root "VaproProject" version "2.0"). */
     void writeXML(QXmlStreamWriter &writer) const;

@@ -15,9 +15,11 @@
 
 namespace {
 
-const char *const WebSite = "https://www.varnholt.de/hygrolux";
-const char *const EMail = "hygrolux@varnholt.de";
-const char *const FeedbackSite = "https://www.varnholt.de/hygrolux/feedback";
+// Addresses in a reserved domain until the publisher's own are known: a made-up address could belong to a
+// stranger, and a user's mail or bug report would reach them.
+const char *const WebSite = "https://hygrolux.example.org";
+const char *const EMail = "support@hygrolux.example.org";
+const char *const FeedbackSite = "https://hygrolux.example.org/feedback";
 // Links in the yellow of the picture's "2 Pro": as readable on the blue as the white text.
 const char *const LinkColour = "#ffd84d";
 // Room for the version in the free lower left of the picture, below the program's name.

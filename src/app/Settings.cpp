@@ -136,6 +136,10 @@ QString Settings::userDataDir() {
     return UserDirectories::userDataDir();
 }
 
+QString Settings::logFile() {
+    return userDataDir() + QStringLiteral("/Hygrolux2.log");
+}
+
 QSet<int> Settings::decodeFrames(const QString &text) {
     const QStringList parts = (text.isEmpty() ? QString(DefaultFramesText) : text).split(' ');
     QSet<int> frames;

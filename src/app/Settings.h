@@ -56,6 +56,8 @@ public:
 
     /*! Per-user data directory (log file, default user databases), with "/" as separator. */
     static QString userDataDir();
+    /*! The program's log file "Hygrolux2.log" in the user data directory. */
+    static QString logFile();
 
     /*! Frame selection of a "ProjectDefaultFrames" text: one number per frame id, separated by
         blanks; id 1 (footer) is always selected. An empty text means the default selection. */

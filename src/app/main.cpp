@@ -33,7 +33,7 @@ void openLogFile() {
     ZOT::MessageHandler *handler = ZOT::MessageHandlerRegistry::instance().messageHandler();
     if (!handler)
         return;
-    const QString logFile = Settings::userDataDir() + "/Hygrolux2.log";
+    const QString logFile = Settings::logFile();
     if (!QDir().mkpath(QFileInfo(logFile).absolutePath())) {
         qDebug() << "Couldn't create log file directory.";
         return;

@@ -28,7 +28,7 @@ ShowLogfile::ShowLogfile(QWidget *parent, const QString &logFile) : QDialog(pare
     layout->addWidget(buttons);
     QMetaObject::connectSlotsByName(this);
 
-    const QString path = logFile.isEmpty() ? Settings::userDataDir() + "/Hygrolux2.log" : logFile;
+    const QString path = logFile.isEmpty() ? Settings::logFile() : logFile;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         m_text->setPlainText(tr("No logfile found at position\n %1").arg(path));

@@ -328,7 +328,11 @@ void DiagramLegend::draw(const QString &heading, const std::vector<Entry> &entri
     }
 
     const qreal legendZ = 1;
-    m_scene->addRect(best, QPen(Qt::black, std::max(0.5, 0.15 * m_style.pixelsPerMM())), QBrush(Qt::white))
+    // In a small window no corner may be free: there the curves show through, paper keeps its white ground.
+    QColor ground(Qt::white);
+    if (m_style.screenMode() && bestCovered > 0)
+        ground.setAlpha(ScreenGroundAlpha);
+    m_scene->addRect(best, QPen(Qt::black, std::max(0.5, 0.15 * m_style.pixelsPerMM())), QBrush(ground))
         ->setZValue(legendZ);
     double y = best.top() + q / 2;
     items.front()->setPos(best.left() + q, y);

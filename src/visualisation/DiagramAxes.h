@@ -106,6 +106,8 @@ public:
     void draw(const QString &heading, const std::vector<Entry> &entries) const;
     /*! Smallest point size of the legend text. */
     static constexpr double MinimumPointSize = 7;
+    /*! Opacity of the legend's ground on screen where it covers curves (0..255). */
+    static constexpr int ScreenGroundAlpha = 170;
 
 private:
     /*! Area of the curves (lines, paths and fills of the profiles) that \a box would cover. */

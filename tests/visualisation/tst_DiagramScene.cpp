@@ -603,14 +603,22 @@ void tst_DiagramScene::legendReadableInPrint() {
     const InputData input = condensingWall();
     scene.setup(QRectF(0, 0, device.width(), device.height()), &device, s, calculate(input), input, type);
     int legendTexts = 0;
+    int legendGrounds = 0;
     for (QGraphicsItem *item : scene.items()) {
         auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item);
         if (text && text->zValue() > 0) {
             QVERIFY(text->font().pointSizeF() >= DiagramLegend::MinimumPointSize);
             ++legendTexts;
         }
+        // Paper keeps an opaque ground under the legend, whatever it covers.
+        auto *box = qgraphicsitem_cast<QGraphicsRectItem *>(item);
+        if (box && box->zValue() == 1 && box->brush().style() != Qt::NoBrush) {
+            QCOMPARE(box->brush().color(), QColor(Qt::white));
+            ++legendGrounds;
+        }
     }
     QVERIFY(legendTexts >= 5);
+    QCOMPARE(legendGrounds, 1);
 }
 
 QTEST_MAIN(tst_DiagramScene)

@@ -26,6 +26,8 @@ const char *const LinkColour = "#ffd84d";
 const int VersionTop = 150;
 const int Margin = 24;
 const int BandHeight = 120;
+// The drawing's drop and curves reach into the picture's lower right: the subtitle wraps before them.
+const int DrawingMargin = 90;
 
 QLabel *whiteLabel(const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -49,6 +51,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     version->setObjectName(QStringLiteral("labelVersion"));
     auto *subtitle = whiteLabel(tr("A software for hygrothermal evaluation of building envelope systems"), this);
     subtitle->setObjectName(QStringLiteral("labelSubtitle"));
+    subtitle->setContentsMargins(0, 0, DrawingMargin, 0);
     const QString link = QStringLiteral("<a style=\"color:%1\" href=\"%2\">%3</a>").arg(QLatin1String(LinkColour));
     auto *contact =
         whiteLabel(QStringLiteral("%1<br>%2<br>%3")

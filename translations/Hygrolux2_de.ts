@@ -4,7 +4,7 @@
 <context>
     <name>AboutDialog</name>
     <message>
-        <location filename="../src/ui/AboutDialog.cpp" line="+43"/>
+        <location filename="../src/ui/AboutDialog.cpp" line="+47"/>
         <source>About %1</source>
         <translation>Über %1</translation>
     </message>
@@ -19,7 +19,7 @@
         <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Feedback or bug reports...</source>
         <translation>Rückmeldungen oder Fehlerberichte...</translation>
     </message>
@@ -195,47 +195,47 @@ Rückgabewerte:
 <context>
     <name>Calculation</name>
     <message>
-        <location filename="../src/calculation/Calculation.cpp" line="+194"/>
+        <location filename="../src/calculation/Calculation.cpp" line="+229"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+31"/>
         <source>Error in Glaser-Calculation.</source>
         <translation>Fehler in der Glaser-Berechnung.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-46"/>
         <source>Calculation error.</source>
         <translation>Berechnungsfehler.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>Invalid mu %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation>Ungültige Wasserdampf-Diffusionswiderstandszahl µ = %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>Invalid thermal conductivity %1 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation>Ungültige Wärmeleitfähigkeit %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>Invalid surface resistance outside %f.</source>
         <translation>Ungültiger äußerer Wärmeübergangswiderstand %f.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
         <source>Invalid surface resistance inside)%f.</source>
         <translation>Ungültiger innerer Wärmeübergangswiderstand %f.</translation>
     </message>
     <message>
-        <location filename="../src/calculation/CalculationVapro.cpp" line="+71"/>
+        <location filename="../src/calculation/CalculationVapro.cpp" line="+72"/>
         <source>Some problem in calculation! Algorithm error!</source>
         <translation>Problem in der Berechnung! Fehler im Algorithmus!</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Invalid moisture storage values for &lt;a href=&quot;layer-%1&quot;&gt;layer #%1&lt;/a&gt;.</source>
         <translation>Ungültige Feuchtespeicherwerte für &lt;a href=&quot;layer-%1&quot;&gt;Schicht Nr. %1&lt;/a&gt;.</translation>
     </message>
@@ -245,7 +245,7 @@ Rückgabewerte:
         <translation>Der Feuchtegehalt bei 80 % r. F. ergibt bei 95 % r. F. einen Feuchtegehalt über dem Sättigungsfeuchtegehalt.</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+97"/>
         <source>The moisture-dependent calculation can search condensation planes in at most %1 layers, this construction has %2 layers.</source>
         <translation>Die feuchteabhängige Berechnung kann Tauwasserebenen in höchstens %1 Schichten suchen, diese Konstruktion hat %2 Schichten.</translation>
     </message>
@@ -270,7 +270,7 @@ Rückgabewerte:
         <translation>Innerhalb der Suchgrenze für Konstruktionen mit mehr als %1 Schichten wurde keine gültige Kombination von Tauwasserebenen gefunden; diese Konstruktion hat %2 Schichten.</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <location line="+11"/>
         <source>Error in calculation m_results.sk_Cond[%1], denominator == 0!</source>
         <translation>Fehler bei der Berechnung von m_results.sk_Cond[%1], Nenner == 0!</translation>
@@ -1214,7 +1214,7 @@ Rückgabewerte: 0 geschrieben; 1 fehlerhafter Aufruf (auch wenn NEW die Datei OL
 <context>
     <name>CriteriaBasis</name>
     <message>
-        <location filename="../src/calculation/CriteriaBasis.cpp" line="+48"/>
+        <location filename="../src/calculation/CriteriaBasis.cpp" line="+49"/>
         <source>The moisture-dependent method has no stationary solution here: condensate forms between layers without capillary transport. The moisture criteria are judged by the Glaser scheme of DIN 4108-3.</source>
         <translation>Das feuchteabhängige Verfahren hat hier keine stationäre Lösung: Tauwasser fällt zwischen Schichten ohne kapillaren Transport aus. Die Feuchtekriterien werden nach dem Glaser-Verfahren der DIN 4108-3 beurteilt.</translation>
     </message>
@@ -1368,7 +1368,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>%1 Zeile %2, Wärmedurchlasswiderstand R &amp;ge; %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>DIN 4108-2 Check for minimal &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;ge; %L1</source>
         <translation>DIN 4108-2 Nachweis des Mindestwerts &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;ge; %L1</translation>
     </message>
@@ -2784,7 +2784,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>Material</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="+194"/>
+        <location filename="../src/model/Material.cpp" line="+195"/>
         <location line="+80"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
@@ -2972,7 +2972,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialConstructionTabWidget</name>
     <message>
-        <location filename="../src/ui/MaterialConstructionTabWidget.cpp" line="+32"/>
+        <location filename="../src/ui/MaterialConstructionTabWidget.cpp" line="+33"/>
         <source>Materials</source>
         <translation>Materialien</translation>
     </message>
@@ -3216,7 +3216,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Angaben zu den Materialkennwerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/MaterialEditDialog.cpp" line="+21"/>
+        <location filename="../src/ui/MaterialEditDialog.cpp" line="+23"/>
         <source>Standard material</source>
         <translation>Standardmaterial</translation>
     </message>
@@ -4871,7 +4871,7 @@ nach DIN 4108-2 Tabelle 3</translation>
     <message>
         <location line="+2"/>
         <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation>Wärmedurchlasswiderstand der Konstruktion (trocken)</translation>
+        <translation>Wärmedurchlass­widerstand der Konstruktion (trocken)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -4881,7 +4881,7 @@ nach DIN 4108-2 Tabelle 3</translation>
     <message>
         <location line="+2"/>
         <source>Thermal transmission coefficient of the construction (dry)</source>
-        <translation>Wärmedurchgangskoeffizient der Konstruktion (trocken)</translation>
+        <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4891,7 +4891,7 @@ nach DIN 4108-2 Tabelle 3</translation>
     <message>
         <location line="+2"/>
         <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
-        <translation>Wärmedurchgangskoeffizient der Konstruktion (feuchteabhängig)</translation>
+        <translation>Wärmedurchgangs­koeffizient der Konstruktion (feuchteabhängig)</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -4927,12 +4927,12 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Für diesen Fall gibt es kein Rechenverfahren.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Condensation on the surface (warm side). No calculation possible.</source>
         <translation>Tauwasser auf der Oberfläche (Warmseite). Keine Berechnung möglich.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Condensation on the surface (cold side). No calculation possible.</source>
         <translation>Tauwasser auf der Oberfläche (Kaltseite). Keine Berechnung möglich.</translation>
     </message>
@@ -5471,7 +5471,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>UndoChangeDisclaimer</name>
     <message>
-        <location filename="../src/ui/V2_UndoProjectCommands.cpp" line="+41"/>
+        <location filename="../src/ui/V2_UndoProjectCommands.cpp" line="+43"/>
         <source>Undo change final remarks.</source>
         <translation>Änderung der Schlussbemerkungen rückgängig machen.</translation>
     </message>
@@ -5555,7 +5555,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
     <message>
         <location line="+23"/>
         <source>Thermal transmission coefficient of the construction</source>
-        <translation>Wärmedurchgangskoeffizient der Konstruktion</translation>
+        <translation>Wärmedurchgangs­koeffizient der Konstruktion</translation>
     </message>
 </context>
 <context>
@@ -5601,7 +5601,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>V2_UndoChangeProjectInfo</name>
     <message>
-        <location filename="../src/ui/V2_UndoProjectCommands.cpp" line="-15"/>
+        <location filename="../src/ui/V2_UndoProjectCommands.cpp" line="-17"/>
         <source>Undo change of project informations.</source>
         <translation>Änderung der Projektinformationen rückgängig machen.</translation>
     </message>

@@ -119,6 +119,8 @@ std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textD
     const int summaryRows = int(summary.rows().size()) + 1;
     auto table = std::make_unique<QtExt::Table>(textDocument, 3, summaryRows + notes.size());
     table->setSpacing(2);
+    // The verdict and the notes wrap below the captions instead of pulling the number columns wide.
+    table->setJoinedCellsWidenColumns(false);
     int tableRow = 0;
     for (const ResultSummary::Row &row : summary.rows()) {
         if (row.key == ResultSummary::Key::TransmittanceDry) {

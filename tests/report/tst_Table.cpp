@@ -47,6 +47,7 @@ private slots:
     void textFrameWrapsAtWidth();
     void tableHeightGrowsWhenNarrow();
     void joinedCellSpansColumns();
+    void joinedCellLeavesColumnWidthsAlone();
     void shortColumnKeepsItsLine();
     void valueOnBorderGetsRoomOnBothSides();
     void alignment_data();
@@ -106,6 +107,23 @@ void tst_Table::shortColumnKeepsItsLine() {
     table.frameRect(&m_device, 600);
     QVERIFY(table.cellRect(1, 0).width() >= idealWidth(m_document, verdict));
     QVERIFY(table.cellRect(0, 0).width() < idealWidth(m_document, LongText));
+}
+
+void tst_Table::joinedCellLeavesColumnWidthsAlone() {
+    // A long joined note under caption / value rows must not take the captions' width for the value column.
+    const auto valueColumnWidth = [this](bool withNote) {
+        QtExt::Table table(&m_document, 2, withNote ? 2 : 1);
+        table.setJoinedCellsWidenColumns(false);
+        table.setCellText(0, 0, LongText);
+        table.setCellText(1, 0, QStringLiteral("0.238"));
+        if (withNote) {
+            table.setCellText(0, 1, LongText + QLatin1Char(' ') + LongText + QLatin1Char(' ') + LongText);
+            table.setCellJoined(0, 1, 2, 1);
+        }
+        table.frameRect(&m_device, 300);
+        return table.cellRect(1, 0).width();
+    };
+    QCOMPARE(valueColumnWidth(true), valueColumnWidth(false));
 }
 
 void tst_Table::valueOnBorderGetsRoomOnBothSides() {

@@ -194,7 +194,9 @@ void Table::layoutColumns() {
                     continue;
                 const double inner = (c.colSpan - 1) * m_innerBorder;
                 const double needMin = minimumTextWidth(c.text) + padding - inner;
-                const double needMax = std::ceil(textSize(c.text, -1).width()) + padding - inner;
+                const double needMax = c.colSpan > 1 && !m_joinedCellsWiden
+                                           ? needMin
+                                           : std::ceil(textSize(c.text, -1).width()) + padding - inner;
                 const double haveMin = std::accumulate(minWidth.begin() + col, minWidth.begin() + col + c.colSpan, 0.0);
                 const double haveMax = std::accumulate(maxWidth.begin() + col, maxWidth.begin() + col + c.colSpan, 0.0);
                 const double extraMin = std::max(0.0, needMin - haveMin);

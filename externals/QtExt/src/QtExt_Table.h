@@ -53,6 +53,9 @@ public:
     void setTableWidth(double width);
     /*! Smallest width of a column in pixels, spacing included (an indent, a fixed gap). */
     void setColumnMinimumWidth(int col, double width);
+    /*! False: joined cells wrap within the columns the single cells need and never widen them for a one-line
+        text (long notes under a list of captions and numbers). True by default. */
+    void setJoinedCellsWidenColumns(bool widen) { m_joinedCellsWiden = widen; }
 
     /*! Lays the table out for \a width pixels on \a device (nullptr keeps the document's device); returns
         its rectangle, top left at (0, 0). */
@@ -116,6 +119,7 @@ private:
     double m_innerBorder = 0;
     double m_spacing = 0;
     double m_tableWidth = 0;
+    bool m_joinedCellsWiden = true;
     bool m_layoutValid = false;
     QVector<double> m_colX;
     QVector<double> m_colWidths;

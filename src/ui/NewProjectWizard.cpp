@@ -40,7 +40,11 @@ NewProjectWizard::NewProjectWizard(Document &document, MaterialList &materials, 
       m_materialPage(new NewProjectWizardMaterialPage(materials, constructions, templateFiles)) {
     setWindowTitle(tr("New Project Wizard"));
     m_projectInformation->setInfo(document.projectInformation());
-    addPage(projectInformationPage(m_projectInformation));
+    QWizardPage *informationPage = projectInformationPage(m_projectInformation);
+    // The wizard sizes itself for the page shown; the first page asks for the room of the second, so that the
+    // window does not grow under the user's mouse on "Next".
+    informationPage->setMinimumSize(m_materialPage->minimumSizeHint());
+    addPage(informationPage);
     addPage(m_materialPage);
     resize(894, 560);
 }

@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
-#include <QStyle>
 #include <QToolBox>
 #include <QVBoxLayout>
 
@@ -45,12 +44,8 @@ ConfigPrintDefaults::ConfigPrintDefaults(QWidget *parent) : QWidget(parent) {
     m_toolBox->addItem(resultsPage(), tr("Results"));
     m_toolBox->addItem(diagramsPage(), tr("Diagrams"));
     m_toolBox->addItem(finalRemarksPage(), tr("Final Remarks"));
-    // Wide enough for every page, so that no page scrolls sideways; high enough for the first page.
-    int width = 0;
-    for (int i = 0; i < m_toolBox->count(); ++i)
-        width = qMax(width, m_toolBox->widget(i)->sizeHint().width());
-    m_toolBox->setMinimumWidth(width + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                               2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    ReportOptionControls::fitWidthToPages(m_toolBox);
+    // High enough for the first page.
     for (QScrollArea *area : m_toolBox->findChildren<QScrollArea *>())
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int headers = m_toolBox->count() * fontMetrics().height() * 2;

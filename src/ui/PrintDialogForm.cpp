@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStyle>
 #include <QToolBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -87,12 +86,7 @@ QWidget *PrintDialog::buildOptions() {
     m_toolBox->addItem(diagramsPage(), tr("Diagrams"));
     m_toolBox->addItem(resultsPage(), tr("Results"));
     m_toolBox->addItem(finalRemarksPage(), tr("Final Remarks"));
-    // Wide enough for every page, so that no page scrolls sideways.
-    int width = 0;
-    for (int i = 0; i < m_toolBox->count(); ++i)
-        width = qMax(width, m_toolBox->widget(i)->sizeHint().width());
-    m_toolBox->setMinimumWidth(width + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                               2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    ReportOptionControls::fitWidthToPages(m_toolBox);
     return m_toolBox;
 }
 

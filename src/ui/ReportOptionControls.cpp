@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QStyle>
+#include <QToolBox>
 
 #include <iterator>
 
@@ -121,4 +123,13 @@ void ReportOptionControls::fillMinimumResistanceKinds(const QComboBox *version, 
     kinds->clear();
     for (int kind : MinimumHeatResistance::constructionKinds(edition))
         kinds->addItem(MinimumHeatResistance::kindText(edition, kind), kind);
+}
+
+void ReportOptionControls::fitWidthToPages(QToolBox *toolBox) {
+    int width = 0;
+    for (int i = 0; i < toolBox->count(); ++i)
+        width = qMax(width, toolBox->widget(i)->sizeHint().width());
+    const QStyle *style = toolBox->style();
+    toolBox->setMinimumWidth(width + style->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                             2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth));
 }

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QString;
+class QToolBox;
 class QWidget;
 
 class ReportOptionControls {
@@ -37,6 +38,9 @@ public:
     static QComboBox *minimumResistanceKindCombo(QWidget *parent);
     /*! Fills \a kinds (data: kind) with the kinds of the edition chosen in \a version, without signalling. */
     static void fillMinimumResistanceKinds(const QComboBox *version, QComboBox *kinds);
+
+    /*! Makes the option pages' \a toolBox wide enough for its widest page, so that no page scrolls sideways. */
+    static void fitWidthToPages(QToolBox *toolBox);
 };
 
 #endif // ReportOptionControlsH

@@ -1,6 +1,7 @@
 #include "ProgramInfo.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace ProgramInfo {
 
@@ -13,7 +14,12 @@ QString version() {
 }
 
 QString resourcesDir() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
+    // Beside the executable in the build tree and a private installation; under share/ in a system
+    // installation (the Debian package), where nothing but programs may live in bin/.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString beside = appDir + QStringLiteral("/resources");
+    const QString shared = QDir::cleanPath(appDir + QStringLiteral("/../share/hygrolux2/resources"));
+    return QDir(beside).exists() || !QDir(shared).exists() ? beside : shared;
 }
 
 } // namespace ProgramInfo

@@ -13,7 +13,8 @@ QString productName();
 /*! Version number, for example "2.4.0". */
 QString version();
 /*! The resources directory (material database, translations, help): the executable's directory +
-    "/resources", in the build tree as after installation. */
+    "/resources" where it exists (build tree), else "../share/hygrolux2/resources" beside the executable's
+    directory (installation). */
 QString resourcesDir();
 
 } // namespace ProgramInfo

@@ -12,7 +12,7 @@ fail() {
 }
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/Hygrolux2 bin/hygrolux2-cli share/applications/hygrolux2.desktop \
+for file in bin/Hygrolux2 bin/hygrolux2-cli share/applications/hygrolux2.desktop share/mime/packages/hygrolux2.xml \
     share/icons/hicolor/scalable/apps/hygrolux2.svg; do
     [ -e "$prefix/$file" ] || fail "$file was not installed"
 done

@@ -54,7 +54,9 @@ def load_dictionary():
 
 def save_dictionary(dictionary):
     ordered = {context: dict(sorted(entries.items())) for context, entries in sorted(dictionary.items())}
-    DICTIONARY.write_text(json.dumps(ordered, ensure_ascii=False, indent=1) + "\n", encoding="utf-8")
+    text = json.dumps(ordered, ensure_ascii=False, indent=1) + "\n"
+    # Soft hyphens stay visible as escapes: a raw one cannot be told from no character in an editor.
+    DICTIONARY.write_text(text.replace("\u00ad", "\\u00ad"), encoding="utf-8")
 
 
 def messages(ts_text):

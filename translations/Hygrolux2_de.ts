@@ -823,7 +823,7 @@ Befehle:
 <context>
     <name>ConfigPrintDefaults</name>
     <message>
-        <location filename="../src/ui/ConfigPrintDefaults.cpp" line="+43"/>
+        <location filename="../src/ui/ConfigPrintDefaults.cpp" line="+42"/>
         <source>General Appearance</source>
         <translation>Allgemeines Erscheinungsbild</translation>
     </message>
@@ -848,7 +848,7 @@ Befehle:
         <translation>Schlussbemerkungen</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+28"/>
         <source>User logo</source>
         <translation>Eigenes Logo</translation>
     </message>
@@ -2617,7 +2617,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Die Benutzerdatenbanken konnten nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowExport.cpp" line="+31"/>
+        <location filename="../src/ui/MainWindowExport.cpp" line="+32"/>
         <source>Jpg image (*.jpg)</source>
         <translation>JPG-Bild (*.jpg)</translation>
     </message>
@@ -2648,18 +2648,40 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+43"/>
-        <source>Help file error</source>
-        <translation>Fehler in der Hilfedatei</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>The help file cannot be found on location:
 %1</source>
         <translation>Die Hilfedatei wurde an diesem Ort nicht gefunden:
 %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+0"/>
+        <source>Help file missing</source>
+        <translation>Hilfedatei fehlt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Help cannot be shown</source>
+        <translation>Hilfe kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No program to show PDF files was found</source>
+        <translation>Es wurde kein Programm zum Anzeigen von PDF-Dateien gefunden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The manual is here:
+%1</source>
+        <translation>Das Handbuch befindet sich hier:
+%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy Path</source>
+        <translation>Pfad kopieren</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Languange changed</source>
         <translation>Sprache geändert</translation>
     </message>
@@ -4042,7 +4064,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Assistent für neue Projekte</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>Error loading project file</source>
         <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
@@ -4125,7 +4147,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+17"/>
         <location line="+16"/>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="+110"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="+104"/>
         <source>Export current page to file</source>
         <translation>Aktuelle Seite in Datei exportieren</translation>
     </message>
@@ -4157,7 +4179,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="-39"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="-34"/>
         <source>Print...</source>
         <translation>Drucken...</translation>
     </message>
@@ -4202,7 +4224,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Schlussbemerkungen</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+9"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
@@ -4731,7 +4753,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
 <context>
     <name>ReportOptionControls</name>
     <message>
-        <location filename="../src/ui/ReportOptionControls.cpp" line="+22"/>
+        <location filename="../src/ui/ReportOptionControls.cpp" line="+24"/>
         <source>Header</source>
         <translation>Kopfzeile</translation>
     </message>
@@ -5079,8 +5101,8 @@ nach DIN 4108-2 Tabelle 3</translation>
     <name>ShowLogfile</name>
     <message>
         <location filename="../src/ui/ShowLogfile.cpp" line="+15"/>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Log File</source>
+        <translation>Protokolldatei</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -5553,7 +5575,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Thermal transmission coefficient of the construction</source>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion</translation>
     </message>

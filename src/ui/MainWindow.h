@@ -59,6 +59,7 @@ public:
     void addToRecentProjects(const QString &fileName);
     /*! Opens the help document; every topic opens the same file. */
     void showHelp(int topic);
+    void showHelpPathMessage(const QString &path);
     /*! Path of the help document in \a language under \a resourcesDir; the English one when the manual does not
         exist in that language (the window is English then too). */
     static QString helpFilePath(const QString &resourcesDir, const QString &language);

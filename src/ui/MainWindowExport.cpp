@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSvgGenerator>
 
 #include <ZOT_MessageHandler.h>
@@ -151,9 +152,21 @@ void MainWindow::showHelp(int) {
         language = QLocale::system().name().section('_', 0, 0);
     const QString path = helpFilePath(Globals::resourcesDir(), language);
     // The desktop may report success for a file that is not there, so a missing file is caught first.
-    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        QMessageBox::warning(this, tr("Help file error"),
+    if (!QFileInfo::exists(path))
+        QMessageBox::warning(this, tr("Help file missing"),
                              tr("The help file cannot be found on location:\n%1").arg(path));
+    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        showHelpPathMessage(path);
+}
+
+void MainWindow::showHelpPathMessage(const QString &path) {
+    QMessageBox box(QMessageBox::Information, tr("Help cannot be shown"), tr("No program to show PDF files was found"),
+                    QMessageBox::Close, this);
+    box.setInformativeText(tr("The manual is here:\n%1").arg(QDir::toNativeSeparators(path)));
+    QPushButton *copy = box.addButton(tr("Copy Path"), QMessageBox::ActionRole);
+    box.exec();
+    if (box.clickedButton() == copy)
+        QApplication::clipboard()->setText(QDir::toNativeSeparators(path));
 }
 
 void MainWindow::on_actionHelp_triggered() {

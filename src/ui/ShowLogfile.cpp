@@ -6,13 +6,13 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextStream>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <app/Settings.h>
 
 ShowLogfile::ShowLogfile(QWidget *parent, const QString &logFile) : QDialog(parent), m_text(new QPlainTextEdit(this)) {
-    setWindowTitle(tr("Dialog"));
+    setWindowTitle(tr("Log File"));
     resize(800, 500);
     m_text->setObjectName(QStringLiteral("plainTextEdit"));
     m_text->setReadOnly(true);
@@ -34,9 +34,19 @@ ShowLogfile::ShowLogfile(QWidget *parent, const QString &logFile) : QDialog(pare
         m_text->setPlainText(tr("No logfile found at position\n %1").arg(path));
         return;
     }
-    QTextStream in(&file);
-    while (!in.atEnd())
-        m_text->appendPlainText(in.readLine());
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    m_text->setPlainText(text);
+}
+
+void ShowLogfile::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    // The newest lines are the ones a user looks for; long lines must not hide their beginning.
+    m_text->moveCursor(QTextCursor::End);
+    m_text->moveCursor(QTextCursor::StartOfLine);
+    m_text->ensureCursorVisible();
+    m_text->horizontalScrollBar()->setValue(0);
 }
 
 void ShowLogfile::on_pushButtonCopyToClipboard_clicked() {

@@ -15,6 +15,9 @@ public:
 
     const QPlainTextEdit *textEdit() const { return m_text; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private slots:
     void on_pushButtonCopyToClipboard_clicked();
 

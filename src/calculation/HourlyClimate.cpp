@@ -11,6 +11,9 @@
 namespace {
 
 const int HOURS_PER_YEAR = 8760;
+/*! Limits of the time column: a century in hours either way, steps of at least one second. */
+const double MAX_HOURS = 1e6;
+const double MIN_STEP = 1;
 
 double clampedLinear(double x, double x0, double y0, double x1, double y1) {
     if (x <= x0)
@@ -33,11 +36,18 @@ bool HourlyClimate::readCsv(const QByteArray &data, QString &errorText) {
         const int lineNumber = i + 1;
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
+        const QStringList columns = line.split(separator);
         if (!headerSeen) {
+            bool numeric = false;
+            columns.constFirst().toDouble(&numeric);
+            if (numeric) {
+                errorText =
+                    tr("Line %1: expected the header line with the column names before the values.").arg(lineNumber);
+                return false;
+            }
             headerSeen = true;
             continue;
         }
-        const QStringList columns = line.split(separator);
         if (columns.size() != 3) {
             errorText = tr("Line %1: expected 3 columns (time in h, temperature in °C, relative humidity in %), "
                            "found %2.")
@@ -62,15 +72,20 @@ bool HourlyClimate::readCsv(const QByteArray &data, QString &errorText) {
             errorText = tr("Line %1: relative humidity %2 % lies outside 0 ... 100 %.").arg(lineNumber).arg(values[2]);
             return false;
         }
+        if (std::fabs(values[0]) > MAX_HOURS) {
+            errorText =
+                tr("Line %1: time %2 h lies outside -%3 ... %3 h.").arg(lineNumber).arg(values[0]).arg(MAX_HOURS);
+            return false;
+        }
         const double time = values[0] * SECONDS_PER_HOUR;
         if (m_values.empty()) {
             m_start = time;
         }
         else {
             const double step = time - previousTime;
-            if (m_values.size() == 1 && step > 0)
+            if (m_values.size() == 1 && step >= MIN_STEP)
                 m_step = step;
-            if (step <= 0 || std::fabs(step - m_step) > 1e-6 * m_step) {
+            if (step < MIN_STEP || std::fabs(step - m_step) > 1e-6 * m_step) {
                 errorText = tr("Line %1: time %2 h does not follow %3 h in steps of %4 h (gap or disorder).")
                                 .arg(lineNumber)
                                 .arg(values[0])

@@ -140,6 +140,49 @@ double TransientSolver::totalWater() const {
     return sum;
 }
 
+void TransientSolver::surfaceValues(const SurfaceCondition &condition, int cell, double &T, double &phi) const {
+    double airT = m_setup.initialTemperature, airPhi = m_setup.initialRh;
+    if (condition.climate)
+        condition.climate->valueAt(m_time, airT, airPhi);
+    if (condition.kind == SurfaceCondition::Prescribed) {
+        T = airT;
+        phi = airPhi;
+        return;
+    }
+    double w = 0, dwdphi = 0;
+    const State s = stateAt(cell, m_T[cell], m_phi[cell], w, dwdphi);
+    const double kT = s.lambda / (m_dx[cell] / 2);
+    const double kP = s.delta / (m_dx[cell] / 2);
+    T = (condition.h * airT + kT * s.T) / (condition.h + kT);
+    const double p = (condition.betaP * airPhi * saturationPressure(airT) + kP * s.p) / (condition.betaP + kP);
+    phi = p / saturationPressure(T);
+}
+
+void TransientSolver::interfaceValues(std::vector<double> &T, std::vector<double> &phi) const {
+    T.clear();
+    phi.clear();
+    double surfaceT = 0, surfacePhi = 0;
+    surfaceValues(m_setup.interior, 0, surfaceT, surfacePhi);
+    T.push_back(surfaceT);
+    phi.push_back(surfacePhi);
+    double w = 0, dwdphi = 0;
+    for (int i = 0; i + 1 < m_n; ++i) {
+        if (m_sameAsNext[i])
+            continue;
+        const State L = stateAt(i, m_T[i], m_phi[i], w, dwdphi);
+        const State R = stateAt(i + 1, m_T[i + 1], m_phi[i + 1], w, dwdphi);
+        const double kTL = L.lambda / m_dx[i], kTR = R.lambda / m_dx[i + 1];
+        const double kPL = L.delta / m_dx[i], kPR = R.delta / m_dx[i + 1];
+        const double t = (kTL * L.T + kTR * R.T) / (kTL + kTR);
+        const double p = kPL + kPR > 0 ? (kPL * L.p + kPR * R.p) / (kPL + kPR) : (L.p + R.p) / 2;
+        T.push_back(t);
+        phi.push_back(p / saturationPressure(t));
+    }
+    surfaceValues(m_setup.exterior, m_n - 1, surfaceT, surfacePhi);
+    T.push_back(surfaceT);
+    phi.push_back(surfacePhi);
+}
+
 void TransientSolver::evaluateCells() {
     MoistureProperties mp;
     for (int i = 0; i < m_n; ++i) {

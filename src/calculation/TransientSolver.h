@@ -88,6 +88,9 @@ public:
     double waterContent(int i) const;
     /*! Total water of the construction, kg/m2. */
     double totalWater() const;
+    /*! Temperature (°C) and relative humidity (0..1) at the layer interfaces 0..n (0 the interior surface):
+        heat and vapour flux continuous across each interface, the surfaces in balance with the air. */
+    void interfaceValues(std::vector<double> &T, std::vector<double> &phi) const;
 
     const RunStatistics &statistics() const { return m_statistics; }
     const TransientBalance &balance() const { return m_balance; }
@@ -120,6 +123,7 @@ private:
     void setBoundary(const SurfaceCondition &condition, int cell, Boundary &boundary) const;
     void boundaryJacobian(const SurfaceCondition &condition, const Boundary &boundary, int cell, Flux &flux);
     State stateAt(int cell, double T, double phi, double &w, double &dwdphi) const;
+    void surfaceValues(const SurfaceCondition &condition, int cell, double &T, double &phi) const;
 
     TransientSetup m_setup;
     int m_n = 0;

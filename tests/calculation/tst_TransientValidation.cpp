@@ -3,10 +3,16 @@
 // wetting and drying case with an analytical storage function and constant liquid diffusivity, and the approach
 // of the stationary moisture-dependent method under constant climates.
 
+#include <calculation/Calculation.h>
+#include <calculation/CatalogueMaterial.h>
+#include <calculation/En15026AnnexA.h>
 #include <calculation/HourlyClimate.h>
 #include <calculation/HygrothermalMaterial.h>
 #include <calculation/PhysicalProperties.h>
 #include <calculation/TransientSolver.h>
+
+#include <model/InputData.h>
+#include <model/ProjectInformation.h>
 
 #include "FuzzyCompare.h"
 
@@ -17,33 +23,30 @@
 
 namespace {
 
-/*! The material of EN 15026 Annex A: storage over the suction pressure p_suc = -rho_w R_v T ln(phi) at
-    T = 293.15 K, liquid conductivity K(w) with D_phi = K rho_w R_v T / phi, mu(w) = 200 / f(w),
-    lambda = 1.5 + 0.0158 w, rho0 c0 = 1.824e6 J/(m3 K), delta_a = M_w / (R T) 26.1e-6. */
-class AnnexAMaterial : public HygrothermalMaterial {
+/*! The isothermal case: w(phi) = 116 / (1 - ln(phi) / 0.118)^0.869, D_w = 6e-10 m2/s, no vapour transport;
+    conducts heat so well that the latent heat at the surfaces leaves it at 20 °C. */
+class IsothermalMaterial : public HygrothermalMaterial {
 public:
     void evaluate(double phi, MoistureProperties &p) const override {
-        const double rt = DENSITY_WATER * GAS_CONSTANT_VAPOUR * 293.15;
-        const double suction = -rt * std::log(phi);
-        const double x = std::pow(8e-8 * suction, 1.6);
-        p.w = 146 / std::pow(1 + x, 0.375);
-        // dw/dphi = dw/dp_suc * dp_suc/dphi, dp_suc/dphi = -rt / phi
-        const double dwds = suction > 0 ? -146 * 0.375 * std::pow(1 + x, -1.375) * 1.6 * x / suction : 0.0;
-        p.dwdphi = dwds * -rt / phi;
-        const double u = p.w - 73;
-        const double K = std::exp(-39.2619 + 0.0704 * u - 1.7420e-4 * u * u - 2.7953e-6 * u * u * u -
-                                  1.1566e-7 * u * u * u * u + 2.5969e-9 * u * u * u * u * u);
-        p.Dphi = K * rt / phi;
-        const double s = 1 - p.w / 146;
-        const double f = s / (0.503 * s * s + 0.497);
-        p.mu = f > 0 ? 200 / f : std::numeric_limits<double>::infinity();
-        p.lambda = 1.5 + 0.0158 * p.w;
+        const double base = 1 - std::log(phi) / 0.118;
+        p.w = 116 / std::pow(base, 0.869);
+        p.dwdphi = 116 * 0.869 / (0.118 * phi) * std::pow(base, -1.869);
+        p.Dphi = 6e-10 * p.dwdphi;
+        p.mu = std::numeric_limits<double>::infinity();
+        p.lambda = 1000;
     }
-    double heatCapacity() const override { return 1.824e6; }
-    double saturationWaterContent() const override { return 146; }
-    double airPermeability(double TK, double &temperatureExponent) const override {
-        temperatureExponent = -1;
-        return 0.018 / (8.314 * TK) * 26.1e-6;
+    double heatCapacity() const override { return 1e6; }
+    double saturationWaterContent() const override { return 116; }
+};
+
+/*! A catalogue material whose vapour permeability of air is the constant of the stationary moisture-dependent
+    method (Z = mu d 5.4e9), so that both methods see the same transport coefficients. */
+class StationaryDeltaMaterial : public CatalogueMaterial {
+public:
+    using CatalogueMaterial::CatalogueMaterial;
+    double airPermeability(double, double &temperatureExponent) const override {
+        temperatureExponent = 0;
+        return 1 / DIFFUSION_FACTOR_MOISTURE;
     }
 };
 
@@ -74,30 +77,17 @@ std::vector<double> waterContents(const TransientSolver &solver) {
 
 } // namespace
 
-class TransientValidation : public QObject {
+class tst_TransientValidation : public QObject {
     Q_OBJECT
 private slots:
     void annexA();
+    void isothermal();
+    void stationaryState();
 };
 
-void TransientValidation::annexA() {
-    const AnnexAMaterial material;
-    const HourlyClimate surface = HourlyClimate::constant(30, 0.95);
-    const HourlyClimate deep = HourlyClimate::constant(20, 0.5);
-    TransientSetup setup;
-    MeshOptions options;
-    options.finest = 5e-4;
-    options.stretch = 1.1;
-    options.coarsestFraction = 0.005; // 0.1 m
-    options.oneSided = true;
-    setup.mesh = TransientMesh::graded({20.0}, options);
-    setup.materials = {&material};
-    setup.interior = {SurfaceCondition::Prescribed, 0, 0, &surface};
-    setup.exterior = {SurfaceCondition::Prescribed, 0, 0, &deep};
-    setup.initialTemperature = 20;
-    setup.initialRh = 0.5;
-    setup.maxStep = SECONDS_PER_DAY;
-    TransientSolver solver(setup);
+void tst_TransientValidation::annexA() {
+    const En15026AnnexA benchmarkCase;
+    TransientSolver solver(benchmarkCase.setup());
 
     double worstMargin = std::numeric_limits<double>::max();
     QString worstCell;
@@ -138,5 +128,83 @@ void TransientValidation::annexA() {
     QCOMPARE(outside, 0);
 }
 
-QTEST_GUILESS_MAIN(TransientValidation)
+void tst_TransientValidation::isothermal() {
+    const IsothermalMaterial material;
+    const HourlyClimate interior = HourlyClimate::constant(20, 0.65);
+    const HourlyClimate exterior = HourlyClimate::constant(20, 0.45);
+    TransientSetup setup;
+    MeshOptions options;
+    options.finest = 2e-4;
+    options.stretch = 1.1;
+    options.coarsestFraction = 0.02;
+    setup.mesh = TransientMesh::graded({0.2}, options);
+    setup.materials = {&material};
+    setup.interior = {SurfaceCondition::Exchange, 1e5, 1e-3, &interior};
+    setup.exterior = {SurfaceCondition::Exchange, 1e5, 1e-3, &exterior};
+    setup.initialTemperature = 20;
+    setup.initialRh = 0.95;
+    TransientSolver solver(setup);
+    HYG_COMPARE_DOUBLE(solver.waterContent(0), 84.7687, 0, 1e-4); // the initial state of the case
+    const struct { double hours, w; } expected[] = {{100, 84.7685}, {300, 84.1147}, {1000, 69.4563}};
+    for (const auto &e : expected) {
+        QVERIFY2(solver.advanceTo(e.hours * SECONDS_PER_HOUR), qPrintable(solver.errorText()));
+        HYG_COMPARE_DOUBLE(solver.mesh().interpolate(waterContents(solver), 0.1), e.w, 0, 0.1);
+    }
+    for (double T : solver.temperatures())
+        HYG_COMPARE_DOUBLE(T, 20.0, 0, 0.01);
+}
+
+void tst_TransientValidation::stationaryState() {
+    // plaster, brick, insulation, render: no condensation under the DIN 4108-3 winter climate
+    InputData input;
+    const struct {
+        double d, lambda, mu, w80, wsat;
+    } layers[] = {{0.015, 0.7, 10, 0.01, 0.3},
+                  {0.24, 0.5, 5, 0.01, 0.3},
+                  {0.06, 0.04, 20, 0.001, 0.9},
+                  {0.01, 0.7, 15, 0.01, 0.3}};
+    for (const auto &l : layers) {
+        const Material m(QStringLiteral("layer"), Material::Miscellaneous, QString(), QString(), QString(), QString(),
+                         1000, l.lambda, l.mu, l.w80, l.wsat, 0, 1);
+        input.layers().append(MaterialLayer(m, l.d));
+    }
+    input.check();
+    Calculation calculation;
+    QCOMPARE(calculation.calculate(input, HeatFlowDirection::Horizontal), ResultCode::NoCondensation);
+    const CalculationResults &stationary = calculation.results();
+
+    const AssessmentConditions &c = input.conditions();
+    std::vector<StationaryDeltaMaterial> materials;
+    std::vector<double> widths;
+    for (const MaterialLayer &layer : input.layers()) {
+        materials.emplace_back(layer, HeatFlowDirection::Horizontal);
+        widths.push_back(layer.width());
+    }
+    const HourlyClimate interior = HourlyClimate::constant(c.T_i(), c.rh_i() / 100);
+    const HourlyClimate exterior = HourlyClimate::constant(c.T_e(), c.rh_e() / 100);
+    TransientSetup setup;
+    setup.mesh = TransientMesh::graded(widths, MeshOptions());
+    for (const StationaryDeltaMaterial &m : materials)
+        setup.materials.push_back(&m);
+    // The stationary method has no vapour resistance at the surfaces.
+    setup.interior = {SurfaceCondition::Exchange, 1 / c.Rsi(), 1, &interior};
+    setup.exterior = {SurfaceCondition::Exchange, 1 / c.Rse(), 1, &exterior};
+    setup.initialTemperature = 10;
+    setup.initialRh = 0.6;
+    setup.maxStep = 5 * SECONDS_PER_DAY;
+    TransientSolver solver(setup);
+    QVERIFY2(solver.advanceTo(20 * 365 * SECONDS_PER_DAY), qPrintable(solver.errorText()));
+
+    std::vector<double> T, phi;
+    solver.interfaceValues(T, phi);
+    QCOMPARE(T.size(), stationary.T_moist.size());
+    for (size_t k = 0; k < T.size(); ++k) {
+        HYG_COMPARE_DOUBLE(T[k], stationary.T_moist[k], 0, 0.01);
+        // w = phi w95 in the stationary method, on both sides of the interface
+        const double stationaryPhi = stationary.p_moist[k] / stationary.p_sat_moist[k];
+        HYG_COMPARE_DOUBLE(phi[k], stationaryPhi, 0.01, 0.0);
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_TransientValidation)
 #include "tst_TransientValidation.moc"

@@ -6,6 +6,7 @@
 #include "CliMessageHandler.h"
 #include "DiagramCommand.h"
 #include "ReportCommand.h"
+#include "SimulateCommand.h"
 #include "StudyCommand.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ int main(int argc, char *argv[]) {
     dispatcher.addCommand(std::make_unique<DiagramCommand>());
     dispatcher.addCommand(std::make_unique<ReportCommand>());
     dispatcher.addCommand(std::make_unique<StudyCommand>());
+    dispatcher.addCommand(std::make_unique<SimulateCommand>());
     // A core application runs on any machine and never touches the settings store. A command that draws with the
     // graphics scene needs a GUI application; the offscreen platform spares it a display.
     int commandIndex = 1;

@@ -195,7 +195,7 @@ DINCriterion DINCriteria::temperatureFactorCriterion(const QVector<MaterialLayer
 DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classification, const CriteriaBasis &basis,
                                               bool surfaceCondensation, int edition, double awLimit) {
     const bool nonCapillary = classification.nonCapillaryInZones(basis.zones);
-    const double limit = nonCapillary ? 0.5 : 1.0;
+    const double limit = DINCriteriaResult::condensateLimit(nonCapillary);
     const bool fulfilled = !surfaceCondensation && basis.Mc <= limit;
     QString caption;
     if (nonCapillary)

@@ -30,6 +30,9 @@ public:
     /*! True when a non-capillary layer lies within one of the zones (first <= index <= last). */
     bool nonCapillaryInZones(const std::vector<std::pair<int, int>> &zones) const;
     bool hasWoodOrWoodBased() const { return !woodLayers.empty() || !woodBasedLayers.empty(); }
+    /*! Admissible condensate mass of DIN 4108-3, kg/m2: 0.5 with a non-capillary layer at the condensate, else
+        1.0. */
+    static double condensateLimit(bool nonCapillary) { return nonCapillary ? 0.5 : 1.0; }
     /*! Number of DIN 4108-3 rows of the report table: 4 with a wood row, else 3. */
     int criteriaRowCount() const { return hasWoodOrWoodBased() ? 4 : 3; }
 

@@ -3,6 +3,9 @@
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
 #include "JsonWriter.h"
+#include "MonthlyJson.h"
+#include "MonthlyOptions.h"
+#include "MonthlyText.h"
 #include "PlainText.h"
 #include "ProjectEvaluation.h"
 #include "ResultsJson.h"
@@ -26,13 +29,14 @@ QString CalcCommand::usage() const {
               "Loads each project file (.v2p or .vpj; '-': standard input), recalculates it and prints the results "
               "and the\ncriteria as JSON: one object for one file, an array of objects for several.\n\n"
               "Options:\n"
+              "  --json                 JSON (the default)\n"
               "  --text                 short human-readable summary instead of JSON\n"
               "  --array                always an array, also for one file\n"
               "  --json-lines           one JSON object per line\n"
               "  @LIST                  read the project files from the file LIST, one per line\n"
               "  --list-kinds           print the editions, tables and construction kinds the criteria options\n"
               "                         accept, and nothing else\n") +
-           CriteriaOptions::usage() +
+           CriteriaOptions::usage() + QStringLiteral("\n") + MonthlyOptions::usage() +
            tr("\n\nExit codes:\n"
               "  0  every file loaded and assessed\n"
               "  1  bad usage\n"
@@ -48,11 +52,21 @@ int CalcCommand::run(const QStringList &arguments) {
     const QCommandLineOption array(QStringLiteral("array"));
     const QCommandLineOption jsonLines(QStringLiteral("json-lines"));
     const QCommandLineOption listKinds(QStringLiteral("list-kinds"));
-    parser.addOptions({text, array, jsonLines, listKinds});
+    const QCommandLineOption jsonOption(QStringLiteral("json"));
+    parser.addOptions({text, array, jsonLines, listKinds, jsonOption});
+    MonthlyOptions::addTo(parser);
     ReportSettings settings;
     int exitCode = ExitSuccess;
     if (!parseWithCriteria(parser, arguments, settings, exitCode))
         return exitCode;
+    MonthlyOptions monthly;
+    QString refusal;
+    if (const int refused = monthly.read(parser, refusal)) {
+        if (refused == ExitUsage)
+            return usageError(refusal);
+        CliOutput::printError(refusal);
+        return refused;
+    }
     if (parser.isSet(listKinds))
         return CliOutput::write(CriteriaOptions::choices().toUtf8()) ? ExitSuccess : outputFailed();
     QStringList files;
@@ -77,6 +91,9 @@ int CalcCommand::run(const QStringList &arguments) {
     std::vector<ProjectEvaluation> evaluations;
     for (const QString &file : files)
         evaluations.push_back(ProjectEvaluation::evaluate(file, settings));
+    if (monthly.monthly)
+        return runMonthly(evaluations, monthly, settings, parser.isSet(text), parser.isSet(jsonLines),
+                          evaluations.size() > 1 || parser.isSet(array));
     exitCode = reportProblems(evaluations);
 
     if (parser.isSet(text)) {
@@ -98,6 +115,40 @@ int CalcCommand::run(const QStringList &arguments) {
     if (asArray)
         json.endArray();
     return CliOutput::write(json.text()) ? exitCode : outputFailed();
+}
+
+int CalcCommand::runMonthly(const std::vector<ProjectEvaluation> &evaluations, const MonthlyOptions &options,
+                            const ReportSettings &settings, bool text, bool jsonLines, bool asArray) {
+    int exitCode = ExitSuccess;
+    QStringList summaries;
+    QByteArray lines;
+    JsonWriter json;
+    if (asArray)
+        json.beginArray(JsonWriter::Block);
+    for (const ProjectEvaluation &evaluation : evaluations) {
+        const MonthlyAssessment monthly = options.evaluate(evaluation, settings);
+        if (!evaluation.loaded) {
+            CliOutput::printError(QStringLiteral("%1: %2").arg(evaluation.fileName, evaluation.errorText));
+            exitCode = ExitFileError;
+        }
+        else if (!monthly.results.valid) {
+            CliOutput::printError(
+                tr("%1: not assessed: %2").arg(evaluation.fileName, MonthlyOptions::notAssessedReason(monthly)));
+            exitCode = exitCode == ExitFileError ? exitCode : int(ExitNotAssessed);
+        }
+        if (text && evaluation.loaded)
+            summaries << MonthlyText::text(evaluation, monthly);
+        if (jsonLines) {
+            JsonWriter line;
+            MonthlyJson::writeEvaluation(line, evaluation, monthly);
+            lines += QJsonDocument::fromJson(line.text()).toJson(QJsonDocument::Compact) + '\n';
+        }
+        MonthlyJson::writeEvaluation(json, evaluation, monthly);
+    }
+    if (asArray)
+        json.endArray();
+    const QByteArray output = text ? summaries.join(QLatin1Char('\n')).toUtf8() : jsonLines ? lines : json.text();
+    return CliOutput::write(output) ? exitCode : outputFailed();
 }
 
 QByteArray CalcCommand::jsonLinesText(const std::vector<ProjectEvaluation> &evaluations) {

@@ -16,16 +16,19 @@ int CliCommand::outputFailed() {
 }
 
 int CliCommand::writeOutputOf(const ProjectEvaluation &evaluation, const QString &outFile, const QByteArray &bytes) {
+    return writeOutput(evaluation.fileName, outFile, bytes, evaluation.notAssessedReason());
+}
+
+int CliCommand::writeOutput(const QString &fileName, const QString &outFile, const QByteArray &bytes,
+                            const QString &reason) {
     QString errorText;
     if (!CliFiles::write(outFile, bytes, errorText)) {
         CliOutput::printError(errorText);
         return ExitFileError;
     }
     // the file is written all the same; the caller learns that it holds no judged results
-    const QString reason = evaluation.notAssessedReason();
     if (!reason.isEmpty()) {
-        CliOutput::printError(
-            QCoreApplication::translate("CliCommand", "%1: not assessed: %2").arg(evaluation.fileName, reason));
+        CliOutput::printError(QCoreApplication::translate("CliCommand", "%1: not assessed: %2").arg(fileName, reason));
         return ExitNotAssessed;
     }
     return ExitSuccess;

@@ -50,6 +50,10 @@ protected:
     /*! Writes \a bytes to \a outFile safely; a file of a project without judged results is written all the same,
         and the reason goes to standard error. Returns ExitFileError, ExitNotAssessed or ExitSuccess. */
     static int writeOutputOf(const ProjectEvaluation &evaluation, const QString &outFile, const QByteArray &bytes);
+    /*! As writeOutputOf(), with the reason why the results of the project \a fileName were not judged given (plain
+        text, empty when they were). */
+    static int writeOutput(const QString &fileName, const QString &outFile, const QByteArray &bytes,
+                           const QString &notAssessedReason);
     /*! Prints \a message and a pointer to --help as one line to standard error; returns ExitUsage. */
     int usageError(const QString &message) const;
     /*! Adds -h/--help, -V/--version and --verbose to \a parser and parses \a arguments; false when the command

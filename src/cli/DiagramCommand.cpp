@@ -3,10 +3,13 @@
 #include "CliFiles.h"
 #include "CliLanguage.h"
 #include "CliOutput.h"
+#include "MonthlyOptions.h"
 #include "ProjectEvaluation.h"
 
 #include <model/ReportSettings.h>
 #include <visualisation/DiagramExport.h>
+#include <visualisation/MonthlyChart.h>
+#include <visualisation/MonthlyProfile.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -31,7 +34,11 @@ QString DiagramCommand::usage() const {
               "  --force     replace OUT when it exists\n"
               "  --width MM  width of the picture in millimetres (default 170; SVG at most 210)\n"
               "  --dpi N     resolution of PNG and JPG pictures (default 150)\n"
-              "  --lang ID   language of the captions and numbers: en (default) or de\n\n"
+              "  --lang ID   language of the captions and numbers: en (default) or de\n"
+              "With --method monthly: --type condensate (bar chart of the accumulated condensate per month, the\n"
+              "default; svg, png or pdf), pressure (profile of the worst month) or sketch.\n\n") +
+           MonthlyOptions::usage() +
+           tr("\n\n"
               "Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot "
               "be written, 3 when the picture was written but the project has no results to draw (the reason goes "
               "to standard error).");
@@ -57,20 +64,33 @@ int DiagramCommand::run(const QStringList &arguments) {
     const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
     parser.addOptions({type, output, format, force, width, dpi});
     CliLanguage::addTo(parser);
+    MonthlyOptions::addTo(parser);
     int exitCode = ExitSuccess;
     if (!parse(parser, arguments, exitCode))
         return exitCode;
+    MonthlyOptions monthly;
+    QString problem;
+    if (const int refused = monthly.read(parser, problem)) {
+        if (refused == ExitUsage)
+            return usageError(problem);
+        CliOutput::printError(problem);
+        return refused;
+    }
+    const bool chart = monthly.monthly && (!parser.isSet(type) || parser.value(type) == QLatin1String("condensate"));
     if (parser.positionalArguments().size() != 1)
         return usageError(tr("diagram needs exactly one project file."));
     if (!parser.isSet(output))
         return usageError(tr("diagram needs an output file: -o OUT."));
     DiagramExport::Content content;
-    content.type = typeFromName(parser.value(type));
-    if (content.type == DiagramScene::DiagramType::NoDiagram)
+    content.type = chart ? DiagramScene::DiagramType::VapourPressure : typeFromName(parser.value(type));
+    if (content.type == DiagramScene::DiagramType::NoDiagram ||
+        (monthly.monthly && content.type == DiagramScene::DiagramType::MoistureContent))
         return usageError(tr("Unknown diagram type '%1'.").arg(parser.value(type)));
     const QString outFile = parser.value(output);
     const QString pictureFormat =
         CliFiles::isStandardOutput(outFile) ? parser.value(format) : QFileInfo(outFile).suffix();
+    if (chart && !MonthlyChart::isKnownFormat(pictureFormat))
+        return usageError(tr("Unknown chart format '%1': use .svg, .png or .pdf.").arg(pictureFormat));
     if (!DiagramExport::isKnownFormat(pictureFormat))
         return usageError(tr("Unknown picture format '%1': use .svg, .png, .jpg or .pdf.").arg(pictureFormat));
     DiagramExport::Paper paper;
@@ -110,6 +130,28 @@ int DiagramCommand::run(const QStringList &arguments) {
     }
     content.input = evaluation.document.inputData();
     content.results = evaluation.document.calculation().results();
+    if (!monthly.monthly)
+        return encodeAndWrite(evaluation, outFile, pictureFormat, paper, content);
+    const MonthlyAssessment assessment = monthly.evaluate(evaluation, ReportSettings());
+    if (content.type == DiagramScene::DiagramType::VapourPressure) {
+        const MonthlyProfile profile(content.input, assessment, MonthlyProfile::month(assessment));
+        content.input = profile.input;
+        content.results = profile.results;
+    }
+    QByteArray picture;
+    const bool drawn =
+        chart ? MonthlyChart::encode(pictureFormat, assessment, picture)
+              : DiagramExport::encode(pictureFormat, paper, content, QFileInfo(outFile).fileName(), picture);
+    if (!drawn) {
+        CliOutput::printError(tr("%1: the picture could not be drawn.").arg(outFile));
+        return ExitFileError;
+    }
+    return writeOutput(evaluation.fileName, outFile, picture, MonthlyOptions::notAssessedReason(assessment));
+}
+
+int DiagramCommand::encodeAndWrite(const ProjectEvaluation &evaluation, const QString &outFile,
+                                   const QString &pictureFormat, const DiagramExport::Paper &paper,
+                                   const DiagramExport::Content &content) {
     QByteArray picture;
     if (!DiagramExport::encode(pictureFormat, paper, content, QFileInfo(outFile).fileName(), picture)) {
         CliOutput::printError(tr("%1: the picture could not be drawn.").arg(outFile));

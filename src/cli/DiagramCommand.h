@@ -7,6 +7,7 @@
 
 #include "CliCommand.h"
 
+#include <visualisation/DiagramExport.h>
 #include <visualisation/DiagramScene.h>
 
 #include <QCoreApplication>
@@ -30,6 +31,11 @@ public:
 
     /*! Diagram type of a --type value ("sketch", "pressure", "moisture"), NoDiagram for anything else. */
     static DiagramScene::DiagramType typeFromName(const QString &name);
+
+private:
+    /*! Draws \a content of the period method and writes it; returns the exit code. */
+    static int encodeAndWrite(const ProjectEvaluation &evaluation, const QString &outFile, const QString &pictureFormat,
+                              const DiagramExport::Paper &paper, const DiagramExport::Content &content);
 };
 
 #endif // DiagramCommandH

@@ -4,6 +4,7 @@
 #include "CliLanguage.h"
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
+#include "MonthlyOptions.h"
 #include "ProjectEvaluation.h"
 
 #include <model/ReportSettings.h>
@@ -19,6 +20,13 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 
+namespace {
+
+/*! Default frames of a report of the monthly method: its climate, table, chart, profile, conclusions and surface. */
+const QSet<int> MonthlyFrames = {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12};
+
+} // namespace
+
 QString ReportCommand::synopsis() const {
     return tr("report [options] FILE -o OUT.pdf  write the report of a project file as PDF");
 }
@@ -32,11 +40,14 @@ QString ReportCommand::usage() const {
               "  --frames LIST          frame ids separated by commas, or 'all'; default: 0,1,2,3,4,5,9,11,12\n"
               "                         (0 header, 1 footer, 2 project, 3 sketch, 4 layers, 5 climate, 6 surface\n"
               "                         resistances, 7 resistances, 8 results table, 9 moisture diagram,\n"
-              "                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks)\n"
+              "                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks);\n"
+              "                         with --method monthly 5 is its climate, 8 the monthly table, 9 the\n"
+              "                         condensate chart, 10 the worst month's profile, 11 its conclusions and\n"
+              "                         12 the surface check, default 0,1,2,3,4,5,8,9,10,11,12\n"
               "  --page-numbers         'Page n of m' in the footer\n"
               "  --font FAMILY          report font (default: Verdana)\n"
               "  --lang ID              language of the report: en (default) or de\n") +
-           CriteriaOptions::usage() +
+           CriteriaOptions::usage() + QStringLiteral("\n") + MonthlyOptions::usage() +
            tr("\n\nExit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, "
               "1 for bad usage, 3 when the PDF was written but the project's results could not be judged (invalid "
               "input, a calculation without result; the reason goes to standard error).");
@@ -52,10 +63,21 @@ int ReportCommand::run(const QStringList &arguments) {
     const QCommandLineOption force(QStringLiteral("force"));
     parser.addOptions({output, framesOption, pageNumbers, font, force});
     CliLanguage::addTo(parser);
+    MonthlyOptions::addTo(parser);
     ReportSettings settings;
     int exitCode = ExitSuccess;
     if (!parseWithCriteria(parser, arguments, settings, exitCode))
         return exitCode;
+    MonthlyOptions monthly;
+    QString problem;
+    if (const int refused = monthly.read(parser, problem)) {
+        if (refused == ExitUsage)
+            return usageError(problem);
+        CliOutput::printError(problem);
+        return refused;
+    }
+    if (monthly.monthly)
+        settings.m_frames = MonthlyFrames;
     if (parser.isSet(framesOption) && !parseFrames(parser.value(framesOption), settings.m_frames))
         return usageError(tr("--frames needs frame ids 0..13 separated by commas, or 'all'."));
     const QStringList files = parser.positionalArguments();
@@ -88,6 +110,9 @@ int ReportCommand::run(const QStringList &arguments) {
                        &settings);
     report.setProjectFileName(files.first());
     report.setPageNumbersVisible(parser.isSet(pageNumbers));
+    const MonthlyAssessment assessment = monthly.monthly ? monthly.evaluate(evaluation, settings) : MonthlyAssessment();
+    if (monthly.monthly)
+        report.setMonthly(&assessment);
 
     // The PDF is made in memory and written only when complete, so that a failure leaves no partial file.
     QByteArray pdf;
@@ -97,6 +122,8 @@ int ReportCommand::run(const QStringList &arguments) {
         CliOutput::printError(tr("%1: the PDF file cannot be written.").arg(outFile));
         return ExitFileError;
     }
+    if (monthly.monthly)
+        return writeOutput(evaluation.fileName, outFile, pdf, MonthlyOptions::notAssessedReason(assessment));
     return writeOutputOf(evaluation, outFile, pdf);
 }
 

@@ -8,6 +8,12 @@
 #include "FooterFrame.h"
 #include "GlaserFrame.h"
 #include "HeaderFrame.h"
+#include "MonthlyChartFrame.h"
+#include "MonthlyClimateFrame.h"
+#include "MonthlyConclusionsFrame.h"
+#include "MonthlyDiagramFrame.h"
+#include "MonthlySurfaceFrame.h"
+#include "MonthlyTableFrame.h"
 #include "ProjectInfoFrame.h"
 #include "ResistanceFrame.h"
 #include "ResultsTableFrame.h"
@@ -15,6 +21,7 @@
 #include "SurfaceResistanceFrame.h"
 
 #include <calculation/CalculationResults.h>
+#include <calculation/MonthlyAssessment.h>
 #include <model/InputData.h>
 #include <model/ProjectInformation.h>
 #include <model/ReportSettings.h>
@@ -60,6 +67,17 @@ void Report::setSettings(const InputData *inputData, const CalculationResults *r
     m_results = results;
     m_projectInformation = projectInformation;
     m_reportSettings = reportSettings;
+}
+
+void Report::setMonthly(const MonthlyAssessment *assessment) {
+    m_monthly = assessment;
+    QTextDocument *doc = m_textDocument.get();
+    m_frames[ReportSettings::ClimateFrameId] = std::make_unique<MonthlyClimateFrame>(this, doc);
+    m_frames[ReportSettings::ResultsTableFrameId] = std::make_unique<MonthlyTableFrame>(this, doc);
+    m_frames[ReportSettings::WaterContentDiagramFrameId] = std::make_unique<MonthlyChartFrame>(this, doc);
+    m_frames[ReportSettings::VaporPressureDiagramFrameId] = std::make_unique<MonthlyDiagramFrame>(this, doc);
+    m_frames[ReportSettings::ConclusionsFrameId] = std::make_unique<MonthlyConclusionsFrame>(this, doc);
+    m_frames[ReportSettings::GlaserFrameId] = std::make_unique<MonthlySurfaceFrame>(this, doc);
 }
 
 void Report::setUserLogo(int position, const QString &path, bool widthSetting, int size) {
@@ -118,6 +136,11 @@ const InputData &Report::inputData() const {
 const CalculationResults &Report::results() const {
     static const CalculationResults empty;
     return m_results ? *m_results : empty;
+}
+
+const MonthlyAssessment &Report::monthly() const {
+    static const MonthlyAssessment empty;
+    return m_monthly ? *m_monthly : empty;
 }
 
 const ProjectInformation &Report::projectInformation() const {

@@ -19,6 +19,7 @@
 
 class CalculationResults;
 class InputData;
+struct MonthlyAssessment;
 class ProjectInformation;
 class ReportFrameBase;
 class ReportSettings;
@@ -42,6 +43,10 @@ public:
     /*! The project data and options the frames read; not owned, must outlive the report's use. */
     void setSettings(const InputData *inputData, const CalculationResults *results,
                      const ProjectInformation *projectInformation, const ReportSettings *reportSettings);
+    /*! Makes this a report of the monthly method: the climate, results, diagram, conclusions and Glaser frames
+        (ids 5, 8 to 12) show \a assessment instead (climate and interior, monthly table, bar chart, profile of the
+        worst month, conclusions, surface check). Not owned; call once, before the first layout. */
+    void setMonthly(const MonthlyAssessment *assessment);
     /*! Project file, shown as the project's name when the project has none. */
     void setProjectFileName(const QString &fileName) { m_projectFileName = fileName; }
     /*! Report font for the next layout; logs an error when a newly set family is not installed. */
@@ -72,6 +77,8 @@ public:
     const CalculationResults &results() const;
     const ProjectInformation &projectInformation() const;
     const ReportSettings &reportSettings() const;
+    /*! The assessment of setMonthly(); an empty one when none was set. */
+    const MonthlyAssessment &monthly() const;
     const QString &projectFileName() const { return m_projectFileName; }
     const QString &fontFamily() const { return m_fontFamily; }
     int fontPointSize() const { return m_fontPointSize; }
@@ -115,6 +122,7 @@ private:
     const CalculationResults *m_results = nullptr;
     const ProjectInformation *m_projectInformation = nullptr;
     const ReportSettings *m_reportSettings = nullptr;
+    const MonthlyAssessment *m_monthly = nullptr;
     QString m_projectFileName;
     bool m_pageNumbersVisible = false;
     UserLogoSettings m_userLogo;

@@ -11,14 +11,18 @@ SceneFrame::SceneFrame(Report *report, QTextDocument *textDocument) : ReportFram
 SceneFrame::~SceneFrame() = default;
 
 void SceneFrame::placeScene(DiagramScene::DiagramType diagramType, double height) {
+    placeScene(diagramType, height, m_report->results(), m_report->inputData());
+}
+
+void SceneFrame::placeScene(DiagramScene::DiagramType diagramType, double height, const CalculationResults &results,
+                            const InputData &input) {
     m_sceneRect = QRectF(0, 0, width(), height);
     if (!m_scene) {
         DiagramFontSettings fonts;
         fonts.family = m_report->fontFamily();
         m_scene = std::make_unique<DiagramScene>(false, device(), fonts);
     }
-    m_scene->setup(m_sceneRect, device(), m_report->pixelsPerMM(), m_report->results(), m_report->inputData(),
-                   diagramType);
+    m_scene->setup(m_sceneRect, device(), m_report->pixelsPerMM(), results, input, diagramType);
     m_sceneRect.moveTop(cursor());
 }
 

@@ -23,6 +23,9 @@ protected:
     /*! Sets the scene up as \a diagramType for a picture of \a height across the width of the layout, placed
         below the content so far. The caller adds the space it takes. */
     void placeScene(DiagramScene::DiagramType diagramType, double height);
+    /*! As above, for other results and input than the report's. */
+    void placeScene(DiagramScene::DiagramType diagramType, double height, const CalculationResults &results,
+                    const InputData &input);
 
 private:
     std::unique_ptr<DiagramScene> m_scene;

@@ -195,7 +195,7 @@ Rückgabewerte:
 <context>
     <name>Calculation</name>
     <message>
-        <location filename="../src/calculation/Calculation.cpp" line="+229"/>
+        <location filename="../src/calculation/Calculation.cpp" line="+237"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
@@ -245,17 +245,17 @@ Rückgabewerte:
         <translation>Der Feuchtegehalt bei 80 % r. F. ergibt bei 95 % r. F. einen Feuchtegehalt über dem Sättigungsfeuchtegehalt.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>The moisture-dependent calculation can search condensation planes in at most %1 layers, this construction has %2 layers.</source>
         <translation>Die feuchteabhängige Berechnung kann Tauwasserebenen in höchstens %1 Schichten suchen, diese Konstruktion hat %2 Schichten.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-7"/>
         <source>No Solution found!</source>
         <translation>Keine Lösung gefunden!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+29"/>
         <source>pv_e not correctly calculated! Algorithm error!</source>
         <translation>pv_e nicht korrekt berechnet! Fehler im Algorithmus!</translation>
     </message>
@@ -650,7 +650,7 @@ Befehle:
 <context>
     <name>ConclusionsFrame</name>
     <message>
-        <location filename="../src/report/ConclusionsFrame.cpp" line="+83"/>
+        <location filename="../src/report/ConclusionsFrame.cpp" line="+76"/>
         <source>Algorithm missing. No calculation possible.</source>
         <translation>Kein Rechenverfahren vorhanden. Keine Berechnung möglich.</translation>
     </message>
@@ -823,7 +823,7 @@ Befehle:
 <context>
     <name>ConfigPrintDefaults</name>
     <message>
-        <location filename="../src/ui/ConfigPrintDefaults.cpp" line="+43"/>
+        <location filename="../src/ui/ConfigPrintDefaults.cpp" line="+42"/>
         <source>General Appearance</source>
         <translation>Allgemeines Erscheinungsbild</translation>
     </message>
@@ -848,7 +848,7 @@ Befehle:
         <translation>Schlussbemerkungen</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+28"/>
         <source>User logo</source>
         <translation>Eigenes Logo</translation>
     </message>
@@ -1214,12 +1214,32 @@ Rückgabewerte: 0 geschrieben; 1 fehlerhafter Aufruf (auch wenn NEW die Datei OL
 <context>
     <name>CriteriaBasis</name>
     <message>
-        <location filename="../src/calculation/CriteriaBasis.cpp" line="+49"/>
+        <location filename="../src/calculation/CriteriaBasis.cpp" line="+58"/>
         <source>The moisture-dependent method has no stationary solution here: condensate forms between layers without capillary transport. The moisture criteria are judged by the Glaser scheme of DIN 4108-3.</source>
         <translation>Das feuchteabhängige Verfahren hat hier keine stationäre Lösung: Tauwasser fällt zwischen Schichten ohne kapillaren Transport aus. Die Feuchtekriterien werden nach dem Glaser-Verfahren der DIN 4108-3 beurteilt.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
+        <source>The moisture-dependent method gave no result: %1 The moisture criteria are judged by the Glaser scheme of DIN 4108-3.</source>
+        <translation>Das feuchteabhängige Verfahren lieferte kein Ergebnis: %1 Die Feuchtekriterien werden nach dem Glaser-Verfahren der DIN 4108-3 beurteilt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>by the Glaser scheme of DIN 4108-3</source>
+        <translation>nach dem Glaser-Verfahren der DIN 4108-3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>by the moisture-dependent method</source>
+        <translation>nach dem feuchteabhängigen Verfahren</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The moisture-dependent method has no stationary solution here; the construction is judged by the Glaser scheme of DIN 4108-3.</source>
+        <translation>Das feuchteabhängige Verfahren hat hier keine stationäre Lösung; die Konstruktion wird nach dem Glaser-Verfahren der DIN 4108-3 beurteilt.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>(Glaser)</source>
         <translation>(Glaser)</translation>
     </message>
@@ -1348,7 +1368,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DINCriteria</name>
     <message>
-        <location filename="../src/calculation/DINCriteria.cpp" line="+144"/>
+        <location filename="../src/calculation/DINCriteria.cpp" line="+145"/>
         <source>Requirement fulfilled</source>
         <translation>Anforderung erfüllt</translation>
     </message>
@@ -1363,7 +1383,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Nicht bewertet</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>%1 row %2, thermal resistance R &amp;ge; %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
         <translation>%1 Zeile %2, Wärmedurchlasswiderstand R &amp;ge; %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
     </message>
@@ -1403,7 +1423,27 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Austrocknungszeit im Sommer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90 Tage</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="+24"/>
+        <source>Surface condensation on the warm side</source>
+        <translation>Tauwasser auf der warmen Oberfläche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface condensation on the cold side (dew on an outer surface is no criterion of DIN 4108-3)</source>
+        <translation>Tauwasser auf der kalten Oberfläche (Tauwasser auf einer Außenoberfläche ist kein Kriterium der DIN 4108-3)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Surface condensation on the warm side: requirement not fulfilled</source>
+        <translation>Tauwasser auf der warmen Oberfläche: Anforderung nicht erfüllt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface condensation on the cold side: not assessed</source>
+        <translation>Tauwasser auf der kalten Oberfläche: nicht beurteilt</translation>
+    </message>
+    <message>
+        <location line="-44"/>
         <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
         <translation>DIN 4108-3 (Holzwerkstoff) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %</translation>
     </message>
@@ -1548,12 +1588,13 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     </message>
     <message>
         <location line="+4"/>
-        <source>Usage: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture] -o OUT.{svg,png,jpg,pdf}
+        <source>Usage: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture|glaser] -o OUT.{svg,png,jpg,pdf}
 Loads and recalculates the project FILE and draws one picture; the extension of OUT chooses the format.
 
 Options:
-  --type T    sketch (construction sketch), pressure (vapour pressure diagram) or moisture
-              (water content diagram, the default)
+  --type T    sketch (construction sketch), pressure (vapour pressure diagram), moisture
+              (water content diagram, the default) or glaser (pressures of the Glaser scheme over
+              the diffusion-equivalent air layer thickness sd)
   -o, --output OUT  picture file to write; &apos;-&apos; writes it to standard output as
               --format says (svg, png, jpg or pdf)
   --format F  picture format when OUT is &apos;-&apos;
@@ -1563,12 +1604,13 @@ Options:
   --lang ID   language of the captions and numbers: en (default) or de
 
 Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot be written, 3 when the picture was written but the project has no results to draw (the reason goes to standard error).</source>
-        <translation>Aufruf: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture] -o OUT.{svg,png,jpg,pdf}
+        <translation>Aufruf: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture|glaser] -o OUT.{svg,png,jpg,pdf}
 Lädt das Projekt FILE, berechnet es neu und zeichnet ein Bild; die Endung von OUT bestimmt das Format.
 
 Optionen:
-  --type T    sketch (Konstruktionsskizze), pressure (Dampfdruckdiagramm) oder moisture
-              (Feuchtegehaltsdiagramm, die Vorgabe)
+  --type T    sketch (Konstruktionsskizze), pressure (Dampfdruckdiagramm), moisture
+              (Feuchtegehaltsdiagramm, die Vorgabe) oder glaser (Drücke des Glaser-Verfahrens über
+              der diffusionsäquivalenten Luftschichtdicke sd)
   -o, --output OUT  zu schreibende Bilddatei; &apos;-&apos; schreibt sie auf die Standardausgabe im
               Format von --format (svg, png, jpg oder pdf)
   --format F  Bildformat, wenn OUT &apos;-&apos; ist
@@ -1580,7 +1622,7 @@ Optionen:
 Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder das Bild nicht geschrieben werden kann, 3 wenn das Bild geschrieben wurde, das Projekt aber keine darstellbaren Ergebnisse hat (der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>diagram needs exactly one project file.</source>
         <translation>diagram braucht genau eine Projektdatei.</translation>
     </message>
@@ -1647,6 +1689,11 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <source>Water content diagram</source>
         <translation>Feuchtegehaltsdiagramm</translation>
     </message>
+    <message>
+        <location line="+1"/>
+        <source>Glaser diagram</source>
+        <translation>Glaser-Diagramm</translation>
+    </message>
 </context>
 <context>
     <name>DiagramFrame</name>
@@ -1679,7 +1726,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>DiagramScene</name>
     <message>
-        <location filename="../src/visualisation/DiagramScene.cpp" line="+47"/>
+        <location filename="../src/visualisation/DiagramScene.cpp" line="+50"/>
         <source>Temperature %1 in [%2C]</source>
         <translation>Temperatur %1 in [%2C]</translation>
     </message>
@@ -1699,7 +1746,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Schichtdicken in [mm]</translation>
     </message>
     <message>
-        <location line="+220"/>
+        <location line="+4"/>
+        <source>Diffusion-equivalent air layer thickness s&lt;sub&gt;d&lt;/sub&gt; in [m]</source>
+        <translation>Diffusionsäquivalente Luftschichtdicke s&lt;sub&gt;d&lt;/sub&gt; in [m]</translation>
+    </message>
+    <message>
+        <location line="+223"/>
         <source>Warm side</source>
         <translation>Warmseite</translation>
     </message>
@@ -1709,7 +1761,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Kaltseite</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>No results to draw.</source>
         <translation>Keine Ergebnisse darzustellen.</translation>
     </message>
@@ -1717,7 +1769,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>DiagramView</name>
     <message>
-        <location filename="../src/visualisation/DiagramView.cpp" line="+116"/>
+        <location filename="../src/visualisation/DiagramView.cpp" line="+118"/>
         <location line="+7"/>
         <source>Save SVG</source>
         <translation>Als SVG speichern</translation>
@@ -1886,12 +1938,27 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>GlaserFrame</name>
     <message>
-        <location filename="../src/report/GlaserFrame.cpp" line="+23"/>
+        <location filename="../src/report/GlaserFrame.cpp" line="+41"/>
+        <source>No condensate %1 no evaporation period</source>
+        <translation>Kein Tauwasser %1 keine Verdunstungsperiode</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Results according DIN 4108-3 (Glaser Scheme)</source>
         <translation>Ergebnisse nach DIN 4108-3 (Glaser-Verfahren)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+29"/>
+        <source>Condensate %1 %2.</source>
+        <translation>Tauwasser %1 %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Condensate %1.</source>
+        <translation>Tauwasser %1.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Condensation Period (Winter)</source>
         <translation>Tauperiode (Winter)</translation>
     </message>
@@ -1922,12 +1989,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Außenklima (rechts)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Condensation zone</source>
         <translation>Tauwasserbereich</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Condensation mass (according to Glaser)</source>
         <translation>Tauwassermasse (nach Glaser)</translation>
     </message>
@@ -1940,6 +2007,79 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+2"/>
         <source>Duration of drying (according to Glaser)</source>
         <translation>Austrocknungszeit (nach Glaser)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Interface values of the Glaser scheme</source>
+        <translation>Werte an den Schichtgrenzen nach dem Glaser-Verfahren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interface</source>
+        <translation>Schichtgrenze</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Inner surface</source>
+        <translation>Innenoberfläche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outer surface</source>
+        <translation>Außenoberfläche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Layer %1 | %2</source>
+        <translation>Schicht %1 | %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Condensation interfaces in bold. %1 - cumulative diffusion-equivalent air layer thickness from the inner surface.</source>
+        <translation>Schichtgrenzen mit Tauwasser fett. %1 - diffusionsäquivalente Luftschichtdicke ab der Innenoberfläche, aufsummiert.</translation>
+    </message>
+</context>
+<context>
+    <name>GlaserProfile</name>
+    <message>
+        <location filename="../src/visualisation/GlaserProfile.cpp" line="+123"/>
+        <source>Condensation plane %1</source>
+        <translation>Tauwasserebene %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensation zone %1 to %2</source>
+        <translation>Tauwasserbereich %1 bis %2</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturation vapour pressure</source>
+        <translation>Sättigungsdampfdruck</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vapour pressure</source>
+        <translation>Dampfdruck</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vapour pressure without condensation</source>
+        <translation>Dampfdruck ohne Tauwasser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensation plane</source>
+        <translation>Tauwasserebene</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Glaser scheme of DIN 4108-3</source>
+        <translation>Glaser-Verfahren der DIN 4108-3</translation>
     </message>
 </context>
 <context>
@@ -2179,7 +2319,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Diagramm-Werkzeugleiste</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Heat flow direction</source>
         <translation>Wärmestromrichtung</translation>
     </message>
@@ -2255,7 +2395,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../src/ui/MainWindow.cpp" line="+86"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+88"/>
         <source>About %1 ...</source>
         <translation>Über %1 ...</translation>
     </message>
@@ -2318,6 +2458,21 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+3"/>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
         <translation>Wechselt zwischen der Anzeige des Dampfdruckverlaufs und des Feuchteverlaufs</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Show Glaser diagram</source>
+        <translation>Glaser-Diagramm anzeigen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Glaser diagram</source>
+        <translation>Glaser-Diagramm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Shows the Glaser diagram of DIN 4108-3: pressures over the diffusion-equivalent air layer thickness</source>
+        <translation>Zeigt das Glaser-Diagramm der DIN 4108-3: Drücke über der diffusionsäquivalenten Luftschichtdicke</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2547,7 +2702,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Zeigt die Protokolldatei von VAPRO2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="-57"/>
+        <location filename="../src/ui/MainWindow.cpp" line="-58"/>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
         <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
@@ -2572,7 +2727,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Blendet die Diagramm-Werkzeugleiste ein oder aus</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -2607,7 +2762,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Exportdatei</translation>
     </message>
     <message>
-        <location line="+247"/>
+        <location line="+262"/>
         <source>Database</source>
         <translation>Datenbank</translation>
     </message>
@@ -3989,7 +4144,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>MoistureProfile</name>
     <message>
-        <location filename="../src/visualisation/DiagramProfiles.cpp" line="+299"/>
+        <location filename="../src/visualisation/DiagramProfiles.cpp" line="+290"/>
         <source>Temperature</source>
         <translation>Temperatur</translation>
     </message>
@@ -4042,7 +4197,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Assistent für neue Projekte</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>Error loading project file</source>
         <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
@@ -4125,7 +4280,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+17"/>
         <location line="+16"/>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="+110"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="+104"/>
         <source>Export current page to file</source>
         <translation>Aktuelle Seite in Datei exportieren</translation>
     </message>
@@ -4157,7 +4312,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="-39"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="-34"/>
         <source>Print...</source>
         <translation>Drucken...</translation>
     </message>
@@ -4202,7 +4357,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Schlussbemerkungen</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+9"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
@@ -4354,7 +4509,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>ProjectInfoFrame</name>
     <message>
-        <location filename="../src/report/ProjectInfoFrame.cpp" line="+22"/>
+        <location filename="../src/report/ProjectInfoFrame.cpp" line="+24"/>
         <source>Project:</source>
         <translation>Projekt:</translation>
     </message>
@@ -4372,6 +4527,11 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <location line="+1"/>
         <source>Company:</source>
         <translation>Firma:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Result of the assessment</source>
+        <translation>Ergebnis der Beurteilung</translation>
     </message>
 </context>
 <context>
@@ -4723,7 +4883,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
 <context>
     <name>ReportFrameBase</name>
     <message>
-        <location filename="../src/report/ReportFrameBase.cpp" line="+136"/>
+        <location filename="../src/report/ReportFrameBase.cpp" line="+140"/>
         <source>No results:</source>
         <translation>Keine Ergebnisse:</translation>
     </message>
@@ -4731,7 +4891,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
 <context>
     <name>ReportOptionControls</name>
     <message>
-        <location filename="../src/ui/ReportOptionControls.cpp" line="+22"/>
+        <location filename="../src/ui/ReportOptionControls.cpp" line="+24"/>
         <source>Header</source>
         <translation>Kopfzeile</translation>
     </message>
@@ -4864,6 +5024,31 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Keine Austrocknung</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <source>Condensation %1, judged %2.</source>
+        <translation>Tauwasser %1, beurteilt %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Condensation %1.</source>
+        <translation>Tauwasser %1.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>layer %1 (%2)</source>
+        <translation>Schicht %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>in the plane between %1 and %2</source>
+        <translation>in der Ebene zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in the zone between %1 and %2</source>
+        <translation>im Bereich zwischen %1 und %2</translation>
+    </message>
+    <message>
         <location line="+17"/>
         <source>Construction thickness</source>
         <translation>Bauteildicke</translation>
@@ -4894,7 +5079,7 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion (feuchteabhängig)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Condensation mass after condensation period</source>
         <translation>Tauwassermasse nach der Tauperiode</translation>
     </message>
@@ -5463,7 +5648,37 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>TextSummary</name>
     <message>
-        <location filename="../src/cli/TextSummary.cpp" line="+70"/>
+        <location filename="../src/cli/TextSummary.cpp" line="+55"/>
+        <source>Glaser scheme, interface values:</source>
+        <translation>Glaser-Verfahren, Werte an den Schichtgrenzen:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interface</source>
+        <translation>Schichtgrenze</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>inner surface</source>
+        <translation>Innenoberfläche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>outer surface</source>
+        <translation>Außenoberfläche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>layer %1|%2</source>
+        <translation>Schicht %1|%2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>condensation</source>
+        <translation>Tauwasser</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Criteria:</source>
         <translation>Kriterien:</translation>
     </message>
@@ -5548,14 +5763,19 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>V2_ResultsWidget</name>
     <message>
-        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+102"/>
+        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+105"/>
         <source>Invalid input!</source>
         <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Thermal transmission coefficient of the construction</source>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Requirements</source>
+        <translation>Anforderungen</translation>
     </message>
 </context>
 <context>
@@ -5680,6 +5900,59 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <location filename="../src/calculation/VariantStudy.cpp" line="+57"/>
         <source>Layer %1 does not exist: the construction has %2 layers.</source>
         <translation>Schicht %1 existiert nicht: Die Konstruktion hat %2 Schichten.</translation>
+    </message>
+</context>
+<context>
+    <name>VerdictBlock</name>
+    <message>
+        <location filename="../src/report/VerdictBlock.cpp" line="+25"/>
+        <source>DIN 4108-3 with user defined limits</source>
+        <translation>DIN 4108-3 mit benutzerdefinierten Grenzwerten</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The moisture criteria of %1 are judged %2.</source>
+        <translation>Die Feuchtekriterien der %1 werden %2 beurteilt.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not every requirement assessed</source>
+        <translation>nicht alle Anforderungen beurteilt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>all requirements fulfilled</source>
+        <translation>alle Anforderungen erfüllt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>requirements not fulfilled</source>
+        <translation>Anforderungen nicht erfüllt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Overall result:</source>
+        <translation>Gesamtergebnis:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>No condensation between the layers.</source>
+        <translation>Kein Tauwasser zwischen den Schichten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensate %1 %2.</source>
+        <translation>Tauwasser %1 %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The Glaser scheme gives %1 of condensate, the moisture-dependent method %2: the verdict uses the moisture-dependent method, which includes the hygroscopic storage and the capillary transport of the materials that the Glaser scheme leaves out.</source>
+        <translation>Das Glaser-Verfahren ergibt %1 Tauwasser, das feuchteabhängige Verfahren %2: die Beurteilung verwendet das feuchteabhängige Verfahren, das die hygroskopische Speicherung und den kapillaren Transport der Baustoffe berücksichtigt, die das Glaser-Verfahren außer Acht lässt.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 row %2</source>
+        <translation>%1 Zeile %2</translation>
     </message>
 </context>
 <context>

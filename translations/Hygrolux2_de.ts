@@ -128,7 +128,7 @@
 <context>
     <name>CalcCommand</name>
     <message>
-        <location filename="../src/cli/CalcCommand.cpp" line="+21"/>
+        <location filename="../src/cli/CalcCommand.cpp" line="+24"/>
         <source>calc [options] FILE...       recalculate project files, print results and criteria as JSON</source>
         <translation>calc [options] FILE...       Projektdateien neu berechnen, Ergebnisse und Kriterien als JSON ausgeben</translation>
     </message>
@@ -139,6 +139,7 @@ Loads each project file (.v2p or .vpj; &apos;-&apos;: standard input), recalcula
 criteria as JSON: one object for one file, an array of objects for several.
 
 Options:
+  --json                 JSON (the default)
   --text                 short human-readable summary instead of JSON
   --array                always an array, also for one file
   --json-lines           one JSON object per line
@@ -146,21 +147,10 @@ Options:
   --list-kinds           print the editions, tables and construction kinds the criteria options
                          accept, and nothing else
 </source>
-        <translation>Aufruf: hygrolux2-cli calc [options] FILE...
-Lädt jede Projektdatei (.v2p oder .vpj; &apos;-&apos;: Standardeingabe), berechnet sie neu und gibt die Ergebnisse und die
-Kriterien als JSON aus: ein Objekt für eine Datei, ein Array von Objekten für mehrere.
-
-Optionen:
-  --text                 kurze lesbare Zusammenfassung statt JSON
-  --array                immer ein Array, auch für eine Datei
-  --json-lines           ein JSON-Objekt je Zeile
-  @LIST                  Projektdateien aus der Datei LIST lesen, eine je Zeile
-  --list-kinds           die Ausgaben, Tabellen und Bauteilarten ausgeben, die die Kriterienoptionen
-                         annehmen, und sonst nichts
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>
 
 Exit codes:
@@ -177,17 +167,18 @@ Rückgabewerte:
   3  jede Datei geladen, aber die Eingaben eines Projekts sind ungültig oder seine Berechnung hat kein bewertbares Ergebnis (seine Zeilen lauten &quot;Nicht bewertet&quot;)</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+41"/>
         <source>%1: the file list cannot be read.</source>
         <translation>%1: Die Dateiliste kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+55"/>
+        <location line="+41"/>
         <source>%1: not assessed: %2</source>
         <translation>%1: nicht bewertet: %2</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-88"/>
         <source>No project file given.</source>
         <translation>Keine Projektdatei angegeben.</translation>
     </message>
@@ -195,7 +186,7 @@ Rückgabewerte:
 <context>
     <name>Calculation</name>
     <message>
-        <location filename="../src/calculation/Calculation.cpp" line="+229"/>
+        <location filename="../src/calculation/Calculation.cpp" line="+237"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
@@ -245,17 +236,17 @@ Rückgabewerte:
         <translation>Der Feuchtegehalt bei 80 % r. F. ergibt bei 95 % r. F. einen Feuchtegehalt über dem Sättigungsfeuchtegehalt.</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>The moisture-dependent calculation can search condensation planes in at most %1 layers, this construction has %2 layers.</source>
         <translation>Die feuchteabhängige Berechnung kann Tauwasserebenen in höchstens %1 Schichten suchen, diese Konstruktion hat %2 Schichten.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-7"/>
         <source>No Solution found!</source>
         <translation>Keine Lösung gefunden!</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+29"/>
         <source>pv_e not correctly calculated! Algorithm error!</source>
         <translation>pv_e nicht korrekt berechnet! Fehler im Algorithmus!</translation>
     </message>
@@ -299,7 +290,7 @@ Rückgabewerte:
         <translation>Die Standardausgabe konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>%1: not assessed: %2</source>
         <translation>%1: nicht bewertet: %2</translation>
     </message>
@@ -1214,12 +1205,32 @@ Rückgabewerte: 0 geschrieben; 1 fehlerhafter Aufruf (auch wenn NEW die Datei OL
 <context>
     <name>CriteriaBasis</name>
     <message>
-        <location filename="../src/calculation/CriteriaBasis.cpp" line="+49"/>
+        <location filename="../src/calculation/CriteriaBasis.cpp" line="+58"/>
         <source>The moisture-dependent method has no stationary solution here: condensate forms between layers without capillary transport. The moisture criteria are judged by the Glaser scheme of DIN 4108-3.</source>
         <translation>Das feuchteabhängige Verfahren hat hier keine stationäre Lösung: Tauwasser fällt zwischen Schichten ohne kapillaren Transport aus. Die Feuchtekriterien werden nach dem Glaser-Verfahren der DIN 4108-3 beurteilt.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
+        <source>The moisture-dependent method gave no result: %1 The moisture criteria are judged by the Glaser scheme of DIN 4108-3.</source>
+        <translation>Das feuchteabhängige Verfahren lieferte kein Ergebnis: %1 Die Feuchtekriterien werden nach dem Glaser-Verfahren der DIN 4108-3 beurteilt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>by the Glaser scheme of DIN 4108-3</source>
+        <translation>nach dem Glaser-Verfahren der DIN 4108-3</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>by the moisture-dependent method</source>
+        <translation>nach dem feuchteabhängigen Verfahren</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The moisture-dependent method has no stationary solution here; the construction is judged by the Glaser scheme of DIN 4108-3.</source>
+        <translation>Das feuchteabhängige Verfahren hat hier keine stationäre Lösung; die Konstruktion wird nach dem Glaser-Verfahren der DIN 4108-3 beurteilt.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>(Glaser)</source>
         <translation>(Glaser)</translation>
     </message>
@@ -1348,7 +1359,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DINCriteria</name>
     <message>
-        <location filename="../src/calculation/DINCriteria.cpp" line="+144"/>
+        <location filename="../src/calculation/DINCriteria.cpp" line="+145"/>
         <source>Requirement fulfilled</source>
         <translation>Anforderung erfüllt</translation>
     </message>
@@ -1363,7 +1374,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Nicht bewertet</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>%1 row %2, thermal resistance R &amp;ge; %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
         <translation>%1 Zeile %2, Wärmedurchlasswiderstand R &amp;ge; %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
     </message>
@@ -1403,7 +1414,27 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Austrocknungszeit im Sommer t&lt;sub&gt;ev&lt;/sub&gt; &amp;lt; 90 Tage</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="+24"/>
+        <source>Surface condensation on the warm side</source>
+        <translation>Tauwasser auf der warmen Oberfläche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface condensation on the cold side (dew on an outer surface is no criterion of DIN 4108-3)</source>
+        <translation>Tauwasser auf der kalten Oberfläche (Tauwasser auf einer Außenoberfläche ist kein Kriterium der DIN 4108-3)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Surface condensation on the warm side: requirement not fulfilled</source>
+        <translation>Tauwasser auf der warmen Oberfläche: Anforderung nicht erfüllt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Surface condensation on the cold side: not assessed</source>
+        <translation>Tauwasser auf der kalten Oberfläche: nicht beurteilt</translation>
+    </message>
+    <message>
+        <location line="-44"/>
         <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
         <translation>DIN 4108-3 (Holzwerkstoff) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %</translation>
     </message>
@@ -1542,18 +1573,19 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DiagramCommand</name>
     <message>
-        <location filename="../src/cli/DiagramCommand.cpp" line="+18"/>
+        <location filename="../src/cli/DiagramCommand.cpp" line="+21"/>
         <source>diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF</source>
         <translation>diagram FILE -o OUT          Skizze oder Verlaufsdiagramm als SVG, PNG, JPG oder PDF zeichnen</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>Usage: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture] -o OUT.{svg,png,jpg,pdf}
+        <source>Usage: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture|glaser] -o OUT.{svg,png,jpg,pdf}
 Loads and recalculates the project FILE and draws one picture; the extension of OUT chooses the format.
 
 Options:
-  --type T    sketch (construction sketch), pressure (vapour pressure diagram) or moisture
-              (water content diagram, the default)
+  --type T    sketch (construction sketch), pressure (vapour pressure diagram), moisture
+              (water content diagram, the default) or glaser (pressures of the Glaser scheme over
+              the diffusion-equivalent air layer thickness sd)
   -o, --output OUT  picture file to write; &apos;-&apos; writes it to standard output as
               --format says (svg, png, jpg or pdf)
   --format F  picture format when OUT is &apos;-&apos;
@@ -1561,23 +1593,18 @@ Options:
   --width MM  width of the picture in millimetres (default 170; SVG at most 210)
   --dpi N     resolution of PNG and JPG pictures (default 150)
   --lang ID   language of the captions and numbers: en (default) or de
+With --method monthly: --type condensate (bar chart of the accumulated condensate per month, the
+default; svg, png or pdf), pressure (profile of the worst month) or sketch.
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>
 
 Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot be written, 3 when the picture was written but the project has no results to draw (the reason goes to standard error).</source>
-        <translation>Aufruf: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture] -o OUT.{svg,png,jpg,pdf}
-Lädt das Projekt FILE, berechnet es neu und zeichnet ein Bild; die Endung von OUT bestimmt das Format.
-
-Optionen:
-  --type T    sketch (Konstruktionsskizze), pressure (Dampfdruckdiagramm) oder moisture
-              (Feuchtegehaltsdiagramm, die Vorgabe)
-  -o, --output OUT  zu schreibende Bilddatei; &apos;-&apos; schreibt sie auf die Standardausgabe im
-              Format von --format (svg, png, jpg oder pdf)
-  --format F  Bildformat, wenn OUT &apos;-&apos; ist
-  --force     OUT ersetzen, wenn die Datei existiert
-  --width MM  Bildbreite in Millimetern (Vorgabe 170; SVG höchstens 210)
-  --dpi N     Auflösung von PNG- und JPG-Bildern (Vorgabe 150)
-  --lang ID   Sprache der Beschriftungen und Zahlen: en (Vorgabe) oder de
-
-Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder das Bild nicht geschrieben werden kann, 3 wenn das Bild geschrieben wurde, das Projekt aber keine darstellbaren Ergebnisse hat (der Grund steht in der Standardfehlerausgabe).</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+42"/>
@@ -1590,12 +1617,17 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>diagram braucht eine Ausgabedatei: -o OUT.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Unknown diagram type &apos;%1&apos;.</source>
         <translation>Unbekannter Diagrammtyp &apos;%1&apos;.</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>Unknown chart format &apos;%1&apos;: use .svg, .png or .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Unknown picture format &apos;%1&apos;: use .svg, .png, .jpg or .pdf.</source>
         <translation>Unbekanntes Bildformat &apos;%1&apos;: verwenden Sie .svg, .png, .jpg oder .pdf.</translation>
     </message>
@@ -1615,7 +1647,8 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>diagram braucht ein GUI-Anwendungsobjekt.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+25"/>
+        <location line="+11"/>
         <source>%1: the picture could not be drawn.</source>
         <translation>%1: Das Bild konnte nicht gezeichnet werden.</translation>
     </message>
@@ -1646,6 +1679,11 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+1"/>
         <source>Water content diagram</source>
         <translation>Feuchtegehaltsdiagramm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Glaser diagram</source>
+        <translation>Glaser-Diagramm</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1717,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>DiagramScene</name>
     <message>
-        <location filename="../src/visualisation/DiagramScene.cpp" line="+47"/>
+        <location filename="../src/visualisation/DiagramScene.cpp" line="+50"/>
         <source>Temperature %1 in [%2C]</source>
         <translation>Temperatur %1 in [%2C]</translation>
     </message>
@@ -1699,7 +1737,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Schichtdicken in [mm]</translation>
     </message>
     <message>
-        <location line="+220"/>
+        <location line="+4"/>
+        <source>Diffusion-equivalent air layer thickness s&lt;sub&gt;d&lt;/sub&gt; in [m]</source>
+        <translation>Diffusionsäquivalente Luftschichtdicke s&lt;sub&gt;d&lt;/sub&gt; in [m]</translation>
+    </message>
+    <message>
+        <location line="+224"/>
         <source>Warm side</source>
         <translation>Warmseite</translation>
     </message>
@@ -1709,7 +1752,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Kaltseite</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>No results to draw.</source>
         <translation>Keine Ergebnisse darzustellen.</translation>
     </message>
@@ -1717,7 +1760,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>DiagramView</name>
     <message>
-        <location filename="../src/visualisation/DiagramView.cpp" line="+116"/>
+        <location filename="../src/visualisation/DiagramView.cpp" line="+118"/>
         <location line="+7"/>
         <source>Save SVG</source>
         <translation>Als SVG speichern</translation>
@@ -1943,6 +1986,49 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
 </context>
 <context>
+    <name>GlaserProfile</name>
+    <message>
+        <location filename="../src/visualisation/GlaserProfile.cpp" line="+123"/>
+        <source>Condensation plane %1</source>
+        <translation>Tauwasserebene %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensation zone %1 to %2</source>
+        <translation>Tauwasserbereich %1 bis %2</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturation vapour pressure</source>
+        <translation>Sättigungsdampfdruck</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vapour pressure</source>
+        <translation>Dampfdruck</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vapour pressure without condensation</source>
+        <translation>Dampfdruck ohne Tauwasser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensation plane</source>
+        <translation>Tauwasserebene</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Glaser scheme of DIN 4108-3</source>
+        <translation>Glaser-Verfahren der DIN 4108-3</translation>
+    </message>
+</context>
+<context>
     <name>HTMLTextFormatWidget</name>
     <message>
         <location filename="../src/ui/HTMLTextFormatWidget.cpp" line="+13"/>
@@ -2024,6 +2110,49 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location filename="../src/report/HeaderFrame.cpp" line="+24"/>
         <source>Hygrothermal assessment of the construction</source>
         <translation>Hygrothermische Bewertung der Konstruktion</translation>
+    </message>
+</context>
+<context>
+    <name>HourlyClimate</name>
+    <message>
+        <location filename="../src/calculation/HourlyClimate.cpp" line="+45"/>
+        <source>Line %1: expected the header line with the column names before the values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Line %1: expected 3 columns (time in h, temperature in °C, relative humidity in %), found %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Line %1: &apos;%2&apos; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Line %1: temperature %2 °C lies outside -80 ... 100 °C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Line %1: relative humidity %2 % lies outside 0 ... 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Line %1: time %2 h lies outside -%3 ... %3 h.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Line %1: time %2 h does not follow %3 h in steps of %4 h (gap or disorder).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No climate values after the header line.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2648,15 +2777,15 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+43"/>
+        <source>Help file missing</source>
+        <translation>Hilfedatei fehlt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>The help file cannot be found on location:
 %1</source>
         <translation>Die Hilfedatei wurde an diesem Ort nicht gefunden:
 %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Help file missing</source>
-        <translation>Hilfedatei fehlt</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -4011,7 +4140,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>MoistureProfile</name>
     <message>
-        <location filename="../src/visualisation/DiagramProfiles.cpp" line="+299"/>
+        <location filename="../src/visualisation/DiagramProfiles.cpp" line="+290"/>
         <source>Temperature</source>
         <translation>Temperatur</translation>
     </message>
@@ -4044,6 +4173,522 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <location line="+1"/>
         <source>Moisture-dependent method</source>
         <translation>Feuchteabhängiges Verfahren</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyChart</name>
+    <message>
+        <location filename="../src/visualisation/MonthlyChart.cpp" line="+55"/>
+        <source>Accumulated condensate M_a [kg/m²]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+41"/>
+        <source>Accumulated condensate at the end of each month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>limit %L1 kg/m²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No interstitial condensation in any month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyChartFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyChartFrame.cpp" line="+14"/>
+        <source>Accumulated Condensate per Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Condensate at the end of each month, summed over the interfaces; the dashed line is the admissible mass of DIN 4108-3, the worst month red.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyClimate</name>
+    <message>
+        <location filename="../src/calculation/MonthlyClimate.cpp" line="+19"/>
+        <source>Jan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Feb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>May</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Jun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Nov</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dec</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyClimateCsv</name>
+    <message>
+        <location filename="../src/calculation/MonthlyClimateCsv.cpp" line="+67"/>
+        <source>%1: the climate file cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>line %1: three numbers expected (month, temperature, humidity).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line %1: the month must be a whole number from 1 to 12.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>12 months expected, %1 found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>line %1: month %2 appears twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line %1: the temperature must lie between -80 and 80 °C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>line %1: the relative humidity must lie above 0 and at most 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>line %1: the vapour pressure must lie above 0 and at most %2 Pa.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyClimateFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyClimateFrame.cpp" line="+14"/>
+        <source>Climate Data of the Monthly Method (DIN EN ISO 13788)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Exterior climate (monthly means)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interior climate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Surface resistances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>R&lt;sub&gt;si&lt;/sub&gt; = %L1 m&lt;sup&gt;2&lt;/sup&gt;K/W (condensation), %L2 m&lt;sup&gt;2&lt;/sup&gt;K/W (surface check), R&lt;sub&gt;se&lt;/sub&gt; = %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The project&apos;s own climates and surface resistances are not used by the monthly method.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyConclusionsFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyConclusionsFrame.cpp" line="+26"/>
+        <source>Conclusions of the Monthly Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>All requirements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The monthly method knows neither capillary transport nor hygroscopic storage: condensate stays in the planes where it forms until it evaporates by diffusion.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyCriteria</name>
+    <message>
+        <location filename="../src/calculation/MonthlyCriteria.cpp" line="+37"/>
+        <source>DIN 4108-3 largest accumulated condensate M&lt;sub&gt;a,max&lt;/sub&gt; &amp;le; %L1 kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
+        <translation type="unfinished">DIN 4108-3 (Holzwerkstoff) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
+        <translation type="unfinished">DIN 4108-3 (Holz) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>All condensate dries out within the year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mould: &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;ge; &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mould: no month with a minimum &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
+        <translation type="unfinished">&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyDiagramFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyDiagramFrame.cpp" line="+18"/>
+        <source>Temperature and Vapour Pressure Profile of the Worst Month (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperature and Vapour Pressure Profile of the Coldest Month (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Monthly mean temperatures and vapour pressures; the vapour pressure runs straight in the equivalent air layer thickness between the interior, the interfaces at saturation and the exterior.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyMethod</name>
+    <message>
+        <location filename="../src/calculation/MonthlyMethod.cpp" line="+126"/>
+        <source>The construction has no layers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation type="unfinished">Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Invalid mu %3 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation type="unfinished">Ungültige Wasserdampf-Diffusionswiderstandszahl µ = %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;. {3 ?} {2&quot;?} {2&lt;?}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Invalid thermal conductivity %4 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation type="unfinished">Ungültige Wärmeleitfähigkeit %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;. {4 ?} {2&quot;?} {2&lt;?}</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyOptions</name>
+    <message>
+        <location filename="../src/cli/MonthlyOptions.cpp" line="+49"/>
+        <source>--method must be &apos;period&apos; or &apos;monthly&apos;, not &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--%1 needs --method monthly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>--indoor-rh, --moisture-class and --moisture-excess exclude each other.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--indoor-t needs a temperature from -40 to 80 °C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--indoor-rh needs a relative humidity above 0 and at most 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--moisture-class needs a humidity class from 1 to 5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--moisture-excess needs a moisture excess from 0 to %1 kg/m3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Method:
+  --method M             period (Glaser scheme and moisture-dependent method, the default) or
+                         monthly (monthly method of DIN EN ISO 13788)
+  --climate C            monthly climate: potsdam (default) or a CSV file of 12 rows
+                         month, theta_e, phi_e in % or p_e in Pa
+  --indoor-rh P          constant interior relative humidity in % (default 50)
+  --moisture-class N     interior moisture excess of humidity class 1..5
+  --moisture-excess DV   interior moisture excess at 0 °C outside in kg/m3
+  --indoor-t T           interior temperature in °C (default 20)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlySummary</name>
+    <message>
+        <location filename="../src/calculation/MonthlySummary.cpp" line="+10"/>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monthly method of DIN EN ISO 13788</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exterior climate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Interior climate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensation starts in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no interstitial condensation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Largest accumulated condensate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%L1 kg/m&lt;sup&gt;2&lt;/sup&gt; at the end of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Dries out within the year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no, %L1 kg/m&lt;sup&gt;2&lt;/sup&gt; remain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Temperature factor of the construction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
+        <translation type="unfinished">&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Design month of the surface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>none (never colder outside than inside)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%L1 °C, %L2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%L1 °C, moisture excess %L2 kg/m&lt;sup&gt;3&lt;/sup&gt; at &lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; &amp;le; 0 °C</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlySurfaceFrame</name>
+    <message>
+        <location filename="../src/report/MonthlySurfaceFrame.cpp" line="+13"/>
+        <source>Interior Surface against Mould (Monthly Method)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [&amp;deg;C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;si,min&lt;/sub&gt; [&amp;deg;C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Design month %1: &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L2; the construction has &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L3 with R&lt;sub&gt;si&lt;/sub&gt; = 0.25 m&lt;sup&gt;2&lt;/sup&gt;K/W.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No month is colder outside than inside: no design month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyTableFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyTableFrame.cpp" line="+24"/>
+        <source>Condensation and Drying Month by Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [&amp;deg;C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;&amp;phi;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;p&lt;/i&gt;&lt;sub&gt;i&lt;/sub&gt; [Pa]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>condensed (+) / evaporated (&amp;minus;) [kg/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>accumulated &lt;i&gt;M&lt;/i&gt;&lt;sub&gt;a&lt;/sub&gt; [kg/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 (between layers %1 and %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No interstitial condensation in any month; the months run from January.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The year starts in the first month with condensation. Condensate at interface %1; the worst month in bold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyText</name>
+    <message>
+        <location filename="../src/cli/MonthlyText.cpp" line="+28"/>
+        <source>Criteria:</source>
+        <translation type="unfinished">Kriterien:</translation>
     </message>
 </context>
 <context>
@@ -4654,7 +5299,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>Report</name>
     <message>
-        <location filename="../src/report/Report.cpp" line="+89"/>
+        <location filename="../src/report/Report.cpp" line="+107"/>
         <source>Cannot open painter with current printer.</source>
         <translation>Mit dem aktuellen Drucker kann nicht gezeichnet werden.</translation>
     </message>
@@ -4662,7 +5307,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>ReportCommand</name>
     <message>
-        <location filename="../src/cli/ReportCommand.cpp" line="+23"/>
+        <location filename="../src/cli/ReportCommand.cpp" line="+31"/>
         <source>report [options] FILE -o OUT.pdf  write the report of a project file as PDF</source>
         <translation>report [options] FILE -o OUT.pdf  den Bericht einer Projektdatei als PDF schreiben</translation>
     </message>
@@ -4677,28 +5322,18 @@ Options:
   --frames LIST          frame ids separated by commas, or &apos;all&apos;; default: 0,1,2,3,4,5,9,11,12
                          (0 header, 1 footer, 2 project, 3 sketch, 4 layers, 5 climate, 6 surface
                          resistances, 7 resistances, 8 results table, 9 moisture diagram,
-                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks)
+                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks);
+                         with --method monthly 5 is its climate, 8 the monthly table, 9 the
+                         condensate chart, 10 the worst month&apos;s profile, 11 its conclusions and
+                         12 the surface check, default 0,1,2,3,4,5,8,9,10,11,12
   --page-numbers         &apos;Page n of m&apos; in the footer
   --font FAMILY          report font (default: Verdana)
   --lang ID              language of the report: en (default) or de
 </source>
-        <translation>Aufruf: hygrolux2-cli report [options] FILE -o OUT.pdf
-Lädt die Projektdatei, berechnet sie neu und schreibt ihren Bericht als PDF (A4, 20 mm Ränder).
-
-Optionen:
-  -o, --output OUT.pdf   die zu schreibende PDF-Datei (erforderlich); &apos;-&apos; schreibt das PDF auf die Standardausgabe
-  --force                OUT.pdf ersetzen, wenn die Datei existiert
-  --frames LIST          Abschnittskennungen durch Kommas getrennt, oder &apos;all&apos;; Vorgabe: 0,1,2,3,4,5,9,11,12
-                         (0 Kopf, 1 Fuß, 2 Projekt, 3 Skizze, 4 Schichten, 5 Klima, 6 Wärmeübergangs-
-                         widerstände, 7 Widerstände, 8 Ergebnistabelle, 9 Feuchtediagramm,
-                         10 Dampfdruckdiagramm, 11 Zusammenfassung, 12 Glaser-Ergebnisse, 13 Bemerkungen)
-  --page-numbers         &apos;Seite n von m&apos; in der Fußzeile
-  --font FAMILY          Schriftart des Berichts (Vorgabe: Verdana)
-  --lang ID              Sprache des Berichts: en (Vorgabe) oder de
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>
 
 Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, 1 for bad usage, 3 when the PDF was written but the project&apos;s results could not be judged (invalid input, a calculation without result; the reason goes to standard error).</source>
@@ -4707,7 +5342,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht geschrieben werden kann, 1 bei fehlerhaftem Aufruf, 3 wenn das PDF geschrieben wurde, die Ergebnisse des Projekts aber nicht bewertet werden konnten (ungültige Eingaben, Berechnung ohne Ergebnis; der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+31"/>
         <source>--frames needs frame ids 0..13 separated by commas, or &apos;all&apos;.</source>
         <translation>--frames braucht Abschnittskennungen 0..13, durch Kommas getrennt, oder &apos;all&apos;.</translation>
     </message>
@@ -4727,12 +5362,12 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <translation>Der Bericht ist ein PDF: Die Ausgabedatei braucht die Endung .pdf.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <source>%1: the PDF file cannot be written.</source>
         <translation>%1: Die PDF-Datei kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Report font &apos;%1&apos; is not installed, &apos;%2&apos; is used.</source>
         <translation>Die Berichtsschrift &apos;%1&apos; ist nicht installiert, &apos;%2&apos; wird verwendet.</translation>
     </message>
@@ -4886,6 +5521,31 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Keine Austrocknung</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <source>Condensation %1, judged %2.</source>
+        <translation>Tauwasser %1, beurteilt %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Condensation %1.</source>
+        <translation>Tauwasser %1.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>layer %1 (%2)</source>
+        <translation>Schicht %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>in the plane between %1 and %2</source>
+        <translation>in der Ebene zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in the zone between %1 and %2</source>
+        <translation>im Bereich zwischen %1 und %2</translation>
+    </message>
+    <message>
         <location line="+17"/>
         <source>Construction thickness</source>
         <translation>Bauteildicke</translation>
@@ -4916,7 +5576,7 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion (feuchteabhängig)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Condensation mass after condensation period</source>
         <translation>Tauwassermasse nach der Tauperiode</translation>
     </message>
@@ -5120,6 +5780,191 @@ nach DIN 4108-2 Tabelle 3</translation>
  %1</source>
         <translation>Keine Protokolldatei gefunden unter
  %1</translation>
+    </message>
+</context>
+<context>
+    <name>SimulateCommand</name>
+    <message>
+        <location filename="../src/cli/SimulateCommand.cpp" line="+50"/>
+        <source>%1: cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>simulated %1 of %2 days (%3 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Water content [kg/m²]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relative humidity [%]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperature [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>The construction has no layers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Layer %1 (%2) needs a width, density, thermal conductivity and diffusion resistance factor above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>simulate FILE [options]       transient heat and moisture simulation (EN 15026) under hourly climates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Usage: hygrolux2-cli simulate FILE [options]
+Simulates the construction of the project FILE (&apos;-&apos;: standard input) hour by hour with coupled heat and moisture transport after EN 15026; material functions come from the catalogue values of the layers.
+
+Options:
+  --years N          simulated years (default 1)
+  --exterior C       sine:NAME (monthly means of a built-in climate: potsdam), sine:T1,...,T12 (twelve
+                     monthly means in °C) - both with a daily swing of ±4 K and 80 % relative humidity -
+                     or an hourly CSV file (default sine:potsdam)
+  --interior C       en15026-normal, en15026-high (EN 15026 Annex C from the exterior climate) or an
+                     hourly CSV file (default en15026-normal)
+  --initial-rh P     initial relative humidity in % (default 80), at 20 °C
+  --monitor X,Y      monitor positions from the interior surface in m (or with mm, cm) for the CSV
+  --refine F         mesh refinement factor (default 1)
+  --out-csv OUT      hourly values as CSV (&apos;-&apos;: standard output)
+  --json             the summary as JSON instead of text
+  --plot OUT         water content, relative humidity and temperature of each layer over time (.svg, .png, .pdf)
+  --force            replace existing output files
+
+Hourly CSV climate: one header line, then &apos;time in h, temperature in °C, relative humidity in %&apos; in equal steps;
+a shorter series repeats. Ctrl+C stops the run and writes what is computed (exit code 130).
+Exit code 0 on success, 1 for bad usage, 2 when a file could not be read or written, 3 when the solver failed
+(the results up to that hour are written).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>--exterior sine: needs a built-in climate (potsdam) or twelve monthly means in °C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>simulate needs exactly one project file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--years needs a whole number from 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--initial-rh needs a relative humidity above 0 and up to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--refine needs a factor from 0.25 to 10.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--monitor needs positions in m separated by commas.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--plot needs a file ending in .svg, .png or .pdf.</source>
+        <translation type="unfinished">--plot braucht eine Datei mit der Endung .svg, .png oder .pdf.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--out-csv - and --json cannot share standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1: the simulation stopped: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: interrupted after %2 h; writing what is computed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1: the chart could not be drawn.</source>
+        <translation type="unfinished">%1: Das Diagramm konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationChart</name>
+    <message>
+        <location filename="../src/visualisation/SimulationChart.cpp" line="+105"/>
+        <source>Time [d]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SimulationOutput</name>
+    <message>
+        <location filename="../src/cli/SimulationOutput.cpp" line="+135"/>
+        <source>%1: %2 year(s), interior %3, exterior %4, initial relative humidity %5 %
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Water content per layer [kg/m²]: initial, maximum, final, trend per year
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>     wood moisture at most %1 M.-% (year %2, %3)%4
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>: above 20 M.-%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Total water content: %1 -&gt; %2 kg/m², change in the last year %3 kg/m²: %4
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>still rising (no dynamic equilibrium yet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>not rising</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Run: %1 h simulated%2, %3 cells, %4 steps, %5 Newton iterations, %6 failures, smallest step %7 s, %8 s
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> (stopped early)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -5485,7 +6330,37 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>TextSummary</name>
     <message>
-        <location filename="../src/cli/TextSummary.cpp" line="+70"/>
+        <location filename="../src/cli/TextSummary.cpp" line="+55"/>
+        <source>Glaser scheme, interface values:</source>
+        <translation>Glaser-Verfahren, Werte an den Schichtgrenzen:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interface</source>
+        <translation>Schichtgrenze</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>inner surface</source>
+        <translation>Innenoberfläche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>outer surface</source>
+        <translation>Außenoberfläche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>layer %1|%2</source>
+        <translation>Schicht %1|%2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>condensation</source>
+        <translation>Tauwasser</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>Criteria:</source>
         <translation>Kriterien:</translation>
     </message>

@@ -106,12 +106,20 @@ struct DryingClimate {
     double Delta_e;
 };
 
+/*! Condensate (kg/m2) of two separate planes a < b after t_c seconds, with Z_M the resistance between them:
+    m_a = t_c [(p_i - p_sat,a) / Z_L(a) - (p_sat,a - p_sat,b) / Z_M],
+    m_b = t_c [(p_sat,a - p_sat,b) / Z_M - (p_sat,b - p_e) / Z_R(b)]. */
+std::pair<double, double> twoPlaneMasses(const GlaserState &s, int a, int b, double t_c) {
+    const double Z_M = s.Z_M(a, b);
+    return {t_c * ((s.p_i - s.p_sat[a]) / s.Z_L(a) - (s.p_sat[a] - s.p_sat[b]) / Z_M),
+            t_c * ((s.p_sat[a] - s.p_sat[b]) / Z_M - (s.p_sat[b] - s.p_e) / s.Z_R(b))};
+}
+
 /*! Two separate condensation planes a < b: condensate of each plane (kg/m2) and the drying of both,
     each plane drying to its own side until the first one is dry, then the other one to both sides. */
 void twoPlanes(const GlaserState &s, const DryingClimate &d, int a, int b, double t_c, CalculationResults &r) {
     const double Z_M = s.Z_M(a, b);
-    const double m_a = t_c * ((s.p_i - s.p_sat[a]) / s.Z_L(a) - (s.p_sat[a] - s.p_sat[b]) / Z_M);
-    const double m_b = t_c * ((s.p_sat[a] - s.p_sat[b]) / Z_M - (s.p_sat[b] - s.p_e) / s.Z_R(b));
+    const auto [m_a, m_b] = twoPlaneMasses(s, a, b, t_c);
     r.glaserMc = m_a + m_b;
 
     const double g_i = d.Delta_i / s.Z_L(a);
@@ -259,6 +267,18 @@ bool Calculation::checkGlaserInput(const InputData &input, HeatFlowDirection hea
         return true;
     m_messages << fault << tr("Error in Glaser-Calculation.");
     return false;
+}
+
+std::vector<double> Calculation::glaserZoneMasses(const CalculationResults &r, const AssessmentConditions &c) {
+    const ResultCode code = r.glaserResultCode;
+    if (code == ResultCode::OnePlane || code == ResultCode::OneZone)
+        return {r.glaserMc};
+    if (code != ResultCode::SeveralZones || r.glaserZones.size() != 2 || r.Z.size() + 1 != r.p_sat.size())
+        return {};
+    const GlaserState state{r.Z, r.p_sat, vapourPressureMagnus(c.T_i(), c.rh_i()),
+                            vapourPressureMagnus(c.T_e(), c.rh_e())};
+    const auto [m_a, m_b] = twoPlaneMasses(state, r.glaserZones.front().first, r.glaserZones.back().first, c.tT(false));
+    return {m_a, m_b};
 }
 
 void Calculation::temperature_field(const std::vector<double> &R, double R_si, double R_se, double T_i, double T_e,

@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+class AssessmentConditions;
 class InputData;
 
 class Calculation {
@@ -39,6 +40,14 @@ public:
 
     /*! Interface temperatures of a layer sequence with thermal resistances R (m2K/W):
         T[k] = T_i - (R_si + sum_{j<k} R_j) * q with q = (T_i - T_e) / R_tot; T gets n+1 entries. */
+    /*! Glaser condensate (kg/m2) of each zone of r.glaserZones, warm side first, after the condensation period
+        of \a c: the one mass of a plane or zone (glaserMc), the masses m_a and m_b of two separate planes
+        (see glaser()); empty without Glaser condensation. */
+    static std::vector<double> glaserZoneMasses(const CalculationResults &r, const AssessmentConditions &c);
+
+    /*! "No Solution found!", translated: the message of a plane search whose systems cannot be solved. */
+    static QString noSolutionText();
+
     static void temperature_field(const std::vector<double> &R, double R_si, double R_se, double T_i, double T_e,
                                   std::vector<double> &T);
 

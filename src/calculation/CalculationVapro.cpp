@@ -185,6 +185,10 @@ void Calculation::hygroscopicMoistureContents() {
     }
 }
 
+QString Calculation::noSolutionText() {
+    return tr("No Solution found!");
+}
+
 bool Calculation::findPlaneCombination() {
     const CalculationResults &r = m_results;
     const int n = int(m_moistLayers.size());
@@ -208,7 +212,7 @@ bool Calculation::findPlaneCombination() {
     m_messages.clear();
     switch (outcome) {
     case PlaneSearchStrategy::Found: takeFoundCombination(); return true;
-    case PlaneSearchStrategy::Unsolvable: m_messages << tr("No Solution found!"); break;
+    case PlaneSearchStrategy::Unsolvable: m_messages << noSolutionText(); break;
     case PlaneSearchStrategy::NotFound:
         if (m_planeSearch->missedColdSurface())
             m_messages << tr("pv_e not correctly calculated! Algorithm error!");

@@ -1,5 +1,6 @@
 #include "CriteriaBasis.h"
 
+#include "Calculation.h"
 #include "CalculationResults.h"
 #include "ResultTexts.h"
 
@@ -21,6 +22,10 @@ CriteriaBasis::CriteriaBasis(const CalculationResults &results) {
         dryingMass = results.glaserDryingMass;
         hasCondensate = results.glaserMc > 0;
         zones = layerRanges(results.glaserZones);
+        // the moisture-dependent method fails this way where condensate collects without capillary transport;
+        // any other message names a limit of its plane search
+        if (!results.messages.isEmpty() && results.messages != QStringList{Calculation::noSolutionText()})
+            m_searchLimit = results.messages.join(QLatin1Char(' '));
         return;
     }
     Mc = results.Mc;
@@ -28,9 +33,13 @@ CriteriaBasis::CriteriaBasis(const CalculationResults &results) {
     dryingMass = results.dryingMass;
     hasCondensate = results.Mc_stationary > 0;
     zones = results.condensationZones;
+    if (code == ResultCode::CondensationLeftSurface)
+        surface = Surface::Warm;
+    else if (code == ResultCode::CondensationRightSurface)
+        surface = Surface::Cold;
     if (code == ResultCode::NoLayers || code == ResultCode::InvalidInput)
         scope = Scope::Nothing;
-    else if (code == ResultCode::CalculationError || code == ResultCode::NoAlgorithm)
+    else if (code == ResultCode::CalculationError || code == ResultCode::NoAlgorithm || surface != Surface::None)
         scope = Scope::ThermalOnly;
     if (scope != Scope::All)
         m_reason = results.messages.isEmpty() ? ResultTexts::verdictText(results)
@@ -48,6 +57,31 @@ QString CriteriaBasis::notAssessedReason() const {
 QString CriteriaBasis::glaserNote() {
     return tr("The moisture-dependent method has no stationary solution here: condensate forms between layers "
               "without capillary transport. The moisture criteria are judged by the Glaser scheme of DIN 4108-3.");
+}
+
+QString CriteriaBasis::glaserReason() const {
+    if (!isGlaser())
+        return QString();
+    if (m_searchLimit.isEmpty())
+        return glaserNote();
+    return tr("The moisture-dependent method gave no result: %1 The moisture criteria are judged by the Glaser "
+              "scheme of DIN 4108-3.")
+        .arg(m_searchLimit);
+}
+
+QString CriteriaBasis::basisText() const {
+    return isGlaser() ? tr("by the Glaser scheme of DIN 4108-3") : tr("by the moisture-dependent method");
+}
+
+QString CriteriaBasis::moistureMethodEmptyNote() {
+    return tr("The moisture-dependent method has no stationary solution here; the construction is judged by the "
+              "Glaser scheme of DIN 4108-3.");
+}
+
+bool CriteriaBasis::hasGlaserProfiles(const CalculationResults &results) {
+    const ResultCode code = results.glaserResultCode;
+    return (code == ResultCode::OneLayer || code == ResultCode::NoCondensation || glaserCondensation(code)) &&
+           !results.p.empty() && results.p.size() == results.p_sat.size() && results.p.size() == results.T.size();
 }
 
 QString CriteriaBasis::labelSuffix() const {

@@ -24,18 +24,36 @@ public:
     /*! Which criterion rows can be judged: all of them; only the thermal ones (minimum resistance, f_Rsi)
         because the calculation has no moisture result; none because the input is invalid. */
     enum class Scope { All, ThermalOnly, Nothing };
+    /*! Where the calculation stopped at dew on a surface: none, the warm (interior) or the cold (exterior)
+        surface. Nothing of the interstitial condensate is computed then. */
+    enum class Surface { None, Warm, Cold };
 
     explicit CriteriaBasis(const CalculationResults &results);
 
     bool isGlaser() const { return method == Method::Glaser; }
+    /*! True when the project gets a verdict: every row can be judged, or the dew on the warm surface fails it
+        although the condensate rows cannot be judged. */
+    bool judged() const { return scope == Scope::All || surface == Surface::Warm; }
     /*! "moisture-dependent" or "glaser", the key of the command-line tool's JSON. */
     QString methodName() const;
     /*! Why rows are not judged (scope other than All): the calculation's messages, one per line, or the
         result text when there are none; empty otherwise. Rich text, layer links kept. */
     QString notAssessedReason() const;
 
-    /*! Note shown wherever the Glaser figures are judged. */
+    /*! Note shown wherever the Glaser figures are judged because condensate forms between layers without
+        capillary transport. */
     static QString glaserNote();
+    /*! Why the Glaser figures are judged, in the words of the real cause: glaserNote(), or where the
+        moisture-dependent method stopped at a limit of its plane search, that limit. Empty on the moisture-
+        dependent basis. */
+    QString glaserReason() const;
+    /*! The basis in words: "by the Glaser scheme of DIN 4108-3" or "by the moisture-dependent method". */
+    QString basisText() const;
+    /*! One sentence for the frames and diagrams of the moisture-dependent method when they stay empty because
+        the Glaser figures are judged. */
+    static QString moistureMethodEmptyNote();
+    /*! True when the Glaser step produced profiles (result codes 6, 7, 9, 10 and 11). */
+    static bool hasGlaserProfiles(const CalculationResults &results);
     /*! " (Glaser)" after the labels of the condensate and drying figures in the Glaser case, else empty. */
     QString labelSuffix() const;
 
@@ -44,6 +62,7 @@ public:
 
     Method method = Method::MoistureDependent;
     Scope scope = Scope::All;
+    Surface surface = Surface::None;
     /*! Condensate mass after the condensation period (kg/m2). */
     double Mc = 0;
     /*! Drying time (s). */
@@ -57,6 +76,8 @@ public:
 
 private:
     QString m_reason;
+    /*! The calculation's messages where its plane search stopped at a limit; empty otherwise. */
+    QString m_searchLimit;
 };
 
 #endif // CriteriaBasisH

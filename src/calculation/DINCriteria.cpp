@@ -18,11 +18,6 @@ namespace {
 // Drying must be complete within the summer period of DIN 4108-3.
 const double MaximumDryingDays = 90;
 
-/*! Surface condensation: the construction fails the condensate and drying criteria. */
-bool surfaceCondensation(ResultCode resultCode) {
-    return resultCode == ResultCode::CondensationLeftSurface || resultCode == ResultCode::CondensationRightSurface;
-}
-
 bool thermalRow(DINCriterion::Kind kind) {
     return kind == DINCriterion::MinimumResistance || kind == DINCriterion::TemperatureFactor;
 }
@@ -30,7 +25,9 @@ bool thermalRow(DINCriterion::Kind kind) {
 /*! Takes the verdict off the rows the calculation gave nothing to judge for. */
 void markNotAssessed(std::vector<DINCriterion> &criteria, CriteriaBasis::Scope scope) {
     for (DINCriterion &row : criteria) {
-        if (scope == CriteriaBasis::Scope::All || (scope == CriteriaBasis::Scope::ThermalOnly && thermalRow(row.kind)))
+        // the surface condensation row carries its own verdict
+        if (scope == CriteriaBasis::Scope::All || row.kind == DINCriterion::SurfaceCondensation ||
+            (scope == CriteriaBasis::Scope::ThermalOnly && thermalRow(row.kind)))
             continue;
         row.assessed = false;
         row.fulfilled = false;
@@ -82,6 +79,8 @@ QJsonValue criterionJson(const DINCriterion *row) {
     case DINCriterion::DryingTime: return QJsonObject{{"days", row->value}, {"fulfilled", fulfilledJson(*row)}};
     case DINCriterion::DryingReserve:
         return QJsonObject{{"reserve", row->required}, {"dryingMass", row->value}, {"fulfilled", fulfilledJson(*row)}};
+    case DINCriterion::SurfaceCondensation:
+        return QJsonObject{{"side", row->warmSide ? "warm" : "cold"}, {"fulfilled", fulfilledJson(*row)}};
     }
     return QJsonValue::Null;
 }
@@ -102,12 +101,13 @@ std::vector<DINCriterion> DINCriteria::evaluate(const InputData &input, HeatFlow
     if (settings.m_frsiCheck)
         criteria.push_back(temperatureFactorCriterion(layers, heatFlowDirection, conditions.interiorWinter(),
                                                       conditions.exteriorWinter()));
-    const bool surface = surfaceCondensation(results.resultCode);
-    criteria.push_back(condensateCriterion(classification, basis, surface, edition,
+    if (basis.surface != CriteriaBasis::Surface::None)
+        criteria.push_back(surfaceCondensationCriterion(basis.surface == CriteriaBasis::Surface::Warm));
+    criteria.push_back(condensateCriterion(classification, basis, edition,
                                            DINCriteriaResult::layerAwLimit(edition, settings.m_nonCapillarAw)));
     if (classification.hasWoodOrWoodBased())
         criteria.push_back(woodCriterion(classification, basis.Mc));
-    criteria.push_back(dryingTimeCriterion(basis, surface));
+    criteria.push_back(dryingTimeCriterion(basis));
     if (basis.hasCondensate && std::fabs(settings.m_dryingReserve) > 1e-10)
         criteria.push_back(dryingReserveCriterion(basis, settings.m_dryingReserve));
     markNotAssessed(criteria, basis.scope);
@@ -137,6 +137,7 @@ QJsonObject DINCriteria::toJson(const std::vector<DINCriterion> &criteria, const
         {"wood", criterionJson(find(criteria, DINCriterion::Wood))},
         {"dryingTime", criterionJson(find(criteria, DINCriterion::DryingTime))},
         {"dryingReserve", criterionJson(find(criteria, DINCriterion::DryingReserve))},
+        {"surfaceCondensation", criterionJson(find(criteria, DINCriterion::SurfaceCondensation))},
     };
 }
 
@@ -146,6 +147,13 @@ QString DINCriteria::verdictText(bool fulfilled) {
 
 QString DINCriteria::notAssessedText() {
     return tr("Not assessed");
+}
+
+QString DINCriteria::verdictHtml(const DINCriterion &row) {
+    if (!row.assessed)
+        return QStringLiteral("<font color=\"#808080\"><b>%1</b></font>").arg(row.verdict);
+    return row.fulfilled ? QStringLiteral("<b>%1</b>").arg(row.verdict)
+                         : QStringLiteral("<font color=\"#FF0000\"><b>%1</b></font>").arg(row.verdict);
 }
 
 double DINCriteria::minimumTemperatureFactor(double T_i, double rh_i) {
@@ -193,10 +201,10 @@ DINCriterion DINCriteria::temperatureFactorCriterion(const QVector<MaterialLayer
 }
 
 DINCriterion DINCriteria::condensateCriterion(const DINCriteriaResult &classification, const CriteriaBasis &basis,
-                                              bool surfaceCondensation, int edition, double awLimit) {
+                                              int edition, double awLimit) {
     const bool nonCapillary = classification.nonCapillaryInZones(basis.zones);
     const double limit = DINCriteriaResult::condensateLimit(nonCapillary);
-    const bool fulfilled = !surfaceCondensation && basis.Mc <= limit;
+    const bool fulfilled = basis.Mc <= limit;
     QString caption;
     if (nonCapillary)
         caption = tr("%1 with A<sub>w</sub> &le; %2 kg/m<sup>2</sup>h<sup>0.5</sup>")
@@ -225,10 +233,10 @@ DINCriterion DINCriteria::woodCriterion(const DINCriteriaResult &classification,
     return row;
 }
 
-DINCriterion DINCriteria::dryingTimeCriterion(const CriteriaBasis &basis, bool surfaceCondensation) {
+DINCriterion DINCriteria::dryingTimeCriterion(const CriteriaBasis &basis) {
     const double days = daysFromSeconds(basis.dryingTime);
     // A negative time means the construction does not dry out; NaN and infinity fail both comparisons.
-    const bool fulfilled = !surfaceCondensation && days >= 0 && days < MaximumDryingDays;
+    const bool fulfilled = days >= 0 && days < MaximumDryingDays;
     return criterion(DINCriterion::DryingTime,
                      tr("Drying time in summer t<sub>ev</sub> &lt; 90 days") + basis.labelSuffix(), MaximumDryingDays,
                      days, fulfilled);
@@ -238,4 +246,28 @@ DINCriterion DINCriteria::dryingReserveCriterion(const CriteriaBasis &basis, dou
     return criterion(DINCriterion::DryingReserve,
                      tr("Check for drying reserve of %1 g/m<sup>2</sup>a according DIN 68800-2").arg(reserve * 1000),
                      reserve, basis.dryingMass, basis.dryingMass > basis.Mc + reserve);
+}
+
+DINCriterion DINCriteria::surfaceCondensationCriterion(bool warmSide) {
+    DINCriterion row;
+    row.kind = DINCriterion::SurfaceCondensation;
+    row.warmSide = warmSide;
+    row.caption = surfaceCondensationCaption(warmSide);
+    // Dew on the interior surface fails the construction; dew on an outer surface is no criterion of
+    // DIN 4108-3, so that row stays without verdict.
+    row.assessed = warmSide;
+    row.fulfilled = false;
+    row.verdict = warmSide ? verdictText(false) : notAssessedText();
+    return row;
+}
+
+QString DINCriteria::surfaceCondensationCaption(bool warmSide) {
+    return warmSide ? tr("Surface condensation on the warm side")
+                    : tr("Surface condensation on the cold side (dew on an outer surface is no criterion of "
+                         "DIN 4108-3)");
+}
+
+QString DINCriteria::surfaceCondensationSentence(bool warmSide) {
+    return warmSide ? tr("Surface condensation on the warm side: requirement not fulfilled")
+                    : tr("Surface condensation on the cold side: not assessed");
 }

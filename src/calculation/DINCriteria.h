@@ -29,7 +29,8 @@ public:
     /*! Inner surface resistance of the mould check (m2K/W), independent of the project's climate. */
     static constexpr double FrsiInnerSurfaceResistance = 0.25;
 
-    /*! Rows in report order: minimum resistance (always), f_Rsi (when switched on), condensate mass (always),
+    /*! Rows in report order: minimum resistance (always), f_Rsi (when switched on), surface condensation (when
+        the calculation stopped at dew on a surface), condensate mass (always),
         wood (with wood or wood-based layers in a zone), drying time (always), drying reserve (with a stationary
         condensate mass and a reserve set).
         The moisture rows judge the figures of CriteriaBasis(results); rows outside its scope are not
@@ -38,8 +39,9 @@ public:
                                               const CalculationResults &results, const ReportSettings &settings);
 
     /*! The rows as a JSON object with the keys "basis" (see CriteriaBasis::methodName), "allFulfilled",
-        "minimumResistance", "frsi", "condensate", "wood", "dryingTime" and "dryingReserve"; criteria that were not
-        evaluated are null, rows not assessed have "fulfilled": null. */
+        "minimumResistance", "frsi", "condensate", "wood", "dryingTime", "dryingReserve" and "surfaceCondensation"
+        ({"side": "warm"|"cold", "fulfilled"}); criteria that were not evaluated are null, rows not assessed have
+        "fulfilled": null. */
     static QJsonObject toJson(const std::vector<DINCriterion> &criteria, const CriteriaBasis &basis);
     /*! False when a row is not fulfilled, else no value when a row is not assessed, else true. */
     static std::optional<bool> allFulfilled(const std::vector<DINCriterion> &criteria);
@@ -48,6 +50,13 @@ public:
     static QString verdictText(bool fulfilled);
     /*! "Not assessed", translated. */
     static QString notAssessedText();
+    /*! The verdict of \a row as the report and the results panel show it: bold, red when not fulfilled, grey
+        when not assessed. */
+    static QString verdictHtml(const DINCriterion &row);
+    /*! Caption of the surface condensation row. */
+    static QString surfaceCondensationCaption(bool warmSide);
+    /*! The surface condensation verdict in one sentence, for summaries. */
+    static QString surfaceCondensationSentence(bool warmSide);
 
     /*! Minimum f_Rsi for the interior climate T_i (°C), rh_i (%) against -5 °C outside: surface temperature at
         80 % surface humidity, theta_si = (T_i + 109.8) (rh_i / 80)^0.1247 - 109.8, then
@@ -64,9 +73,10 @@ private:
                                                    const ClimateRecord &outside);
     /*! awLimit: the A_w limit applied to mark non-capillary layers, kg/(m2 s^0.5); the caption prints it. */
     static DINCriterion condensateCriterion(const DINCriteriaResult &classification, const CriteriaBasis &basis,
-                                            bool surfaceCondensation, int edition, double awLimit);
+                                            int edition, double awLimit);
     static DINCriterion woodCriterion(const DINCriteriaResult &classification, double Mc);
-    static DINCriterion dryingTimeCriterion(const CriteriaBasis &basis, bool surfaceCondensation);
+    static DINCriterion dryingTimeCriterion(const CriteriaBasis &basis);
+    static DINCriterion surfaceCondensationCriterion(bool warmSide);
     static DINCriterion dryingReserveCriterion(const CriteriaBasis &basis, double reserve);
 };
 

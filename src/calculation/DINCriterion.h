@@ -8,7 +8,15 @@
 #include <QString>
 
 struct DINCriterion {
-    enum Kind { MinimumResistance, TemperatureFactor, CondensateMass, Wood, DryingTime, DryingReserve };
+    enum Kind {
+        MinimumResistance,
+        TemperatureFactor,
+        CondensateMass,
+        Wood,
+        DryingTime,
+        DryingReserve,
+        SurfaceCondensation
+    };
 
     Kind kind = MinimumResistance;
     /*! Row printed above the criterion without a verdict (the DIN 4108-3 edition of the non-capillary check);
@@ -34,6 +42,8 @@ struct DINCriterion {
     bool nonCapillary = false;
     /*! Wood only: judged by the wood-based limit (3 %) rather than the wood limit (5 %). */
     bool woodBased = false;
+    /*! Surface condensation only: dew on the warm (interior) surface rather than on the cold one. */
+    bool warmSide = false;
 
     /*! False where the calculation gives nothing to judge (invalid input, no result): the row keeps its values
         but has no verdict. */

@@ -42,7 +42,49 @@ QString dryingNote(const InputData &input, const CalculationResults &results, co
     return QString();
 }
 
+/*! The verdict line: on the Glaser basis a neutral line naming the basis and the place instead of the
+    moisture-dependent method's failure; with condensation the place with the layer names. */
+QString verdictLine(const InputData &input, const CalculationResults &results, const CriteriaBasis &basis) {
+    const QString place = ResultSummary::condensationPlace(input, basis.zones);
+    const QString blue = QStringLiteral("<font color=\"#0000FF\">%1</font>");
+    if (basis.isGlaser())
+        return blue.arg(ResultSummary::tr("Condensation %1, judged %2.").arg(place, basis.basisText()).toHtmlEscaped());
+    if (results.resultCode >= ResultCode::OnePlane && !place.isEmpty())
+        return blue.arg(ResultSummary::tr("Condensation %1.").arg(place).toHtmlEscaped());
+    return ResultTexts::verdictHtml(results);
+}
+
 } // namespace
+
+ResultSummary::Mass ResultSummary::condensateMass(double kgPerSquareMetre) {
+    const double GramsBelow = 0.01;
+    Mass mass;
+    if (std::fabs(kgPerSquareMetre) < GramsBelow) {
+        mass.value = kgPerSquareMetre * 1000;
+        mass.unit = QStringLiteral("g/m<sup>2</sup>");
+    }
+    else {
+        mass.value = kgPerSquareMetre;
+        mass.unit = QStringLiteral("kg/m<sup>2</sup>");
+    }
+    return mass;
+}
+
+QString ResultSummary::condensationPlace(const InputData &input, const std::vector<std::pair<int, int>> &zones) {
+    const QVector<MaterialLayer> &layers = input.layers();
+    const auto named = [&](int j) {
+        return tr("layer %1 (%2)").arg(j + 1).arg(j >= 0 && j < layers.size() ? layers[j].name() : QString());
+    };
+    QStringList places;
+    for (const auto &zone : zones) {
+        if (zone.first < 0 || zone.second >= layers.size())
+            continue;
+        places << (zone.second == zone.first + 1 ? tr("in the plane between %1 and %2")
+                                                 : tr("in the zone between %1 and %2"))
+                      .arg(named(zone.first), named(zone.second));
+    }
+    return places.join(QStringLiteral("; "));
+}
 
 ResultSummary::ResultSummary(const InputData &input, const CalculationResults &results) {
     const CriteriaBasis basis(results);
@@ -69,11 +111,12 @@ ResultSummary::ResultSummary(const InputData &input, const CalculationResults &r
 
     Row verdict;
     verdict.key = Key::Verdict;
-    verdict.verdict = ResultTexts::verdictHtml(results);
+    verdict.verdict = verdictLine(input, results, basis);
     m_rows.push_back(verdict);
 
+    const Mass Mc = condensateMass(basis.Mc);
     Row mass = figure(Key::CondensateMass, tr("Condensation mass after condensation period") + basis.labelSuffix(),
-                      QStringLiteral("M<sub>c</sub> ="), basis.Mc, 3, QStringLiteral("kg/m<sup>2</sup>"), condensation);
+                      QStringLiteral("M<sub>c</sub> ="), Mc.value, Mc.decimals, Mc.unit, condensation);
     if (!basis.isGlaser())
         mass.caption = tr("Condensation mass after condensation period (based on VAPRO)");
     Row drying = figure(Key::DryingTime, tr("Drying time") + basis.labelSuffix(), QStringLiteral("t<sub>ev</sub> ="),

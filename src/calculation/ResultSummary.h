@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class CalculationResults;
@@ -49,6 +50,20 @@ public:
             the value is shown. The verdict row holds the coloured verdict line (rich text) here. */
         QString verdict;
     };
+
+    /*! A condensate mass as shown: kg/m2 with three decimals, below 0.01 kg/m2 in g/m2 with three decimals, so
+        that a small mass never reads "0.000 kg/m2". */
+    struct Mass {
+        double value = 0;
+        int decimals = 3;
+        QString unit; ///< rich text
+    };
+    static Mass condensateMass(double kgPerSquareMetre);
+
+    /*! Where the condensate forms, as a phrase: "in the plane between layer 3 (name) and layer 4 (name)", zones
+        "in the zone between ...", several joined by "; "; empty without condensation zones. \a zones are layer
+        ranges (first, last) counted from 0, as CriteriaBasis::zones. */
+    static QString condensationPlace(const InputData &input, const std::vector<std::pair<int, int>> &zones);
 
     /*! The rows of \a results, calculated from \a input; see rows(). */
     ResultSummary(const InputData &input, const CalculationResults &results);

@@ -171,7 +171,7 @@ int CalcCommand::reportProblems(const std::vector<ProjectEvaluation> &evaluation
             continue;
         }
         const CriteriaBasis basis(evaluation.document.calculation().results());
-        if (basis.scope == CriteriaBasis::Scope::All)
+        if (basis.judged())
             continue;
         CliOutput::printError(
             tr("%1: not assessed: %2").arg(evaluation.fileName, PlainText::fromHtml(basis.notAssessedReason())));

@@ -22,12 +22,13 @@ QString DiagramCommand::synopsis() const {
 }
 
 QString DiagramCommand::usage() const {
-    return tr("Usage: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture] -o OUT.{svg,png,jpg,pdf}\n"
+    return tr("Usage: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture|glaser] -o OUT.{svg,png,jpg,pdf}\n"
               "Loads and recalculates the project FILE and draws one picture; the extension of OUT chooses the "
               "format.\n\n"
               "Options:\n"
-              "  --type T    sketch (construction sketch), pressure (vapour pressure diagram) or moisture\n"
-              "              (water content diagram, the default)\n"
+              "  --type T    sketch (construction sketch), pressure (vapour pressure diagram), moisture\n"
+              "              (water content diagram, the default) or glaser (pressures of the Glaser scheme over\n"
+              "              the diffusion-equivalent air layer thickness sd)\n"
               "  -o, --output OUT  picture file to write; '-' writes it to standard output as\n"
               "              --format says (svg, png, jpg or pdf)\n"
               "  --format F  picture format when OUT is '-'\n"
@@ -51,6 +52,8 @@ DiagramScene::DiagramType DiagramCommand::typeFromName(const QString &name) {
         return DiagramScene::DiagramType::VapourPressure;
     if (name == QLatin1String("moisture"))
         return DiagramScene::DiagramType::MoistureContent;
+    if (name == QLatin1String("glaser"))
+        return DiagramScene::DiagramType::Glaser;
     return DiagramScene::DiagramType::NoDiagram;
 }
 

@@ -72,5 +72,5 @@ QString ProjectEvaluation::openProblem(const QString &fileName) {
 
 QString ProjectEvaluation::notAssessedReason() const {
     const CriteriaBasis basis(document.calculation().results());
-    return basis.scope == CriteriaBasis::Scope::All ? QString() : PlainText::fromHtml(basis.notAssessedReason());
+    return basis.judged() ? QString() : PlainText::fromHtml(basis.notAssessedReason());
 }

@@ -41,7 +41,42 @@ QString indented(const QString &text, int spaces) {
 } // namespace
 
 QString TextSummary::text(const ProjectEvaluation &evaluation) {
-    return evaluation.fileName + QLatin1Char('\n') + figures(evaluation) + criteria(evaluation);
+    return evaluation.fileName + QLatin1Char('\n') + figures(evaluation) + glaserTable(evaluation) +
+           criteria(evaluation);
+}
+
+QString TextSummary::glaserTable(const ProjectEvaluation &evaluation) {
+    const CalculationResults &r = evaluation.document.calculation().results();
+    const QVector<MaterialLayer> &layers = evaluation.document.inputData().layers();
+    const int n = layers.size();
+    if (!CriteriaBasis(r).isGlaser() || int(r.T.size()) != n + 1 || r.p.size() != r.T.size() ||
+        r.p_sat.size() != r.T.size())
+        return QString();
+    QString text = QStringLiteral("  ") + tr("Glaser scheme, interface values:") + QLatin1Char('\n');
+    text += QStringLiteral("    %1 %2 %3 %4 %5\n")
+                .arg(tr("interface"), -16)
+                .arg(QStringLiteral("T [C]"), 8)
+                .arg(QStringLiteral("p_sat [Pa]"), 11)
+                .arg(QStringLiteral("p [Pa]"), 9)
+                .arg(QStringLiteral("sd [m]"), 9);
+    double sd = 0;
+    for (int k = 0; k <= n; ++k) {
+        const QString name =
+            k == 0 ? tr("inner surface") : (k == n ? tr("outer surface") : tr("layer %1|%2").arg(k).arg(k + 1));
+        bool plane = false;
+        for (const auto &zone : r.glaserZones)
+            plane = plane || (zone.first <= k && k <= zone.second);
+        text += QStringLiteral("    %1 %2 %3 %4 %5%6\n")
+                    .arg(name, -16)
+                    .arg(number(r.T[std::size_t(k)], 1), 8)
+                    .arg(number(r.p_sat[std::size_t(k)], 0), 11)
+                    .arg(number(r.p[std::size_t(k)], 0), 9)
+                    .arg(number(sd, 2), 9)
+                    .arg(plane ? QStringLiteral("  ") + tr("condensation") : QString());
+        if (k < n)
+            sd += layers[k].mu() * layers[k].width();
+    }
+    return text;
 }
 
 QString TextSummary::figures(const ProjectEvaluation &evaluation) {
@@ -61,7 +96,7 @@ QString TextSummary::figures(const ProjectEvaluation &evaluation) {
         }
         text += indented(PlainText::fromHtml(row.verdict), 2);
         if (CriteriaBasis(results).isGlaser())
-            text += indented(CriteriaBasis::glaserNote(), 2);
+            text += indented(CriteriaBasis(results).glaserReason(), 2);
     }
     return text;
 }

@@ -2,7 +2,8 @@
 #define TextSummaryH
 
 // Short human-readable summary of a judged project for "calc --text": the figures and the verdict line of the
-// results panel, then every criterion row with its verdict.
+// results panel, the interface values of the Glaser scheme where the criteria judge those, then every
+// criterion row with its verdict.
 
 #include <QCoreApplication>
 #include <QString>
@@ -18,6 +19,7 @@ public:
 private:
     static QString figures(const ProjectEvaluation &evaluation);
     static QString criteria(const ProjectEvaluation &evaluation);
+    static QString glaserTable(const ProjectEvaluation &evaluation);
 };
 
 #endif // TextSummaryH

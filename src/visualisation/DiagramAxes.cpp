@@ -16,9 +16,17 @@
 #include <numeric>
 
 DimensionChain::DimensionChain(QGraphicsScene *scene, const DiagramStyle &style, const DiagramGeometry &geometry,
-                               const std::vector<double> &widths, QGraphicsTextItem *title)
-    : DiagramPart(scene, style, geometry), m_widths(widths), m_title(title),
+                               const std::vector<double> &widths, QGraphicsTextItem *title, Labels labels)
+    : DiagramPart(scene, style, geometry), m_widths(widths), m_title(title), m_labels(labels),
       m_tick(std::trunc(std::max(3.0, 0.8 * style.scale()))) {}
+
+QString DimensionChain::sdLabel(double sd) {
+    return DiagramStyle::formatNumber(sd, sd < 1 ? 2 : (sd < 100 ? 1 : 0));
+}
+
+QString DimensionChain::label(double width) const {
+    return m_labels == SdInMetres ? sdLabel(width) : widthLabel(width);
+}
 
 QString DimensionChain::widthLabel(double widthInMetres) {
     // round off the binary noise of the metre value first (0.012 m must not become 11.99999 mm)
@@ -57,14 +65,14 @@ DimensionChainRows DimensionChain::draw() {
     double H = 0;
     if (n >= 2) {
         for (std::size_t i = 0; i < n; ++i) {
-            labels[i] = addText(widthLabel(m_widths[i]), font);
+            labels[i] = addText(label(m_widths[i]), font);
             const QRectF br = labels[i]->boundingRect();
             H = std::max(H, br.height());
             const bool fits = br.width() <= pos[i + 1] - pos[i] - 2 * m_tick;
             (fits ? fitting : overflow).push_back(int(i));
         }
     }
-    QGraphicsTextItem *total = addText(widthLabel(std::accumulate(m_widths.begin(), m_widths.end(), 0.0)), font);
+    QGraphicsTextItem *total = addText(label(std::accumulate(m_widths.begin(), m_widths.end(), 0.0)), font);
     H = std::max(H, total->boundingRect().height());
 
     DimensionChainRows rows = rowLayout(H);

@@ -15,9 +15,12 @@
 
 class DimensionChain : public DiagramPart {
 public:
+    /*! What the chain measures: layer widths, labelled in millimetres, or sd values, labelled in metres. */
+    enum Labels { WidthInMillimetres, SdInMetres };
+
     /*! widths in metres, one per layer; title is the hidden title item shown under the total label. */
     DimensionChain(QGraphicsScene *scene, const DiagramStyle &style, const DiagramGeometry &geometry,
-                   const std::vector<double> &widths, QGraphicsTextItem *title);
+                   const std::vector<double> &widths, QGraphicsTextItem *title, Labels labels = WidthInMillimetres);
 
     /*! Draws labels, dimension lines, extension lines and ticks; returns the rows used. */
     DimensionChainRows draw();
@@ -25,6 +28,8 @@ public:
     /*! Width label of a width in metres: whole millimetres when the fractional part is below 0.1,
         otherwise one decimal. */
     static QString widthLabel(double widthInMetres);
+    /*! Label of an sd value in metres: two decimals below 1 m, one below 100 m, none above. */
+    static QString sdLabel(double sd);
 
 private:
     /*! Rows the labels too wide for their layer may take, one above the other. */
@@ -42,8 +47,11 @@ private:
     void drawTick(double x, double y) const;
     void drawLines(const DimensionChainRows &rows, double layerLineY, double totalLineY) const;
 
+    QString label(double width) const;
+
     std::vector<double> m_widths;
     QGraphicsTextItem *m_title;
+    Labels m_labels;
     double m_tick;
 };
 

@@ -185,6 +185,7 @@ QString DiagramExport::svgTitle(DiagramScene::DiagramType type) {
     case DiagramScene::DiagramType::ConstructionSketch: return tr("Construction Sketch");
     case DiagramScene::DiagramType::VapourPressure: return tr("Vapour pressure diagram");
     case DiagramScene::DiagramType::MoistureContent: return tr("Water content diagram");
+    case DiagramScene::DiagramType::Glaser: return tr("Glaser diagram");
     case DiagramScene::DiagramType::NoDiagram: break;
     }
     return QString();

@@ -70,3 +70,11 @@ ValueBand DiagramPart::band(double topFraction, double bottomFraction) const {
     b.bottom = bottom - bottomFraction * H;
     return b;
 }
+
+double DiagramPart::axisOffset() const {
+    return std::max(3.0, 3 * m_style.scale());
+}
+
+QString DiagramPart::tickLabel(double value, int decimals) {
+    return QString("%1").arg(DiagramStyle::formatNumber(value, decimals), 5);
+}

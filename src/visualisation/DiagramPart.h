@@ -73,6 +73,10 @@ protected:
     double tickSpacing() const;
     /*! The band from top + topFraction H to bottom - bottomFraction H of the plot (H whole pixels). */
     ValueBand band(double topFraction, double bottomFraction) const;
+    /*! Offset of a value axis from the air-zone edge it stands at. */
+    double axisOffset() const;
+    /*! A tick label: the value with \a decimals, right-aligned in five characters. */
+    static QString tickLabel(double value, int decimals);
 
     QGraphicsScene *m_scene;
     const DiagramStyle &m_style;

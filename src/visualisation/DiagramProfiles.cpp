@@ -21,15 +21,6 @@
 
 namespace {
 
-/*! Offset of an axis from the air-zone edge it stands at. */
-double axisOffset(double scale) {
-    return std::max(3.0, 3 * scale);
-}
-
-QString tickLabel(double value, int decimals) {
-    return QString("%1").arg(DiagramStyle::formatNumber(value, decimals), 5);
-}
-
 /*! Inserts the points where the polyline crosses the level w = level, so that runs above it start and end on it. */
 QPolygonF splitAtLevel(const QPolygonF &line, double level) {
     QPolygonF out;
@@ -73,8 +64,8 @@ void TemperatureProfile::draw(QGraphicsTextItem *title) const {
         addBoundaryZone(m_geo.coldEdge, y(m_Te), pos.back(), y(m_T.back()), pen);
     }
 
-    ValueAxis axis(m_scene, m_style, m_geo, m_geo.warmEdge - axisOffset(m_style.scale()),
-                   m_style.pen(DiagramStyle::TemperatureAxis), ValueAxis::LabelsLeft);
+    ValueAxis axis(m_scene, m_style, m_geo, m_geo.warmEdge - axisOffset(), m_style.pen(DiagramStyle::TemperatureAxis),
+                   ValueAxis::LabelsLeft);
     axis.draw();
     axis.addTick(y(m_Ti), tickLabel(m_Ti, 1));
     axis.addTick(y(m_Te), tickLabel(m_Te, 1));
@@ -182,8 +173,8 @@ void VapourPressureProfile::drawSaturatedLayer(double l, double r, double pl, do
 }
 
 void VapourPressureProfile::drawAxis(QGraphicsTextItem *title) const {
-    ValueAxis axis(m_scene, m_style, m_geo, m_geo.coldEdge - axisOffset(m_style.scale()),
-                   m_style.pen(DiagramStyle::PressureAxis), ValueAxis::LabelsRight);
+    ValueAxis axis(m_scene, m_style, m_geo, m_geo.coldEdge - axisOffset(), m_style.pen(DiagramStyle::PressureAxis),
+                   ValueAxis::LabelsRight);
     axis.draw();
     axis.addTick(y(m_pmax), tickLabel(m_pmax, 0));
     axis.addTick(y(m_pmin), tickLabel(m_pmin, 0));
@@ -306,8 +297,8 @@ void MoistureProfile::drawLegend() const {
 }
 
 void MoistureProfile::drawAxis(QGraphicsTextItem *title) const {
-    ValueAxis axis(m_scene, m_style, m_geo, m_geo.coldEdge - axisOffset(m_style.scale()),
-                   m_style.pen(DiagramStyle::MoistureAxis), ValueAxis::LabelsRight);
+    ValueAxis axis(m_scene, m_style, m_geo, m_geo.coldEdge - axisOffset(), m_style.pen(DiagramStyle::MoistureAxis),
+                   ValueAxis::LabelsRight);
     axis.draw();
     // 0 and the top first: the scale top is a multiple of the step
     const int decimals = AxisTicks::decimals(m_step);

@@ -4,6 +4,9 @@
 #include "DiagramProfiles.h"
 #include "DiagramStyle.h"
 
+#include "GlaserProfile.h"
+
+#include <calculation/CriteriaBasis.h>
 #include <calculation/ResultTexts.h>
 
 #include <QGraphicsTextItem>
@@ -59,11 +62,15 @@ QString DiagramScene::dimensionChainTitleText() {
     return tr("Layer widths in [mm]");
 }
 
+QString DiagramScene::sdChainTitleText() {
+    return tr("Diffusion-equivalent air layer thickness s<sub>d</sub> in [m]");
+}
+
 void DiagramScene::createTitleItems() {
     const QString texts[TitleCount] = {temperatureTitleText(), vapourPressureTitleText(), moistureTitleText(),
-                                       dimensionChainTitleText()};
+                                       dimensionChainTitleText(), sdChainTitleText()};
     for (int i = 0; i < TitleCount; ++i) {
-        m_titles[i] = m_style->createText(texts[i], m_style->titleFont(), i == MoistureTitle);
+        m_titles[i] = m_style->createText(texts[i], m_style->titleFont(), i == MoistureTitle || i == SdChainTitle);
         m_titles[i]->hide();
         addItem(m_titles[i]);
     }
@@ -141,9 +148,9 @@ void DiagramScene::computeLayout() {
     m_titles[TemperatureTitle]->setTextWidth(bottom - top);
     const double HL = m_titles[TemperatureTitle]->boundingRect().height();
     double HR = m_geometry.textHeight;
-    if (m_results.resultCode >= ResultCode::NoAlgorithm) {
+    if (m_results.resultCode >= ResultCode::NoAlgorithm || hasPressureProfiles()) {
         QGraphicsTextItem *right =
-            m_titles[m_type == DiagramType::VapourPressure ? VapourPressureTitle : MoistureTitle];
+            m_titles[m_type == DiagramType::MoistureContent ? MoistureTitle : VapourPressureTitle];
         right->setTextWidth(bottom - top);
         HR = right->boundingRect().height();
     }
@@ -166,16 +173,14 @@ void DiagramScene::computeLayout() {
 
     // whole pixels per layer; the rounding losses collect at the cold side
     const double available = m_geometry.coldEdge - 2 * zone - m_geometry.warmEdge;
-    std::vector<double> widths;
-    for (const MaterialLayer &layer : m_input.layers())
-        widths.push_back(layer.width());
     // a foil stays visible between the boundary lines beside it
     const double minimum = L::MinimumLayerInPens * m_style->pen(DiagramStyle::LayerBoundary).widthF();
     std::vector<double> &pos = m_geometry.positions;
     pos.assign(1, m_geometry.warmEdge + zone);
-    for (double w : drawnWidths(widths, available, minimum))
+    for (double w : drawnWidths(layerExtents(), available, minimum))
         pos.push_back(pos.back() + std::trunc(w));
-    if (sketch)
+    // over sd the layers are no longer recognisable by their widths: numbered like the sketch
+    if (sketch || m_type == DiagramType::Glaser)
         m_geometry.plot.setTop(top + layerNumberRows() * L::LineSpacing * m_geometry.textHeight);
 }
 
@@ -241,11 +246,17 @@ int DiagramScene::layerNumberRows() {
     return rows;
 }
 
-void DiagramScene::drawDimensionChain() {
-    std::vector<double> widths;
+std::vector<double> DiagramScene::layerExtents() const {
+    std::vector<double> extents;
     for (const MaterialLayer &layer : m_input.layers())
-        widths.push_back(layer.width());
-    DimensionChain chain(this, *m_style, m_geometry, widths, m_titles[DimensionChainTitle]);
+        extents.push_back(m_type == DiagramType::Glaser ? layer.mu() * layer.width() : layer.width());
+    return extents;
+}
+
+void DiagramScene::drawDimensionChain() {
+    const bool sd = m_type == DiagramType::Glaser;
+    DimensionChain chain(this, *m_style, m_geometry, layerExtents(), m_titles[sd ? SdChainTitle : DimensionChainTitle],
+                         sd ? DimensionChain::SdInMetres : DimensionChain::WidthInMillimetres);
     m_chainRows = chain.draw();
     QRectF &plot = m_geometry.plot;
     plot.setBottom(std::min(plot.bottom(), m_chainRows.plotBottom));
@@ -289,9 +300,12 @@ void DiagramScene::drawSideMarks() {
 }
 
 void DiagramScene::drawNotice(const QRectF &area) {
-    // what the calculation says instead of an empty frame: the input check's or the calculation's message
-    const QString reason = m_results.messages.isEmpty() ? ResultTexts::verdictText(m_results).toHtmlEscaped()
-                                                        : m_results.messages.join(QStringLiteral("<br/>"));
+    // what the calculation says instead of an empty frame: the input check's or the calculation's message, or
+    // for the moisture-dependent profiles where the Glaser figures are judged, why that method has none
+    QString reason = m_results.messages.isEmpty() ? ResultTexts::verdictText(m_results).toHtmlEscaped()
+                                                  : m_results.messages.join(QStringLiteral("<br/>"));
+    if (m_type == DiagramType::MoistureContent && CriteriaBasis(m_results).isGlaser())
+        reason = CriteriaBasis::moistureMethodEmptyNote().toHtmlEscaped();
     QGraphicsTextItem *notice =
         m_style->createText(QStringLiteral("<b>%1</b><br/>%2").arg(tr("No results to draw.").toHtmlEscaped(), reason),
                             m_style->titleFont(), true, 0.8 * area.width());
@@ -309,22 +323,35 @@ bool DiagramScene::validForTemperature() const {
     return true;
 }
 
-void DiagramScene::drawProfiles() {
+bool DiagramScene::hasPressureProfiles() const {
+    // The pressure diagrams show the Glaser step's pressures: drawn wherever it produced them, whatever became
+    // of the moisture-dependent method. The moisture diagram needs that method's result.
     const bool pressures = !m_results.p.empty() && !m_results.p_sat.empty();
+    if (m_type == DiagramType::Glaser)
+        return CriteriaBasis::hasGlaserProfiles(m_results);
+    if (m_type == DiagramType::VapourPressure && CriteriaBasis::hasGlaserProfiles(m_results))
+        return true;
+    return m_results.glaserResultCode > ResultCode::InvalidInput && m_results.resultCode > ResultCode::NoAlgorithm &&
+           pressures;
+}
+
+void DiagramScene::drawProfiles() {
     std::unique_ptr<VapourPressureProfile> pressure;
     std::unique_ptr<MoistureProfile> moisture;
-    if (m_results.glaserResultCode <= ResultCode::InvalidInput || m_results.resultCode <= ResultCode::NoAlgorithm ||
-        !pressures)
+    std::unique_ptr<GlaserProfile> glaser;
+    if (!hasPressureProfiles())
         drawNotice(m_geometry.plot);
+    else if (m_type == DiagramType::Glaser) {
+        glaser = std::make_unique<GlaserProfile>(this, *m_style, m_geometry, m_input, m_results);
+        glaser->draw(m_titles[VapourPressureTitle]);
+    }
+    else if (m_type == DiagramType::VapourPressure) {
+        pressure = std::make_unique<VapourPressureProfile>(this, *m_style, m_geometry, m_input, m_results);
+        pressure->draw(m_titles[VapourPressureTitle]);
+    }
     else {
-        if (m_type == DiagramType::VapourPressure) {
-            pressure = std::make_unique<VapourPressureProfile>(this, *m_style, m_geometry, m_input, m_results);
-            pressure->draw(m_titles[VapourPressureTitle]);
-        }
-        else {
-            moisture = std::make_unique<MoistureProfile>(this, *m_style, m_geometry, m_input, m_results);
-            moisture->draw(m_titles[MoistureTitle]);
-        }
+        moisture = std::make_unique<MoistureProfile>(this, *m_style, m_geometry, m_input, m_results);
+        moisture->draw(m_titles[MoistureTitle]);
     }
     if (validForTemperature()) {
         const AssessmentConditions &c = m_input.conditions();
@@ -340,6 +367,10 @@ void DiagramScene::drawProfiles() {
         addLine(pos[k], plot.top(), pos[k], plot.bottom(), m_style->pen(DiagramStyle::LayerBoundary));
     if (pressure)
         pressure->drawLegend();
+    if (glaser) {
+        glaser->drawCondensationMarks();
+        glaser->drawLegend();
+    }
     if (moisture && moisture->maximum() > 0)
         moisture->drawLegend();
 }

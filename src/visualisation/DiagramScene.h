@@ -25,10 +25,18 @@ class QPainter;
 class DiagramScene : public QGraphicsScene {
     Q_OBJECT
 public:
-    /*! What setup() draws: nothing new, the construction sketch or one of the two profile diagrams. */
-    enum class DiagramType { NoDiagram, ConstructionSketch, VapourPressure, MoistureContent };
-    /*! The four axis and chain titles, each a hidden text item until a part shows it. */
-    enum Title { TemperatureTitle = 0, VapourPressureTitle, MoistureTitle, DimensionChainTitle, TitleCount };
+    /*! What setup() draws: nothing new, the construction sketch, one of the two profile diagrams over the
+        layer widths, or the Glaser diagram over the diffusion-equivalent air layer thicknesses sd. */
+    enum class DiagramType { NoDiagram, ConstructionSketch, VapourPressure, MoistureContent, Glaser };
+    /*! The axis and chain titles, each a hidden text item until a part shows it. */
+    enum Title {
+        TemperatureTitle = 0,
+        VapourPressureTitle,
+        MoistureTitle,
+        DimensionChainTitle,
+        SdChainTitle,
+        TitleCount
+    };
 
     DiagramScene(bool screenMode, QPaintDevice *device, const DiagramFontSettings &fonts, QObject *parent = nullptr);
     ~DiagramScene() override;
@@ -61,6 +69,7 @@ public:
     static QString vapourPressureTitleText();
     static QString moistureTitleText();
     static QString dimensionChainTitleText();
+    static QString sdChainTitleText();
 
     /*! Drawn widths of layers of \a widths (any unit) sharing \a available pixels in proportion, none below
         \a minimum (at most available / n). */
@@ -83,6 +92,10 @@ private:
     void drawNotice(const QRectF &area);
     /*! Every layer has a width > 0 and is air or conducts heat. */
     bool validForTemperature() const;
+    /*! The values the x axis is proportional to, one per layer: the widths (m), or sd (m) for the Glaser type. */
+    std::vector<double> layerExtents() const;
+    /*! The pressure profiles of the current type can be drawn from the results. */
+    bool hasPressureProfiles() const;
 
     std::unique_ptr<DiagramStyle> m_style;
     CalculationResults m_results;

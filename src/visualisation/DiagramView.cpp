@@ -108,6 +108,8 @@ QString DiagramView::svgFileSuggestion(const QString &lastExportFile, const QStr
         name += "_tp";
     else if (type == DiagramScene::DiagramType::MoistureContent)
         name += "_tw";
+    else if (type == DiagramScene::DiagramType::Glaser)
+        name += "_glaser";
     return directory + "/" + name + ".svg";
 }
 

@@ -305,26 +305,32 @@ void tst_DINCriteria::assessment_data() {
     QTest::addColumn<bool>("moistureAssessed");
     QTest::addColumn<bool>("moistureFulfilled");
     QTest::addColumn<QJsonValue>("allFulfilled");
+    QTest::addColumn<QJsonValue>("surfaceCondensation");
+    QTest::addColumn<bool>("judged");
     const QJsonValue null(QJsonValue::Null);
-    QTest::newRow("no layers") << ResultCode::NoLayers << ResultCode::InvalidInput << false << false << false << null;
+    const QJsonValue warm(QJsonObject{{"side", "warm"}, {"fulfilled", false}});
+    const QJsonValue cold(QJsonObject{{"side", "cold"}, {"fulfilled", null}});
+    QTest::newRow("no layers") << ResultCode::NoLayers << ResultCode::InvalidInput << false << false << false << null
+                               << null << false;
     QTest::newRow("invalid input") << ResultCode::InvalidInput << ResultCode::InvalidInput << false << false << false
-                                   << null;
-    QTest::newRow("no solution, no Glaser condensation")
-        << ResultCode::CalculationError << ResultCode::NoCondensation << true << false << false << null;
+                                   << null << null << false;
+    QTest::newRow("no solution, no Glaser condensation") << ResultCode::CalculationError << ResultCode::NoCondensation
+                                                         << true << false << false << null << null << false;
     QTest::newRow("no algorithm") << ResultCode::NoAlgorithm << ResultCode::NoAlgorithm << true << false << false
-                                  << null;
+                                  << null << null << false;
+    // Nothing of the interstitial condensate is computed: dew inside fails, dew outside is no criterion.
     QTest::newRow("condensation on the warm surface")
-        << ResultCode::CondensationLeftSurface << ResultCode::CondensationLeftSurface << true << true << false
-        << QJsonValue(false);
+        << ResultCode::CondensationLeftSurface << ResultCode::CondensationLeftSurface << true << false << false
+        << QJsonValue(false) << warm << true;
     QTest::newRow("condensation on the cold surface")
-        << ResultCode::CondensationRightSurface << ResultCode::NoCondensation << true << true << false
-        << QJsonValue(false);
+        << ResultCode::CondensationRightSurface << ResultCode::NoCondensation << true << false << false << null << cold
+        << false;
     QTest::newRow("only one layer") << ResultCode::OneLayer << ResultCode::OneLayer << true << true << true
-                                    << QJsonValue(true);
+                                    << QJsonValue(true) << null << true;
     QTest::newRow("no condensation") << ResultCode::NoCondensation << ResultCode::NoCondensation << true << true << true
-                                     << QJsonValue(true);
-    QTest::newRow("one zone") << ResultCode::OneZone << ResultCode::OnePlane << true << true << true
-                              << QJsonValue(true);
+                                     << QJsonValue(true) << null << true;
+    QTest::newRow("one zone") << ResultCode::OneZone << ResultCode::OnePlane << true << true << true << QJsonValue(true)
+                              << null << true;
 }
 
 void tst_DINCriteria::assessment() {
@@ -334,6 +340,8 @@ void tst_DINCriteria::assessment() {
     QFETCH(bool, moistureAssessed);
     QFETCH(bool, moistureFulfilled);
     QFETCH(QJsonValue, allFulfilled);
+    QFETCH(QJsonValue, surfaceCondensation);
+    QFETCH(bool, judged);
     CalculationResults results = dry();
     results.resultCode = resultCode;
     results.glaserResultCode = glaserResultCode;
@@ -344,6 +352,10 @@ void tst_DINCriteria::assessment() {
     const std::vector<DINCriterion> rows = DINCriteria::evaluate(input, Horizontal, results, settings);
 
     for (const DINCriterion &row : rows) {
+        if (row.kind == DINCriterion::SurfaceCondensation) {
+            QCOMPARE(row.verdict, row.warmSide ? QString("Requirement not fulfilled") : QString("Not assessed"));
+            continue;
+        }
         const bool thermal = row.kind == DINCriterion::MinimumResistance || row.kind == DINCriterion::TemperatureFactor;
         const bool assessed = thermal ? thermalAssessed : moistureAssessed;
         QCOMPARE(row.assessed, assessed);
@@ -354,12 +366,14 @@ void tst_DINCriteria::assessment() {
     }
     const CriteriaBasis basis(results);
     QCOMPARE(basis.isGlaser(), false);
+    QCOMPARE(basis.judged(), judged);
     // The reason is named where rows go unjudged, and only there.
     QCOMPARE(basis.notAssessedReason().isEmpty(), moistureAssessed);
 
     const QJsonObject json = DINCriteria::toJson(rows, basis);
     QCOMPARE(json["basis"].toString(), QString("moisture-dependent"));
     QCOMPARE(json["allFulfilled"], allFulfilled);
+    QCOMPARE(json["surfaceCondensation"], surfaceCondensation);
     QCOMPARE(json["condensate"].toObject()["fulfilled"].isNull(), !moistureAssessed);
     QCOMPARE(json["dryingTime"].toObject()["fulfilled"].isNull(), !moistureAssessed);
     QCOMPARE(json["minimumResistance"].toObject()["fulfilled"].isNull(), !thermalAssessed);

@@ -10,6 +10,8 @@ class tst_ResultSummary : public QObject {
 private slots:
     void projects_data();
     void projects();
+    void condensateMass_data();
+    void condensateMass();
 };
 
 namespace {
@@ -48,7 +50,9 @@ void tst_ResultSummary::projects_data() {
         << "1.314"
         << "45.48"
         << "Condensation mass after condensation period (based on VAPRO)"
-        << "<font color=\"#0000FF\">Condensation between layer 2 and 3, 4 and 5.</font>";
+        << "<font color=\"#0000FF\">Condensation in the plane between layer 2 (Mineral wool 035) and layer 3 (Oriented "
+           "strand board (OSB)); in the plane between layer 4 (Mineral wool 035) and layer 5 (Lime-cement "
+           "render).</font>";
     QTest::newRow("no stationary solution: Glaser figures judged")
         << "report/report_glaser_basis.v2p"
         << "d R U M_c t_ev"
@@ -56,7 +60,9 @@ void tst_ResultSummary::projects_data() {
         << "0.027"
         << "109.70"
         << "Condensation mass after condensation period (Glaser)"
-        << "<font color=\"#FF0000\">No Solution found!</font>";
+        // the neutral line naming the plane and the basis instead of the method's failure
+        << "<font color=\"#0000FF\">Condensation in the plane between layer 2 (EPS insulation 040) and layer 3 "
+           "(Polymer-modified bitumen sheet sd 200 m), judged by the Glaser scheme of DIN 4108-3.</font>";
     QTest::newRow("no condensation") << "report/report_no_condensation.v2p"
                                      << "d R U U_moist"
                                      << "0.390"
@@ -100,6 +106,22 @@ void tst_ResultSummary::projects() {
     QCOMPARE(summary.row(Key::DryingTime).label.endsWith(QLatin1String(" (Glaser)")),
              massCaption.endsWith(QLatin1String(" (Glaser)")));
     QCOMPARE(summary.row(Key::Verdict).verdict, verdict);
+}
+
+void tst_ResultSummary::condensateMass_data() {
+    QTest::addColumn<double>("kgPerSquareMetre");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a trace in grams") << 0.000054 << "0.054 g/m<sup>2</sup>";
+    QTest::newRow("just below 0.01 kg") << 0.00999 << "9.990 g/m<sup>2</sup>";
+    QTest::newRow("0.01 kg and above in kg") << 0.01 << "0.010 kg/m<sup>2</sup>";
+    QTest::newRow("a large mass") << 1.234 << "1.234 kg/m<sup>2</sup>";
+}
+
+void tst_ResultSummary::condensateMass() {
+    QFETCH(double, kgPerSquareMetre);
+    QFETCH(QString, shown);
+    const ResultSummary::Mass mass = ResultSummary::condensateMass(kgPerSquareMetre);
+    QCOMPARE(QString::number(mass.value, 'f', mass.decimals) + ' ' + mass.unit, shown);
 }
 
 QTEST_GUILESS_MAIN(tst_ResultSummary)

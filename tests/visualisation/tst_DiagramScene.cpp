@@ -6,6 +6,7 @@
 
 #include <FuzzyCompare.h>
 
+#include <calculation/CriteriaBasis.h>
 #include <visualisation/DiagramAxes.h>
 #include <visualisation/DiagramProfiles.h>
 #include <visualisation/DiagramScene.h>
@@ -128,6 +129,8 @@ private slots:
     void sketchNumbersSidesAndOutlines();
     void legendReadableInPrint_data();
     void legendReadableInPrint();
+    void glaserProfilesWithoutMoistureResult_data();
+    void glaserProfilesWithoutMoistureResult();
 };
 
 void tst_DiagramScene::layerPositions_data() {
@@ -619,6 +622,41 @@ void tst_DiagramScene::legendReadableInPrint() {
     }
     QVERIFY(legendTexts >= 5);
     QCOMPARE(legendGrounds, 1);
+}
+
+void tst_DiagramScene::glaserProfilesWithoutMoistureResult_data() {
+    QTest::addColumn<Type>("type");
+    QTest::addColumn<bool>("profiles");
+    QTest::newRow("Glaser diagram over sd") << Type::Glaser << true;
+    QTest::newRow("vapour pressure diagram") << Type::VapourPressure << true;
+    QTest::newRow("moisture diagram") << Type::MoistureContent << false;
+}
+
+void tst_DiagramScene::glaserProfilesWithoutMoistureResult() {
+    QFETCH(Type, type);
+    QFETCH(bool, profiles);
+    // The moisture-dependent method failed (result code 2) after the Glaser step found a plane: the
+    // pressures exist and are drawn, the moisture diagram says why it stays empty.
+    const InputData input = condensingWall();
+    CalculationResults results = calculate(input);
+    QCOMPARE(results.glaserResultCode, ResultCode::OnePlane);
+    results.resultCode = ResultCode::CalculationError;
+    results.messages = QStringList{Calculation::noSolutionText()};
+    SceneFixture f;
+    f.scene.setup(Area, &f.device, 1.0, results, input, type);
+
+    QStringList texts;
+    for (QGraphicsTextItem *text : f.visibleTexts())
+        texts << text->toPlainText();
+    const QString all = texts.join('\n');
+    QCOMPARE(all.contains("No results to draw."), !profiles);
+    QVERIFY(!all.contains(Calculation::noSolutionText()));
+    QCOMPARE(f.lines(DiagramStyle::RealPressure).isEmpty(), !profiles);
+    if (!profiles)
+        QVERIFY(all.contains(CriteriaBasis::moistureMethodEmptyNote()));
+    // the plane between layers 2 and 3 named on the Glaser diagram, the chain in sd
+    QCOMPARE(all.contains("Condensation plane 2|3"), type == Type::Glaser);
+    QCOMPARE(f.scene.titleItem(DiagramScene::SdChainTitle)->isVisible(), type == Type::Glaser);
 }
 
 QTEST_MAIN(tst_DiagramScene)

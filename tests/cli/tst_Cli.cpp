@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 #include <CoreEnums.h>
 
 #include <cmath>
@@ -712,10 +714,16 @@ QString projectCopy(const QTemporaryDir &dir, const QString &name,
 } // namespace
 
 void tst_Cli::neverWritesOverAnInput_data() {
-    QTest::addColumn<QStringList>("arguments"); // P: the project, L: a link to it
+    // P: the project, L: a symbolic link to it, H: a hard link to it, A: the project through a linked directory
+    QTest::addColumn<QStringList>("arguments");
     QTest::newRow("report to a link to the project") << QStringList{"report", "P", "-o", "L.pdf", "--force"};
     QTest::newRow("diagram to a link to the project") << QStringList{"diagram", "P", "-o", "L.svg", "--force"};
     QTest::newRow("convert onto itself") << QStringList{"convert", "--force", "P", "P"};
+    QTest::newRow("report to a hard link") << QStringList{"report", "P", "-o", "H.pdf", "--force"};
+    QTest::newRow("convert to a hard link") << QStringList{"convert", "--force", "P", "H.v2p"};
+    QTest::newRow("study chart to a hard link")
+        << QStringList{"study", "P", "--vary", "rh-inside", "--values", "50", "--plot", "H.png", "--force"};
+    QTest::newRow("convert through a linked directory") << QStringList{"convert", "--force", "P", "A"};
 }
 
 void tst_Cli::neverWritesOverAnInput() {
@@ -725,11 +733,20 @@ void tst_Cli::neverWritesOverAnInput() {
     QVERIFY(!project.isEmpty());
     const QByteArray before = fileHash(project);
     for (QString &argument : arguments) {
-        if (argument == "P")
+        if (argument == "P") {
             argument = project;
+        }
         else if (argument.startsWith("L.")) {
             argument = dir.filePath("link" + argument.mid(1));
             QVERIFY(QFile::link(project, argument));
+        }
+        else if (argument.startsWith("H.")) {
+            argument = dir.filePath("hard" + argument.mid(1));
+            QCOMPARE(::link(QFile::encodeName(project).constData(), QFile::encodeName(argument).constData()), 0);
+        }
+        else if (argument == "A") {
+            QVERIFY(QFile::link(dir.path(), dir.filePath("alias")));
+            argument = dir.filePath("alias/p.v2p");
         }
     }
     const CliRun run = runCli(arguments);

@@ -53,6 +53,8 @@ int CalcCommand::run(const QStringList &arguments) {
     int exitCode = ExitSuccess;
     if (!parseWithCriteria(parser, arguments, settings, exitCode))
         return exitCode;
+    if (parser.isSet(text) && (parser.isSet(array) || parser.isSet(jsonLines)))
+        return usageError(tr("--text prints no JSON; choose one of --text, --array and --json-lines."));
     if (parser.isSet(listKinds))
         return CliOutput::write(CriteriaOptions::choices().toUtf8()) ? ExitSuccess : outputFailed();
     QStringList files;

@@ -436,6 +436,10 @@ void tst_Cli::badUsage_data() {
     QTest::newRow("convert unknown option")
         << QStringList{"convert", "--fast", file, QDir::tempPath() + "/cli_new.v2p"};
     QTest::newRow("materials unknown option") << QStringList{"materials", "--fast"};
+    QTest::newRow("calc --text with --json-lines") << QStringList{"calc", "--text", "--json-lines", file};
+    QTest::newRow("calc --text with --array") << QStringList{"calc", "--array", "--text", file};
+    QTest::newRow("report with an empty font")
+        << QStringList{"report", file, "--font", "", "-o", QDir::tempPath() + "/cli_empty_font.pdf"};
     QTest::newRow("report edition 4") << QStringList{
         "report", "--din-edition", "4", file, "-o", QDir::tempPath() + "/cli_bad_edition.pdf"};
     QTest::newRow("diagram unknown option")
@@ -810,6 +814,10 @@ void tst_Cli::failedWriteIsAnError_data() {
     QTest::newRow("report to a full standard output") << QStringList{"report", "P", "-o", "-"} << "/dev/full";
     QTest::newRow("diagram to a full standard output")
         << QStringList{"diagram", "P", "-o", "-", "--format", "png"} << "/dev/full";
+    QTest::newRow("help to a full disk") << QStringList{"--help"} << "/dev/full";
+    QTest::newRow("version to a full disk") << QStringList{"--version"} << "/dev/full";
+    QTest::newRow("command help to a full disk") << QStringList{"study", "--help"} << "/dev/full";
+    QTest::newRow("convert to a full standard output") << QStringList{"convert", "P", "-"} << "/dev/full";
     // Never /dev/full as a file target: renaming over it would replace the device for everyone.
     QTest::newRow("convert onto a named pipe") << QStringList{"convert", "--force", "P", "FIFO"} << QString();
 }
@@ -837,13 +845,17 @@ void tst_Cli::dashIsStandardOutput_data() {
     QTest::addColumn<QByteArray>("start");
     QTest::newRow("report as PDF") << QStringList{"report", "-o", "-"} << QByteArray("%PDF-");
     QTest::newRow("diagram as PNG") << QStringList{"diagram", "-o", "-", "--format", "png"} << QByteArray("\x89PNG");
+    QTest::newRow("converted project") << QStringList{"convert", "P", "-"} << QByteArray("<?xml");
 }
 
 void tst_Cli::dashIsStandardOutput() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, start);
     QTemporaryDir dir;
-    const CliRun run = runCli(arguments << projectCopy(dir, "p.v2p"), QString(), dir.path());
+    if (!arguments.contains("P"))
+        arguments << "P";
+    arguments.replaceInStrings(QRegularExpression("^P$"), projectCopy(dir, "p.v2p"));
+    const CliRun run = runCli(arguments, QString(), dir.path());
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith(start));
     QVERIFY(!QFile::exists(dir.filePath("-")));

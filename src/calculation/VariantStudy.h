@@ -50,17 +50,39 @@ public:
         bool passes() const { return allFulfilled.value_or(false); }
     };
 
-    /*! Boundary between passing and failing values found by findLimit(). */
-    struct Limit {
-        enum Kind { Found, AllPass, NonePass };
-        Kind kind = NonePass;
-        /*! Found only: the closest passing and failing values; |failing - passing| is at most the tolerance. */
+    /*! One change of verdict between neighbouring judged values of the scan, refined by bisection. */
+    struct Change {
+        /*! The neighbouring scan values on either side of the change. */
+        double scanPassing = 0;
+        double scanFailing = 0;
+        /*! The closest passing and failing values found: |failing - passing| is at most the tolerance, or the two
+            are neighbouring doubles. */
         double passing = 0;
         double failing = 0;
-        /*! Found only: number of changes between passing and failing in the scan (more than one: the first is
-            refined). */
-        int changes = 0;
+        /*! Width the bracket was refined to: the relative tolerance times the larger magnitude of the scan pair,
+            in the unit of the values. */
+        double tolerance = 0;
+        /*! The criteria whose verdict differs between the passing and the failing value. */
+        std::vector<DINCriterion::Kind> flipped;
+        /*! The failing value is judged on another basis (Glaser instead of moisture-dependent, or not at all). */
+        bool basisChanged = false;
     };
+
+    /*! Boundaries between passing and failing values found by findLimit(). */
+    struct Limit {
+        /*! Found: at least one change; AllPass, NonePass: every judged value passes or fails; NoneJudged: no
+            value could be judged at all (invalid input or no result everywhere). */
+        enum Kind { Found, AllPass, NonePass, NoneJudged };
+        Kind kind = NoneJudged;
+        /*! Every change in increasing value. */
+        std::vector<Change> changes;
+    };
+
+    /*! Bisection stops when the bracket is this fraction of its values' magnitude. */
+    static constexpr double RelativeTolerance = 1e-4;
+    /*! ... or after this many halvings, which reach neighbouring doubles from any finite bracket of sane
+        values. */
+    static constexpr int MaximumBisections = 200;
 
     /*! \a layer counts from 1 as in the report; it is ignored for the climate quantities. */
     VariantStudy(const InputData &input, HeatFlowDirection heatFlowDirection, const ReportSettings &settings,
@@ -68,23 +90,44 @@ public:
 
     /*! Empty when the quantity can be varied in this input, else why not (no such layer). */
     QString problem() const;
+    /*! Empty, or why the values will change nothing: an air layer's thermal conductivity and diffusion
+        resistance follow from its width and the heat flow direction alone. */
+    QString warning() const;
 
     Row evaluate(double value);
     std::vector<Row> run(const std::vector<double> &values);
 
-    /*! Searches the first change between passing and failing rows of \a scan (judged rows in value order) by
-        bisection, until the interval is at most \a relativeTolerance times the scanned range. */
-    Limit findLimit(const std::vector<Row> &scan, double relativeTolerance = 0.001);
+    /*! Finds every change between passing and failing among the judged rows of \a scan (sorted by value) and
+        refines each by bisection to \a relativeTolerance of the values' magnitude (0: to neighbouring doubles).
+        A value between the two without a verdict counts as failing. */
+    Limit findLimit(const std::vector<Row> &scan, double relativeTolerance = RelativeTolerance);
+
+    /*! Short translated text of a row's outcome: the invalid input, or the calculation's finding by result code
+        ("surface condensation on the warm side", "condensation in one plane", ...). */
+    static QString resultText(const Row &row);
+    /*! What changes at \a change, translated: the criteria names, and "criteria basis" when the basis changes. */
+    static QString flippedText(const Change &change);
+    /*! Unit of the values: "m", "W/(m K)", "-", "kg/(m2 h^0.5)", "%" or "°C". */
+    static QString unit(Quantity quantity);
+    /*! The quantity in words, translated: "Thickness", "sd-value", ..., "Indoor relative humidity". */
+    static QString quantityText(Quantity quantity);
+    static bool isLayerQuantity(Quantity quantity);
+
+    /*! Short translated name of a criterion ("minimum thermal resistance", "condensate mass", ...). */
+    static QString criterionName(DINCriterion::Kind kind);
 
     /*! Sets \a value into \a input. Widths and sd-values keep a product layer consistent: its width follows
         from its sd-value, as when the layer is edited; a layer without an sd-value takes an sd-value through
         its mu at the current width. */
     static void apply(InputData &input, Quantity quantity, int layerIndex, double value);
 
-    /*! \a steps values from \a from to \a to, both included (one value when steps is 1). */
+    /*! \a steps values from \a from to \a to, both included (one value when steps is 1): from + i step
+        rounded to 15 significant digits, the last exactly \a to, a value within rounding of zero exactly 0. */
     static std::vector<double> linearValues(double from, double to, int steps);
 
 private:
+    Change refine(Row passing, Row failing, double relativeTolerance);
+
     const InputData m_input;
     const HeatFlowDirection m_heatFlowDirection;
     const ReportSettings m_settings;

@@ -59,6 +59,8 @@ int CalcCommand::run(const QStringList &arguments) {
     int exitCode = ExitSuccess;
     if (!parseWithCriteria(parser, arguments, settings, exitCode))
         return exitCode;
+    if (parser.isSet(text) && (parser.isSet(array) || parser.isSet(jsonLines)))
+        return usageError(tr("--text prints no JSON; choose one of --text, --array and --json-lines."));
     MonthlyOptions monthly;
     QString refusal;
     if (const int refused = monthly.read(parser, refusal)) {

@@ -55,8 +55,8 @@ bool CliCommand::parse(QCommandLineParser &parser, const QStringList &arguments,
     }
     CliMessageHandler::setVerbose(parser.isSet(QStringLiteral("verbose")));
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
-        CliOutput::print(parser.isSet(QStringLiteral("help")) ? usage() : versionText());
-        exitCode = ExitSuccess;
+        exitCode = CliOutput::print(parser.isSet(QStringLiteral("help")) ? usage() : versionText()) ? ExitSuccess
+                                                                                                    : outputFailed();
         return false;
     }
     return true;

@@ -44,9 +44,10 @@ public:
     /*! "hygrolux2-cli" with product name and version. */
     static QString versionText();
 
-protected:
     /*! Says on standard error that standard output could not be written; returns ExitFileError. */
     static int outputFailed();
+
+protected:
     /*! Writes \a bytes to \a outFile safely; a file of a project without judged results is written all the same,
         and the reason goes to standard error. Returns ExitFileError, ExitNotAssessed or ExitSuccess. */
     static int writeOutputOf(const ProjectEvaluation &evaluation, const QString &outFile, const QByteArray &bytes);

@@ -25,12 +25,10 @@ int CliDispatcher::run(QStringList arguments) {
     }
     const QString &first = arguments.constFirst();
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
-        CliOutput::print(usage());
-        return CliCommand::ExitSuccess;
+        return CliOutput::print(usage()) ? CliCommand::ExitSuccess : CliCommand::outputFailed();
     }
     if (first == QLatin1String("--version") || first == QLatin1String("-V")) {
-        CliOutput::print(CliCommand::versionText());
-        return CliCommand::ExitSuccess;
+        return CliOutput::print(CliCommand::versionText()) ? CliCommand::ExitSuccess : CliCommand::outputFailed();
     }
     CliCommand *selected = command(first);
     if (!selected) {

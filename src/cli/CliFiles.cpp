@@ -9,13 +9,30 @@
 #include <QFileInfo>
 #include <QTextCodec>
 
+#include <sys/stat.h>
+
 bool CliFiles::isStandardOutput(const QString &output) {
     return output == QLatin1String("-");
 }
 
+namespace {
+
+/*! stat() of a file; "-" is standard input, which may be redirected from a file. */
+bool fileStatus(const QString &name, struct stat &status) {
+    if (CliFiles::isStandardOutput(name))
+        return ::fstat(0, &status) == 0 && S_ISREG(status.st_mode);
+    return ::stat(QFile::encodeName(name).constData(), &status) == 0;
+}
+
+} // namespace
+
 bool CliFiles::sameFile(const QString &a, const QString &b) {
-    const QString canonicalA = QFileInfo(a).canonicalFilePath();
-    return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+    // Paths cannot tell: a bind mount or a hard link reaches the same file under an unrelated name. The device
+    // and inode numbers name the file itself.
+    struct stat first {};
+    struct stat second {};
+    return fileStatus(a, first) && fileStatus(b, second) && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
 }
 
 int CliFiles::checkOutput(const QString &output, const QStringList &inputs, bool force, QString &errorText) {

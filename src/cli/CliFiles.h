@@ -15,7 +15,7 @@ class CliFiles {
 public:
     /*! True for "-", standard output. */
     static bool isStandardOutput(const QString &output);
-    /*! True when \a a and \a b name the same existing file, also through links. */
+    /*! True when \a a and \a b name the same existing file, also through links, hard links and bind mounts. */
     static bool sameFile(const QString &a, const QString &b);
     /*! Whether \a output may be written: it must not be one of \a inputs, and an existing file needs \a force.
         Returns the exit code of the refusal (usage error for an input file, file error for an existing one) with

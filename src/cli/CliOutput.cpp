@@ -17,8 +17,8 @@ bool write(const QByteArray &text) {
     return writeTo(stdout, text);
 }
 
-void print(const QString &text) {
-    writeTo(stdout, text.toUtf8() + '\n');
+bool print(const QString &text) {
+    return writeTo(stdout, text.toUtf8() + '\n');
 }
 
 void printError(const QString &text) {

@@ -12,8 +12,8 @@ namespace CliOutput {
 /*! Writes \a text unchanged to standard output; false when the stream failed (full disk, closed pipe), so that
     a command never reports a lost output as success. */
 bool write(const QByteArray &text);
-/*! Writes \a text and a line break to standard output. */
-void print(const QString &text);
+/*! Writes \a text and a line break to standard output; false when the stream failed. */
+bool print(const QString &text);
 /*! Writes \a text and a line break to standard error. */
 void printError(const QString &text);
 

@@ -7,8 +7,10 @@
 
 #include <model/Project.h>
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QXmlStreamWriter>
 
 QString ConvertCommand::synopsis() const {
     return tr("convert OLD NEW.v2p          write a project file in the current format");
@@ -16,7 +18,8 @@ QString ConvertCommand::synopsis() const {
 
 QString ConvertCommand::usage() const {
     return tr("Usage: hygrolux2-cli convert [--force] OLD NEW.v2p\n"
-              "Reads any project file the program can open (.v2p or the older .vpj) and writes it as NEW.v2p.\n\n"
+              "Reads any project file the program can open (.v2p or the older .vpj) and writes it as NEW.v2p;\n"
+              "NEW '-' writes it to standard output.\n\n"
               "Options:\n"
               "  --force     replace NEW.v2p when it exists\n\n"
               "Exit codes: 0 written; 1 bad usage (also NEW is OLD itself, or ends in .vpj); 2 OLD could not be "
@@ -51,9 +54,20 @@ int ConvertCommand::run(const QStringList &arguments) {
         CliOutput::printError(refusal);
         return refused;
     }
+    if (CliFiles::isStandardOutput(target))
+        return CliOutput::write(projectText(project)) ? ExitSuccess : outputFailed();
     if (!project.write(target, &errorText)) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(target, errorText));
         return ExitFileError;
     }
     return ExitSuccess;
+}
+
+QByteArray ConvertCommand::projectText(const Project &project) {
+    QByteArray text;
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter writer(&buffer);
+    project.document()->writeXML(writer);
+    return text;
 }

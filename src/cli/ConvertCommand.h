@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+class Project;
+
 class ConvertCommand : public CliCommand {
     Q_DECLARE_TR_FUNCTIONS(ConvertCommand)
 public:
@@ -16,6 +18,10 @@ public:
     QString usage() const override;
     /*! Exit code 2 when the old file cannot be loaded, the new one exists without --force, or writing fails. */
     int run(const QStringList &arguments) override;
+
+private:
+    /*! The project file's XML, for standard output. */
+    static QByteArray projectText(const Project &project);
 };
 
 #endif // ConvertCommandH

@@ -85,6 +85,8 @@ int ReportCommand::run(const QStringList &arguments) {
         return usageError(tr("Exactly one project file is needed."));
     if (!parser.isSet(output) || parser.value(output).isEmpty())
         return usageError(tr("No output file given (-o OUT.pdf)."));
+    if (parser.isSet(font) && parser.value(font).trimmed().isEmpty())
+        return usageError(tr("--font needs the name of a font family."));
     const QString outFile = parser.value(output);
     if (!CliFiles::isStandardOutput(outFile) &&
         QFileInfo(outFile).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)

@@ -11,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -33,12 +34,29 @@ const QuantityName QuantityNames[] = {{"width", VariantStudy::Quantity::Width},
                                       {"rh-inside", VariantStudy::Quantity::InsideHumidity},
                                       {"t-inside", VariantStudy::Quantity::InsideTemperature}};
 
-bool isLayerQuantity(VariantStudy::Quantity quantity) {
-    return quantity != VariantStudy::Quantity::InsideHumidity && quantity != VariantStudy::Quantity::InsideTemperature;
+/*! True when the items of a list read as a number written with a decimal comma: "0,06" (decimals with a leading
+    zero) or "0,5" (a whole number after a single 0). */
+bool looksLikeDecimalComma(const QStringList &items) {
+    const QRegularExpression digits(QStringLiteral("^\\d+$"));
+    for (int i = 1; i < items.size(); ++i) {
+        const QString item = items[i].trimmed();
+        const QString before = items[i - 1].trimmed();
+        if (digits.match(item).hasMatch() && digits.match(before).hasMatch() &&
+            (item.startsWith(QLatin1Char('0')) || (items.size() == 2 && before == QLatin1String("0"))))
+            return true;
+    }
+    return false;
 }
 
 bool readList(const QString &text, VariantStudy::Quantity quantity, std::vector<double> &values, QString &errorText) {
-    for (const QString &item : text.split(QLatin1Char(','))) {
+    const QStringList items = text.split(QLatin1Char(','));
+    if (looksLikeDecimalComma(items)) {
+        errorText = StudyCommand::tr("--values '%1' looks like a number with a decimal comma; write decimals with a "
+                                     "point (0.06) and separate values with commas (0.06,0.08).")
+                        .arg(text);
+        return false;
+    }
+    for (const QString &item : items) {
         const std::optional<double> value = StudyCommand::parseValue(item, quantity);
         if (!value) {
             errorText = StudyCommand::tr("Invalid value '%1' in --values.").arg(item);
@@ -58,6 +76,11 @@ bool readRange(const QCommandLineParser &parser, VariantStudy::Quantity quantity
         parser.isSet(QStringLiteral("steps")) ? parser.value(QStringLiteral("steps")).toInt(&stepsOk) : 11;
     if (!from || !to) {
         errorText = StudyCommand::tr("--from and --to need numbers.");
+        return false;
+    }
+    if (!std::isfinite(*to - *from)) {
+        errorText =
+            StudyCommand::tr("The range from %1 to %2 is too wide to be divided into steps.").arg(*from).arg(*to);
         return false;
     }
     if (!stepsOk || steps < 1 || steps > MaxValues) {
@@ -88,30 +111,22 @@ bool readValues(const QCommandLineParser &parser, VariantStudy::Quantity quantit
     return true;
 }
 
-StudyChart::Content chartContent(const StudyDescription &description, const std::vector<VariantStudy::Row> &rows) {
-    StudyChart::Content content;
-    content.title = QFileInfo(description.fileName).fileName() + QStringLiteral(": ") + description.quantityName;
-    if (description.layer > 0)
-        content.title += StudyCommand::tr(" of layer %1 (%2)").arg(description.layer).arg(description.layerName);
-    content.valueTitle = description.quantityName + QStringLiteral(" [") + description.unit + QLatin1Char(']');
-    std::vector<VariantStudy::Row> sorted = rows;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const VariantStudy::Row &a, const VariantStudy::Row &b) { return a.value < b.value; });
-    for (const VariantStudy::Row &row : sorted) {
-        StudyChart::Point point;
-        point.value = row.value;
-        point.Mc = row.Mc;
-        point.dryingDays = row.dryingTimeDays;
-        point.judged = row.basis.scope == CriteriaBasis::Scope::All;
-        point.passes = row.passes();
-        content.points.push_back(point);
-    }
-    return content;
+/*! The value axis scale of --x-scale. */
+std::optional<StudyChart::AxisScale> axisScale(const QCommandLineParser &parser) {
+    const QString name = parser.value(QStringLiteral("x-scale"));
+    if (name.isEmpty() || name == QLatin1String("auto"))
+        return StudyChart::AxisScale::Automatic;
+    if (name == QLatin1String("linear"))
+        return StudyChart::AxisScale::Linear;
+    if (name == QLatin1String("log"))
+        return StudyChart::AxisScale::Logarithmic;
+    return std::nullopt;
 }
 
 } // namespace
 
-int StudyCommand::writeChart(const QCommandLineParser &parser, const StudyChart::Content &content) {
+int StudyCommand::writeChart(const QCommandLineParser &parser, const StudyChart::Paper &paper,
+                             const StudyChart::Content &content) {
     const QString chartFile = parser.value(QStringLiteral("plot"));
     QString errorText;
     const int refusal = CliFiles::checkOutput(chartFile, parser.positionalArguments(),
@@ -121,7 +136,7 @@ int StudyCommand::writeChart(const QCommandLineParser &parser, const StudyChart:
         return refusal;
     }
     QByteArray chart;
-    if (!StudyChart::encode(QFileInfo(chartFile).suffix().toLower(), content, chart)) {
+    if (!StudyChart::encode(QFileInfo(chartFile).suffix().toLower(), paper, content, chart)) {
         CliOutput::printError(tr("%1: the chart could not be drawn.").arg(chartFile));
         return ExitFileError;
     }
@@ -146,19 +161,23 @@ QString StudyCommand::usage() const {
               "Options:\n"
               "  --vary Q        width (m, also with the suffix mm or cm), sd (m), lambda (W/(m K)), mu (-),\n"
               "                  aw (kg/(m2 h^0.5)) of layer N; rh-inside (%) or t-inside (°C) of the winter\n"
-              "                  interior climate\n"
+              "                  interior climate (no --layer)\n"
               "  --layer N       layer counted from 1 on the warm side, as in the report\n"
               "  --from A --to B --steps K   K evenly spaced values from A to B (default 11)\n"
-              "  --values a,b,c  the values to judge\n"
-              "  --json, --csv   JSON or CSV instead of the text table\n"
-              "  --find-limit    search the boundary between passing and failing values by bisection on top of "
-              "the scan,\n"
-              "                  to 0.1 % of the scanned range\n"
-              "  --plot OUT      draw M_c and drying time against the value to OUT (.svg, .png or .pdf)\n"
+              "  --values a,b,c  the values to judge, decimals with a point\n"
+              "  --json, --csv   JSON or CSV instead of the text table; the CSV header names the quantity and\n"
+              "                  unit, numbers are in their shortest exact form\n"
+              "  --find-limit    find every change between passing and failing values in the scan and refine\n"
+              "                  each by bisection to 1e-4 of its values (the tolerance is printed); JSON: \"limit\"\n"
+              "                  with \"changes\", CSV: comment lines '# limit,...' and '# change,...' after the rows\n"
+              "  --plot OUT      draw M_c and drying time against the value to OUT (.svg, .png or .pdf, 16 cm wide)\n"
+              "  --dpi D         resolution of a PNG chart (default 300)\n"
+              "  --x-scale S     value axis of the chart: auto (logarithmic for sd and for values spanning more\n"
+              "                  than two decades), linear or log\n"
               "  --force         replace OUT when it exists\n") +
            CriteriaOptions::usage() +
-           tr("\n\nA value that makes the input invalid gives a row saying so. Exit code 0 when the study ran, 1 for "
-              "bad usage, 2 when the project could not be loaded or an output not written.");
+           tr("\n\nA value that makes the input invalid gives a row saying so. Exit codes: 0 the study ran, 1 bad "
+              "usage, 2 the project could not be loaded or an output not written, 3 no value could be judged.");
 }
 
 std::optional<VariantStudy::Quantity> StudyCommand::quantityFromName(const QString &name) {
@@ -166,19 +185,6 @@ std::optional<VariantStudy::Quantity> StudyCommand::quantityFromName(const QStri
         if (name == QLatin1String(entry.name))
             return entry.quantity;
     return std::nullopt;
-}
-
-QString StudyCommand::unit(VariantStudy::Quantity quantity) {
-    switch (quantity) {
-    case VariantStudy::Quantity::Width:
-    case VariantStudy::Quantity::SdValue: return QStringLiteral("m");
-    case VariantStudy::Quantity::Lambda: return QStringLiteral("W/(m K)");
-    case VariantStudy::Quantity::Mu: return QStringLiteral("-");
-    case VariantStudy::Quantity::Aw: return QStringLiteral("kg/(m2 h^0.5)");
-    case VariantStudy::Quantity::InsideHumidity: return QStringLiteral("%");
-    case VariantStudy::Quantity::InsideTemperature: return QStringLiteral("°C");
-    }
-    return QString();
 }
 
 std::optional<double> StudyCommand::parseValue(const QString &text, VariantStudy::Quantity quantity) {
@@ -204,7 +210,7 @@ std::optional<double> StudyCommand::parseValue(const QString &text, VariantStudy
 int StudyCommand::run(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const char *option : {"vary", "layer", "from", "to", "steps", "values", "plot"})
+    for (const char *option : {"vary", "layer", "from", "to", "steps", "values", "plot", "dpi", "x-scale"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(option), QString(), QStringLiteral("VALUE")));
     for (const char *flag : {"json", "csv", "find-limit", "force"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(flag)));
@@ -218,7 +224,10 @@ int StudyCommand::run(const QStringList &arguments) {
     if (!quantity)
         return usageError(tr("--vary needs one of width, sd, lambda, mu, aw, rh-inside, t-inside."));
     int layer = 0;
-    if (isLayerQuantity(*quantity)) {
+    if (!VariantStudy::isLayerQuantity(*quantity) && parser.isSet(QStringLiteral("layer")))
+        return usageError(tr("--vary %1 is a value of the interior climate; --layer does not apply.")
+                              .arg(parser.value(QStringLiteral("vary"))));
+    if (VariantStudy::isLayerQuantity(*quantity)) {
         bool ok = false;
         layer = parser.value(QStringLiteral("layer")).toInt(&ok);
         if (!ok || layer < 1)
@@ -233,6 +242,15 @@ int StudyCommand::run(const QStringList &arguments) {
     const QString chartFormat = QFileInfo(parser.value(QStringLiteral("plot"))).suffix().toLower();
     if (parser.isSet(QStringLiteral("plot")) && !QStringList{"svg", "png", "pdf"}.contains(chartFormat))
         return usageError(tr("--plot needs a file ending in .svg, .png or .pdf."));
+    StudyChart::Paper paper;
+    bool ok = true;
+    if (parser.isSet(QStringLiteral("dpi")))
+        paper.dpi = parser.value(QStringLiteral("dpi")).toDouble(&ok);
+    if (!ok || !(paper.dpi >= 30 && paper.dpi <= 1200))
+        return usageError(tr("--dpi needs a resolution between 30 and 1200."));
+    const std::optional<StudyChart::AxisScale> scale = axisScale(parser);
+    if (!scale)
+        return usageError(tr("--x-scale needs auto, linear or log."));
 
     const QString fileName = parser.positionalArguments().constFirst();
     const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, settings);
@@ -245,10 +263,14 @@ int StudyCommand::run(const QStringList &arguments) {
                        layer);
     if (!study.problem().isEmpty())
         return usageError(study.problem());
+    if (!study.warning().isEmpty())
+        CliOutput::printError(tr("warning: %1").arg(study.warning()));
     const std::vector<VariantStudy::Row> rows = study.run(values);
     std::optional<VariantStudy::Limit> limit;
     if (parser.isSet(QStringLiteral("find-limit")))
         limit = study.findLimit(rows);
+    const bool anyJudged =
+        std::any_of(rows.begin(), rows.end(), [](const VariantStudy::Row &row) { return row.allFulfilled; });
 
     StudyDescription description;
     description.fileName = fileName;
@@ -256,9 +278,12 @@ int StudyCommand::run(const QStringList &arguments) {
     description.layer = layer;
     if (layer > 0)
         description.layerName = document.inputData().layers()[layer - 1].name();
-    description.unit = unit(*quantity);
+    description.unit = VariantStudy::unit(*quantity);
     if (parser.isSet(QStringLiteral("plot"))) {
-        const int chartExit = writeChart(parser, chartContent(description, rows));
+        StudyChart::Content content =
+            StudyChart::content(rows, limit ? &*limit : nullptr, *quantity, layer, description.layerName, *scale);
+        content.title = QFileInfo(fileName).fileName().toHtmlEscaped();
+        const int chartExit = writeChart(parser, paper, content);
         if (chartExit != ExitSuccess)
             return chartExit;
     }
@@ -266,8 +291,13 @@ int StudyCommand::run(const QStringList &arguments) {
     if (parser.isSet(QStringLiteral("json")))
         text = StudyOutput::json(description, rows, limit);
     else if (parser.isSet(QStringLiteral("csv")))
-        text = StudyOutput::csv(rows);
+        text = StudyOutput::csv(description, rows, limit);
     else
         text = StudyOutput::text(description, rows, limit);
-    return CliOutput::write(text) ? ExitSuccess : outputFailed();
+    if (!CliOutput::write(text))
+        return outputFailed();
+    if (anyJudged)
+        return ExitSuccess;
+    CliOutput::printError(tr("%1: no value could be judged: every row is invalid or has no result.").arg(fileName));
+    return ExitNotAssessed;
 }

@@ -30,14 +30,13 @@ public:
 
     /*! The quantity named on the command line ("width", "sd", "lambda", "mu", "aw", "rh-inside", "t-inside"). */
     static std::optional<VariantStudy::Quantity> quantityFromName(const QString &name);
-    /*! Unit of the values on the command line and in the output. */
-    static QString unit(VariantStudy::Quantity quantity);
     /*! A value as given on the command line: a number, for widths also with the suffix "mm", "cm" or "m". */
     static std::optional<double> parseValue(const QString &text, VariantStudy::Quantity quantity);
 
 private:
     /*! Writes the chart to the file of --plot: never over the project, an existing file only with --force. */
-    static int writeChart(const QCommandLineParser &parser, const StudyChart::Content &content);
+    static int writeChart(const QCommandLineParser &parser, const StudyChart::Paper &paper,
+                          const StudyChart::Content &content);
 };
 
 #endif // StudyCommandH

@@ -3,61 +3,43 @@
 #include "JsonWriter.h"
 
 #include <calculation/DINCriteria.h>
+#include <calculation/VariantStudyCsv.h>
+
+#include <QLocale>
+
+#include <utility>
 
 namespace {
 
-const DINCriterion::Kind CriterionColumns[] = {DINCriterion::MinimumResistance, DINCriterion::TemperatureFactor,
-                                               DINCriterion::CondensateMass,    DINCriterion::Wood,
-                                               DINCriterion::DryingTime,        DINCriterion::DryingReserve};
-const char *const CriterionKeys[] = {"minimumResistance", "frsi", "condensate", "wood", "dryingTime", "dryingReserve"};
 const char *const CriterionHeads[] = {"R_min", "f_Rsi", "M_c", "wood", "t_dry", "reserve"};
-
-const DINCriterion *find(const std::vector<DINCriterion> &criteria, DINCriterion::Kind kind) {
-    for (const DINCriterion &criterion : criteria)
-        if (criterion.kind == kind)
-            return &criterion;
-    return nullptr;
-}
-
-/*! "yes", "no", "n/a" (not assessed) or "-" (not evaluated for this construction). */
-QString verdict(const DINCriterion *criterion) {
-    if (!criterion)
-        return QStringLiteral("-");
-    if (!criterion->assessed)
-        return QStringLiteral("n/a");
-    return criterion->fulfilled ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-QString verdict(const std::optional<bool> &all) {
-    return all ? (*all ? QStringLiteral("yes") : QStringLiteral("no")) : QStringLiteral("n/a");
-}
 
 QString number(double value, int decimals) {
     return QString::number(value, 'f', decimals);
 }
 
-/*! Short reason of an invalid row, by its input status. */
-QString invalidText(InputStatus inputStatus) {
-    switch (inputStatus) {
-    case InputStatus::InvalidWidth: return StudyOutput::tr("invalid input: layer width");
-    case InputStatus::InvalidMaterial: return StudyOutput::tr("invalid input: material values");
-    default: return StudyOutput::tr("invalid input: climate");
-    }
+/*! \a a and \a b with as many digits as it takes to tell them apart, at least six. */
+std::pair<QString, QString> distinct(double a, double b) {
+    int precision = 6;
+    while (precision < 17 && QString::number(a, 'g', precision) == QString::number(b, 'g', precision))
+        ++precision;
+    return {QString::number(a, 'g', precision), QString::number(b, 'g', precision)};
 }
 
 QString textRow(const VariantStudy::Row &row) {
-    QString line = QStringLiteral("%1").arg(QString::number(row.value, 'g', 6), 12);
+    QString line = QStringLiteral("%1").arg(QString::number(row.value, 'g', QLocale::FloatingPointShortest), 12);
     if (!row.isValid())
-        return line + QStringLiteral("  ") + invalidText(row.inputStatus);
+        return line + QStringLiteral("  ") + VariantStudy::resultText(row);
     line += QStringLiteral("%1%2%3%4  %5")
                 .arg(number(row.U, 3), 8)
                 .arg(number(row.glaserMc, 3), 12)
                 .arg(number(row.Mc, 3), 10)
                 .arg(number(row.dryingTimeDays, 1), 9)
                 .arg(row.basis.methodName(), -18);
-    for (DINCriterion::Kind kind : CriterionColumns)
-        line += QStringLiteral("%1").arg(verdict(find(row.criteria, kind)), 8);
-    return line + QStringLiteral("%1").arg(verdict(row.allFulfilled), 6);
+    for (DINCriterion::Kind kind : VariantStudyCsv::columns())
+        line += QStringLiteral("%1").arg(VariantStudyCsv::verdict(row.criteria, kind), 8);
+    return line + QStringLiteral("%1  %2")
+                      .arg(VariantStudyCsv::verdict(row.allFulfilled), 6)
+                      .arg(VariantStudy::resultText(row));
 }
 
 } // namespace
@@ -65,15 +47,21 @@ QString textRow(const VariantStudy::Row &row) {
 QString StudyOutput::limitText(const VariantStudy::Limit &limit, const QString &unit) {
     switch (limit.kind) {
     case VariantStudy::Limit::AllPass: return tr("Every judged value fulfils all requirements.");
-    case VariantStudy::Limit::NonePass: return tr("No value fulfils all requirements.");
-    default: break;
+    case VariantStudy::Limit::NonePass: return tr("No judged value fulfils all requirements.");
+    case VariantStudy::Limit::NoneJudged: return tr("No value could be judged: every row is invalid or has no result.");
+    case VariantStudy::Limit::Found: break;
     }
-    QString text = tr("Limit: fulfilled at %1 %3, not fulfilled at %2 %3.")
-                       .arg(QString::number(limit.passing, 'g', 6), QString::number(limit.failing, 'g', 6), unit);
-    if (limit.changes > 1)
-        text += QLatin1Char(' ') +
-                tr("The verdict changes %1 times in the scan; this is the first change.").arg(limit.changes);
-    return text;
+    QStringList lines;
+    if (limit.changes.size() > 1)
+        lines << tr("The verdict changes %1 times:").arg(limit.changes.size());
+    for (const VariantStudy::Change &change : limit.changes) {
+        const QString prefix = limit.changes.size() > 1 ? QStringLiteral("  ") : tr("Limit: ");
+        const auto [passing, failing] = distinct(change.passing, change.failing);
+        lines << prefix + tr("fulfilled at %1 %3, not fulfilled at %2 %3 (tolerance %4 %3; changes: %5).")
+                              .arg(passing, failing, unit, QString::number(change.tolerance, 'g', 2),
+                                   VariantStudy::flippedText(change));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QByteArray StudyOutput::text(const StudyDescription &study, const std::vector<VariantStudy::Row> &rows,
@@ -90,7 +78,7 @@ QByteArray StudyOutput::text(const StudyDescription &study, const std::vector<Va
                 .arg(tr("basis"), -18);
     for (const char *head : CriterionHeads)
         text += QStringLiteral("%1").arg(QString::fromLatin1(head), 8);
-    text += QStringLiteral("%1\n").arg(tr("all"), 6);
+    text += QStringLiteral("%1  %2\n").arg(tr("all"), 6).arg(tr("result"));
     for (const VariantStudy::Row &row : rows)
         text += textRow(row) + QLatin1Char('\n');
     if (limit)
@@ -98,21 +86,44 @@ QByteArray StudyOutput::text(const StudyDescription &study, const std::vector<Va
     return text.toUtf8();
 }
 
-QByteArray StudyOutput::csv(const std::vector<VariantStudy::Row> &rows) {
-    QByteArray text = "value,inputStatus,resultCode,U,glaserMc,Mc,dryingTimeDays,basis";
-    for (const char *key : CriterionKeys)
-        text += QByteArray(",") + key;
-    text += ",allFulfilled\n";
-    for (const VariantStudy::Row &row : rows) {
-        text += JsonWriter::number(row.value) + ',' + QByteArray::number(int(row.inputStatus)) + ',' +
-                QByteArray::number(int(row.resultCode)) + ',' + JsonWriter::number(row.U) + ',' +
-                JsonWriter::number(row.glaserMc) + ',' + JsonWriter::number(row.Mc) + ',' +
-                JsonWriter::number(row.dryingTimeDays) + ',' + row.basis.methodName().toUtf8();
-        for (DINCriterion::Kind kind : CriterionColumns)
-            text += ',' + verdict(find(row.criteria, kind)).toUtf8();
-        text += ',' + verdict(row.allFulfilled).toUtf8() + '\n';
+QByteArray StudyOutput::csv(const StudyDescription &study, const std::vector<VariantStudy::Row> &rows,
+                            const std::optional<VariantStudy::Limit> &limit) {
+    return VariantStudyCsv::text(study.quantityName + QStringLiteral(" [") + study.unit + QLatin1Char(']'), rows,
+                                 limit ? &*limit : nullptr);
+}
+
+void StudyOutput::writeLimit(JsonWriter &json, const VariantStudy::Limit &limit) {
+    json.key(QStringLiteral("limit"));
+    json.beginObject();
+    json.key(QStringLiteral("kind"));
+    json.value(QString::fromLatin1(VariantStudyCsv::limitKind(limit.kind)));
+    json.key(QStringLiteral("relativeTolerance"));
+    json.value(VariantStudy::RelativeTolerance);
+    json.key(QStringLiteral("count"));
+    json.value(int(limit.changes.size()));
+    json.key(QStringLiteral("changes"));
+    json.beginArray(JsonWriter::Block);
+    for (const VariantStudy::Change &change : limit.changes) {
+        json.beginObject();
+        for (const auto &[key, value] : {std::pair{"scanPassing", change.scanPassing},
+                                         {"scanFailing", change.scanFailing},
+                                         {"passing", change.passing},
+                                         {"failing", change.failing},
+                                         {"tolerance", change.tolerance}}) {
+            json.key(QString::fromLatin1(key));
+            json.value(value);
+        }
+        json.key(QStringLiteral("flipped"));
+        json.beginArray();
+        for (DINCriterion::Kind kind : change.flipped)
+            json.value(QString::fromLatin1(VariantStudyCsv::key(kind)));
+        json.endArray();
+        json.key(QStringLiteral("basisChanged"));
+        json.value(change.basisChanged);
+        json.endObject();
     }
-    return text;
+    json.endArray();
+    json.endObject();
 }
 
 QByteArray StudyOutput::json(const StudyDescription &study, const std::vector<VariantStudy::Row> &rows,
@@ -150,18 +161,8 @@ QByteArray StudyOutput::json(const StudyDescription &study, const std::vector<Va
         json.endObject();
     }
     json.endArray();
-    if (limit) {
-        json.key(QStringLiteral("limit"));
-        json.beginObject();
-        json.key(QStringLiteral("kind"));
-        const char *kinds[] = {"found", "allPass", "nonePass"};
-        json.value(kinds[limit->kind]);
-        json.key(QStringLiteral("passing"));
-        limit->kind == VariantStudy::Limit::Found ? json.value(limit->passing) : json.null();
-        json.key(QStringLiteral("failing"));
-        limit->kind == VariantStudy::Limit::Found ? json.value(limit->failing) : json.null();
-        json.endObject();
-    }
+    if (limit)
+        writeLimit(json, *limit);
     json.endObject();
     return json.text() + '\n';
 }

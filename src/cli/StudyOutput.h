@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+class JsonWriter;
+
 #include <optional>
 #include <vector>
 
@@ -28,11 +30,19 @@ class StudyOutput {
 public:
     static QByteArray text(const StudyDescription &study, const std::vector<VariantStudy::Row> &rows,
                            const std::optional<VariantStudy::Limit> &limit);
-    static QByteArray csv(const std::vector<VariantStudy::Row> &rows);
+    /*! One header line naming the quantity and its unit, then one line per row, numbers in their shortest exact
+        form; the limit follows as comment lines starting with "# limit," and "# change,". */
+    static QByteArray csv(const StudyDescription &study, const std::vector<VariantStudy::Row> &rows,
+                          const std::optional<VariantStudy::Limit> &limit);
     static QByteArray json(const StudyDescription &study, const std::vector<VariantStudy::Row> &rows,
                            const std::optional<VariantStudy::Limit> &limit);
     /*! The sentence printed for the result of the limit search. */
     static QString limitText(const VariantStudy::Limit &limit, const QString &unit);
+
+private:
+    /*! The "limit" object: kind, relative tolerance, count and every change with its scan pair, refined values,
+        tolerance and what flipped. */
+    static void writeLimit(JsonWriter &json, const VariantStudy::Limit &limit);
 };
 
 #endif // StudyOutputH

@@ -34,12 +34,15 @@ class tst_VariantStudy : public QObject {
     Q_OBJECT
 private slots:
     void insulationWidthLimit();
+    void bisectionEndsAtNeighbouringDoubles();
+    void everyChangeIsReported();
     void rowEqualsProjectEditedByHand();
     void sdValueOfTimberRoof();
     void insideHumidity();
     void invalidValuesGiveMarkedRows_data();
     void invalidValuesGiveMarkedRows();
     void layerMustExist();
+    void linearValuesThroughZero();
 };
 
 // How much inside insulation the brick wall needs: too thin fails, the limit lies between the scanned values
@@ -56,12 +59,51 @@ void tst_VariantStudy::insulationWidthLimit() {
             lastFailing = i;
     const VariantStudy::Limit limit = s.findLimit(rows);
     QCOMPARE(limit.kind, VariantStudy::Limit::Found);
-    QCOMPARE(limit.changes, 1);
-    QVERIFY(rows[lastFailing].value <= limit.failing && limit.failing < limit.passing);
-    QVERIFY(limit.passing <= rows[lastFailing + 1].value);
-    QVERIFY(limit.passing - limit.failing <= 0.001 * 0.19);
-    QVERIFY(s.evaluate(limit.passing).passes());
-    QVERIFY(!s.evaluate(limit.failing).passes());
+    QCOMPARE(limit.changes.size(), size_t(1));
+    const VariantStudy::Change &change = limit.changes.front();
+    QCOMPARE(change.scanFailing, rows[lastFailing].value);
+    QCOMPARE(change.scanPassing, rows[lastFailing + 1].value);
+    QVERIFY(change.scanFailing <= change.failing && change.failing < change.passing);
+    QVERIFY(change.passing <= change.scanPassing);
+    // The tolerance is relative to the bracket's own values, not to the scanned range.
+    QCOMPARE(change.tolerance, VariantStudy::RelativeTolerance * change.scanPassing);
+    QVERIFY(change.passing - change.failing <= change.tolerance);
+    QVERIFY(s.evaluate(change.passing).passes());
+    QVERIFY(!s.evaluate(change.failing).passes());
+    QCOMPARE(change.flipped, std::vector<DINCriterion::Kind>{DINCriterion::MinimumResistance});
+    QVERIFY(!change.basisChanged);
+}
+
+// Halving a bracket ends at neighbouring doubles, also when no tolerance is asked for, and a scan pair that
+// already is one is left as it is.
+void tst_VariantStudy::bisectionEndsAtNeighbouringDoubles() {
+    VariantStudy s = study(example("masonry-wall-inside-insulation.v2p"), Q::Width, 2);
+    const VariantStudy::Limit exact = s.findLimit(s.run({0.01, 0.2}), 0);
+    QCOMPARE(exact.changes.size(), size_t(1));
+    const VariantStudy::Change &change = exact.changes.front();
+    QCOMPARE(std::nextafter(change.failing, change.passing), change.passing);
+
+    const VariantStudy::Limit again = s.findLimit(s.run({change.failing, change.passing}));
+    QCOMPARE(again.changes.size(), size_t(1));
+    QCOMPARE(again.changes.front().failing, change.failing);
+    QCOMPARE(again.changes.front().passing, change.passing);
+}
+
+// Every change of verdict is found and refined, not only the first; rows come in any order and invalid ones
+// are skipped.
+void tst_VariantStudy::everyChangeIsReported() {
+    VariantStudy s = study(example("masonry-wall-inside-insulation.v2p"), Q::Width, 2);
+    std::vector<VariantStudy::Row> rows = s.run({0.15, -0.02, 0.01, 0.1});
+    VariantStudy::Row failing = s.evaluate(0.02);
+    failing.value = 0.2; // a failing verdict above the passing values gives a second change
+    rows.push_back(failing);
+    const VariantStudy::Limit limit = s.findLimit(rows);
+    QCOMPARE(limit.kind, VariantStudy::Limit::Found);
+    QCOMPARE(limit.changes.size(), size_t(2));
+    QCOMPARE(limit.changes[0].scanFailing, 0.01);
+    QCOMPARE(limit.changes[0].scanPassing, 0.1);
+    QCOMPARE(limit.changes[1].scanPassing, 0.15);
+    QCOMPARE(limit.changes[1].scanFailing, 0.2);
 }
 
 void tst_VariantStudy::rowEqualsProjectEditedByHand() {
@@ -98,7 +140,7 @@ void tst_VariantStudy::sdValueOfTimberRoof() {
     }
     const VariantStudy::Limit limit = s.findLimit(rows);
     QCOMPARE(limit.kind, VariantStudy::Limit::Found);
-    QVERIFY(limit.failing < limit.passing);
+    QVERIFY(limit.changes.front().failing < limit.changes.front().passing);
 }
 
 void tst_VariantStudy::insideHumidity() {
@@ -108,11 +150,12 @@ void tst_VariantStudy::insideHumidity() {
         QVERIFY(rows[i].glaserMc > rows[i - 1].glaserMc);
     const VariantStudy::Limit limit = masonry.findLimit(rows);
     QCOMPARE(limit.kind, VariantStudy::Limit::Found);
-    QVERIFY(limit.passing < limit.failing);
+    QVERIFY(limit.changes.front().passing < limit.changes.front().failing);
 
     VariantStudy timberFrame = study(example("timber-frame-wall.v2p"), Q::InsideHumidity);
     QCOMPARE(timberFrame.findLimit(timberFrame.run({30, 50, 70})).kind, VariantStudy::Limit::AllPass);
     QCOMPARE(masonry.findLimit(masonry.run({65, 70})).kind, VariantStudy::Limit::NonePass);
+    QCOMPARE(masonry.findLimit(masonry.run({120, 130})).kind, VariantStudy::Limit::NoneJudged);
 }
 
 void tst_VariantStudy::invalidValuesGiveMarkedRows_data() {
@@ -158,6 +201,14 @@ void tst_VariantStudy::layerMustExist() {
     QVERIFY(!study(document, Q::Lambda, 6).problem().isEmpty());
     QVERIFY(study(document, Q::Lambda, 5).problem().isEmpty());
     QVERIFY(study(document, Q::InsideTemperature).problem().isEmpty());
+}
+
+void tst_VariantStudy::linearValuesThroughZero() {
+    const std::vector<double> values = VariantStudy::linearValues(-0.3, 0.7, 11);
+    QCOMPARE(values[3], 0.0);
+    QCOMPARE(values[1], -0.2);
+    QCOMPARE(values.back(), 0.7);
+    QCOMPARE(VariantStudy::linearValues(5, 6, 1), std::vector<double>{5});
 }
 
 QTEST_GUILESS_MAIN(tst_VariantStudy)

@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 #include <CoreEnums.h>
 
 #include <cmath>
@@ -434,6 +436,10 @@ void tst_Cli::badUsage_data() {
     QTest::newRow("convert unknown option")
         << QStringList{"convert", "--fast", file, QDir::tempPath() + "/cli_new.v2p"};
     QTest::newRow("materials unknown option") << QStringList{"materials", "--fast"};
+    QTest::newRow("calc --text with --json-lines") << QStringList{"calc", "--text", "--json-lines", file};
+    QTest::newRow("calc --text with --array") << QStringList{"calc", "--array", "--text", file};
+    QTest::newRow("report with an empty font")
+        << QStringList{"report", file, "--font", "", "-o", QDir::tempPath() + "/cli_empty_font.pdf"};
     QTest::newRow("report edition 4") << QStringList{
         "report", "--din-edition", "4", file, "-o", QDir::tempPath() + "/cli_bad_edition.pdf"};
     QTest::newRow("diagram unknown option")
@@ -712,10 +718,16 @@ QString projectCopy(const QTemporaryDir &dir, const QString &name,
 } // namespace
 
 void tst_Cli::neverWritesOverAnInput_data() {
-    QTest::addColumn<QStringList>("arguments"); // P: the project, L: a link to it
+    // P: the project, L: a symbolic link to it, H: a hard link to it, A: the project through a linked directory
+    QTest::addColumn<QStringList>("arguments");
     QTest::newRow("report to a link to the project") << QStringList{"report", "P", "-o", "L.pdf", "--force"};
     QTest::newRow("diagram to a link to the project") << QStringList{"diagram", "P", "-o", "L.svg", "--force"};
     QTest::newRow("convert onto itself") << QStringList{"convert", "--force", "P", "P"};
+    QTest::newRow("report to a hard link") << QStringList{"report", "P", "-o", "H.pdf", "--force"};
+    QTest::newRow("convert to a hard link") << QStringList{"convert", "--force", "P", "H.v2p"};
+    QTest::newRow("study chart to a hard link")
+        << QStringList{"study", "P", "--vary", "rh-inside", "--values", "50", "--plot", "H.png", "--force"};
+    QTest::newRow("convert through a linked directory") << QStringList{"convert", "--force", "P", "A"};
 }
 
 void tst_Cli::neverWritesOverAnInput() {
@@ -725,11 +737,20 @@ void tst_Cli::neverWritesOverAnInput() {
     QVERIFY(!project.isEmpty());
     const QByteArray before = fileHash(project);
     for (QString &argument : arguments) {
-        if (argument == "P")
+        if (argument == "P") {
             argument = project;
+        }
         else if (argument.startsWith("L.")) {
             argument = dir.filePath("link" + argument.mid(1));
             QVERIFY(QFile::link(project, argument));
+        }
+        else if (argument.startsWith("H.")) {
+            argument = dir.filePath("hard" + argument.mid(1));
+            QCOMPARE(::link(QFile::encodeName(project).constData(), QFile::encodeName(argument).constData()), 0);
+        }
+        else if (argument == "A") {
+            QVERIFY(QFile::link(dir.path(), dir.filePath("alias")));
+            argument = dir.filePath("alias/p.v2p");
         }
     }
     const CliRun run = runCli(arguments);
@@ -793,6 +814,10 @@ void tst_Cli::failedWriteIsAnError_data() {
     QTest::newRow("report to a full standard output") << QStringList{"report", "P", "-o", "-"} << "/dev/full";
     QTest::newRow("diagram to a full standard output")
         << QStringList{"diagram", "P", "-o", "-", "--format", "png"} << "/dev/full";
+    QTest::newRow("help to a full disk") << QStringList{"--help"} << "/dev/full";
+    QTest::newRow("version to a full disk") << QStringList{"--version"} << "/dev/full";
+    QTest::newRow("command help to a full disk") << QStringList{"study", "--help"} << "/dev/full";
+    QTest::newRow("convert to a full standard output") << QStringList{"convert", "P", "-"} << "/dev/full";
     // Never /dev/full as a file target: renaming over it would replace the device for everyone.
     QTest::newRow("convert onto a named pipe") << QStringList{"convert", "--force", "P", "FIFO"} << QString();
 }
@@ -820,13 +845,17 @@ void tst_Cli::dashIsStandardOutput_data() {
     QTest::addColumn<QByteArray>("start");
     QTest::newRow("report as PDF") << QStringList{"report", "-o", "-"} << QByteArray("%PDF-");
     QTest::newRow("diagram as PNG") << QStringList{"diagram", "-o", "-", "--format", "png"} << QByteArray("\x89PNG");
+    QTest::newRow("converted project") << QStringList{"convert", "P", "-"} << QByteArray("<?xml");
 }
 
 void tst_Cli::dashIsStandardOutput() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, start);
     QTemporaryDir dir;
-    const CliRun run = runCli(arguments << projectCopy(dir, "p.v2p"), QString(), dir.path());
+    if (!arguments.contains("P"))
+        arguments << "P";
+    arguments.replaceInStrings(QRegularExpression("^P$"), projectCopy(dir, "p.v2p"));
+    const CliRun run = runCli(arguments, QString(), dir.path());
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith(start));
     QVERIFY(!QFile::exists(dir.filePath("-")));

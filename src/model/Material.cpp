@@ -171,6 +171,25 @@ bool Material::operator==(const Material &other) const {
            m_productName == other.m_productName && m_producer == other.m_producer;
 }
 
+void Material::showLanguage(const QString &languageId) {
+    auto texts = m_catalogueTexts.constFind(languageId);
+    if (texts == m_catalogueTexts.constEnd())
+        texts = m_catalogueTexts.constFind(QStringLiteral("en"));
+    if (texts == m_catalogueTexts.constEnd())
+        return;
+    m_name = texts->name;
+    m_notes = texts->notes;
+    m_dataSource = texts->dataSource;
+}
+
+QStringList Material::otherNames() const {
+    QStringList names;
+    for (const Texts &texts : m_catalogueTexts)
+        if (texts.name != m_name && !names.contains(texts.name))
+            names << texts.name;
+    return names;
+}
+
 QString Material::categoryName(int category) {
     if (static_cast<unsigned int>(category) >= static_cast<unsigned int>(NumCategories))
         return QCoreApplication::translate("MaterialCategory", UNKNOWN_CATEGORY_NAME);

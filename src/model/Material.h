@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QDate>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -50,6 +51,18 @@ public:
     static const int ConstructionDatabaseId = 65536;
     /*! Version of the binary record written by the current writers. */
     static const int CurrentBinaryVersion = 4;
+
+    /*! The texts of a catalogue material in one language. */
+    struct Texts {
+        QString name;
+        QString notes;
+        QString dataSource;
+        bool operator==(const Texts &other) const {
+            return name == other.name && notes == other.notes && dataSource == other.dataSource;
+        }
+    };
+    /*! Catalogue texts by language id ("en", "de"). */
+    using CatalogueTexts = QMap<QString, Texts>;
 
     Material();
     /*! Sets the given values, mu_min = mu_max = mu, sd_value 0, no flags and a random colour
@@ -122,6 +135,18 @@ public:
     int materialId() const { return m_materialId; }
     void setMaterialId(int materialId) { m_materialId = materialId; }
 
+    /*! The texts of a system material in every language the catalogue delivers; empty for any other material.
+        Only the system material files store them: a project, a user material or a database construction keeps
+        the one name, notes and data source that were shown. */
+    const CatalogueTexts &catalogueTexts() const { return m_catalogueTexts; }
+    void setCatalogueTexts(const QString &languageId, const Texts &texts) { m_catalogueTexts[languageId] = texts; }
+    void clearCatalogueTexts() { m_catalogueTexts.clear(); }
+    /*! Takes name, notes and data source from the catalogue texts of \a languageId, or of English when the
+        catalogue has none in that language; a material without catalogue texts stays as it is. */
+    void showLanguage(const QString &languageId);
+    /*! The names of the catalogue texts other than the shown name, for searching in any language. */
+    QStringList otherNames() const;
+
     /*! True when the material can be used in the calculation. */
     bool isValid() const;
 
@@ -132,8 +157,8 @@ public:
         the equivalent thickness never exceeds 0.01 m. */
     double effectiveMu(double width) const;
 
-    /*! Compares the user-visible data; materialId, sd_value, dates and flags other than Air are ignored,
-        doubles are compared exactly. */
+    /*! Compares the user-visible data; materialId, sd_value, dates, catalogue texts and flags other than Air
+        are ignored, doubles are compared exactly. */
     bool operator==(const Material &other) const;
     bool operator!=(const Material &other) const { return !(*this == other); }
 
@@ -188,6 +213,7 @@ private:
     double m_mu = 0;
     std::set<MaterialFlag> m_flags;
     int m_materialId = 0;
+    CatalogueTexts m_catalogueTexts;
 };
 
 #endif // MaterialH

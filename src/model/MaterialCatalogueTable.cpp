@@ -26,7 +26,10 @@ enum Column {
     ColProductName,
     ColProducer,
     ColDataSource,
-    ColNotes
+    ColNotes,
+    ColNameDe,
+    ColNotesDe,
+    ColDataSourceDe
 };
 
 bool toNumber(const QString &text, double &value) {
@@ -80,6 +83,9 @@ bool MaterialCatalogueTable::parseLine(const QString &line, Material &material, 
     material.setSd_value(sd);
     material.setFlags(false, wood, woodbased, foil);
     material.setColor(color);
+    material.setCatalogueTexts(QStringLiteral("en"), {material.name(), material.notes(), material.dataSource()});
+    material.setCatalogueTexts(QStringLiteral("de"),
+                               {f[ColNameDe].trimmed(), f[ColNotesDe].trimmed(), f[ColDataSourceDe].trimmed()});
     return true;
 }
 

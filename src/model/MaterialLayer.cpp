@@ -3,6 +3,8 @@
 #include <QDataStream>
 
 MaterialLayer::MaterialLayer(const Material &material, double width) : Material(material), m_width(width) {
+    // A layer keeps the texts that were shown when it was made, as its project file will.
+    clearCatalogueTexts();
     updateWidthFromSd();
 }
 

@@ -21,7 +21,8 @@ public:
     enum WidthUnit { Metre = 1, Decimetre = 10, Centimetre = 100, Millimetre = 1000 };
 
     MaterialLayer() = default;
-    /*! Copies the material and sets the width in m; a product sd-value then fixes the width. */
+    /*! Copies the material (its shown texts only) and sets the width in m; a product sd-value then fixes the
+        width. */
     MaterialLayer(const Material &material, double width);
 
     /*! The layer's material copy. */

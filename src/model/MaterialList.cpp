@@ -77,6 +77,7 @@ void MaterialList::readSystemFiles() {
             }
             ids.insert(m.materialId());
             m_systemMaterials.push_back(std::make_unique<Material>(m));
+            m_systemMaterials.back()->showLanguage(m_languageId);
         }
     }
 }
@@ -109,6 +110,8 @@ bool MaterialList::writeUserDatabase() const {
 
 int MaterialList::addUserMaterial(const Material &material) {
     auto m = std::make_unique<Material>(material);
+    // A copy of a system material keeps the one name it was given, in whatever language.
+    m->clearCatalogueTexts();
     m->setMaterialId(nextUserId());
     const int id = m->materialId();
     m_userMaterials.push_back(std::move(m));
@@ -119,6 +122,7 @@ bool MaterialList::updateUserMaterial(const Material &material) {
     for (auto &m : m_userMaterials) {
         if (m->materialId() == material.materialId()) {
             *m = material;
+            m->clearCatalogueTexts();
             return true;
         }
     }

@@ -31,8 +31,9 @@ public:
     /*! Format marker written in front of the user database (record version 4). */
     static const int UserFileMarker = -4;
 
-    /*! \a userDirectory: directory of the user databases. \a nextUserId: the id counter; when empty, the list
-        keeps its own counter starting at 32768. */
+    /*! \a languageId: the system materials show their catalogue texts of this language (English when the
+        catalogue has none in it). \a userDirectory: directory of the user databases. \a nextUserId: the id
+        counter; when empty, the list keeps its own counter starting at 32768. */
     MaterialList(const QString &languageId, const QString &userDirectory, IdSource nextUserId = IdSource(),
                  QObject *parent = nullptr);
     /*! Writes the user database. */
@@ -50,7 +51,7 @@ public:
         databases without touching them. */
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
-    /*! Stores a copy with the next user material id and returns that id. */
+    /*! Stores a copy with the next user material id and returns that id; the copy keeps only its shown texts. */
     int addUserMaterial(const Material &material);
     /*! Replaces the user material with the same id; false when there is none. */
     bool updateUserMaterial(const Material &material);

@@ -22,6 +22,7 @@ public:
     int index() const override { return m_index; }
     bool isUserDefined() const override { return m_userDefined; }
     QString name() const override { return m_material.name(); }
+    QStringList otherNames() const override { return m_material.otherNames(); }
     int categoryId() const override { return m_material.category(); }
     QString category() const override { return Material::categoryName(m_material.category()); }
     QString productId() const override { return m_material.productName(); }

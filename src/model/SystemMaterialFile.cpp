@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "XMLHelpers.h"
+
 namespace {
 
 const char Magic[4] = {'H', 'X', 'M', '2'};
@@ -13,6 +15,8 @@ const int HeaderSize = 4 + 4 + 4 + 32;
 const qint64 MaxFileSize = 16 * 1024 * 1024;
 const quint32 MaxBlockSize = 64 * 1024 * 1024;
 const int SystemIdLimit = 32768;
+// A catalogue is delivered in a handful of languages; more marks a damaged record.
+const quint32 MaxLanguages = 16;
 
 // The files are not meant to be edited by hand: the payload is XOR-ed with a xorshift key stream.
 // Applying the function twice restores the data.
@@ -48,6 +52,9 @@ QByteArray SystemMaterialFile::encode(const QVector<Material> &materials) {
         records << qint32(m.materialId());
         m.writeBinary(records, Material::CurrentBinaryVersion);
         records << m.measuringDate() << m.samplingDate() << m.productionDate();
+        records << quint32(m.catalogueTexts().size());
+        for (auto texts = m.catalogueTexts().cbegin(); texts != m.catalogueTexts().cend(); ++texts)
+            records << texts.key() << texts->name << texts->notes << texts->dataSource;
     }
     const QByteArray payload = scramble(qCompress(block, 9));
 
@@ -108,7 +115,8 @@ bool SystemMaterialFile::decodeRecords(const QByteArray &block, QVector<Material
         QDate measuring, sampling, production;
         const bool ok = m.readBinary(in, Material::CurrentBinaryVersion, id);
         in >> measuring >> sampling >> production;
-        if (!ok || in.status() != QDataStream::Ok || id <= 0 || id >= SystemIdLimit) {
+        const bool textsOk = readCatalogueTexts(in, m);
+        if (!ok || !textsOk || in.status() != QDataStream::Ok || id <= 0 || id >= SystemIdLimit) {
             materials.clear();
             errmsg = tr("Damaged material record %1 in system material file.").arg(i + 1);
             return false;
@@ -122,6 +130,22 @@ bool SystemMaterialFile::decodeRecords(const QByteArray &block, QVector<Material
         materials.clear();
         errmsg = tr("System material file holds more data than its records.");
         return false;
+    }
+    return true;
+}
+
+bool SystemMaterialFile::readCatalogueTexts(QDataStream &in, Material &material) {
+    quint32 count = 0;
+    in >> count;
+    if (count > MaxLanguages)
+        return false;
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString language;
+        Material::Texts texts;
+        in >> language >> texts.name >> texts.notes >> texts.dataSource;
+        // The texts become the shown ones, which every project file must be able to hold.
+        material.setCatalogueTexts(language, {XMLHelpers::xmlSafeText(texts.name), XMLHelpers::xmlSafeText(texts.notes),
+                                              XMLHelpers::xmlSafeText(texts.dataSource)});
     }
     return true;
 }

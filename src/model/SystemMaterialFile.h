@@ -11,7 +11,8 @@
 //   32 bytes  SHA-256 of the payload
 //   n bytes   payload: the record block compressed with qCompress, then scrambled with a fixed key stream
 // Record block (QDataStream, Qt 5.15 encoding): quint32 count, then per material: qint32 system id
-// (1..32767), the Material binary record of version 4, and the measuring, sampling and production dates.
+// (1..32767), the Material binary record of version 4, the measuring, sampling and production dates, and the
+// catalogue texts: quint32 number of languages, then per language its id, name, notes and data source.
 // Counts and lengths in a file are not trusted: a damaged file is rejected as a whole.
 
 #include <QByteArray>
@@ -24,7 +25,7 @@
 class SystemMaterialFile {
     Q_DECLARE_TR_FUNCTIONS(SystemMaterialFile)
 public:
-    static const quint32 FormatVersion = 1;
+    static const quint32 FormatVersion = 2;
 
     /*! Writes \a materials to \a fileName; false with \a errmsg when the file cannot be written. */
     static bool write(const QString &fileName, const QVector<Material> &materials, QString &errmsg);
@@ -38,6 +39,7 @@ public:
     static bool decode(const QByteArray &data, QVector<Material> &materials, QString &errmsg);
 
 private:
+    static bool readCatalogueTexts(QDataStream &in, Material &material);
     static bool decodeRecords(const QByteArray &block, QVector<Material> &materials, QString &errmsg);
 };
 

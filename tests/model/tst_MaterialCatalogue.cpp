@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <model/MaterialCatalogueTable.h>
+#include <model/MaterialLayer.h>
 #include <model/MaterialList.h>
 #include <model/SystemMaterialFile.h>
 
@@ -27,10 +28,11 @@ QVector<Material> catalogue() {
     return materials;
 }
 
-// Everything the system file stores; Material::operator== leaves out id, sd-value and most flags.
+// Everything the system file stores; Material::operator== leaves out id, sd-value, most flags and the texts in
+// other languages.
 bool identical(const Material &a, const Material &b) {
     return a == b && a.materialId() == b.materialId() && a.sd_value() == b.sd_value() && a.flags() == b.flags() &&
-           a.measuringDate() == b.measuringDate();
+           a.measuringDate() == b.measuringDate() && a.catalogueTexts() == b.catalogueTexts();
 }
 
 QByteArray what(const Material &m) {
@@ -53,6 +55,9 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void everyMaterialIsUsable();
+    void germanTextsComplete();
+    void databaseShowsLanguage_data();
+    void databaseShowsLanguage();
     void idsAreUniqueSystemIds();
     void everyCategoryIsCovered();
     void materialsOfTheExampleConstruction();
@@ -82,6 +87,69 @@ void tst_MaterialCatalogue::everyMaterialIsUsable() {
         QVERIFY2(m.producer().isEmpty() && m.productName().isEmpty(), what.constData());
         QVERIFY2(!m.dataSource().isEmpty(), what.constData());
     }
+}
+
+// A German user finds, picks and prints German names: every text is there, written with the decimal comma and
+// the standard's symbols rather than the English spellings of the table.
+void tst_MaterialCatalogue::germanTextsComplete() {
+    static const QRegularExpression englishSpelling(QStringLiteral("\\d\\.\\d|\\brho\\b|\\blambda\\b|\\bmu\\b|m3|m2"));
+    QSet<QString> names;
+    for (const Material &m : catalogue()) {
+        const Material::Texts german = m.catalogueTexts().value(QStringLiteral("de"));
+        for (const QString &text : {german.name, german.notes, german.dataSource}) {
+            QVERIFY2(!text.isEmpty(), what(m).constData());
+            QVERIFY2(!text.contains(englishSpelling), qPrintable(what(m) + ": " + text));
+        }
+        QVERIFY2(!names.contains(german.name), qPrintable(german.name));
+        names.insert(german.name);
+        QCOMPARE(m.catalogueTexts().value(QStringLiteral("en")).name, m.name());
+        QCOMPARE(m.notes().startsWith(QLatin1String("Lower value of the range")),
+                 german.notes.startsWith(QLatin1String("Unterer Wert des Bereichs")));
+    }
+}
+
+void tst_MaterialCatalogue::databaseShowsLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("otherName");
+    QTest::addColumn<QString>("dataSource");
+    QTest::newRow("English") << "en"
+                             << "Gypsum plasterboard"
+                             << "Gipskartonplatte"
+                             << "DIN EN ISO 10456 design values, moisture values typical";
+    QTest::newRow("German") << "de"
+                            << "Gipskartonplatte"
+                            << "Gypsum plasterboard"
+                            << "Bemessungswerte nach DIN EN ISO 10456, Feuchtekennwerte typisch";
+    QTest::newRow("a language the catalogue lacks") << "fr"
+                                                    << "Gypsum plasterboard"
+                                                    << "Gipskartonplatte"
+                                                    << "DIN EN ISO 10456 design values, moisture values typical";
+}
+
+// The list shows the texts of its language and keeps the other names for the filter; what leaves the catalogue
+// (a user material, a layer) keeps only the texts that were shown.
+void tst_MaterialCatalogue::databaseShowsLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    QFETCH(QString, otherName);
+    QFETCH(QString, dataSource);
+    QTemporaryDir dir;
+    MaterialList list(language, dir.path());
+    list.setReadOnly(true);
+    QVERIFY(list.readDatabase(QStringLiteral(HYGROLUX_RESOURCES_DIR)));
+    const Material *board = list.materialById(800);
+    QVERIFY(board);
+    QCOMPARE(board->name(), name);
+    QCOMPARE(board->dataSource(), dataSource);
+    QCOMPARE(board->otherNames(), QStringList{otherName});
+
+    const Material *userCopy = list.materialById(list.addUserMaterial(*board));
+    QCOMPARE(userCopy->name(), name);
+    QVERIFY(userCopy->otherNames().isEmpty());
+    const MaterialLayer layer(*board, 0.0125);
+    QCOMPARE(layer.name(), name);
+    QVERIFY(layer.catalogueTexts().isEmpty());
 }
 
 void tst_MaterialCatalogue::idsAreUniqueSystemIds() {
@@ -226,7 +294,7 @@ void tst_MaterialCatalogue::damagedFileIsRejected_data() {
     QByteArray flipped = good;
     flipped[good.size() / 2] = char(flipped[good.size() / 2] ^ 0x10);
     QByteArray wrongVersion = good;
-    wrongVersion[7] = 2;
+    wrongVersion[7] = char(SystemMaterialFile::FormatVersion + 1);
     QByteArray hugeLength = good;
     hugeLength[8] = char(0x7f);
     QTest::newRow("empty file") << QByteArray();
@@ -258,15 +326,16 @@ void tst_MaterialCatalogue::damagedFileIsRejected() {
 
 void tst_MaterialCatalogue::malformedTableLine_data() {
     QTest::addColumn<QString>("line");
-    const QString good = QStringLiteral("1;2;Brick;1800;0.81;10;5;10;0.007;0.25;0.2;0;0;0;0;#b04a2a;;;DIN;");
+    const QString good =
+        QStringLiteral("1;2;Brick;1800;0.81;10;5;10;0.007;0.25;0.2;0;0;0;0;#b04a2a;;;DIN;;Ziegel;Notiz;DIN");
     Material m;
     QString errmsg;
     QVERIFY(MaterialCatalogueTable::parseLine(good, m, errmsg));
     QTest::newRow("missing field") << QStringLiteral(
-        "1;2;Brick;1800;0.81;10;5;10;0.007;0.25;0.2;0;0;0;0;#b04a2a;;;DIN");
+        "1;2;Brick;1800;0.81;10;5;10;0.007;0.25;0.2;0;0;0;0;#b04a2a;;;DIN;;Ziegel;Notiz");
     QTest::newRow("semicolon in notes") << good + QStringLiteral("a;b");
     QTest::newRow("density not a number") << QString(good).replace(QStringLiteral("1800"), QStringLiteral("heavy"));
-    QTest::newRow("flag 2") << QStringLiteral("1;2;Brick;1800;0.81;10;5;10;0.007;0.25;0.2;0;2;0;0;#b04a2a;;;DIN;");
+    QTest::newRow("flag 2") << QString(good).replace(QStringLiteral("0.2;0;0;0;0;"), QStringLiteral("0.2;0;2;0;0;"));
     QTest::newRow("invalid colour") << QString(good).replace(QStringLiteral("#b04a2a"), QStringLiteral("brick red"));
 }
 

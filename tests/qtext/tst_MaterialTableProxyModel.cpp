@@ -16,6 +16,8 @@ public:
     int index() const override { return 0; }
     bool isUserDefined() const override { return false; }
     QString name() const override { return m_name; }
+    QStringList otherNames() const override { return m_otherNames; }
+    void setOtherNames(const QStringList &names) { m_otherNames = names; }
     int categoryId() const override { return m_category; }
     QString category() const override { return QString(); }
     QString productId() const override { return m_product; }
@@ -30,6 +32,7 @@ public:
 
 private:
     QString m_name, m_product;
+    QStringList m_otherNames;
     int m_category;
     QString m_producer, m_source, m_notes;
     int m_flags;
@@ -38,7 +41,9 @@ private:
 QtExt::MaterialTableModel::MaterialVector materials() {
     using Q = QtExt::MaterialBase;
     QtExt::MaterialTableModel::MaterialVector v;
-    v.push_back(std::make_unique<FakeMaterial>("Solid brick", "", 2, "Brickworks", "Lab A", "", 0));
+    auto brick = std::make_unique<FakeMaterial>("Solid brick", "", 2, "Brickworks", "Lab A", "", 0);
+    brick->setOtherNames({"Vollziegel"});
+    v.push_back(std::move(brick));
     v.push_back(std::make_unique<FakeMaterial>("Lime plaster", "KP 10", 1, "Stuck GmbH", "Norm", "old house", 0));
     v.push_back(std::make_unique<FakeMaterial>("Mineral wool", "Wool 035", 5, "Isowerk", "Lab B", "", 0));
     v.push_back(std::make_unique<FakeMaterial>("Spruce", "", 7, "", "Norm", "grown in the north", Q::FlagWood));
@@ -84,6 +89,10 @@ void tst_MaterialTableProxyModel::filter_data() {
                                         << ""
                                         << ""
                                         << "" << 0 << QStringList{"Lime plaster"};
+    QTest::newRow("name in another language") << -1 << "ziegel"
+                                              << ""
+                                              << ""
+                                              << "" << 0 << QStringList{"Solid brick"};
     QTest::newRow("wildcards") << -1 << "m*l?wool"
                                << ""
                                << ""

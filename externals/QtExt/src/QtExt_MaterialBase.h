@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 namespace QtExt {
 
@@ -46,6 +47,8 @@ public:
     virtual bool isUserDefined() const = 0;
 
     virtual QString name() const = 0;
+    /*! The material's names in the other languages of its catalogue; the name filter finds these too. */
+    virtual QStringList otherNames() const { return QStringList(); }
     virtual int categoryId() const = 0;
     /*! Translated category name. */
     virtual QString category() const = 0;

@@ -17,6 +17,14 @@ bool anyFound(const QVector<QRegularExpression> &words, const QString &text) {
     return false;
 }
 
+bool anyFound(const QVector<QRegularExpression> &words, const QStringList &texts) {
+    for (const QString &text : texts) {
+        if (anyFound(words, text))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 MaterialTableProxyModel::MaterialTableProxyModel(QObject *parent) : QSortFilterProxyModel(parent) {
@@ -81,7 +89,8 @@ bool MaterialTableProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex 
 bool MaterialTableProxyModel::accepts(const MaterialBase &material) const {
     if (m_category >= 0 && m_category < CategoryCount && material.categoryId() != m_category)
         return false;
-    if (!m_name.isEmpty() && !anyFound(m_name, material.name()) && !anyFound(m_name, material.productId()))
+    if (!m_name.isEmpty() &&
+        !anyFound(m_name, QStringList{material.name(), material.productId()} + material.otherNames()))
         return false;
     if (!m_producer.isEmpty() && !anyFound(m_producer, material.producer()))
         return false;

@@ -20,7 +20,7 @@ public:
 
     /*! -1: all categories, else the category number the material must have. */
     void setCategory(int category);
-    /*! Words searched in the name and the product identifier. */
+    /*! Words searched in the name, the names in other languages and the product identifier. */
     void setNameFilter(const QString &text);
     void setProducerFilter(const QString &text);
     void setSourceFilter(const QString &text);

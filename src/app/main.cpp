@@ -10,6 +10,9 @@
 #include <QLocale>
 #include <QSplashScreen>
 
+#include <algorithm>
+#include <cstring>
+
 #include <ZOT_MessageHandler.h>
 #include <ZOT_MessageStream.h>
 #include <model/ProgramInfo.h>
@@ -72,6 +75,9 @@ int runWindow(Settings &settings) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // "--help" only prints the syntax, also on a machine without a display.
+    if (std::any_of(argv + 1, argv + argc, [](const char *arg) { return std::strcmp(arg, "--help") == 0; }))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     openLogFile();
     ZOT::MessageStream log("main", ZOT::MSG_PROGRESS, -1);

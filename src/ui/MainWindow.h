@@ -39,7 +39,7 @@ public:
     explicit MainWindow(QSplashScreen *splash = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    /*! \a fileName with ".v2p" appended unless "v2p" already ends it (first case-sensitive occurrence). */
+    /*! \a fileName with ".v2p" appended unless the file name's suffix is "v2p" in any case. */
     static QString withProjectExtension(const QString &fileName);
     /*! \a fileName with its extension replaced by \a suffix (appended when there is none). */
     static QString withSuffix(const QString &fileName, const QString &suffix);

@@ -29,10 +29,10 @@ QString startDirectory() {
 } // namespace
 
 QString MainWindow::withProjectExtension(const QString &fileName) {
-    const QString extension = QString::fromLatin1(ProjectExtension);
-    if (fileName.indexOf(extension) == fileName.length() - extension.length())
+    // Only the file name's own suffix counts: a folder may be called "v2p-projects", a name "wall.V2P".
+    if (QFileInfo(fileName).suffix().compare(QLatin1String(ProjectExtension), Qt::CaseInsensitive) == 0)
         return fileName;
-    return fileName + "." + extension;
+    return fileName + "." + ProjectExtension;
 }
 
 bool MainWindow::closeProjectQuery() {

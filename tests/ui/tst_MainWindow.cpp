@@ -48,6 +48,8 @@ private slots:
     void layerCommandsUndoneAndRedoneAllTheWay();
     void heatFlowDirectionWithAirLayer();
     void saveAsAndReopenEqual();
+    void projectExtension_data();
+    void projectExtension();
     void missingFileShowsBoxAndKeepsProject();
     void damagedUserDatabaseNoticeOnce();
     void preferencesReachTheEditorAtOnce();
@@ -204,6 +206,28 @@ void tst_MainWindow::saveAsAndReopenEqual() {
     openWindow(target + ".v2p");
     QVERIFY(input() == edited);
     QVERIFY(!Project::instance().isModified());
+}
+
+void tst_MainWindow::projectExtension_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no suffix") << "/p/wall"
+                               << "/p/wall.v2p";
+    QTest::newRow("folder named like the extension") << "/p/dir-v2p/wall"
+                                                     << "/p/dir-v2p/wall.v2p";
+    QTest::newRow("name ending in the letters") << "/p/wallv2p"
+                                                << "/p/wallv2p.v2p";
+    QTest::newRow("extension") << "/p/wall.v2p"
+                               << "/p/wall.v2p";
+    QTest::newRow("extension in capitals") << "/p/wall.V2P"
+                                           << "/p/wall.V2P";
+    QTest::newRow("other extension") << "/p/wall.vpj"
+                                     << "/p/wall.vpj.v2p";
+}
+
+void tst_MainWindow::projectExtension() {
+    QFETCH(QString, chosen);
+    QTEST(MainWindow::withProjectExtension(chosen), "saved");
 }
 
 void tst_MainWindow::missingFileShowsBoxAndKeepsProject() {

@@ -43,7 +43,7 @@ void AssessmentTypeWidget::updateFromProject() {
         return;
     const bool previous = setChangeHandling(false);
     const AssessmentConditions &conditions = m_project->document()->inputData().conditions();
-    if (m_customChoice && !V2_UndoAssessmentType::sameConditions(*m_customChoice, conditions))
+    if (m_customChoice && *m_customChoice != conditions)
         m_customChoice.reset();
     const int type = shownType();
     m_ui->comboBoxAssessmentType->setCurrentIndex(m_ui->comboBoxAssessmentType->findData(type));

@@ -13,10 +13,6 @@ AssessmentConditions &conditionsOf(Project &project) {
     return project.document()->inputData().conditions();
 }
 
-bool sameRecord(const ClimateRecord &a, const ClimateRecord &b) {
-    return a.T == b.T && a.rh == b.rh && a.Rs == b.Rs && a.period == b.period && a.outdoor == b.outdoor;
-}
-
 /*! Blocks an editor's change handling for the lifetime of the guard and restores the earlier state. */
 template <class Editor> class ChangeHandlingBlocker {
 public:
@@ -106,8 +102,8 @@ V2_UndoClimateAll::V2_UndoClimateAll(Project &project, const QString &text, QTab
     if (!ClimatePresets::applyPreset(presetId, m_winter))
         return;
     m_summer.Rs = m_winter.Rs;
-    m_validChange = !sameRecord(m_winter, warmSide ? conditions.interiorWinter() : conditions.exteriorWinter()) ||
-                    !sameRecord(m_summer, warmSide ? conditions.interiorSummer() : conditions.exteriorSummer());
+    m_validChange = m_winter != (warmSide ? conditions.interiorWinter() : conditions.exteriorWinter()) ||
+                    m_summer != (warmSide ? conditions.interiorSummer() : conditions.exteriorSummer());
 }
 
 void V2_UndoClimateAll::exchange() {
@@ -117,7 +113,7 @@ void V2_UndoClimateAll::exchange() {
         AssessmentConditions &conditions = document.inputData().conditions();
         const ClimateRecord winter = m_warmSide ? conditions.interiorWinter() : conditions.exteriorWinter();
         const ClimateRecord summer = m_warmSide ? conditions.interiorSummer() : conditions.exteriorSummer();
-        const bool changed = !sameRecord(winter, m_winter) || !sameRecord(summer, m_summer);
+        const bool changed = winter != m_winter || summer != m_summer;
         if (m_warmSide) {
             conditions.setInteriorWinter(m_winter);
             conditions.setInteriorSummer(m_summer);
@@ -148,20 +144,13 @@ V2_UndoAssessmentType::V2_UndoAssessmentType(Project &project, const QString &te
         m_conditions.setTT(condensationDays);
         m_conditions.setTT_summer(dryingDays);
     }
-    m_validChange = !sameConditions(m_conditions, conditionsOf(project));
-}
-
-bool V2_UndoAssessmentType::sameConditions(const AssessmentConditions &a, const AssessmentConditions &b) {
-    return sameRecord(a.interiorWinter(), b.interiorWinter()) && sameRecord(a.interiorSummer(), b.interiorSummer()) &&
-           sameRecord(a.exteriorWinter(), b.exteriorWinter()) && sameRecord(a.exteriorSummer(), b.exteriorSummer()) &&
-           a.tT() == b.tT() && a.tT_summer() == b.tT_summer() && a.pInsideSummer() == b.pInsideSummer() &&
-           a.pOutsideSummer() == b.pOutsideSummer() && a.pSatSummer() == b.pSatSummer() && a.type() == b.type();
+    m_validChange = m_conditions != conditionsOf(project);
 }
 
 void V2_UndoAssessmentType::exchange() {
     applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         AssessmentConditions &conditions = document.inputData().conditions();
-        if (sameConditions(conditions, m_conditions))
+        if (conditions == m_conditions)
             return false;
         std::swap(conditions, m_conditions);
         if (m_editor) {

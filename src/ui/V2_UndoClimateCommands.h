@@ -77,9 +77,6 @@ public:
     /*! False when the conditions would not change. */
     bool isValidChange() const { return m_validChange; }
 
-    /*! True when all climate records, periods and summer pressures are exactly equal. */
-    static bool sameConditions(const AssessmentConditions &a, const AssessmentConditions &b);
-
 protected:
     void exchange() override;
 

@@ -13,10 +13,6 @@ QVector<MaterialLayer> &layersOf(Project &project) {
     return project.document()->inputData().layers();
 }
 
-bool sameLayer(const MaterialLayer &a, const MaterialLayer &b) {
-    return a.width() == b.width() && a.material() == b.material() && a.sd_value() == b.sd_value();
-}
-
 } // namespace
 
 V2_UndoMaterialParameters::V2_UndoMaterialParameters(Project &project, const QString &text, QTableWidget *table,
@@ -28,7 +24,7 @@ V2_UndoMaterialParameters::V2_UndoMaterialParameters(Project &project, const QSt
     if (layerIndex < 0 || layerIndex >= layers.size())
         return;
     m_layer = layers[layerIndex];
-    m_validChange = applyValue(m_layer, kind, value, widthUnit, awInSeconds) && !sameLayer(m_layer, layers[layerIndex]);
+    m_validChange = applyValue(m_layer, kind, value, widthUnit, awInSeconds) && m_layer != layers[layerIndex];
 }
 
 bool V2_UndoMaterialParameters::applyValue(MaterialLayer &layer, int kind, double value, int widthUnit,
@@ -65,7 +61,7 @@ void V2_UndoMaterialParameters::exchange() {
     selectColumn(m_layerIndex + 1);
     applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         MaterialLayer &layer = document.inputData().layers()[m_layerIndex];
-        const bool changed = !sameLayer(layer, m_layer);
+        const bool changed = layer != m_layer;
         std::swap(layer, m_layer);
         if (m_lineEdit) {
             const HeatFlowDirection direction = document.projectInformation().m_heatFlowDirection;

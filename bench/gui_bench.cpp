@@ -29,7 +29,6 @@ protected:
 };
 
 void closeProject() {
-    Project::instance().clearModified();
     Settings::instance().undoStack()->setClean();
     Project::instance().close();
 }

@@ -22,6 +22,7 @@
 
 #include "AssessmentClimateWidget.h"
 #include "MaterialEditWidget.h"
+#include "ModifiedState.h"
 #include "PrintDialog.h"
 
 namespace {
@@ -31,7 +32,7 @@ const char *const Subtitle =
 
 MainWindow::MainWindow(QSplashScreen *splash, QWidget *parent)
     : QMainWindow(parent), m_ui(new Ui::MainWindow), m_project(Project::instance()),
-      m_undoStack(Settings::instance().undoStack()) {
+      m_undoStack(Settings::instance().undoStack()), m_modifiedState(new ModifiedState(*m_undoStack, this)) {
     Q_INIT_RESOURCE(Hygrolux2);
     paintSubtitle(splash);
     setupForm(splash);
@@ -152,8 +153,7 @@ void MainWindow::setupConnections() {
     connect(m_exportDialog, &QFileDialog::filterSelected, this, &MainWindow::fileDialogFilterSelected);
     connect(&m_project, &Project::modified, this, &MainWindow::updateUi);
     connect(m_ui->widgetResults, &V2_ResultsWidget::linkClicked, this, &MainWindow::resultsLinkClicked);
-    connect(m_undoStack, &QUndoStack::indexChanged, this, &MainWindow::undoStackIndexChanged);
-    connect(m_undoStack, &QUndoStack::cleanChanged, this, &MainWindow::undoStackIndexChanged);
+    connect(m_modifiedState, &ModifiedState::changed, this, &MainWindow::updateActionsAndTitle);
 
     m_heatFlowGroup = new QActionGroup(this);
     m_heatFlowGroup->setExclusive(true);
@@ -261,7 +261,7 @@ void MainWindow::updateActionsAndTitle() {
     if (active) {
         QString filePart = m_project.fileName().isEmpty() ? QStringLiteral("unnamed.%1").arg("v2p")
                                                           : QFileInfo(m_project.fileName()).fileName();
-        if (m_project.isModified())
+        if (m_modifiedState->isModified())
             filePart += "*";
         setWindowTitle(QStringLiteral("%1 - %2").arg(ProgramInfo::productName(), filePart));
         updateHeatFlowToolbar();
@@ -293,20 +293,8 @@ void MainWindow::updateHeatFlowToolbar() {
     }
 }
 
-void MainWindow::undoStackIndexChanged() {
-    if (!m_project.hasDocument())
-        return;
-    if (m_undoStack->isClean())
-        m_project.clearModified();
-    else if (!m_project.isModified())
-        m_project.setModified(Project::ModificationType::ProjectInfoModified);
-    updateActionsAndTitle();
-}
-
-void MainWindow::resetUndoStack(bool clean) {
-    m_undoStack->clear();
-    if (!clean)
-        m_undoStack->resetClean();
+bool MainWindow::isProjectModified() const {
+    return m_project.hasDocument() && m_modifiedState->isModified();
 }
 
 void MainWindow::setProgress(int) {}

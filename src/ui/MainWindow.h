@@ -18,6 +18,7 @@ class AssessmentClimateWidget;
 class MaterialEditWidget;
 class Material;
 class MaterialDatabaseDialog;
+class ModifiedState;
 class PrintDialog;
 class QAction;
 class QActionGroup;
@@ -62,6 +63,8 @@ public:
     /*! Path of the help document in \a language under \a resourcesDir; the English one when the manual does not
         exist in that language (the window is English then too). */
     static QString helpFilePath(const QString &resourcesDir, const QString &language);
+    /*! True when the open project differs from its file. */
+    bool isProjectModified() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -110,9 +113,6 @@ private slots:
     void on_actionAddMaterialToUserDatabase_triggered();
     void on_actionShow_Logfile_triggered();
 
-    /*! Keeps the modified flag in step with the undo stack's clean state. */
-    void undoStackIndexChanged();
-
 private:
     void setupForm(QSplashScreen *splash);
     void setupEditors();
@@ -127,8 +127,6 @@ private:
     void updateHeatFlowToolbar();
     void updateConstructionTable();
     void rebuildRecentProjectsMenu();
-    /*! Starts a new project: clears the undo stack so that no earlier command runs against it. */
-    void resetUndoStack(bool clean);
 
     int currentLayerIndex() const;
     /*! The material and construction database dialog, created on first use. */
@@ -150,6 +148,7 @@ private:
     std::unique_ptr<Ui::MainWindow> m_ui;
     Project &m_project;
     QUndoStack *m_undoStack;
+    ModifiedState *m_modifiedState;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QActionGroup *m_heatFlowGroup = nullptr;

@@ -48,6 +48,7 @@ private slots:
     void layerCommandsUndoneAndRedoneAllTheWay();
     void heatFlowDirectionWithAirLayer();
     void saveAsAndReopenEqual();
+    void modifiedFollowsTheUndoStack();
     void projectExtension_data();
     void projectExtension();
     void missingFileShowsBoxAndKeepsProject();
@@ -101,7 +102,6 @@ void tst_MainWindow::init() {
 
 void tst_MainWindow::cleanup() {
     if (m_window) {
-        Project::instance().clearModified();
         stack().setClean();
         m_window.reset();
     }
@@ -205,7 +205,32 @@ void tst_MainWindow::saveAsAndReopenEqual() {
     cleanup();
     openWindow(target + ".v2p");
     QVERIFY(input() == edited);
-    QVERIFY(!Project::instance().isModified());
+    QVERIFY(!m_window->isProjectModified());
+}
+
+void tst_MainWindow::modifiedFollowsTheUndoStack() {
+    openWindow(example("flat-roof.v2p"));
+    QVERIFY(!m_window->isProjectModified());
+    selectColumn(2);
+    trigger("actionMoveLeft");
+    QVERIFY(m_window->isProjectModified());
+    stack().undo();
+    QVERIFY(!m_window->isProjectModified());
+    QVERIFY(!m_window->windowTitle().endsWith('*'));
+    stack().redo();
+    QCOMPARE(m_window->save(m_dir.filePath("modified-roof.v2p")), 0);
+    QVERIFY(!m_window->isProjectModified());
+    // The file holds the moved layer now: going back is a change.
+    stack().undo();
+    QVERIFY(m_window->isProjectModified());
+    QVERIFY(m_window->windowTitle().endsWith('*'));
+
+    // A file of the old format differs from what saving writes, before any edit.
+    cleanup();
+    openWindow(QStringLiteral(HYGROLUX_TEST_DATA_DIR "/project/legacy_valid.vpj"));
+    QVERIFY(m_window->isProjectModified());
+    stack().undo();
+    QVERIFY(m_window->isProjectModified());
 }
 
 void tst_MainWindow::projectExtension_data() {
@@ -329,7 +354,7 @@ void tst_MainWindow::failedSaveKeepsProjectModified() {
     answerer.clickButton(QMessageBox::Ok);
     QCOMPARE(m_window->save(directory + "/roof.v2p"), 1);
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Error #3: Saving failed")});
-    QVERIFY(Project::instance().isModified());
+    QVERIFY(m_window->isProjectModified());
     QCOMPARE(Project::instance().fileName(), example("flat-roof.v2p"));
     QVERIFY(input() == edited);
     QVERIFY(m_window->windowTitle().endsWith('*'));

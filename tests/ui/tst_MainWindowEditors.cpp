@@ -87,7 +87,6 @@ void tst_MainWindowEditors::init() {
 }
 
 void tst_MainWindowEditors::cleanup() {
-    Project::instance().clearModified();
     stack().clear();
     m_window.reset();
     Project::instance().close();

@@ -36,6 +36,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSvgGenerator>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <vector>
@@ -67,6 +68,10 @@ PrintDialog::PrintDialog(Project &project, QUndoStack *undoStack, Settings &sett
       m_report(std::make_unique<Report>(settings.m_fontFamily, settings.m_reportFontPointSize)),
       m_projectInfoTextFormat(Report::FormatNormal) {
     setWindowTitle(tr("Report Preview Dialog"));
+    m_remarksBurst = new QTimer(this);
+    m_remarksBurst->setSingleShot(true);
+    m_remarksBurst->setInterval(RemarksBurstPause);
+    connect(m_remarksBurst, &QTimer::timeout, this, &PrintDialog::commitFinalRemarks);
     m_printer->setPageMargins(QMarginsF(PageMarginMM, PageMarginMM, PageMarginMM, PageMarginMM),
                               QPageLayout::Millimeter);
     buildForm();
@@ -140,6 +145,7 @@ void PrintDialog::showPrintError() {
 }
 
 bool PrintDialog::writePdf(const QString &fileName, QString *errorText) {
+    commitFinalRemarks();
     const QString target = QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".pdf") : fileName;
     // Made in memory and written only when complete, so that a failure leaves no partial file.
     QByteArray pdf;
@@ -155,6 +161,7 @@ bool PrintDialog::writePdf(const QString &fileName, QString *errorText) {
 }
 
 bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat format, QString *errorText) {
+    commitFinalRemarks();
     prepareReport();
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -195,6 +202,7 @@ bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat forma
 }
 
 void PrintDialog::print() {
+    commitFinalRemarks();
     QPrintDialog dialog(m_printer.get(), this);
     if (dialog.exec() == QDialog::Accepted && !printOnto(m_printer.get()))
         showPrintError();
@@ -341,10 +349,23 @@ void PrintDialog::projectInfoTextChanged() {
 }
 
 void PrintDialog::textEdit_textChanged() {
+    // Each keystroke would be an undo entry, a window refresh and a report layout: the burst becomes one.
+    m_remarksBurst->start();
+}
+
+void PrintDialog::commitFinalRemarks() {
+    m_remarksBurst->stop();
     if (!m_project.hasDocument() || !m_undoStack)
         return;
+    const QString remarks = m_finalRemarks->html();
     // The command changes the project, whose modified signal updates the preview.
-    m_undoStack->push(new UndoChangeDisclaimer(m_project, m_finalRemarks->html()));
+    if (remarks != m_project.document()->projectInformation().m_disclaimerText)
+        m_undoStack->push(new UndoChangeDisclaimer(m_project, remarks));
+}
+
+void PrintDialog::hideEvent(QHideEvent *event) {
+    commitFinalRemarks();
+    QDialog::hideEvent(event);
 }
 
 void PrintDialog::dryingReserveSettingsChanged(double value) {
@@ -363,10 +384,10 @@ void PrintDialog::actionHelp_triggered() {
 }
 
 void PrintDialog::projectModified(Project::ModificationType) {
-    // An undo or redo of the final remarks elsewhere shows in the editor.
+    // An undo or redo of the final remarks elsewhere shows in the editor, unless the user is typing there.
     const QString remarks =
         m_project.hasDocument() ? m_project.document()->projectInformation().m_disclaimerText : QString();
-    if (remarks != m_finalRemarks->html())
+    if (!m_remarksBurst->isActive() && remarks != m_finalRemarks->html())
         m_finalRemarks->setHtml(remarks);
     if (isVisible())
         updatePreview();

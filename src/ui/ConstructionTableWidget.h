@@ -3,7 +3,7 @@
 
 // The construction as a one-row table: column 0 the warm-side climate, one column per layer with a width
 // proportional to its thickness, the last column the cold-side climate. The main window's selection device and
-// the source of the construction sketch images (copy, export, print). Shows the project it is given, or a
+// the source of the construction sketch images (copy, export). Shows the project it is given, or a
 // construction of its own (construction database dialog). Cells are painted by HatchedItemDelegate.
 
 #include <model/Construction.h>
@@ -13,8 +13,6 @@
 #include <QTableWidget>
 
 class Project;
-class QIODevice;
-class QPrinter;
 
 class ConstructionTableWidget : public QTableWidget {
     Q_OBJECT
@@ -48,14 +46,10 @@ public:
 
     /*! The construction sketch as an image of A4 page width, 0.4 times as high. */
     QPixmap sketchPixmap() const;
-    /*! Writes the sketch as SVG (report drawing mode) with \a description. False when writing failed. */
-    bool exportSvg(QIODevice *out, const QString &description = QString()) const;
-    /*! Prints the sketch across the width of an A4 page. */
-    void printSketch(QPrinter *printer) const;
-
-public slots:
-    /*! Asks for a file name ("Save SVG") and writes the sketch there. */
-    void saveSvg();
+    /*! Writes the sketch to \a fileName by its extension (DiagramExport::exportWidgetPicture): pictures of the
+        image's size, an SVG described by \a description, a PDF across an A4 page. False with the reason in
+        \a errorText; the old file is then untouched. */
+    bool exportSketch(const QString &fileName, const QString &description, QString *errorText) const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -111,9 +111,6 @@ void MainWindow::setupForm(QSplashScreen *splash) {
     const DiagramFontSettings diagramFonts{settings.m_fontFamily, double(settings.m_diagramFontPointSize)};
     table->setDiagramFonts(diagramFonts);
     m_ui->diagramView->setFonts(diagramFonts);
-    m_ui->diagramView->setLastExportFile(settings.m_lastExportFile);
-    connect(m_ui->diagramView, &DiagramView::svgSaved, this,
-            [](const QString &fileName) { Settings::instance().m_lastExportFile = fileName; });
     m_ui->diagramView->setAccessibleName(tr("Profile diagram"));
     m_exportDialog = new QFileDialog(this, tr("Export file"));
     m_exportDialog->setAcceptMode(QFileDialog::AcceptSave);

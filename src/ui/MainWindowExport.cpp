@@ -6,13 +6,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QProcess>
-#include <QSvgGenerator>
 
 #include <ZOT_MessageHandler.h>
 #include <ZOT_MessageStream.h>
@@ -22,6 +18,7 @@
 #include <model/Project.h>
 
 #include "AboutDialog.h"
+#include "FileOutput.h"
 #include "PrintDialog.h"
 #include "ShowLogfile.h"
 
@@ -64,12 +61,7 @@ QString MainWindow::exportFileName() {
     for (const char *filter : ExportFilters)
         filters << tr(filter);
     m_exportDialog->setNameFilters(filters);
-    QString start = settings.m_lastExportFile;
-    if (start.isEmpty())
-        start = settings.m_lastProjectFile;
-    if (start.isEmpty())
-        start = QDir::homePath();
-    m_exportDialog->selectFile(QDir::toNativeSeparators(start));
+    m_exportDialog->selectFile(FileOutput::startPath(settings.m_lastExportFile, settings.m_lastProjectFile));
     if (m_exportDialog->exec() != QDialog::Accepted || m_exportDialog->selectedFiles().isEmpty())
         return QString();
     const QString file = m_exportDialog->selectedFiles().first();
@@ -85,31 +77,12 @@ void MainWindow::exportPicture(bool chart) {
     const QString fileName = exportFileName();
     if (fileName.isEmpty())
         return;
-    const QString suffix = QFileInfo(fileName).suffix();
-    bool written = false;
-    if (suffix == QLatin1String("svg")) {
-        QFile file(fileName);
-        written = file.open(QIODevice::WriteOnly) &&
-                  (chart ? m_ui->diagramView->exportSvg(&file)
-                         : m_ui->tableWidgetConstruction->exportSvg(&file, Settings::instance().m_lastProjectFile));
-    }
-    else if (suffix == QLatin1String("pdf")) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(fileName);
-        if (chart)
-            m_ui->diagramView->print(&printer);
-        else
-            m_ui->tableWidgetConstruction->printSketch(&printer);
-        written = QFileInfo(fileName).size() > 0;
-    }
-    else {
-        const QPixmap pixmap = chart ? chartPixmap() : sketchPixmap();
-        written = pixmap.save(fileName, suffix == QLatin1String("png") ? "PNG" : "JPG");
-    }
+    QString errorText;
+    const bool written = chart
+                             ? m_ui->diagramView->exportToFile(fileName, &errorText)
+                             : m_ui->tableWidgetConstruction->exportSketch(fileName, m_project.fileName(), &errorText);
     if (!written)
-        QMessageBox::critical(this, tr("Export failed"), tr("The file '%1' could not be written.").arg(fileName));
+        FileOutput::showWriteError(this, tr("Export failed"), errorText);
 }
 
 QPixmap MainWindow::chartPixmap() const {

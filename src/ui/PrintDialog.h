@@ -117,6 +117,7 @@ private:
     /*! Hands the report the project, the options and the font of the settings. */
     void prepareReport();
     void showPrintError();
+    QString exportStartPath() const;
     /*! Pushes the final remarks typed since the last command as one command, when they differ from the
         project's. */
     void commitFinalRemarks();

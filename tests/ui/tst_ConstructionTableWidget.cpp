@@ -4,7 +4,7 @@
 #include <ui/ConstructionTableWidget.h>
 #include <ui/HatchedItemDelegate.h>
 
-#include <QBuffer>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <memory>
@@ -138,11 +138,14 @@ private slots:
         QCOMPARE(sketch.height(), int(0.4 * sketch.width()));
         QVERIFY(sketch.width() > 600);
         QVERIFY(countPixels(sketch, sketch.rect(), [](const QColor &c) { return c == QColor("#202020"); }) > 0);
-        QBuffer svg;
-        svg.open(QIODevice::WriteOnly);
-        QVERIFY(m_table->exportSvg(&svg, "wall.v2p"));
-        QVERIFY(svg.data().contains("<title>Construction Sketch</title>"));
-        QVERIFY(svg.data().contains("<desc>wall.v2p</desc>"));
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY2(m_table->exportSketch(dir.filePath("sketch.svg"), "wall.v2p", &error), qPrintable(error));
+        QFile svg(dir.filePath("sketch.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray data = svg.readAll();
+        QVERIFY(data.contains("<title>Construction Sketch</title>"));
+        QVERIFY(data.contains("<desc>wall.v2p</desc>"));
     }
 
 private:

@@ -32,6 +32,7 @@
 #include <ui/PrintDialog.h>
 #include <visualisation/V2_ResultsWidget.h>
 
+#include "FileSizeLimit.h"
 #include "MessageCapture.h"
 #include "ModalAnswerer.h"
 
@@ -57,6 +58,7 @@ private slots:
     void failedSaveKeepsProjectModified_data();
     void failedSaveKeepsProjectModified();
     void closeQueryCancelKeepsProject();
+    void failedExportKeepsTheOldFile();
     void missingRecentProjectOffersRemoval();
     void startProject_data();
     void startProject();
@@ -360,6 +362,32 @@ void tst_MainWindow::failedSaveKeepsProjectModified() {
     QVERIFY(m_window->windowTitle().endsWith('*'));
     QVERIFY(original.open(QIODevice::ReadOnly));
     QCOMPARE(original.readAll(), originalBytes);
+}
+
+void tst_MainWindow::failedExportKeepsTheOldFile() {
+    const QString target = m_dir.filePath("chart.jpg");
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("the earlier picture");
+    old.close();
+    openWindow(example("flat-roof.v2p"));
+    ModalAnswerer answerer;
+    answerer.chooseFile(target);
+    answerer.clickButton(QMessageBox::Yes); // replace the file
+    QString boxText;
+    answerer.add([&boxText](QDialog *dialog) {
+        boxText = qobject_cast<QMessageBox *>(dialog)->text();
+        dialog->accept();
+    });
+    {
+        // A full disk: the picture is far larger.
+        FileSizeLimit diskFull(1000);
+        trigger("actionExportChart");
+    }
+    QCOMPARE(answerer.titles(), (QStringList{"Export file", "Export file", "Export failed"}));
+    QVERIFY2(boxText.contains(target), qPrintable(boxText));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("the earlier picture"));
 }
 
 void tst_MainWindow::closeQueryCancelKeepsProject() {

@@ -8,6 +8,7 @@
 #include "V2_UndoLayerCommands.h"
 #include "V2_UndoMaterialCommands.h"
 
+#include <calculation/PhysicalProperties.h>
 #include <model/Project.h>
 
 #include <QColorDialog>
@@ -73,6 +74,8 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack, 
         connect(field, &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
                 &MaterialEditWidget::doubleEditingFinished);
     showUnits();
+    // Every change of the project, an undo included, shows here.
+    connect(&project, &Project::modified, this, [this] { setLayer(m_layerIndex); });
 }
 
 void MaterialEditWidget::setLayerTable(QTableWidget *table) {
@@ -121,12 +124,10 @@ void MaterialEditWidget::showLayer(const MaterialLayer &layer) {
                                              m_ui->lineEditWSat, m_ui->lineEditAw, m_ui->lineEdit_sdValue})
         field->setEnabled(editable);
 
-    const HeatFlowDirection direction = heatFlowDirection();
     for (int kind :
          {V2_UndoMaterialParameters::Mu, V2_UndoMaterialParameters::W80, V2_UndoMaterialParameters::Wsat,
           V2_UndoMaterialParameters::Lambda, V2_UndoMaterialParameters::Aw, V2_UndoMaterialParameters::Width}) {
-        const double value =
-            V2_UndoMaterialParameters::displayValue(layer, kind, direction, m_widthUnit, m_awInSeconds);
+        const double value = shownValue(layer, kind);
         QLineEdit *field = nullptr;
         switch (kind) {
         case V2_UndoMaterialParameters::Mu: field = m_ui->lineEditMu; break;
@@ -144,6 +145,27 @@ void MaterialEditWidget::showLayer(const MaterialLayer &layer) {
     const bool widthFree = layer.sd_value() == 0;
     m_ui->lineEditWidth->setEnabled(widthFree);
     m_ui->lineEdit_sdValue->setValue(widthFree ? layer.width() * layer.mu() : layer.sd_value());
+}
+
+double MaterialEditWidget::shownValue(const MaterialLayer &layer, int kind) const {
+    switch (kind) {
+    case V2_UndoMaterialParameters::Mu: return layer.mu();
+    case V2_UndoMaterialParameters::W80: return layer.w_80();
+    case V2_UndoMaterialParameters::Wsat: return layer.w_sat();
+    case V2_UndoMaterialParameters::Lambda: return layer.lambda(heatFlowDirection());
+    case V2_UndoMaterialParameters::Aw: return m_awInSeconds ? layer.Aw() : awPerRootHour(layer.Aw());
+    default: return layer.width(m_widthUnit);
+    }
+}
+
+double MaterialEditWidget::modelValue(int kind, double value) const {
+    if (kind == V2_UndoMaterialParameters::Aw)
+        return m_awInSeconds ? value : awPerRootSecond(value);
+    if (kind != V2_UndoMaterialParameters::Width)
+        return value;
+    MaterialLayer converted;
+    converted.setWidth(value, m_widthUnit);
+    return converted.width();
 }
 
 void MaterialEditWidget::showValue(QLineEdit *field, double value) {
@@ -226,8 +248,8 @@ void MaterialEditWidget::doubleEditingFinished() {
         changeOwnLayer(kind, field->value());
         return;
     }
-    auto command = std::make_unique<V2_UndoMaterialParameters>(
-        *m_project, undoText(kind), m_table, field, kind, m_layerIndex, field->value(), m_widthUnit, m_awInSeconds);
+    auto command = std::make_unique<V2_UndoMaterialParameters>(*m_project, undoText(kind), m_table, kind, m_layerIndex,
+                                                               modelValue(kind, field->value()));
     if (command->isValidChange())
         m_undoStack.push(command.release());
     if (kind == V2_UndoMaterialParameters::Width) {
@@ -239,7 +261,7 @@ void MaterialEditWidget::doubleEditingFinished() {
 
 void MaterialEditWidget::changeOwnLayer(int kind, double value) {
     MaterialLayer &own = m_construction.layers()[m_layerIndex];
-    V2_UndoMaterialParameters::applyValue(own, kind, value, m_widthUnit, m_awInSeconds);
+    V2_UndoMaterialParameters::applyValue(own, kind, modelValue(kind, value));
     setLayer(m_layerIndex);
     emit constructionChanged(m_construction);
 }
@@ -255,8 +277,8 @@ void MaterialEditWidget::on_lineEditMaterialName_editingFinished() {
         return;
     }
     auto command = std::make_unique<V2_UndoMaterialName>(
-        *m_project, tr("Undo change of material name at layer No. %1").arg(m_layerIndex + 1), m_table,
-        m_ui->lineEditMaterialName, m_layerIndex, name);
+        *m_project, tr("Undo change of material name at layer No. %1").arg(m_layerIndex + 1), m_table, m_layerIndex,
+        name);
     if (command->isValidChange())
         m_undoStack.push(command.release());
 }

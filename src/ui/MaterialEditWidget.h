@@ -2,8 +2,10 @@
 #define MaterialEditWidgetH
 
 // Layer editor: width and colour of one layer and the hygrothermal parameters of its material. Page 0 of the
-// main window's editor stack, where every accepted edit becomes an undo command on the given stack; in the
-// construction editing dialog it edits a construction of its own directly, without undo.
+// main window's editor stack, where every accepted edit becomes an undo command on the given stack, with the
+// value converted from the field's unit to the model's, and the fields show the project anew whenever it
+// signals a change; in the construction editing dialog it edits a construction of its own directly, without
+// undo.
 
 #include <model/Construction.h>
 
@@ -15,6 +17,7 @@ namespace Ui {
 class MaterialEditWidget;
 }
 
+enum class HeatFlowDirection;
 class MaterialLayer;
 class Project;
 class QLineEdit;
@@ -58,6 +61,11 @@ private:
     int kindOf(const QObject *field) const;
     void showValue(QLineEdit *field, double value);
     void showLayer(const MaterialLayer &layer);
+    /*! The value of \a kind in the field's unit: effective conductivity and diffusion resistance factor, the
+        width in the width unit, A_w per s^0.5 or per h^0.5. */
+    double shownValue(const MaterialLayer &layer, int kind) const;
+    /*! \a value of a field of \a kind in the model's unit: the width in m, A_w per s^0.5. */
+    double modelValue(int kind, double value) const;
     void showUnits();
     void showColor(const QColor &color);
     QString undoText(int kind) const;

@@ -55,19 +55,11 @@ void ConstructionTableWidget::setProject(const Project *project) {
     viewport()->update();
 }
 
-void ConstructionTableWidget::setConstruction(const Construction &construction) {
-    m_construction = construction;
-    m_ownConstruction = true;
-    viewport()->update();
-}
-
 void ConstructionTableWidget::setWidthUnit(int unit) {
     m_widthUnit = unit;
 }
 
 const QVector<MaterialLayer> *ConstructionTableWidget::shownLayers() const {
-    if (m_ownConstruction)
-        return &m_construction.layers();
     if (m_project && m_project->hasDocument())
         return &m_project->document()->inputData().layers();
     return nullptr;
@@ -130,12 +122,10 @@ DiagramExport::Content ConstructionTableWidget::sketchContent() const {
     DiagramExport::Content content;
     content.type = DiagramScene::DiagramType::ConstructionSketch;
     content.fonts = m_fonts;
-    if (!m_ownConstruction && m_project && m_project->hasDocument()) {
+    if (m_project && m_project->hasDocument()) {
         content.input = m_project->document()->inputData();
         content.results = m_project->document()->calculation().results();
     }
-    else if (const QVector<MaterialLayer> *layers = shownLayers())
-        content.input.layers() = *layers;
     return content;
 }
 

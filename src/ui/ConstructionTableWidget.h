@@ -3,10 +3,10 @@
 
 // The construction as a one-row table: column 0 the warm-side climate, one column per layer with a width
 // proportional to its thickness, the last column the cold-side climate. The main window's selection device and
-// the source of the construction sketch images (copy, export). Shows the project it is given, or a
-// construction of its own (construction database dialog). Cells are painted by HatchedItemDelegate.
+// the source of the construction sketch images (copy, export). Shows the project it is given: the open one, or
+// the construction database dialog's own. Cells are painted by HatchedItemDelegate.
 
-#include <model/Construction.h>
+#include <model/MaterialLayer.h>
 #include <visualisation/DiagramExport.h>
 
 #include <QPixmap>
@@ -24,16 +24,14 @@ public:
 
     explicit ConstructionTableWidget(QWidget *parent = nullptr);
 
-    /*! Shows the construction of \a project (nullptr: none) while no own construction is set. */
+    /*! Shows the construction of \a project (nullptr: none). */
     void setProject(const Project *project);
-    /*! Shows a copy of \a construction from now on instead of a project's. */
-    void setConstruction(const Construction &construction);
     /*! Unit of the layer widths in tool tips, as factor from metres (1, 10, 100, 1000). */
     void setWidthUnit(int unit);
     /*! Fonts of the sketch images. */
     void setDiagramFonts(const DiagramFontSettings &fonts) { m_fonts = fonts; }
 
-    /*! The layers shown: the own construction's or the project's; nullptr when there is nothing to show. */
+    /*! The project's layers; nullptr when there is nothing to show. */
     const QVector<MaterialLayer> *shownLayers() const;
 
     /*! Pixel widths of the layer columns for layer widths \a widths (m) in a table \a tableWidth pixels wide:
@@ -62,8 +60,6 @@ private:
     DiagramExport::Content sketchContent() const;
 
     const Project *m_project = nullptr;
-    Construction m_construction;
-    bool m_ownConstruction = false;
     int m_widthUnit = 1000;
     DiagramFontSettings m_fonts;
 };

@@ -23,7 +23,6 @@ const double MAX_DOUBLE = std::numeric_limits<double>::max();
 
 MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack, QWidget *parent)
     : QWidget(parent), m_ui(new Ui::MaterialEditWidget), m_project(&project), m_undoStack(undoStack) {
-    qRegisterMetaType<Construction>();
     m_ui->setupUi(this);
     m_ui->labelW80->setText(tr("Moisture content at 80% RH [m%1/m%1]:").arg(QChar(0xB3)));
     m_ui->labelWSat->setText(tr("Moisture content at saturation [m%1/m%1]:").arg(QChar(0xB3)));
@@ -90,12 +89,6 @@ void MaterialEditWidget::setDisplayUnits(int widthUnit, bool awInSeconds) {
     m_widthUnit = widthUnit;
     m_awInSeconds = awInSeconds;
     showUnits();
-}
-
-void MaterialEditWidget::setConstruction(const Construction &construction) {
-    m_ownConstruction = true;
-    m_construction = construction;
-    setLayer(m_layerIndex);
 }
 
 void MaterialEditWidget::setLayer(int index) {
@@ -202,18 +195,16 @@ void MaterialEditWidget::showColor(const QColor &color) {
 }
 
 const MaterialLayer *MaterialEditWidget::layer() const {
-    const QVector<MaterialLayer> *layers = nullptr;
-    if (m_ownConstruction)
-        layers = &m_construction.layers();
-    else if (m_project && m_project->hasDocument())
-        layers = &m_project->document()->inputData().layers();
-    if (!layers || m_layerIndex < 0 || m_layerIndex >= layers->size())
+    if (!m_project || !m_project->hasDocument())
         return nullptr;
-    return &(*layers)[m_layerIndex];
+    const QVector<MaterialLayer> &layers = m_project->document()->inputData().layers();
+    if (m_layerIndex < 0 || m_layerIndex >= layers.size())
+        return nullptr;
+    return &layers[m_layerIndex];
 }
 
 HeatFlowDirection MaterialEditWidget::heatFlowDirection() const {
-    if (m_ownConstruction || !m_project || !m_project->hasDocument())
+    if (!m_project || !m_project->hasDocument())
         return HeatFlowDirection::Horizontal;
     return m_project->document()->projectInformation().m_heatFlowDirection;
 }
@@ -244,10 +235,6 @@ void MaterialEditWidget::doubleEditingFinished() {
         showLayer(*shown);
         return;
     }
-    if (m_ownConstruction) {
-        changeOwnLayer(kind, field->value());
-        return;
-    }
     auto command = std::make_unique<V2_UndoMaterialParameters>(*m_project, undoText(kind), m_table, kind, m_layerIndex,
                                                                modelValue(kind, field->value()));
     if (command->isValidChange())
@@ -259,23 +246,11 @@ void MaterialEditWidget::doubleEditingFinished() {
     setLayer(m_layerIndex);
 }
 
-void MaterialEditWidget::changeOwnLayer(int kind, double value) {
-    MaterialLayer &own = m_construction.layers()[m_layerIndex];
-    V2_UndoMaterialParameters::applyValue(own, kind, modelValue(kind, value));
-    setLayer(m_layerIndex);
-    emit constructionChanged(m_construction);
-}
-
 void MaterialEditWidget::on_lineEditMaterialName_editingFinished() {
     const MaterialLayer *shown = layer();
     const QString name = m_ui->lineEditMaterialName->text();
     if (!shown || name == shown->name())
         return;
-    if (m_ownConstruction) {
-        m_construction.layers()[m_layerIndex].setName(name);
-        emit constructionChanged(m_construction);
-        return;
-    }
     auto command = std::make_unique<V2_UndoMaterialName>(
         *m_project, tr("Undo change of material name at layer No. %1").arg(m_layerIndex + 1), m_table, m_layerIndex,
         name);
@@ -290,12 +265,6 @@ void MaterialEditWidget::on_pushButtonColor_clicked() {
     const QColor color = QColorDialog::getColor(shown->color(), this, tr("Select Layer Color"));
     if (!color.isValid() || color == shown->color())
         return;
-    if (m_ownConstruction) {
-        m_construction.layers()[m_layerIndex].setColor(color);
-        showColor(color);
-        emit constructionChanged(m_construction);
-        return;
-    }
     m_undoStack.push(new V2_UndoLayerColor(*m_project, m_table, m_layerIndex, color));
 }
 

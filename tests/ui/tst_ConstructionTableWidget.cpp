@@ -88,12 +88,6 @@ private slots:
         QCOMPARE(countPixels(image, image.rect(), [](const QColor &c) { return c == Qt::red; }), 0);
     }
 
-    void ownConstructionReplacesTheProject() {
-        m_table->setConstruction(Construction("Own", {layer("Own", 0.2, Qt::green)}));
-        QCOMPARE(m_table->shownLayers()->size(), 1);
-        QCOMPARE(m_table->shownLayers()->at(0).name(), QString("Own"));
-    }
-
     void cellsArePaintedWithMarkersAndReadableText() {
         m_table->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_table.get()));

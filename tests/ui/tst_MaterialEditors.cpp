@@ -32,7 +32,6 @@ private slots:
     void rejectedValues();
     void unchangedTextPushesNothing();
     void nameChange();
-    void ownConstructionWithoutUndo();
     void dialogOkOnlyForValidMaterial_data();
     void dialogOkOnlyForValidMaterial();
     void dialogFoilHasSdValue();
@@ -240,20 +239,6 @@ void tst_MaterialEditors::nameChange() {
     m_stack->undo();
     QVERIFY(m_project->document()->inputData() == before);
     QCOMPARE(field<QLineEdit>("lineEditMaterialName")->text(), QString("Brick"));
-}
-
-void tst_MaterialEditors::ownConstructionWithoutUndo() {
-    Construction construction("Wall", {MaterialLayer(EditorTest::plainMaterial(), 0.2)});
-    m_editor->setConstruction(construction);
-    m_editor->setLayer(0);
-    QSignalSpy changed(m_editor, &MaterialEditWidget::constructionChanged);
-    const InputData before = m_project->document()->inputData();
-    EditorTest::type(field<QtExt::ValidatingLineEdit>("lineEditLambda"), "0.7");
-    QCOMPARE(m_stack->count(), 0);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.first().first().value<Construction>().layers()[0].material().lambda(), 0.7);
-    QCOMPARE(m_editor->construction().layers()[0].material().lambda(), 0.7);
-    QVERIFY(m_project->document()->inputData() == before);
 }
 
 void tst_MaterialEditors::dialogOkOnlyForValidMaterial_data() {

@@ -112,8 +112,6 @@ void MainWindow::setupForm(QSplashScreen *splash) {
     table->setDiagramFonts(diagramFonts);
     m_ui->diagramView->setFonts(diagramFonts);
     m_ui->diagramView->setAccessibleName(tr("Profile diagram"));
-    m_exportDialog = new QFileDialog(this, tr("Export file"));
-    m_exportDialog->setAcceptMode(QFileDialog::AcceptSave);
     m_ui->actionAboutQt->setVisible(false);
     m_ui->actionKesslauWebpage->setVisible(false);
     wrapResultsInScrollArea();
@@ -147,7 +145,6 @@ void MainWindow::setupConnections() {
     connect(table, &QTableWidget::currentCellChanged, this, &MainWindow::constructionTableColumnChanged);
     connect(table, &QTableWidget::doubleClicked, this, &MainWindow::tableViewDoubleClicked);
     connect(table, &QTableWidget::customContextMenuRequested, this, &MainWindow::customContextMenu);
-    connect(m_exportDialog, &QFileDialog::filterSelected, this, &MainWindow::fileDialogFilterSelected);
     connect(&m_project, &Project::modified, this, &MainWindow::updateUi);
     connect(m_ui->widgetResults, &V2_ResultsWidget::linkClicked, this, &MainWindow::resultsLinkClicked);
     connect(m_modifiedState, &ModifiedState::changed, this, &MainWindow::updateActionsAndTitle);

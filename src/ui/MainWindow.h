@@ -154,6 +154,7 @@ private:
     QActionGroup *m_heatFlowGroup = nullptr;
     QMenu *m_recentProjectsMenu = nullptr;
     QList<QAction *> m_recentProjectActions;
+    /*! The picture export's file dialog, made on first use. */
     QFileDialog *m_exportDialog = nullptr;
     QPointer<PrintDialog> m_printPreview;
     QScrollArea *m_resultsScrollArea = nullptr;

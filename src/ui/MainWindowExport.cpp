@@ -57,6 +57,12 @@ void MainWindow::fileDialogFilterSelected(QString filter) {
 
 QString MainWindow::exportFileName() {
     const Settings &settings = Settings::instance();
+    if (!m_exportDialog) {
+        // Made on first use: a file dialog takes long to build, and the window should appear fast.
+        m_exportDialog = new QFileDialog(this, tr("Export file"));
+        m_exportDialog->setAcceptMode(QFileDialog::AcceptSave);
+        connect(m_exportDialog, &QFileDialog::filterSelected, this, &MainWindow::fileDialogFilterSelected);
+    }
     QStringList filters;
     for (const char *filter : ExportFilters)
         filters << tr(filter);

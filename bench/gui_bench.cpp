@@ -7,6 +7,7 @@
 #include <ui/MainWindow.h>
 
 #include <QtExt_ValidatingLineEdit.h>
+#include <ZOT_MessageHandler.h>
 
 #include <benchmark/benchmark.h>
 
@@ -15,12 +16,19 @@
 #include <QStandardPaths>
 #include <QUndoStack>
 
+#include <iostream>
 #include <memory>
 
 namespace {
 
+/*! The program's log on standard error, so that standard output carries only the results
+    (--benchmark_format=json stays valid JSON). */
+class StandardErrorLog : public ZOT::MessageHandler {
+protected:
+    void writeConsole(const std::string &text, int) override { std::cerr << text; }
+};
+
 void closeProject() {
-    Project::instance().clearModified();
     Settings::instance().undoStack()->setClean();
     Project::instance().close();
 }
@@ -77,6 +85,8 @@ BENCHMARK(editWidth)->Name("Gui/EditWidth")->Arg(6)->Arg(31)->Unit(benchmark::kM
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
+    // Never destroyed: messages written while static objects are torn down still find it.
+    ZOT::MessageHandlerRegistry::instance().setMessageHandler(new StandardErrorLog);
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

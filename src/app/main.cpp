@@ -10,6 +10,9 @@
 #include <QLocale>
 #include <QSplashScreen>
 
+#include <algorithm>
+#include <cstring>
+
 #include <ZOT_MessageHandler.h>
 #include <ZOT_MessageStream.h>
 #include <model/ProgramInfo.h>
@@ -51,13 +54,15 @@ int runWindow(Settings &settings) {
     QLocale::setDefault(
         Translations::numberLocale(QLocale::system(), Globals::instance().languageId(), translations.isInstalled()));
 
-    const QPixmap splashImage(QStringLiteral(":/VARNHOLT_Hygrolux_2_Startbild-1_400x250.png"));
     const QIcon icon(QStringLiteral(":/Varnholt_Hygrolux_Icon_64x64.ico"));
-    QSplashScreen splash(splashImage);
-    if (settings.m_showSplash)
+    // The picture is decoded only when it is shown.
+    QSplashScreen splash;
+    if (settings.m_showSplash) {
+        splash.setPixmap(QPixmap(QStringLiteral(":/VARNHOLT_Hygrolux_2_Startbild-1_400x250.png")));
         splash.show();
+    }
 
-    MainWindow window(&splash);
+    MainWindow window(settings.m_showSplash ? &splash : nullptr);
     window.setWindowIcon(icon);
     window.setStyleSheet(QString::fromLatin1(DockStyleSheet));
     window.show();
@@ -72,6 +77,13 @@ int runWindow(Settings &settings) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // "--help" only prints the syntax, also on a machine without a display.
+    if (std::any_of(argv + 1, argv + argc, [](const char *arg) { return std::strcmp(arg, "--help") == 0; }))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nothing is drawn with OpenGL: probing for it loads the system's software renderer, a good part of the
+    // start-up time.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication application(argc, argv);
     openLogFile();
     ZOT::MessageStream log("main", ZOT::MSG_PROGRESS, -1);

@@ -70,7 +70,6 @@ QMap<QString, QImage> WindowShots::take() {
             grabReportPage();
         }
         // Nothing was edited; the window must not ask to save when it goes.
-        Project::instance().clearModified();
         settings.undoStack()->setClean();
     }
     Project::instance().close();

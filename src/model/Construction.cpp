@@ -6,13 +6,7 @@
 #include "XMLHelpers.h"
 
 bool Construction::operator==(const Construction &other) const {
-    if (m_name != other.m_name || m_notes != other.m_notes || m_layers.size() != other.m_layers.size())
-        return false;
-    for (int i = 0; i < m_layers.size(); ++i) {
-        if (m_layers[i].material() != other.m_layers[i].material())
-            return false;
-    }
-    return true;
+    return m_name == other.m_name && m_notes == other.m_notes && m_layers == other.m_layers;
 }
 
 void Construction::writeBinary(QDataStream &out) const {

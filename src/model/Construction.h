@@ -21,7 +21,7 @@ public:
     QVector<MaterialLayer> &layers() { return m_layers; }
     void setLayers(const QVector<MaterialLayer> &layers) { m_layers = layers; }
 
-    /*! Same name, notes and materials position by position; layer widths are not compared. */
+    /*! Same name, notes and layers (material and width) position by position. */
     bool operator==(const Construction &other) const;
     bool operator!=(const Construction &other) const { return !(*this == other); }
 

@@ -37,16 +37,6 @@ QString InputData::checkMessage() const {
     return QString();
 }
 
-bool InputData::sameLayers(const InputData &other) const {
-    if (m_layers.size() != other.m_layers.size())
-        return false;
-    for (int i = 0; i < m_layers.size(); ++i) {
-        if (m_layers[i].width() != other.m_layers[i].width() || m_layers[i].material() != other.m_layers[i].material())
-            return false;
-    }
-    return true;
-}
-
 bool InputData::operator==(const InputData &other) const {
     return sameLayers(other) && m_conditions == other.m_conditions && m_inputStatus == other.m_inputStatus;
 }

@@ -41,8 +41,8 @@ public:
         "layer-N" link) or the climate; empty for valid input. */
     QString checkMessage() const;
 
-    /*! Same number of layers with pairwise equal widths and materials; conditions and status may differ. */
-    bool sameLayers(const InputData &other) const;
+    /*! Same layers (material and width) position by position; conditions and status may differ. */
+    bool sameLayers(const InputData &other) const { return m_layers == other.m_layers; }
     /*! Same layers, conditions and input status. */
     bool operator==(const InputData &other) const;
     bool operator!=(const InputData &other) const { return !(*this == other); }

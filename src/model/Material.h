@@ -157,8 +157,8 @@ public:
         the equivalent thickness never exceeds 0.01 m. */
     double effectiveMu(double width) const;
 
-    /*! Compares the user-visible data; materialId, sd_value, dates, catalogue texts and flags other than Air
-        are ignored, doubles are compared exactly. */
+    /*! Every field, doubles exactly: two materials are equal when the calculation, the files and the
+        window cannot tell them apart (the catalogue's texts in the languages not shown are left out). */
     bool operator==(const Material &other) const;
     bool operator!=(const Material &other) const { return !(*this == other); }
 

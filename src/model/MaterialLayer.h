@@ -43,6 +43,12 @@ public:
     /*! Vapour diffusion resistance factor for the layer width. */
     double mu() const { return effectiveMu(m_width); }
 
+    /*! Same material and width (metres, exactly). */
+    bool operator==(const MaterialLayer &other) const {
+        return m_width == other.m_width && material() == other.material();
+    }
+    bool operator!=(const MaterialLayer &other) const { return !(*this == other); }
+
     /*! Reads the "Layer" element the reader stands on: "d" (kept as stored, also for a material with an
         sd-value), "index" (missing: 0) and the "Material" child; other children are skipped. Returns the input
         status the layer causes: Valid, InvalidWidth for a width <= 0, InvalidMaterial for a material that could

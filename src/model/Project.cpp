@@ -32,7 +32,6 @@ void Project::setDocumentData(const Document &document) {
 }
 
 void Project::setModified(ModificationType modType) {
-    m_modified = true;
     if (modType == ModificationType::AllModified && m_document)
         m_document->recalculate();
     emit modified(modType);

@@ -1,7 +1,7 @@
 #ifndef ProjectH
 #define ProjectH
 
-// The open project: owns at most one Document, the modified flag and the file name. Every change of the
+// The open project: owns at most one Document and the file name. Every change of the
 // project goes through setModified(), which recalculates when needed and tells the user interface what
 // changed through modified(). The program uses the one instance(); tests may create their own.
 
@@ -49,21 +49,19 @@ public:
         (created when there is none). */
     void setDocumentData(const Document &document);
 
-    bool isModified() const { return m_modified; }
-    void clearModified() { m_modified = false; }
-
     /*! Path of the project file; empty for a new project. */
     const QString &fileName() const { return m_fileName; }
     void setFileName(const QString &fileName) { m_fileName = fileName; }
 
-    /*! Sets the modified flag; for AllModified runs the input check and the calculation of the document;
-        then emits modified(modType). */
+    /*! For AllModified runs the input check and the calculation of the document; then emits modified(modType).
+        Whether the project differs from its file is the user interface's to know (its undo stack). */
     void setModified(ModificationType modType);
 
     /*! Opens a project file: XML, or the previous generation's format for the extension "vpj" and as fallback
         for an unreadable file whose extension is not "v2p". On success the document is replaced; on failure it
-        stays as it was and errorText says why. A project without layers is refused. */
-    bool read(const QString &fileName, QString &errorText);
+        stays as it was and errorText says why. A project without layers is refused. \a converted (when given)
+        tells whether the file was of the previous generation's format. */
+    bool read(const QString &fileName, QString &errorText, bool *converted = nullptr);
     /*! Saves the document as XML. The old file is replaced only after everything was written; false (with
         the reason in errorText, when given) for any failure. */
     bool write(const QString &fileName, QString *errorText = nullptr) const;
@@ -73,7 +71,6 @@ signals:
 
 private:
     std::unique_ptr<Document> m_document;
-    bool m_modified = false;
     QString m_fileName;
 };
 

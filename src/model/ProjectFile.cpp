@@ -10,7 +10,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-bool Project::read(const QString &fileName, QString &errorText) {
+bool Project::read(const QString &fileName, QString &errorText, bool *converted) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         errorText = tr("Cannot open file '%1' for reading (maybe missing permissions).").arg(fileName);
@@ -53,6 +53,8 @@ bool Project::read(const QString &fileName, QString &errorText) {
         return false;
     }
     m_document = std::move(document);
+    if (converted)
+        *converted = tryLegacy;
     return true;
 }
 

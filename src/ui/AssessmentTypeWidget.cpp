@@ -31,6 +31,8 @@ AssessmentTypeWidget::AssessmentTypeWidget(Project &project, QUndoStack &undoSta
     connect(m_ui->lineEditCondensationTime, &QLineEdit::editingFinished, this,
             &AssessmentTypeWidget::doubleEditingFinished);
     connect(m_ui->lineEditDryingTime, &QLineEdit::editingFinished, this, &AssessmentTypeWidget::doubleEditingFinished);
+    // Every change of the project, an undo included, shows here and in the climate editor.
+    connect(&project, &Project::modified, this, &AssessmentTypeWidget::updateFromProject);
     setChangeHandling(previous);
 }
 
@@ -43,7 +45,7 @@ void AssessmentTypeWidget::updateFromProject() {
         return;
     const bool previous = setChangeHandling(false);
     const AssessmentConditions &conditions = m_project->document()->inputData().conditions();
-    if (m_customChoice && !V2_UndoAssessmentType::sameConditions(*m_customChoice, conditions))
+    if (m_customChoice && *m_customChoice != conditions)
         m_customChoice.reset();
     const int type = shownType();
     m_ui->comboBoxAssessmentType->setCurrentIndex(m_ui->comboBoxAssessmentType->findData(type));
@@ -114,7 +116,7 @@ int AssessmentTypeWidget::shownType() const {
 
 void AssessmentTypeWidget::pushType(int type, const QString &text) {
     auto command = std::make_unique<V2_UndoAssessmentType>(
-        *m_project, text, this, type, m_ui->lineEditCondensationTime->value(), m_ui->lineEditDryingTime->value());
+        *m_project, text, type, m_ui->lineEditCondensationTime->value(), m_ui->lineEditDryingTime->value());
     if (command->isValidChange())
         m_undoStack.push(command.release());
 }

@@ -41,6 +41,8 @@ ClimateEditWidget::ClimateEditWidget(Project &project, QUndoStack &undoStack, QW
             &ClimateEditWidget::comboBoxClimatePresetsCurrentIndexChanged);
     connect(m_ui->radioButtonWinter, &QRadioButton::clicked, this, &ClimateEditWidget::radioButtonPeriod_clicked);
     connect(m_ui->radioButtonSummer, &QRadioButton::clicked, this, &ClimateEditWidget::radioButtonPeriod_clicked);
+    // Every change of the project, an undo included, shows here.
+    connect(&project, &Project::modified, this, &ClimateEditWidget::updateFields);
 }
 
 void ClimateEditWidget::setLayerTable(QTableWidget *table) {
@@ -155,9 +157,8 @@ void ClimateEditWidget::comboBoxClimatePresetsCurrentIndexChanged(int index) {
     if (preset == presets.constEnd())
         return;
     QSignalBlocker blocker(m_ui->comboBoxClimatePresets);
-    auto command =
-        std::make_unique<V2_UndoClimateAll>(*m_project, tr("Undo change climate data set at %1").arg(sideText()),
-                                            m_table, this, m_warmSide, condensationPeriod(), preset->id);
+    auto command = std::make_unique<V2_UndoClimateAll>(
+        *m_project, tr("Undo change climate data set at %1").arg(sideText()), m_table, m_warmSide, preset->id);
     if (command->isValidChange())
         m_undoStack.push(command.release());
 }
@@ -195,8 +196,11 @@ void ClimateEditWidget::rebuildPresets() {
 }
 
 void ClimateEditWidget::pushClimate(int kind, const QString &text, QtExt::ValidatingLineEdit *field) {
-    auto command = std::make_unique<V2_UndoClimate>(*m_project, text, m_table, this, field, kind, m_warmSide,
-                                                    condensationPeriod());
+    if (!field->isValid()) {
+        field->setFocus();
+        return;
+    }
+    auto command = std::make_unique<V2_UndoClimate>(*m_project, text, m_table, kind, m_warmSide, field->value());
     if (command->isValidChange())
         m_undoStack.push(command.release());
 }

@@ -12,19 +12,23 @@
 #include "ConstructionTableWidget.h"
 #include "HatchedItemDelegate.h"
 #include "MaterialEditWidget.h"
+#include "V2_UndoLayerCommands.h"
 
 ConstructionEditDialog::ConstructionEditDialog(const Construction &construction, QWidget *parent)
-    : QDialog(parent), m_construction(construction), m_unusedStack(new QUndoStack(this)),
-      m_table(new ConstructionTableWidget(this)),
-      m_editor(new MaterialEditWidget(Project::instance(), *m_unusedStack, this)) {
+    : QDialog(parent), m_construction(construction), m_project(new Project(this)), m_undoStack(new QUndoStack(this)),
+      m_table(new ConstructionTableWidget(this)), m_editor(new MaterialEditWidget(*m_project, *m_undoStack, this)) {
+    m_project->createNew();
+    m_project->document()->inputData().layers() = construction.layers();
+    m_project->setModified(Project::ModificationType::AllModified);
     setWindowTitle(tr("Edit construction '%1'").arg(construction.name()));
     resize(760, 560);
     m_table->setObjectName(QStringLiteral("tableWidgetConstruction"));
     m_table->setItemDelegate(new HatchedItemDelegate(m_table));
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_table->setFixedHeight(140);
+    m_table->setProject(m_project);
     m_editor->setObjectName(QStringLiteral("materialEditWidget"));
-    m_editor->setConstruction(m_construction);
+    m_editor->setLayerTable(m_table);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttonBox"));
     auto *layout = new QVBoxLayout(this);
@@ -37,15 +41,24 @@ ConstructionEditDialog::ConstructionEditDialog(const Construction &construction,
             [this](int, int column) { constructionTableColumnChanged(column); });
     connect(m_table, &QWidget::customContextMenuRequested, this, &ConstructionEditDialog::customContextMenu);
     connect(m_table, &QTableWidget::doubleClicked, this, &ConstructionEditDialog::tableViewDoubleClicked);
-    connect(m_editor, &MaterialEditWidget::constructionChanged, this, &ConstructionEditDialog::constructionChanged);
+    connect(m_project, &Project::modified, this, [this] { refreshTable(m_table->currentColumn()); });
     refreshTable(1);
 }
 
 ConstructionEditDialog::~ConstructionEditDialog() = default;
 
+Construction ConstructionEditDialog::construction() const {
+    Construction edited = m_construction;
+    edited.setLayers(m_project->document()->inputData().layers());
+    return edited;
+}
+
+int ConstructionEditDialog::layerCount() const {
+    return m_project->document()->inputData().layers().size();
+}
+
 void ConstructionEditDialog::refreshTable(int column) {
-    const int columns = std::max(m_construction.layers().size() + 2, 3);
-    m_table->setConstruction(m_construction);
+    const int columns = std::max(layerCount() + 2, 3);
     m_table->setRowCount(1);
     m_table->setColumnCount(columns);
     for (int c = 0; c < columns; ++c) {
@@ -70,7 +83,7 @@ void ConstructionEditDialog::constructionTableColumnChanged(int currentColumn) {
 
 void ConstructionEditDialog::customContextMenu(const QPoint &pos) {
     const int layer = m_table->currentColumn() - 1;
-    const int count = m_construction.layers().size();
+    const int count = layerCount();
     if (layer < 0 || layer >= count)
         return;
     QMenu menu(this);
@@ -82,33 +95,14 @@ void ConstructionEditDialog::customContextMenu(const QPoint &pos) {
     right->setEnabled(layer + 1 < count);
     QAction *chosen = menu.exec(m_table->viewport()->mapToGlobal(pos));
     if (chosen == remove)
-        removeLayer(layer);
+        m_undoStack->push(new V2_UndoRemoveLayer(*m_project, m_table, layer));
     else if (chosen == left)
-        moveLayer(layer, layer - 1);
+        m_undoStack->push(new V2_UndoMoveLayerLeft(*m_project, m_table, layer));
     else if (chosen == right)
-        moveLayer(layer, layer + 1);
-}
-
-void ConstructionEditDialog::removeLayer(int layer) {
-    m_construction.layers().remove(layer);
-    m_editor->setConstruction(m_construction);
-    refreshTable(layer + 1);
-}
-
-void ConstructionEditDialog::moveLayer(int layer, int to) {
-    m_construction.layers().move(layer, to);
-    m_editor->setConstruction(m_construction);
-    refreshTable(to + 1);
+        m_undoStack->push(new V2_UndoMoveLayerRight(*m_project, m_table, layer));
 }
 
 void ConstructionEditDialog::tableViewDoubleClicked(const QModelIndex &index) {
     constructionTableColumnChanged(index.column());
     m_editor->setFocus();
-}
-
-void ConstructionEditDialog::constructionChanged(const Construction &constr) {
-    m_construction.setName(constr.name());
-    m_construction.setLayers(constr.layers());
-    m_construction.setNotes(constr.notes());
-    refreshTable(m_table->currentColumn());
 }

@@ -2,19 +2,11 @@
 
 #include "HatchedItemDelegate.h"
 
-#include <app/Settings.h>
 #include <model/Project.h>
 #include <visualisation/DiagramScene.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QHelpEvent>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPrinter>
-#include <QSvgGenerator>
 #include <QToolTip>
 
 #include <cmath>
@@ -63,19 +55,11 @@ void ConstructionTableWidget::setProject(const Project *project) {
     viewport()->update();
 }
 
-void ConstructionTableWidget::setConstruction(const Construction &construction) {
-    m_construction = construction;
-    m_ownConstruction = true;
-    viewport()->update();
-}
-
 void ConstructionTableWidget::setWidthUnit(int unit) {
     m_widthUnit = unit;
 }
 
 const QVector<MaterialLayer> *ConstructionTableWidget::shownLayers() const {
-    if (m_ownConstruction)
-        return &m_construction.layers();
     if (m_project && m_project->hasDocument())
         return &m_project->document()->inputData().layers();
     return nullptr;
@@ -138,12 +122,10 @@ DiagramExport::Content ConstructionTableWidget::sketchContent() const {
     DiagramExport::Content content;
     content.type = DiagramScene::DiagramType::ConstructionSketch;
     content.fonts = m_fonts;
-    if (!m_ownConstruction && m_project && m_project->hasDocument()) {
+    if (m_project && m_project->hasDocument()) {
         content.input = m_project->document()->inputData();
         content.results = m_project->document()->calculation().results();
     }
-    else if (const QVector<MaterialLayer> *layers = shownLayers())
-        content.input.layers() = *layers;
     return content;
 }
 
@@ -151,40 +133,9 @@ QPixmap ConstructionTableWidget::sketchPixmap() const {
     return DiagramExport::pixmap(sketchSize(), sketchContent());
 }
 
-bool ConstructionTableWidget::exportSvg(QIODevice *out, const QString &description) const {
-    const QSize size = sketchSize();
-    QSvgGenerator generator;
-    generator.setOutputDevice(out);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(tr("Construction Sketch"));
-    generator.setDescription(description);
-    QPainter painter;
-    if (!painter.begin(&generator))
-        return false;
-    DiagramExport::draw(painter, QRect(QPoint(0, 0), size), sketchContent(), false, 1.0);
-    return painter.end();
-}
-
-void ConstructionTableWidget::printSketch(QPrinter *printer) const {
-    DiagramExport::print(printer, sketchSize(), sketchContent());
-}
-
-void ConstructionTableWidget::saveSvg() {
-    Settings &settings = Settings::instance();
-    QString start = settings.m_lastExportFile;
-    if (start.isEmpty())
-        start = settings.m_lastProjectFile;
-    if (start.isEmpty())
-        start = QDir::homePath();
-    const QString fileName =
-        QFileDialog::getSaveFileName(this, tr("Save SVG"), QDir::toNativeSeparators(start), tr("SVG files (*.svg)"));
-    if (fileName.isEmpty())
-        return;
-    settings.m_lastExportFile = fileName;
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !exportSvg(&file, settings.m_lastProjectFile))
-        QMessageBox::critical(this, tr("Save SVG"), tr("Could not write '%1'.").arg(fileName));
+bool ConstructionTableWidget::exportSketch(const QString &fileName, const QString &description,
+                                           QString *errorText) const {
+    return DiagramExport::exportWidgetPicture(fileName, sketchSize(), sketchContent(), description, errorText);
 }
 
 void ConstructionTableWidget::resizeEvent(QResizeEvent *event) {

@@ -3,18 +3,16 @@
 
 // The construction as a one-row table: column 0 the warm-side climate, one column per layer with a width
 // proportional to its thickness, the last column the cold-side climate. The main window's selection device and
-// the source of the construction sketch images (copy, export, print). Shows the project it is given, or a
-// construction of its own (construction database dialog). Cells are painted by HatchedItemDelegate.
+// the source of the construction sketch images (copy, export). Shows the project it is given: the open one, or
+// the construction database dialog's own. Cells are painted by HatchedItemDelegate.
 
-#include <model/Construction.h>
+#include <model/MaterialLayer.h>
 #include <visualisation/DiagramExport.h>
 
 #include <QPixmap>
 #include <QTableWidget>
 
 class Project;
-class QIODevice;
-class QPrinter;
 
 class ConstructionTableWidget : public QTableWidget {
     Q_OBJECT
@@ -26,16 +24,14 @@ public:
 
     explicit ConstructionTableWidget(QWidget *parent = nullptr);
 
-    /*! Shows the construction of \a project (nullptr: none) while no own construction is set. */
+    /*! Shows the construction of \a project (nullptr: none). */
     void setProject(const Project *project);
-    /*! Shows a copy of \a construction from now on instead of a project's. */
-    void setConstruction(const Construction &construction);
     /*! Unit of the layer widths in tool tips, as factor from metres (1, 10, 100, 1000). */
     void setWidthUnit(int unit);
     /*! Fonts of the sketch images. */
     void setDiagramFonts(const DiagramFontSettings &fonts) { m_fonts = fonts; }
 
-    /*! The layers shown: the own construction's or the project's; nullptr when there is nothing to show. */
+    /*! The project's layers; nullptr when there is nothing to show. */
     const QVector<MaterialLayer> *shownLayers() const;
 
     /*! Pixel widths of the layer columns for layer widths \a widths (m) in a table \a tableWidth pixels wide:
@@ -48,14 +44,10 @@ public:
 
     /*! The construction sketch as an image of A4 page width, 0.4 times as high. */
     QPixmap sketchPixmap() const;
-    /*! Writes the sketch as SVG (report drawing mode) with \a description. False when writing failed. */
-    bool exportSvg(QIODevice *out, const QString &description = QString()) const;
-    /*! Prints the sketch across the width of an A4 page. */
-    void printSketch(QPrinter *printer) const;
-
-public slots:
-    /*! Asks for a file name ("Save SVG") and writes the sketch there. */
-    void saveSvg();
+    /*! Writes the sketch to \a fileName by its extension (DiagramExport::exportWidgetPicture): pictures of the
+        image's size, an SVG described by \a description, a PDF across an A4 page. False with the reason in
+        \a errorText; the old file is then untouched. */
+    bool exportSketch(const QString &fileName, const QString &description, QString *errorText) const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -68,8 +60,6 @@ private:
     DiagramExport::Content sketchContent() const;
 
     const Project *m_project = nullptr;
-    Construction m_construction;
-    bool m_ownConstruction = false;
     int m_widthUnit = 1000;
     DiagramFontSettings m_fonts;
 };

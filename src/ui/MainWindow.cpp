@@ -22,6 +22,7 @@
 
 #include "AssessmentClimateWidget.h"
 #include "MaterialEditWidget.h"
+#include "ModifiedState.h"
 #include "PrintDialog.h"
 
 namespace {
@@ -31,7 +32,7 @@ const char *const Subtitle =
 
 MainWindow::MainWindow(QSplashScreen *splash, QWidget *parent)
     : QMainWindow(parent), m_ui(new Ui::MainWindow), m_project(Project::instance()),
-      m_undoStack(Settings::instance().undoStack()) {
+      m_undoStack(Settings::instance().undoStack()), m_modifiedState(new ModifiedState(*m_undoStack, this)) {
     Q_INIT_RESOURCE(Hygrolux2);
     paintSubtitle(splash);
     setupForm(splash);
@@ -110,12 +111,7 @@ void MainWindow::setupForm(QSplashScreen *splash) {
     const DiagramFontSettings diagramFonts{settings.m_fontFamily, double(settings.m_diagramFontPointSize)};
     table->setDiagramFonts(diagramFonts);
     m_ui->diagramView->setFonts(diagramFonts);
-    m_ui->diagramView->setLastExportFile(settings.m_lastExportFile);
-    connect(m_ui->diagramView, &DiagramView::svgSaved, this,
-            [](const QString &fileName) { Settings::instance().m_lastExportFile = fileName; });
     m_ui->diagramView->setAccessibleName(tr("Profile diagram"));
-    m_exportDialog = new QFileDialog(this, tr("Export file"));
-    m_exportDialog->setAcceptMode(QFileDialog::AcceptSave);
     m_ui->actionAboutQt->setVisible(false);
     m_ui->actionKesslauWebpage->setVisible(false);
     wrapResultsInScrollArea();
@@ -149,11 +145,9 @@ void MainWindow::setupConnections() {
     connect(table, &QTableWidget::currentCellChanged, this, &MainWindow::constructionTableColumnChanged);
     connect(table, &QTableWidget::doubleClicked, this, &MainWindow::tableViewDoubleClicked);
     connect(table, &QTableWidget::customContextMenuRequested, this, &MainWindow::customContextMenu);
-    connect(m_exportDialog, &QFileDialog::filterSelected, this, &MainWindow::fileDialogFilterSelected);
     connect(&m_project, &Project::modified, this, &MainWindow::updateUi);
     connect(m_ui->widgetResults, &V2_ResultsWidget::linkClicked, this, &MainWindow::resultsLinkClicked);
-    connect(m_undoStack, &QUndoStack::indexChanged, this, &MainWindow::undoStackIndexChanged);
-    connect(m_undoStack, &QUndoStack::cleanChanged, this, &MainWindow::undoStackIndexChanged);
+    connect(m_modifiedState, &ModifiedState::changed, this, &MainWindow::updateActionsAndTitle);
 
     m_heatFlowGroup = new QActionGroup(this);
     m_heatFlowGroup->setExclusive(true);
@@ -261,7 +255,7 @@ void MainWindow::updateActionsAndTitle() {
     if (active) {
         QString filePart = m_project.fileName().isEmpty() ? QStringLiteral("unnamed.%1").arg("v2p")
                                                           : QFileInfo(m_project.fileName()).fileName();
-        if (m_project.isModified())
+        if (m_modifiedState->isModified())
             filePart += "*";
         setWindowTitle(QStringLiteral("%1 - %2").arg(ProgramInfo::productName(), filePart));
         updateHeatFlowToolbar();
@@ -293,20 +287,8 @@ void MainWindow::updateHeatFlowToolbar() {
     }
 }
 
-void MainWindow::undoStackIndexChanged() {
-    if (!m_project.hasDocument())
-        return;
-    if (m_undoStack->isClean())
-        m_project.clearModified();
-    else if (!m_project.isModified())
-        m_project.setModified(Project::ModificationType::ProjectInfoModified);
-    updateActionsAndTitle();
-}
-
-void MainWindow::resetUndoStack(bool clean) {
-    m_undoStack->clear();
-    if (!clean)
-        m_undoStack->resetClean();
+bool MainWindow::isProjectModified() const {
+    return m_project.hasDocument() && m_modifiedState->isModified();
 }
 
 void MainWindow::setProgress(int) {}

@@ -18,6 +18,7 @@ class AssessmentClimateWidget;
 class MaterialEditWidget;
 class Material;
 class MaterialDatabaseDialog;
+class ModifiedState;
 class PrintDialog;
 class QAction;
 class QActionGroup;
@@ -39,7 +40,7 @@ public:
     explicit MainWindow(QSplashScreen *splash = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    /*! \a fileName with ".v2p" appended unless "v2p" already ends it (first case-sensitive occurrence). */
+    /*! \a fileName with ".v2p" appended unless the file name's suffix is "v2p" in any case. */
     static QString withProjectExtension(const QString &fileName);
     /*! \a fileName with its extension replaced by \a suffix (appended when there is none). */
     static QString withSuffix(const QString &fileName, const QString &suffix);
@@ -63,6 +64,8 @@ public:
     /*! Path of the help document in \a language under \a resourcesDir; the English one when the manual does not
         exist in that language (the window is English then too). */
     static QString helpFilePath(const QString &resourcesDir, const QString &language);
+    /*! True when the open project differs from its file. */
+    bool isProjectModified() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -111,9 +114,6 @@ private slots:
     void on_actionAddMaterialToUserDatabase_triggered();
     void on_actionShow_Logfile_triggered();
 
-    /*! Keeps the modified flag in step with the undo stack's clean state. */
-    void undoStackIndexChanged();
-
 private:
     void setupForm(QSplashScreen *splash);
     void setupEditors();
@@ -128,8 +128,6 @@ private:
     void updateHeatFlowToolbar();
     void updateConstructionTable();
     void rebuildRecentProjectsMenu();
-    /*! Starts a new project: clears the undo stack so that no earlier command runs against it. */
-    void resetUndoStack(bool clean);
 
     int currentLayerIndex() const;
     /*! The material and construction database dialog, created on first use. */
@@ -151,11 +149,13 @@ private:
     std::unique_ptr<Ui::MainWindow> m_ui;
     Project &m_project;
     QUndoStack *m_undoStack;
+    ModifiedState *m_modifiedState;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QActionGroup *m_heatFlowGroup = nullptr;
     QMenu *m_recentProjectsMenu = nullptr;
     QList<QAction *> m_recentProjectActions;
+    /*! The picture export's file dialog, made on first use. */
     QFileDialog *m_exportDialog = nullptr;
     QPointer<PrintDialog> m_printPreview;
     QScrollArea *m_resultsScrollArea = nullptr;

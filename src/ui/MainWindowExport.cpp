@@ -7,13 +7,10 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QSvgGenerator>
 
 #include <ZOT_MessageHandler.h>
 #include <ZOT_MessageStream.h>
@@ -23,6 +20,7 @@
 #include <model/Project.h>
 
 #include "AboutDialog.h"
+#include "FileOutput.h"
 #include "PrintDialog.h"
 #include "ShowLogfile.h"
 
@@ -61,16 +59,17 @@ void MainWindow::fileDialogFilterSelected(QString filter) {
 
 QString MainWindow::exportFileName() {
     const Settings &settings = Settings::instance();
+    if (!m_exportDialog) {
+        // Made on first use: a file dialog takes long to build, and the window should appear fast.
+        m_exportDialog = new QFileDialog(this, tr("Export file"));
+        m_exportDialog->setAcceptMode(QFileDialog::AcceptSave);
+        connect(m_exportDialog, &QFileDialog::filterSelected, this, &MainWindow::fileDialogFilterSelected);
+    }
     QStringList filters;
     for (const char *filter : ExportFilters)
         filters << tr(filter);
     m_exportDialog->setNameFilters(filters);
-    QString start = settings.m_lastExportFile;
-    if (start.isEmpty())
-        start = settings.m_lastProjectFile;
-    if (start.isEmpty())
-        start = QDir::homePath();
-    m_exportDialog->selectFile(QDir::toNativeSeparators(start));
+    m_exportDialog->selectFile(FileOutput::startPath(settings.m_lastExportFile, settings.m_lastProjectFile));
     if (m_exportDialog->exec() != QDialog::Accepted || m_exportDialog->selectedFiles().isEmpty())
         return QString();
     const QString file = m_exportDialog->selectedFiles().first();
@@ -86,31 +85,12 @@ void MainWindow::exportPicture(bool chart) {
     const QString fileName = exportFileName();
     if (fileName.isEmpty())
         return;
-    const QString suffix = QFileInfo(fileName).suffix();
-    bool written = false;
-    if (suffix == QLatin1String("svg")) {
-        QFile file(fileName);
-        written = file.open(QIODevice::WriteOnly) &&
-                  (chart ? m_ui->diagramView->exportSvg(&file)
-                         : m_ui->tableWidgetConstruction->exportSvg(&file, Settings::instance().m_lastProjectFile));
-    }
-    else if (suffix == QLatin1String("pdf")) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(fileName);
-        if (chart)
-            m_ui->diagramView->print(&printer);
-        else
-            m_ui->tableWidgetConstruction->printSketch(&printer);
-        written = QFileInfo(fileName).size() > 0;
-    }
-    else {
-        const QPixmap pixmap = chart ? chartPixmap() : sketchPixmap();
-        written = pixmap.save(fileName, suffix == QLatin1String("png") ? "PNG" : "JPG");
-    }
+    QString errorText;
+    const bool written = chart
+                             ? m_ui->diagramView->exportToFile(fileName, &errorText)
+                             : m_ui->tableWidgetConstruction->exportSketch(fileName, m_project.fileName(), &errorText);
     if (!written)
-        QMessageBox::critical(this, tr("Export failed"), tr("The file '%1' could not be written.").arg(fileName));
+        FileOutput::showWriteError(this, tr("Export failed"), errorText);
 }
 
 QPixmap MainWindow::chartPixmap() const {

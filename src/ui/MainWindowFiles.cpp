@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QUndoStack>
 
 #include <app/Globals.h>
 #include <app/Settings.h>
@@ -15,6 +14,7 @@
 #include <model/ProgramInfo.h>
 #include <model/Project.h>
 
+#include "ModifiedState.h"
 #include "NewProjectWizard.h"
 
 namespace {
@@ -29,14 +29,14 @@ QString startDirectory() {
 } // namespace
 
 QString MainWindow::withProjectExtension(const QString &fileName) {
-    const QString extension = QString::fromLatin1(ProjectExtension);
-    if (fileName.indexOf(extension) == fileName.length() - extension.length())
+    // Only the file name's own suffix counts: a folder may be called "v2p-projects", a name "wall.V2P".
+    if (QFileInfo(fileName).suffix().compare(QLatin1String(ProjectExtension), Qt::CaseInsensitive) == 0)
         return fileName;
-    return fileName + "." + extension;
+    return fileName + "." + ProjectExtension;
 }
 
 bool MainWindow::closeProjectQuery() {
-    if (m_project.hasDocument() && m_project.isModified()) {
+    if (isProjectModified()) {
         const QMessageBox::StandardButton answer = QMessageBox::question(
             this, tr("Save project before closing"), tr("Would you like to save the project before closing it?"),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
@@ -49,7 +49,7 @@ bool MainWindow::closeProjectQuery() {
         }
     }
     m_project.close();
-    resetUndoStack(true);
+    m_modifiedState->reset(false);
     updateActionsAndTitle();
     return true;
 }
@@ -70,7 +70,8 @@ void MainWindow::on_actionNew_triggered() {
         return;
     m_project.createNew(settings.m_defaultProjectInformation);
     m_project.setDocumentData(document);
-    resetUndoStack(false);
+    // Never saved: modified until it has a file.
+    m_modifiedState->reset(true);
     m_project.setModified(Project::ModificationType::AllModified);
 }
 
@@ -96,9 +97,10 @@ void MainWindow::openProject(const QString &fileName) {
 
 void MainWindow::openProjectFile(const QString &fileName) {
     m_project.createNew(Settings::instance().m_defaultProjectInformation);
-    resetUndoStack(true);
+    m_modifiedState->reset(false);
     QString errorText;
-    if (!m_project.read(fileName, errorText)) {
+    bool converted = false;
+    if (!m_project.read(fileName, errorText, &converted)) {
         m_project.close();
         updateActionsAndTitle();
         // The reader's text says what is wrong but not always in which file.
@@ -111,7 +113,8 @@ void MainWindow::openProjectFile(const QString &fileName) {
     }
     m_project.setFileName(fileName);
     m_project.setModified(Project::ModificationType::AllModified);
-    m_project.clearModified();
+    // A file of the old format is not what saving writes: the user is asked before it is closed.
+    m_modifiedState->reset(converted);
     addToRecentProjects(fileName);
     updateActionsAndTitle();
 }
@@ -127,8 +130,7 @@ int MainWindow::save(const QString &fileName) {
         return 1;
     }
     m_project.setFileName(target);
-    m_project.clearModified();
-    m_undoStack->setClean();
+    m_modifiedState->setSaved();
     addToRecentProjects(target);
     updateActionsAndTitle();
     Settings::instance().m_lastProjectFile = target;

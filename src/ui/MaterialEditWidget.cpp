@@ -8,6 +8,7 @@
 #include "V2_UndoLayerCommands.h"
 #include "V2_UndoMaterialCommands.h"
 
+#include <calculation/PhysicalProperties.h>
 #include <model/Project.h>
 
 #include <QColorDialog>
@@ -22,7 +23,6 @@ const double MAX_DOUBLE = std::numeric_limits<double>::max();
 
 MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack, QWidget *parent)
     : QWidget(parent), m_ui(new Ui::MaterialEditWidget), m_project(&project), m_undoStack(undoStack) {
-    qRegisterMetaType<Construction>();
     m_ui->setupUi(this);
     m_ui->labelW80->setText(tr("Moisture content at 80% RH [m%1/m%1]:").arg(QChar(0xB3)));
     m_ui->labelWSat->setText(tr("Moisture content at saturation [m%1/m%1]:").arg(QChar(0xB3)));
@@ -73,6 +73,8 @@ MaterialEditWidget::MaterialEditWidget(Project &project, QUndoStack &undoStack, 
         connect(field, &QtExt::ValidatingLineEdit::editingFinishedSuccessfully, this,
                 &MaterialEditWidget::doubleEditingFinished);
     showUnits();
+    // Every change of the project, an undo included, shows here.
+    connect(&project, &Project::modified, this, [this] { setLayer(m_layerIndex); });
 }
 
 void MaterialEditWidget::setLayerTable(QTableWidget *table) {
@@ -87,12 +89,6 @@ void MaterialEditWidget::setDisplayUnits(int widthUnit, bool awInSeconds) {
     m_widthUnit = widthUnit;
     m_awInSeconds = awInSeconds;
     showUnits();
-}
-
-void MaterialEditWidget::setConstruction(const Construction &construction) {
-    m_ownConstruction = true;
-    m_construction = construction;
-    setLayer(m_layerIndex);
 }
 
 void MaterialEditWidget::setLayer(int index) {
@@ -121,12 +117,10 @@ void MaterialEditWidget::showLayer(const MaterialLayer &layer) {
                                              m_ui->lineEditWSat, m_ui->lineEditAw, m_ui->lineEdit_sdValue})
         field->setEnabled(editable);
 
-    const HeatFlowDirection direction = heatFlowDirection();
     for (int kind :
          {V2_UndoMaterialParameters::Mu, V2_UndoMaterialParameters::W80, V2_UndoMaterialParameters::Wsat,
           V2_UndoMaterialParameters::Lambda, V2_UndoMaterialParameters::Aw, V2_UndoMaterialParameters::Width}) {
-        const double value =
-            V2_UndoMaterialParameters::displayValue(layer, kind, direction, m_widthUnit, m_awInSeconds);
+        const double value = shownValue(layer, kind);
         QLineEdit *field = nullptr;
         switch (kind) {
         case V2_UndoMaterialParameters::Mu: field = m_ui->lineEditMu; break;
@@ -144,6 +138,27 @@ void MaterialEditWidget::showLayer(const MaterialLayer &layer) {
     const bool widthFree = layer.sd_value() == 0;
     m_ui->lineEditWidth->setEnabled(widthFree);
     m_ui->lineEdit_sdValue->setValue(widthFree ? layer.width() * layer.mu() : layer.sd_value());
+}
+
+double MaterialEditWidget::shownValue(const MaterialLayer &layer, int kind) const {
+    switch (kind) {
+    case V2_UndoMaterialParameters::Mu: return layer.mu();
+    case V2_UndoMaterialParameters::W80: return layer.w_80();
+    case V2_UndoMaterialParameters::Wsat: return layer.w_sat();
+    case V2_UndoMaterialParameters::Lambda: return layer.lambda(heatFlowDirection());
+    case V2_UndoMaterialParameters::Aw: return m_awInSeconds ? layer.Aw() : awPerRootHour(layer.Aw());
+    default: return layer.width(m_widthUnit);
+    }
+}
+
+double MaterialEditWidget::modelValue(int kind, double value) const {
+    if (kind == V2_UndoMaterialParameters::Aw)
+        return m_awInSeconds ? value : awPerRootSecond(value);
+    if (kind != V2_UndoMaterialParameters::Width)
+        return value;
+    MaterialLayer converted;
+    converted.setWidth(value, m_widthUnit);
+    return converted.width();
 }
 
 void MaterialEditWidget::showValue(QLineEdit *field, double value) {
@@ -180,18 +195,16 @@ void MaterialEditWidget::showColor(const QColor &color) {
 }
 
 const MaterialLayer *MaterialEditWidget::layer() const {
-    const QVector<MaterialLayer> *layers = nullptr;
-    if (m_ownConstruction)
-        layers = &m_construction.layers();
-    else if (m_project && m_project->hasDocument())
-        layers = &m_project->document()->inputData().layers();
-    if (!layers || m_layerIndex < 0 || m_layerIndex >= layers->size())
+    if (!m_project || !m_project->hasDocument())
         return nullptr;
-    return &(*layers)[m_layerIndex];
+    const QVector<MaterialLayer> &layers = m_project->document()->inputData().layers();
+    if (m_layerIndex < 0 || m_layerIndex >= layers.size())
+        return nullptr;
+    return &layers[m_layerIndex];
 }
 
 HeatFlowDirection MaterialEditWidget::heatFlowDirection() const {
-    if (m_ownConstruction || !m_project || !m_project->hasDocument())
+    if (!m_project || !m_project->hasDocument())
         return HeatFlowDirection::Horizontal;
     return m_project->document()->projectInformation().m_heatFlowDirection;
 }
@@ -222,12 +235,8 @@ void MaterialEditWidget::doubleEditingFinished() {
         showLayer(*shown);
         return;
     }
-    if (m_ownConstruction) {
-        changeOwnLayer(kind, field->value());
-        return;
-    }
-    auto command = std::make_unique<V2_UndoMaterialParameters>(
-        *m_project, undoText(kind), m_table, field, kind, m_layerIndex, field->value(), m_widthUnit, m_awInSeconds);
+    auto command = std::make_unique<V2_UndoMaterialParameters>(*m_project, undoText(kind), m_table, kind, m_layerIndex,
+                                                               modelValue(kind, field->value()));
     if (command->isValidChange())
         m_undoStack.push(command.release());
     if (kind == V2_UndoMaterialParameters::Width) {
@@ -237,26 +246,14 @@ void MaterialEditWidget::doubleEditingFinished() {
     setLayer(m_layerIndex);
 }
 
-void MaterialEditWidget::changeOwnLayer(int kind, double value) {
-    MaterialLayer &own = m_construction.layers()[m_layerIndex];
-    V2_UndoMaterialParameters::applyValue(own, kind, value, m_widthUnit, m_awInSeconds);
-    setLayer(m_layerIndex);
-    emit constructionChanged(m_construction);
-}
-
 void MaterialEditWidget::on_lineEditMaterialName_editingFinished() {
     const MaterialLayer *shown = layer();
     const QString name = m_ui->lineEditMaterialName->text();
     if (!shown || name == shown->name())
         return;
-    if (m_ownConstruction) {
-        m_construction.layers()[m_layerIndex].setName(name);
-        emit constructionChanged(m_construction);
-        return;
-    }
     auto command = std::make_unique<V2_UndoMaterialName>(
-        *m_project, tr("Undo change of material name at layer No. %1").arg(m_layerIndex + 1), m_table,
-        m_ui->lineEditMaterialName, m_layerIndex, name);
+        *m_project, tr("Undo change of material name at layer No. %1").arg(m_layerIndex + 1), m_table, m_layerIndex,
+        name);
     if (command->isValidChange())
         m_undoStack.push(command.release());
 }
@@ -268,12 +265,6 @@ void MaterialEditWidget::on_pushButtonColor_clicked() {
     const QColor color = QColorDialog::getColor(shown->color(), this, tr("Select Layer Color"));
     if (!color.isValid() || color == shown->color())
         return;
-    if (m_ownConstruction) {
-        m_construction.layers()[m_layerIndex].setColor(color);
-        showColor(color);
-        emit constructionChanged(m_construction);
-        return;
-    }
     m_undoStack.push(new V2_UndoLayerColor(*m_project, m_table, m_layerIndex, color));
 }
 

@@ -2,10 +2,9 @@
 #define MaterialEditWidgetH
 
 // Layer editor: width and colour of one layer and the hygrothermal parameters of its material. Page 0 of the
-// main window's editor stack, where every accepted edit becomes an undo command on the given stack; in the
-// construction editing dialog it edits a construction of its own directly, without undo.
-
-#include <model/Construction.h>
+// main window's editor stack, and the editor of the construction editing dialog (on a project of its own).
+// Every accepted edit becomes an undo command on the given stack, with the value converted from the field's
+// unit to the model's; the fields show the project anew whenever it signals a change.
 
 #include <QHash>
 #include <QPointer>
@@ -15,6 +14,7 @@ namespace Ui {
 class MaterialEditWidget;
 }
 
+enum class HeatFlowDirection;
 class MaterialLayer;
 class Project;
 class QLineEdit;
@@ -33,17 +33,9 @@ public:
         (per s^0.5 or per h^0.5). Takes effect with the next setLayer(). */
     void setDisplayUnits(int widthUnit, bool awInSeconds);
 
-    /*! Edits \a construction directly from now on, without undo; changes are announced by constructionChanged. */
-    void setConstruction(const Construction &construction);
-    const Construction &construction() const { return m_construction; }
-
-    /*! Shows layer \a index of the project (or of the own construction); -1 or an index without layer shows
-        nothing. */
+    /*! Shows layer \a index of the project; -1 or an index without layer shows nothing. */
     void setLayer(int index);
     int layerIndex() const { return m_layerIndex; }
-
-signals:
-    void constructionChanged(Construction construction);
 
 public slots:
     void doubleEditingFinished();
@@ -58,10 +50,14 @@ private:
     int kindOf(const QObject *field) const;
     void showValue(QLineEdit *field, double value);
     void showLayer(const MaterialLayer &layer);
+    /*! The value of \a kind in the field's unit: effective conductivity and diffusion resistance factor, the
+        width in the width unit, A_w per s^0.5 or per h^0.5. */
+    double shownValue(const MaterialLayer &layer, int kind) const;
+    /*! \a value of a field of \a kind in the model's unit: the width in m, A_w per s^0.5. */
+    double modelValue(int kind, double value) const;
     void showUnits();
     void showColor(const QColor &color);
     QString undoText(int kind) const;
-    void changeOwnLayer(int kind, double value);
 
     Ui::MaterialEditWidget *m_ui;
     QPointer<Project> m_project;
@@ -70,12 +66,8 @@ private:
     int m_widthUnit = 1000;
     bool m_awInSeconds = false;
     int m_layerIndex = -1;
-    bool m_ownConstruction = false;
-    Construction m_construction;
     /*! Text each field got when the layer was shown: finishing an edit that left it unchanged does nothing. */
     QHash<const QLineEdit *, QString> m_shownText;
 };
-
-Q_DECLARE_METATYPE(Construction)
 
 #endif // MaterialEditWidgetH

@@ -2,6 +2,7 @@
 
 #include "DINCriteriaSettings.h"
 #include "DryingReserveSettings.h"
+#include "FileOutput.h"
 #include "HTMLTextFormatWidget.h"
 #include "MainWindow.h"
 #include "ReportOptionControls.h"
@@ -12,13 +13,13 @@
 #include <app/Settings.h>
 #include <model/ProgramInfo.h>
 #include <model/Project.h>
+#include <model/SafeFileWriter.h>
 #include <report/Report.h>
 #include <report/ReportPdf.h>
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontComboBox>
@@ -31,11 +32,11 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSvgGenerator>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <vector>
@@ -49,16 +50,6 @@ const double ScreenShare = 0.8;
 const int PageExportDpi = 300;
 const double MillimetresPerInch = 25.4;
 
-/*! Writes \a data to \a fileName as a whole or not at all. */
-bool saveFile(const QString &fileName, const QByteArray &data, QString *errorText) {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
-        return true;
-    if (errorText)
-        *errorText = file.errorString();
-    return false;
-}
-
 } // namespace
 
 PrintDialog::PrintDialog(Project &project, QUndoStack *undoStack, Settings &settings, QWidget *parent)
@@ -67,6 +58,10 @@ PrintDialog::PrintDialog(Project &project, QUndoStack *undoStack, Settings &sett
       m_report(std::make_unique<Report>(settings.m_fontFamily, settings.m_reportFontPointSize)),
       m_projectInfoTextFormat(Report::FormatNormal) {
     setWindowTitle(tr("Report Preview Dialog"));
+    m_remarksBurst = new QTimer(this);
+    m_remarksBurst->setSingleShot(true);
+    m_remarksBurst->setInterval(RemarksBurstPause);
+    connect(m_remarksBurst, &QTimer::timeout, this, &PrintDialog::commitFinalRemarks);
     m_printer->setPageMargins(QMarginsF(PageMarginMM, PageMarginMM, PageMarginMM, PageMarginMM),
                               QPageLayout::Millimeter);
     buildForm();
@@ -140,6 +135,7 @@ void PrintDialog::showPrintError() {
 }
 
 bool PrintDialog::writePdf(const QString &fileName, QString *errorText) {
+    commitFinalRemarks();
     const QString target = QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".pdf") : fileName;
     // Made in memory and written only when complete, so that a failure leaves no partial file.
     QByteArray pdf;
@@ -148,13 +144,14 @@ bool PrintDialog::writePdf(const QString &fileName, QString *errorText) {
     prepareReport();
     if (!ReportPdf::write(*m_report, &buffer, ProgramInfo::productName())) {
         if (errorText)
-            *errorText = tr("Creating paint device failed.");
+            *errorText = tr("Cannot write file '%1': creating the paint device failed.").arg(target);
         return false;
     }
-    return saveFile(target, pdf, errorText);
+    return SafeFileWriter::write(target, pdf, errorText);
 }
 
 bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat format, QString *errorText) {
+    commitFinalRemarks();
     prepareReport();
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -162,10 +159,10 @@ bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat forma
     if (format == PdfPage) {
         if (!ReportPdf::write(*m_report, &buffer, ProgramInfo::productName(), page, page)) {
             if (errorText)
-                *errorText = tr("Creating paint device failed.");
+                *errorText = tr("Cannot write file '%1': creating the paint device failed.").arg(fileName);
             return false;
         }
-        return saveFile(fileName, bytes, errorText);
+        return SafeFileWriter::write(fileName, bytes, errorText);
     }
     // The printable area of an A4 page with the report's margins, at the export resolution.
     const QSizeF pageMM = ReportPdf::pageLayout().paintRect(QPageLayout::Millimeter).size();
@@ -178,7 +175,7 @@ bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat forma
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setTitle(tr("Report"));
         m_report->paintPage(&generator, page);
-        return saveFile(fileName, bytes, errorText);
+        return SafeFileWriter::write(fileName, bytes, errorText);
     }
     QImage image(size, QImage::Format_RGB32);
     const int dotsPerMetre = qRound(PageExportDpi * 1000 / MillimetresPerInch);
@@ -188,13 +185,14 @@ bool PrintDialog::exportPage(int page, const QString &fileName, PageFormat forma
     m_report->paintPage(&image, page);
     if (!image.save(&buffer, format == JpgPage ? "JPG" : "PNG")) {
         if (errorText)
-            *errorText = tr("The picture cannot be encoded.");
+            *errorText = tr("Cannot write file '%1': the picture cannot be encoded.").arg(fileName);
         return false;
     }
-    return saveFile(fileName, bytes, errorText);
+    return SafeFileWriter::write(fileName, bytes, errorText);
 }
 
 void PrintDialog::print() {
+    commitFinalRemarks();
     QPrintDialog dialog(m_printer.get(), this);
     if (dialog.exec() == QDialog::Accepted && !printOnto(m_printer.get()))
         showPrintError();
@@ -205,12 +203,16 @@ void PrintDialog::on_pushButtonPrint_clicked() {
 }
 
 void PrintDialog::on_pushButtonWritePdf_clicked() {
-    const QString fileName = QFileDialog::getSaveFileName(this, tr("Export PDF"), QString(), QStringLiteral("*.pdf"));
+    const QString fileName =
+        QFileDialog::getSaveFileName(this, tr("Export PDF"), exportStartPath(), QStringLiteral("*.pdf"));
     if (fileName.isEmpty())
         return;
     QString errorText;
-    if (!writePdf(fileName, &errorText))
-        QMessageBox::critical(this, tr("Export PDF"), tr("The PDF cannot be written:\n%1").arg(errorText));
+    if (!writePdf(fileName, &errorText)) {
+        FileOutput::showWriteError(this, tr("Export PDF"), errorText);
+        return;
+    }
+    m_settings.m_lastExportFile = fileName;
 }
 
 void PrintDialog::on_pushButtonPageSetup_clicked() {
@@ -224,10 +226,7 @@ void PrintDialog::on_pushButtonClose_clicked() {
 }
 
 void PrintDialog::on_toolButtonExportPage_clicked() {
-    QString directory = QFileInfo(m_settings.m_lastExportFile).absolutePath();
-    if (m_settings.m_lastExportFile.isEmpty())
-        directory = m_project.fileName().isEmpty() ? QDir::homePath() : QFileInfo(m_project.fileName()).absolutePath();
-    QFileDialog dialog(this, tr("Export current page to file"), directory);
+    QFileDialog dialog(this, tr("Export current page to file"), exportStartPath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList filters{tr("Png file (*.png)"), tr("Pdf file (*.pdf)"), tr("Svg file (*.svg)"),
                               tr("Jpg image (*.jpg)")};
@@ -243,11 +242,14 @@ void PrintDialog::on_toolButtonExportPage_clicked() {
     const auto format = PageFormat(qMax(0, filters.indexOf(dialog.selectedNameFilter())));
     QString errorText;
     if (!exportPage(m_preview->currentPage(), fileName, format, &errorText)) {
-        QMessageBox::critical(this, tr("Export current page to file"),
-                              tr("The page cannot be written:\n%1").arg(errorText));
+        FileOutput::showWriteError(this, tr("Export current page to file"), errorText);
         return;
     }
     m_settings.m_lastExportFile = fileName;
+}
+
+QString PrintDialog::exportStartPath() const {
+    return FileOutput::startPath(m_settings.m_lastExportFile, m_project.fileName());
 }
 
 void PrintDialog::fileDialogFilterSelected(const QString &filter) {
@@ -341,10 +343,23 @@ void PrintDialog::projectInfoTextChanged() {
 }
 
 void PrintDialog::textEdit_textChanged() {
+    // Each keystroke would be an undo entry, a window refresh and a report layout: the burst becomes one.
+    m_remarksBurst->start();
+}
+
+void PrintDialog::commitFinalRemarks() {
+    m_remarksBurst->stop();
     if (!m_project.hasDocument() || !m_undoStack)
         return;
+    const QString remarks = m_finalRemarks->html();
     // The command changes the project, whose modified signal updates the preview.
-    m_undoStack->push(new UndoChangeDisclaimer(m_project, m_finalRemarks->html()));
+    if (remarks != m_project.document()->projectInformation().m_disclaimerText)
+        m_undoStack->push(new UndoChangeDisclaimer(m_project, remarks));
+}
+
+void PrintDialog::hideEvent(QHideEvent *event) {
+    commitFinalRemarks();
+    QDialog::hideEvent(event);
 }
 
 void PrintDialog::dryingReserveSettingsChanged(double value) {
@@ -363,10 +378,10 @@ void PrintDialog::actionHelp_triggered() {
 }
 
 void PrintDialog::projectModified(Project::ModificationType) {
-    // An undo or redo of the final remarks elsewhere shows in the editor.
+    // An undo or redo of the final remarks elsewhere shows in the editor, unless the user is typing there.
     const QString remarks =
         m_project.hasDocument() ? m_project.document()->projectInformation().m_disclaimerText : QString();
-    if (remarks != m_finalRemarks->html())
+    if (!m_remarksBurst->isActive() && remarks != m_finalRemarks->html())
         m_finalRemarks->setHtml(remarks);
     if (isVisible())
         updatePreview();

@@ -5,7 +5,7 @@
 // fonts, page numbers, user logo, criteria options, final remarks), zoom, page setup, printing, the PDF of the
 // whole report and the export of the shown page. Every option is written straight into the application
 // settings, so that the next report and the preferences see it. The final remarks belong to the project and
-// change through an undo command. Created by the main window for the open project.
+// change through an undo command, one per burst of typing. Created by the main window for the open project.
 
 #include <model/Project.h>
 
@@ -22,6 +22,7 @@ class QFontComboBox;
 class QPrintPreviewWidget;
 class QPrinter;
 class QSpinBox;
+class QTimer;
 class QToolBox;
 class QUndoStack;
 class Report;
@@ -50,6 +51,9 @@ public:
     const Report &report() const { return *m_report; }
     QPrintPreviewWidget *preview() const { return m_preview; }
 
+    /*! Pause in typing, ms, after which the final remarks typed so far become one undo command. */
+    static const int RemarksBurstPause = 600;
+
 signals:
     /*! The report's progress while laying out and painting. */
     void progress(int step);
@@ -62,6 +66,9 @@ public slots:
     void printReport(QPrinter *printer);
     /*! Asks for the printer and its page range in the system's print dialog, then prints. */
     void print();
+
+protected:
+    void hideEvent(QHideEvent *event) override;
 
 private slots:
     void on_pushButtonPrint_clicked();
@@ -110,6 +117,10 @@ private:
     /*! Hands the report the project, the options and the font of the settings. */
     void prepareReport();
     void showPrintError();
+    QString exportStartPath() const;
+    /*! Pushes the final remarks typed since the last command as one command, when they differ from the
+        project's. */
+    void commitFinalRemarks();
 
     Project &m_project;
     QUndoStack *m_undoStack;
@@ -137,6 +148,8 @@ private:
     DINCriteriaSettings *m_criteriaSettings = nullptr;
     DryingReserveSettings *m_dryingReserve = nullptr;
     TextEditWidget *m_finalRemarks = nullptr;
+    /*! Runs while the final remarks are being typed; its timeout ends the burst. */
+    QTimer *m_remarksBurst = nullptr;
 };
 
 #endif // PrintDialogH

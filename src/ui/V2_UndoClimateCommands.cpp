@@ -1,10 +1,5 @@
 #include "V2_UndoClimateCommands.h"
 
-#include "AssessmentTypeWidget.h"
-#include "ClimateEditWidget.h"
-
-#include <QtExt_ValidatingLineEdit.h>
-
 #include <model/Project.h>
 
 namespace {
@@ -13,44 +8,14 @@ AssessmentConditions &conditionsOf(Project &project) {
     return project.document()->inputData().conditions();
 }
 
-bool sameRecord(const ClimateRecord &a, const ClimateRecord &b) {
-    return a.T == b.T && a.rh == b.rh && a.Rs == b.Rs && a.period == b.period && a.outdoor == b.outdoor;
-}
-
-/*! Blocks an editor's change handling for the lifetime of the guard and restores the earlier state. */
-template <class Editor> class ChangeHandlingBlocker {
-public:
-    explicit ChangeHandlingBlocker(Editor *editor) : m_editor(editor) {
-        if (m_editor)
-            m_previous = m_editor->setChangeHandling(false);
-    }
-    ~ChangeHandlingBlocker() {
-        if (m_editor)
-            m_editor->setChangeHandling(m_previous);
-    }
-    ChangeHandlingBlocker(const ChangeHandlingBlocker &) = delete;
-    ChangeHandlingBlocker &operator=(const ChangeHandlingBlocker &) = delete;
-
-private:
-    QPointer<Editor> m_editor;
-    bool m_previous = true;
-};
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------------------------
 
-V2_UndoClimate::V2_UndoClimate(Project &project, const QString &text, QTableWidget *table, ClimateEditWidget *editor,
-                               QtExt::ValidatingLineEdit *lineEdit, int kind, bool warmSide, bool condensation)
-    : V2_UndoExchange(project, text, lineEdit, table), m_editor(editor), m_kind(kind), m_warmSide(warmSide),
-      m_condensation(condensation) {
-    if (!lineEdit->isValid()) {
-        lineEdit->setFocus();
-        return;
-    }
-    m_value = lineEdit->value();
-    m_validChange = m_value != value(conditionsOf(project), kind, warmSide);
-}
+V2_UndoClimate::V2_UndoClimate(Project &project, const QString &text, QTableWidget *table, int kind, bool warmSide,
+                               double value)
+    : V2_UndoExchange(project, text, table), m_kind(kind), m_warmSide(warmSide), m_value(value),
+      m_validChange(value != V2_UndoClimate::value(conditionsOf(project), kind, warmSide)) {}
 
 double V2_UndoClimate::value(const AssessmentConditions &conditions, int kind, bool warmSide) {
     const ClimateRecord &winter = warmSide ? conditions.interiorWinter() : conditions.exteriorWinter();
@@ -65,10 +30,7 @@ double V2_UndoClimate::value(const AssessmentConditions &conditions, int kind, b
 }
 
 void V2_UndoClimate::exchange() {
-    ChangeHandlingBlocker<ClimateEditWidget> blocker(m_editor);
     selectColumn(m_warmSide ? 0 : layerCount() + 1);
-    if (m_editor)
-        m_editor->setPeriod(m_condensation);
     AssessmentConditions::Quantity quantity = AssessmentConditions::SurfaceResistance;
     // The surface resistance of the drying period follows that of the condensation period.
     AssessmentConditions::Season season = AssessmentConditions::BothSeasons;
@@ -87,37 +49,32 @@ void V2_UndoClimate::exchange() {
         else
             conditions.setExterior(quantity, season, current);
         m_value = previous;
-        if (m_lineEdit)
-            m_lineEdit->setValue(current);
-        if (current != previous && m_editor)
-            m_editor->updateFields();
         return current != previous;
     });
 }
 
 // ---------------------------------------------------------------------------------------------------------
 
-V2_UndoClimateAll::V2_UndoClimateAll(Project &project, const QString &text, QTableWidget *table,
-                                     ClimateEditWidget *editor, bool warmSide, bool condensation, int presetId)
-    : V2_UndoExchange(project, text, table), m_editor(editor), m_warmSide(warmSide), m_condensation(condensation) {
+V2_UndoClimateAll::V2_UndoClimateAll(Project &project, const QString &text, QTableWidget *table, bool warmSide,
+                                     int presetId)
+    : V2_UndoExchange(project, text, table), m_warmSide(warmSide) {
     const AssessmentConditions &conditions = conditionsOf(project);
     m_winter = warmSide ? conditions.interiorWinter() : conditions.exteriorWinter();
     m_summer = warmSide ? conditions.interiorSummer() : conditions.exteriorSummer();
     if (!ClimatePresets::applyPreset(presetId, m_winter))
         return;
     m_summer.Rs = m_winter.Rs;
-    m_validChange = !sameRecord(m_winter, warmSide ? conditions.interiorWinter() : conditions.exteriorWinter()) ||
-                    !sameRecord(m_summer, warmSide ? conditions.interiorSummer() : conditions.exteriorSummer());
+    m_validChange = m_winter != (warmSide ? conditions.interiorWinter() : conditions.exteriorWinter()) ||
+                    m_summer != (warmSide ? conditions.interiorSummer() : conditions.exteriorSummer());
 }
 
 void V2_UndoClimateAll::exchange() {
-    ChangeHandlingBlocker<ClimateEditWidget> blocker(m_editor);
     selectColumn(m_warmSide ? 0 : layerCount() + 1);
     applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         AssessmentConditions &conditions = document.inputData().conditions();
         const ClimateRecord winter = m_warmSide ? conditions.interiorWinter() : conditions.exteriorWinter();
         const ClimateRecord summer = m_warmSide ? conditions.interiorSummer() : conditions.exteriorSummer();
-        const bool changed = !sameRecord(winter, m_winter) || !sameRecord(summer, m_summer);
+        const bool changed = winter != m_winter || summer != m_summer;
         if (m_warmSide) {
             conditions.setInteriorWinter(m_winter);
             conditions.setInteriorSummer(m_summer);
@@ -128,19 +85,15 @@ void V2_UndoClimateAll::exchange() {
         }
         m_winter = winter;
         m_summer = summer;
-        if (m_editor) {
-            m_editor->setPeriod(m_condensation);
-            m_editor->setAssessmentType(conditions.type(), true);
-        }
         return changed;
     });
 }
 
 // ---------------------------------------------------------------------------------------------------------
 
-V2_UndoAssessmentType::V2_UndoAssessmentType(Project &project, const QString &text, AssessmentTypeWidget *editor,
-                                             int type, double condensationDays, double dryingDays)
-    : V2_UndoExchange(project, text), m_editor(editor), m_conditions(conditionsOf(project)) {
+V2_UndoAssessmentType::V2_UndoAssessmentType(Project &project, const QString &text, int type, double condensationDays,
+                                             double dryingDays)
+    : V2_UndoExchange(project, text), m_conditions(conditionsOf(project)) {
     if (type != m_conditions.type())
         m_conditions.applyType(type);
     // Standard types fix the periods; only custom conditions take them from the fields.
@@ -148,26 +101,15 @@ V2_UndoAssessmentType::V2_UndoAssessmentType(Project &project, const QString &te
         m_conditions.setTT(condensationDays);
         m_conditions.setTT_summer(dryingDays);
     }
-    m_validChange = !sameConditions(m_conditions, conditionsOf(project));
-}
-
-bool V2_UndoAssessmentType::sameConditions(const AssessmentConditions &a, const AssessmentConditions &b) {
-    return sameRecord(a.interiorWinter(), b.interiorWinter()) && sameRecord(a.interiorSummer(), b.interiorSummer()) &&
-           sameRecord(a.exteriorWinter(), b.exteriorWinter()) && sameRecord(a.exteriorSummer(), b.exteriorSummer()) &&
-           a.tT() == b.tT() && a.tT_summer() == b.tT_summer() && a.pInsideSummer() == b.pInsideSummer() &&
-           a.pOutsideSummer() == b.pOutsideSummer() && a.pSatSummer() == b.pSatSummer() && a.type() == b.type();
+    m_validChange = m_conditions != conditionsOf(project);
 }
 
 void V2_UndoAssessmentType::exchange() {
     applyChange(Project::ModificationType::AllModified, [&](Document &document) {
         AssessmentConditions &conditions = document.inputData().conditions();
-        if (sameConditions(conditions, m_conditions))
+        if (conditions == m_conditions)
             return false;
         std::swap(conditions, m_conditions);
-        if (m_editor) {
-            ChangeHandlingBlocker<AssessmentTypeWidget> blocker(m_editor);
-            m_editor->updateFromProject();
-        }
         return true;
     });
 }

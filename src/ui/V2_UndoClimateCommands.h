@@ -4,29 +4,23 @@
 // Undo commands of the climate and assessment editors. All three are exchange commands: the creator builds
 // them with the new state, redo and undo share one swap of the stored state with the project's, so that every
 // undo restores exactly the earlier conditions. Each reports after construction whether it carries a change;
-// the creator pushes it only then. The layer table and the editors serve only to show the changed value and
-// may be absent (tests push onto a local stack without a window).
+// the creator pushes it only then. The layer table serves only to show the changed side and may be absent
+// (tests push onto a local stack without a window); the editors show the new values when the project signals.
 
 #include "V2_UndoCommandBase.h"
 
 #include <model/AssessmentConditions.h>
 
-#include <QPointer>
-
-class AssessmentTypeWidget;
-class ClimateEditWidget;
-
 /*! One quantity of one side's climate, typed into a field of the climate editor. */
-class V2_UndoClimate : public V2_UndoExchange<V2_UndoValidatingLineEditBase> {
+class V2_UndoClimate : public V2_UndoExchange<V2_UndoTableViewBase> {
 public:
     /*! Quantities; the surface resistance is one value for both periods of a side. */
     enum Kind { WinterTemperature, WinterHumidity, SummerTemperature, SummerHumidity, SurfaceResistance };
 
-    /*! Takes the new value from \a lineEdit; \a condensation: the editor shows the condensation period. */
-    V2_UndoClimate(Project &project, const QString &text, QTableWidget *table, ClimateEditWidget *editor,
-                   QtExt::ValidatingLineEdit *lineEdit, int kind, bool warmSide, bool condensation);
+    /*! \a value in the model's unit: °C, % or m²K/W. */
+    V2_UndoClimate(Project &project, const QString &text, QTableWidget *table, int kind, bool warmSide, double value);
 
-    /*! False when the field was invalid or holds the project's current value. */
+    /*! False when the project already has the value. */
     bool isValidChange() const { return m_validChange; }
 
     /*! Current value of quantity \a kind of one side. */
@@ -36,11 +30,9 @@ protected:
     void exchange() override;
 
 private:
-    QPointer<ClimateEditWidget> m_editor;
     int m_kind;
     bool m_warmSide;
-    bool m_condensation;
-    double m_value = 0;
+    double m_value;
     bool m_validChange = false;
 };
 
@@ -48,8 +40,7 @@ private:
     periods. Undo restores the side's previous climate records exactly, also when they matched no preset. */
 class V2_UndoClimateAll : public V2_UndoExchange<V2_UndoTableViewBase> {
 public:
-    V2_UndoClimateAll(Project &project, const QString &text, QTableWidget *table, ClimateEditWidget *editor,
-                      bool warmSide, bool condensation, int presetId);
+    V2_UndoClimateAll(Project &project, const QString &text, QTableWidget *table, bool warmSide, int presetId);
 
     /*! False when the side's climate already has the preset's values (or the preset is unknown). */
     bool isValidChange() const { return m_validChange; }
@@ -58,9 +49,7 @@ protected:
     void exchange() override;
 
 private:
-    QPointer<ClimateEditWidget> m_editor;
     bool m_warmSide;
-    bool m_condensation;
     ClimateRecord m_winter;
     ClimateRecord m_summer;
     bool m_validChange = false;
@@ -71,20 +60,15 @@ private:
 class V2_UndoAssessmentType : public V2_UndoExchange<V2_UndoCommandBase> {
 public:
     /*! Periods in days. */
-    V2_UndoAssessmentType(Project &project, const QString &text, AssessmentTypeWidget *editor, int type,
-                          double condensationDays, double dryingDays);
+    V2_UndoAssessmentType(Project &project, const QString &text, int type, double condensationDays, double dryingDays);
 
     /*! False when the conditions would not change. */
     bool isValidChange() const { return m_validChange; }
-
-    /*! True when all climate records, periods and summer pressures are exactly equal. */
-    static bool sameConditions(const AssessmentConditions &a, const AssessmentConditions &b);
 
 protected:
     void exchange() override;
 
 private:
-    QPointer<AssessmentTypeWidget> m_editor;
     AssessmentConditions m_conditions;
     bool m_validChange = false;
 };

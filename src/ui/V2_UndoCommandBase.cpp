@@ -1,7 +1,5 @@
 #include "V2_UndoCommandBase.h"
 
-#include <QtExt_ValidatingLineEdit.h>
-
 V2_UndoCommandBase::V2_UndoCommandBase(Project &project, const QString &text) : m_project(project) {
     setText(": " + text);
 }
@@ -24,11 +22,3 @@ void V2_UndoTableViewBase::selectColumn(int column) const {
     if (m_table && column >= 0 && column < m_table->columnCount())
         m_table->setCurrentCell(0, column);
 }
-
-V2_UndoLineEditBase::V2_UndoLineEditBase(Project &project, const QString &text, QLineEdit *lineEdit,
-                                         QTableWidget *table)
-    : V2_UndoTableViewBase(project, text, table), m_lineEdit(lineEdit) {}
-
-V2_UndoValidatingLineEditBase::V2_UndoValidatingLineEditBase(Project &project, const QString &text,
-                                                             QtExt::ValidatingLineEdit *lineEdit, QTableWidget *table)
-    : V2_UndoTableViewBase(project, text, table), m_lineEdit(lineEdit) {}

@@ -5,7 +5,8 @@
 // it onto the undo stack, which runs redo() at once; the stack's undo and redo step through the commands.
 //
 // Contract of every command:
-// - It is handed the project it works on; it never looks the project, the settings or a widget up itself.
+// - It is handed the project, and plain values in the model's units (metres, kg/(m² s^0.5)); it never looks the
+//   project, the settings or a widget up itself, and never converts a unit of the window.
 // - It stores, at construction, what it needs to redo and undo (a layer index, a copy of a layer, a value).
 //   Redo and undo restore exactly the earlier project state; the stack order guarantees that the layer list
 //   has the shape the command was made for. A command that finds its layer index out of range does nothing.
@@ -14,22 +15,17 @@
 //   (adding a construction of several layers) is one change and recalculates once.
 // - "Exchange" commands keep one value and swap it with the project's value; redo and undo are the same
 //   operation (V2_UndoExchange). They are created with the new value and hold the old one after the push.
-// - Widgets (the layer table, the editor's line edit) are held weakly and only for cosmetics: moving the
-//   table's selection to the affected column, showing the current value. They may be gone.
+// - The layer table is held weakly and only for cosmetics: moving its selection to the affected column. It may
+//   be gone. No command writes into an editor: the editors show the project when it signals the change.
 // - No command merges with another: every edit is a stack entry of its own.
 
 #include <model/Project.h>
 
-#include <QLineEdit>
 #include <QPointer>
 #include <QTableWidget>
 #include <QUndoCommand>
 
 #include <functional>
-
-namespace QtExt {
-class ValidatingLineEdit;
-}
 
 class V2_UndoCommandBase : public QUndoCommand {
 public:
@@ -59,25 +55,6 @@ protected:
     void selectColumn(int column) const;
 
     QPointer<QTableWidget> m_table;
-};
-
-/*! A command edited through a plain line edit of an editor, which shows the value after the change. */
-class V2_UndoLineEditBase : public V2_UndoTableViewBase {
-public:
-    V2_UndoLineEditBase(Project &project, const QString &text, QLineEdit *lineEdit, QTableWidget *table = nullptr);
-
-protected:
-    QPointer<QLineEdit> m_lineEdit;
-};
-
-/*! A command edited through a validating line edit, which shows the value after the change. */
-class V2_UndoValidatingLineEditBase : public V2_UndoTableViewBase {
-public:
-    V2_UndoValidatingLineEditBase(Project &project, const QString &text, QtExt::ValidatingLineEdit *lineEdit,
-                                  QTableWidget *table = nullptr);
-
-protected:
-    QPointer<QtExt::ValidatingLineEdit> m_lineEdit;
 };
 
 /*! Exchange semantics written once: redo and undo both swap the stored value with the project's. */

@@ -5,6 +5,7 @@
 #include <model/SafeFileWriter.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -13,6 +14,7 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QSvgGenerator>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -134,14 +136,20 @@ bool DiagramExport::encode(const QString &format, const Paper &paper, const Cont
     return encode(format, paperOutput(format, paper), content, description, data);
 }
 
+bool DiagramExport::checkFormat(const QString &fileName, QString *errorText) {
+    const QString suffix = QFileInfo(fileName).suffix();
+    if (isKnownFormat(suffix))
+        return true;
+    if (errorText)
+        *errorText = tr("Unknown picture format '%1': use .svg, .png, .jpg or .pdf.").arg(suffix.toLower());
+    return false;
+}
+
 bool DiagramExport::writeFile(const QString &fileName, const Output &output, const Content &content,
                               QString *errorText) {
-    const QString suffix = QFileInfo(fileName).suffix();
-    if (!isKnownFormat(suffix)) {
-        if (errorText)
-            *errorText = tr("Unknown picture format '%1': use .svg, .png, .jpg or .pdf.").arg(suffix.toLower());
+    if (!checkFormat(fileName, errorText))
         return false;
-    }
+    const QString suffix = QFileInfo(fileName).suffix();
     QByteArray data;
     if (!encode(suffix, output, content, QFileInfo(fileName).fileName(), data)) {
         if (errorText)
@@ -149,6 +157,41 @@ bool DiagramExport::writeFile(const QString &fileName, const Output &output, con
         return false;
     }
     return SafeFileWriter::write(fileName, data, errorText);
+}
+
+bool DiagramExport::exportWidgetPicture(const QString &fileName, const QSize &widgetSize, const Content &content,
+                                        const QString &description, QString *errorText) {
+    if (!checkFormat(fileName, errorText))
+        return false;
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    QByteArray data;
+    const bool encoded = suffix == "pdf" ? encodePrintedPdf(widgetSize, content, data)
+                                         : encode(suffix, exportSize(widgetSize), content, description, data);
+    if (!encoded) {
+        if (errorText)
+            *errorText = tr("Could not write '%1'.").arg(fileName);
+        return false;
+    }
+    return SafeFileWriter::write(fileName, data, errorText);
+}
+
+bool DiagramExport::encodePrintedPdf(const QSize &widgetSize, const Content &content, QByteArray &data) {
+    // A printer writes only to a named file: a private temporary one, read back whole.
+    const QTemporaryDir directory;
+    if (!directory.isValid())
+        return false;
+    const QString path = directory.filePath(QStringLiteral("picture.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        print(&printer, widgetSize, content);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    data = file.readAll();
+    return !data.isEmpty();
 }
 
 bool DiagramExport::isKnownFormat(const QString &format) {

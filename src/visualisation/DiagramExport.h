@@ -74,6 +74,14 @@ public:
     static bool exportToFile(const QString &fileName, const Paper &paper, const Content &content,
                              QString *errorText = nullptr);
 
+    /*! The window's picture of a widget of \a widgetSize, written to \a fileName by its extension: .svg, .png and
+        .jpg of exportSize(widgetSize) (an SVG described by \a description), .pdf as print() puts it on an A4 page.
+        Written through a temporary file like exportToFile(), with the same failures. */
+    static bool exportWidgetPicture(const QString &fileName, const QSize &widgetSize, const Content &content,
+                                    const QString &description, QString *errorText = nullptr);
+    /*! The A4 page of print() as PDF bytes; false when it could not be made. */
+    static bool encodePrintedPdf(const QSize &widgetSize, const Content &content, QByteArray &data);
+
     /*! SVG title of a diagram type: "Construction Sketch", "Vapour pressure diagram", "Water content diagram". */
     static QString svgTitle(DiagramScene::DiagramType type);
 
@@ -88,6 +96,8 @@ private:
     /*! Report mode on paper: pictures (by format) at the paper's dpi, vector files at 96 dpi. */
     static Output paperOutput(const QString &format, const Paper &paper);
     static bool writeFile(const QString &fileName, const Output &output, const Content &content, QString *errorText);
+    /*! False with the error text of an unknown extension of \a fileName. */
+    static bool checkFormat(const QString &fileName, QString *errorText);
     static bool encode(const QString &format, const Output &output, const Content &content, const QString &description,
                        QByteArray &data);
     static bool writeSvg(QIODevice *out, const Output &output, const Content &content, const QString &description);

@@ -2,11 +2,6 @@
 
 #include "DiagramScene.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QResizeEvent>
 
@@ -88,40 +83,6 @@ QPixmap DiagramView::exportImage() const {
     return DiagramExport::pixmap(DiagramExport::exportSize(size()), content());
 }
 
-bool DiagramView::exportSvg(QIODevice *out) const {
-    return DiagramExport::writeSvg(out, DiagramExport::exportSize(size()), content(), m_projectFile);
-}
-
-void DiagramView::print(QPrinter *printer) const {
-    DiagramExport::print(printer, size(), content());
-}
-
-QString DiagramView::svgFileSuggestion(const QString &lastExportFile, const QString &projectFile,
-                                       DiagramScene::DiagramType type) {
-    QString directory = QDir::homePath();
-    if (!lastExportFile.isEmpty())
-        directory = QFileInfo(lastExportFile).absolutePath();
-    else if (!projectFile.isEmpty())
-        directory = QFileInfo(projectFile).absolutePath();
-    QString name = projectFile.isEmpty() ? QString("unamedProject") : QFileInfo(projectFile).completeBaseName();
-    if (type == DiagramScene::DiagramType::VapourPressure)
-        name += "_tp";
-    else if (type == DiagramScene::DiagramType::MoistureContent)
-        name += "_tw";
-    else if (type == DiagramScene::DiagramType::Glaser)
-        name += "_glaser";
-    return directory + "/" + name + ".svg";
-}
-
-void DiagramView::saveSvg() {
-    const QString suggestion = svgFileSuggestion(m_lastExportFile, m_projectFile, m_type);
-    const QString fileName = QFileDialog::getSaveFileName(this, tr("Save SVG"), suggestion, tr("SVG files (*.svg)"));
-    if (fileName.isEmpty())
-        return;
-    m_lastExportFile = fileName;
-    emit svgSaved(fileName);
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !exportSvg(&file))
-        QMessageBox::critical(this, tr("Save SVG"),
-                              tr("Could not write '%1'.").arg(QDir::toNativeSeparators(fileName)));
+bool DiagramView::exportToFile(const QString &fileName, QString *errorText) const {
+    return DiagramExport::exportWidgetPicture(fileName, size(), content(), m_projectFile, errorText);
 }

@@ -2,16 +2,14 @@
 #define DiagramViewH
 
 // The on-screen profile diagram of the main window: a thin, non-interactive graphics view around one
-// screen-mode DiagramScene. Redraws on data, type and size changes and offers image, SVG and print exports,
-// each drawn by a fresh scene through DiagramExport.
+// screen-mode DiagramScene. Redraws on data, type and size changes and offers its picture for the clipboard and
+// as a file, each drawn by a fresh scene through DiagramExport.
 
 #include "DiagramExport.h"
 
 #include <QGraphicsView>
 
 class DiagramScene;
-class QIODevice;
-class QPrinter;
 
 class DiagramView : public QGraphicsView {
     Q_OBJECT
@@ -27,11 +25,8 @@ public:
     /*! Draws with \a fonts from now on (a new scene, so that every part picks them up). */
     void setFonts(const DiagramFontSettings &fonts);
 
-    /*! Project file that names the SVG file suggestion and describes the SVG; empty for an unsaved project. */
+    /*! Project file that describes an exported SVG; empty for an unsaved project. */
     void setProjectFile(const QString &projectFile) { m_projectFile = projectFile; }
-    /*! Last SVG written, whose directory the next "Save SVG" dialog opens in. */
-    void setLastExportFile(const QString &lastExportFile) { m_lastExportFile = lastExportFile; }
-    const QString &lastExportFile() const { return m_lastExportFile; }
 
     /*! Copies input data and results, draws them into the widget rectangle shrunk by the margin and shows the view. */
     void setData(QPaintDevice *device, const InputData &input, const CalculationResults &results, double scale = 1.0);
@@ -43,24 +38,10 @@ public:
 
     /*! The diagram as a white pixmap of the widget size scaled to the A4 page width. */
     QPixmap exportImage() const;
-    /*! Writes the diagram as SVG of the same size, titled by type, described by the project file. */
-    bool exportSvg(QIODevice *out) const;
-    /*! Prints the diagram on A4 at the widget size scaled to the page width. */
-    void print(QPrinter *printer) const;
-
-    /*! File name offered by the "Save SVG" dialog: the directory of the last export, else of the project, else
-        the home directory; the project's base name or "unamedProject"; "_tp" for vapour pressure diagrams and
-        "_tw" for water content diagrams; extension ".svg". */
-    static QString svgFileSuggestion(const QString &lastExportFile, const QString &projectFile,
-                                     DiagramScene::DiagramType type);
-
-public slots:
-    /*! Asks for a file name and writes the SVG there; remembers the path and announces it by svgSaved(). */
-    void saveSvg();
-
-signals:
-    /*! A "Save SVG" chose \a fileName; the window keeps it in its settings. */
-    void svgSaved(const QString &fileName);
+    /*! Writes the diagram to \a fileName by its extension (DiagramExport::exportWidgetPicture): pictures of the
+        export image's size, an SVG titled by type and described by the project file, a PDF on an A4 page. False
+        with the reason in \a errorText; the old file is then untouched. */
+    bool exportToFile(const QString &fileName, QString *errorText) const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -72,7 +53,6 @@ private:
 
     DiagramFontSettings m_fonts;
     QString m_projectFile;
-    QString m_lastExportFile;
     InputData m_input;
     CalculationResults m_results;
     DiagramScene::DiagramType m_type = DiagramScene::DiagramType::MoistureContent;

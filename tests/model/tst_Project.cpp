@@ -49,17 +49,13 @@ private slots:
         project.createNew();
         fillCondensingWall(*project.document());
         QSignalSpy spy(&project, &Project::modified);
-        QVERIFY(!project.isModified());
         project.setModified(Project::ModificationType::AllModified);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), 0);
-        QVERIFY(project.isModified());
         const CalculationResults &r = project.document()->calculation().results();
         QCOMPARE(r.glaserResultCode, ResultCode::OnePlane);
         QCOMPARE(r.glaserFirstPlane, 2);
         QVERIFY(r.glaserMc > 0);
-        project.clearModified();
-        QVERIFY(!project.isModified());
     }
 
     void modificationZeroChecksInput() {
@@ -94,7 +90,6 @@ private slots:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).value<Project::ModificationType>(), modType);
         QVERIFY(project.document()->calculation().results() == before);
-        QVERIFY(project.isModified());
     }
 
     void heatFlowDirectionOfTheDocumentIsUsed() {

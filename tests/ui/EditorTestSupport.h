@@ -44,20 +44,6 @@ inline void createProject(Project &project) {
     project.setModified(Project::ModificationType::AllModified);
 }
 
-/*! Layers, widths, materials (with sd-values and flags), climates and periods all equal. */
-inline bool sameInput(const InputData &a, const InputData &b) {
-    if (!(a == b) || !V2_UndoAssessmentType::sameConditions(a.conditions(), b.conditions()))
-        return false;
-    for (int i = 0; i < a.layers().size(); ++i) {
-        const MaterialLayer &la = a.layers()[i];
-        const MaterialLayer &lb = b.layers()[i];
-        if (la.sd_value() != lb.sd_value() || la.isFoil() != lb.isFoil() || la.isWood() != lb.isWood() ||
-            la.isWoodbased() != lb.isWoodbased())
-            return false;
-    }
-    return true;
-}
-
 /*! Replaces the field's text by typing and finishes the edit with Return. */
 inline void type(QLineEdit *field, const QString &text) {
     field->setFocus();

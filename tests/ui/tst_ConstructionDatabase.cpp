@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <QtExt_ConstructionView.h>
 #include <QtExt_ConstructionViewWidget.h>
@@ -16,6 +17,7 @@
 #include <ui/ConstructionDatabaseWidget.h>
 #include <ui/ConstructionEditDialog.h>
 #include <ui/ConstructionTableWidget.h>
+#include <ui/V2_UndoLayerCommands.h>
 
 #include "ModalAnswerer.h"
 
@@ -132,9 +134,7 @@ void tst_ConstructionDatabase::editedLayers() {
     ModalAnswerer answerer;
     answerer.add([save](QDialog *d) {
         auto *dialog = qobject_cast<ConstructionEditDialog *>(d);
-        Construction changed = dialog->construction();
-        changed.layers().remove(0);
-        dialog->constructionChanged(changed);
+        dialog->undoStack().push(new V2_UndoRemoveLayer(dialog->project(), dialog->table(), 0));
         QCOMPARE(dialog->table()->columnCount(), 5);
         d->findChild<QDialogButtonBox *>("buttonBox")
             ->button(save ? QDialogButtonBox::Save : QDialogButtonBox::Cancel)

@@ -32,6 +32,7 @@
 #include <ui/PrintDialog.h>
 #include <visualisation/V2_ResultsWidget.h>
 
+#include "FileSizeLimit.h"
 #include "MessageCapture.h"
 #include "ModalAnswerer.h"
 
@@ -48,12 +49,16 @@ private slots:
     void layerCommandsUndoneAndRedoneAllTheWay();
     void heatFlowDirectionWithAirLayer();
     void saveAsAndReopenEqual();
+    void modifiedFollowsTheUndoStack();
+    void projectExtension_data();
+    void projectExtension();
     void missingFileShowsBoxAndKeepsProject();
     void damagedUserDatabaseNoticeOnce();
     void preferencesReachTheEditorAtOnce();
     void failedSaveKeepsProjectModified_data();
     void failedSaveKeepsProjectModified();
     void closeQueryCancelKeepsProject();
+    void failedExportKeepsTheOldFile();
     void missingRecentProjectOffersRemoval();
     void startProject_data();
     void startProject();
@@ -99,7 +104,6 @@ void tst_MainWindow::init() {
 
 void tst_MainWindow::cleanup() {
     if (m_window) {
-        Project::instance().clearModified();
         stack().setClean();
         m_window.reset();
     }
@@ -203,7 +207,54 @@ void tst_MainWindow::saveAsAndReopenEqual() {
     cleanup();
     openWindow(target + ".v2p");
     QVERIFY(input() == edited);
-    QVERIFY(!Project::instance().isModified());
+    QVERIFY(!m_window->isProjectModified());
+}
+
+void tst_MainWindow::modifiedFollowsTheUndoStack() {
+    openWindow(example("flat-roof.v2p"));
+    QVERIFY(!m_window->isProjectModified());
+    selectColumn(2);
+    trigger("actionMoveLeft");
+    QVERIFY(m_window->isProjectModified());
+    stack().undo();
+    QVERIFY(!m_window->isProjectModified());
+    QVERIFY(!m_window->windowTitle().endsWith('*'));
+    stack().redo();
+    QCOMPARE(m_window->save(m_dir.filePath("modified-roof.v2p")), 0);
+    QVERIFY(!m_window->isProjectModified());
+    // The file holds the moved layer now: going back is a change.
+    stack().undo();
+    QVERIFY(m_window->isProjectModified());
+    QVERIFY(m_window->windowTitle().endsWith('*'));
+
+    // A file of the old format differs from what saving writes, before any edit.
+    cleanup();
+    openWindow(QStringLiteral(HYGROLUX_TEST_DATA_DIR "/project/legacy_valid.vpj"));
+    QVERIFY(m_window->isProjectModified());
+    stack().undo();
+    QVERIFY(m_window->isProjectModified());
+}
+
+void tst_MainWindow::projectExtension_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no suffix") << "/p/wall"
+                               << "/p/wall.v2p";
+    QTest::newRow("folder named like the extension") << "/p/dir-v2p/wall"
+                                                     << "/p/dir-v2p/wall.v2p";
+    QTest::newRow("name ending in the letters") << "/p/wallv2p"
+                                                << "/p/wallv2p.v2p";
+    QTest::newRow("extension") << "/p/wall.v2p"
+                               << "/p/wall.v2p";
+    QTest::newRow("extension in capitals") << "/p/wall.V2P"
+                                           << "/p/wall.V2P";
+    QTest::newRow("other extension") << "/p/wall.vpj"
+                                     << "/p/wall.vpj.v2p";
+}
+
+void tst_MainWindow::projectExtension() {
+    QFETCH(QString, chosen);
+    QTEST(MainWindow::withProjectExtension(chosen), "saved");
 }
 
 void tst_MainWindow::missingFileShowsBoxAndKeepsProject() {
@@ -305,12 +356,38 @@ void tst_MainWindow::failedSaveKeepsProjectModified() {
     answerer.clickButton(QMessageBox::Ok);
     QCOMPARE(m_window->save(directory + "/roof.v2p"), 1);
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Error #3: Saving failed")});
-    QVERIFY(Project::instance().isModified());
+    QVERIFY(m_window->isProjectModified());
     QCOMPARE(Project::instance().fileName(), example("flat-roof.v2p"));
     QVERIFY(input() == edited);
     QVERIFY(m_window->windowTitle().endsWith('*'));
     QVERIFY(original.open(QIODevice::ReadOnly));
     QCOMPARE(original.readAll(), originalBytes);
+}
+
+void tst_MainWindow::failedExportKeepsTheOldFile() {
+    const QString target = m_dir.filePath("chart.jpg");
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("the earlier picture");
+    old.close();
+    openWindow(example("flat-roof.v2p"));
+    ModalAnswerer answerer;
+    answerer.chooseFile(target);
+    answerer.clickButton(QMessageBox::Yes); // replace the file
+    QString boxText;
+    answerer.add([&boxText](QDialog *dialog) {
+        boxText = qobject_cast<QMessageBox *>(dialog)->text();
+        dialog->accept();
+    });
+    {
+        // A full disk: the picture is far larger.
+        FileSizeLimit diskFull(1000);
+        trigger("actionExportChart");
+    }
+    QCOMPARE(answerer.titles(), (QStringList{"Export file", "Export file", "Export failed"}));
+    QVERIFY2(boxText.contains(target), qPrintable(boxText));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("the earlier picture"));
 }
 
 void tst_MainWindow::closeQueryCancelKeepsProject() {

@@ -1,5 +1,6 @@
 // The report preview dialog: each frame check box switches its frame in the settings, the PDF and the page
-// export write complete files, the final remarks go through the undo stack and a paint request that arrives
+// export write complete files, the final remarks go through the undo stack (one command per burst of typing)
+// and a paint request that arrives
 // while a print runs is ignored.
 
 #include <app/Settings.h>
@@ -11,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QImage>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -148,10 +150,16 @@ void tst_PrintDialog::exportPage() {
 }
 
 void tst_PrintDialog::finalRemarksAreUndoable() {
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
     auto *editor = m_dialog->findChild<TextEditWidget *>(QStringLiteral("widgetTextEdit"));
     QVERIFY(editor);
-    editor->textEdit()->setPlainText(QStringLiteral("Checked on site."));
-    QCOMPARE(m_stack.count(), 1);
+    QSignalSpy layouts(m_dialog->preview(), &QPrintPreviewWidget::paintRequested);
+    QTest::keyClicks(editor->textEdit(), QStringLiteral("Checked on site."));
+    QCOMPARE(m_stack.count(), 0);
+    // The burst of typing is one undo entry and one layout.
+    QTRY_COMPARE(m_stack.count(), 1);
+    QCOMPARE(layouts.count(), 1);
     QCOMPARE(m_stack.text(0), QString(": Undo change final remarks."));
     const QString remarks = m_project->document()->projectInformation().m_disclaimerText;
     QVERIFY(remarks.contains(QStringLiteral("Checked on site.")));

@@ -53,8 +53,6 @@ private slots:
     void exportToFile_data();
     void exportToFile();
     void unknownExtensionFails();
-    void svgFileSuggestion_data();
-    void svgFileSuggestion();
     void viewRedrawsOnlyBeyondMargin();
     void viewExportImageHasPageWidth();
     void printGivesOneA4PdfPage_data();
@@ -148,32 +146,6 @@ void tst_DiagramExport::unknownExtensionFails() {
     QVERIFY(!QFile::exists(m_dir.filePath("diagram.bmpx")));
 }
 
-void tst_DiagramExport::svgFileSuggestion_data() {
-    QTest::addColumn<QString>("lastExport");
-    QTest::addColumn<QString>("project");
-    QTest::addColumn<Type>("type");
-    QTest::addColumn<QString>("expected");
-    const QString home = QDir::homePath();
-    QTest::newRow("no project, sketch") << ""
-                                        << "" << Type::ConstructionSketch << home + "/unamedProject.svg";
-    QTest::newRow("no project, pressure") << ""
-                                          << "" << Type::VapourPressure << home + "/unamedProject_tp.svg";
-    QTest::newRow("project directory, moisture")
-        << ""
-        << "/data/walls/north.v2p" << Type::MoistureContent << "/data/walls/north_tw.svg";
-    QTest::newRow("last export directory wins")
-        << "/exports/old.svg"
-        << "/data/walls/north.v2p" << Type::VapourPressure << "/exports/north_tp.svg";
-}
-
-void tst_DiagramExport::svgFileSuggestion() {
-    QFETCH(QString, lastExport);
-    QFETCH(QString, project);
-    QFETCH(Type, type);
-    QFETCH(QString, expected);
-    QCOMPARE(DiagramView::svgFileSuggestion(lastExport, project, type), expected);
-}
-
 void tst_DiagramExport::viewRedrawsOnlyBeyondMargin() {
     DiagramView view{DiagramFontSettings()};
     view.resize(700, 450);
@@ -206,19 +178,15 @@ void tst_DiagramExport::viewExportImageHasPageWidth() {
 
 QString tst_DiagramExport::printCondensingWall(const QString &fileName, Type type, QPageSize::PageSizeId startSize,
                                                QPrinter &printer) {
-    DiagramView view{DiagramFontSettings()};
-    view.resize(600, 400);
     const InputData input = condensingWall();
-    const CalculationResults results = calculate(input);
-    if (results.condensationZones.empty())
+    DiagramExport::Content wall = content(input, type);
+    if (wall.results.condensationZones.empty())
         return QString();
-    view.setData(&view, input, results);
-    view.setDiagramType(type);
     const QString path = m_dir.filePath(fileName);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(startSize));
-    view.print(&printer);
+    DiagramExport::print(&printer, QSize(600, 400), wall);
     return path;
 }
 
@@ -252,9 +220,12 @@ void tst_DiagramExport::printedPdfReadByPdfinfo() {
     const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
     if (pdfinfo.isEmpty())
         QSKIP("pdfinfo (poppler-utils) is not installed");
-    QPrinter printer;
-    const QString path = printCondensingWall("print_pdfinfo.pdf", Type::VapourPressure, QPageSize::Letter, printer);
-    QVERIFY(!path.isEmpty());
+    // The window's PDF of a picture: the printed A4 page, written as a whole.
+    const QString path = m_dir.filePath("window_picture.pdf");
+    QString error;
+    QVERIFY2(DiagramExport::exportWidgetPicture(path, QSize(600, 400), content(condensingWall(), Type::VapourPressure),
+                                                QString(), &error),
+             qPrintable(error));
     QProcess process;
     process.start(pdfinfo, {path});
     QVERIFY(process.waitForFinished(30000));

@@ -9,7 +9,6 @@
 #include "TextSummary.h"
 
 #include <calculation/CriteriaBasis.h>
-#include <model/ReportSettings.h>
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -49,9 +48,9 @@ int CalcCommand::run(const QStringList &arguments) {
     const QCommandLineOption jsonLines(QStringLiteral("json-lines"));
     const QCommandLineOption listKinds(QStringLiteral("list-kinds"));
     parser.addOptions({text, array, jsonLines, listKinds});
-    ReportSettings settings;
+    CriteriaOptions criteria;
     int exitCode = ExitSuccess;
-    if (!parseWithCriteria(parser, arguments, settings, exitCode))
+    if (!parseWithCriteria(parser, arguments, criteria, exitCode))
         return exitCode;
     if (parser.isSet(listKinds))
         return CliOutput::write(CriteriaOptions::choices().toUtf8()) ? ExitSuccess : outputFailed();
@@ -76,7 +75,7 @@ int CalcCommand::run(const QStringList &arguments) {
 
     std::vector<ProjectEvaluation> evaluations;
     for (const QString &file : files)
-        evaluations.push_back(ProjectEvaluation::evaluate(file, settings));
+        evaluations.push_back(ProjectEvaluation::evaluate(file, criteria));
     exitCode = reportProblems(evaluations);
 
     if (parser.isSet(text)) {

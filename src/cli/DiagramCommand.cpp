@@ -3,9 +3,9 @@
 #include "CliFiles.h"
 #include "CliLanguage.h"
 #include "CliOutput.h"
+#include "CriteriaOptions.h"
 #include "ProjectEvaluation.h"
 
-#include <model/ReportSettings.h>
 #include <visualisation/DiagramExport.h>
 
 #include <QApplication>
@@ -103,7 +103,7 @@ int DiagramCommand::run(const QStringList &arguments) {
     }
 
     const QString fileName = parser.positionalArguments().constFirst();
-    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, ReportSettings());
+    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, CriteriaOptions());
     if (!evaluation.loaded) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(fileName, evaluation.errorText));
         return ExitFileError;

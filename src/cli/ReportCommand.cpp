@@ -53,8 +53,9 @@ int ReportCommand::run(const QStringList &arguments) {
     parser.addOptions({output, framesOption, pageNumbers, font, force});
     CliLanguage::addTo(parser);
     ReportSettings settings;
+    CriteriaOptions criteria;
     int exitCode = ExitSuccess;
-    if (!parseWithCriteria(parser, arguments, settings, exitCode))
+    if (!parseWithCriteria(parser, arguments, criteria, exitCode))
         return exitCode;
     if (parser.isSet(framesOption) && !parseFrames(parser.value(framesOption), settings.m_frames))
         return usageError(tr("--frames needs frame ids 0..13 separated by commas, or 'all'."));
@@ -76,7 +77,7 @@ int ReportCommand::run(const QStringList &arguments) {
         return refused;
     }
 
-    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(files.first(), settings);
+    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(files.first(), criteria);
     if (!evaluation.loaded) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(files.first(), evaluation.errorText));
         return ExitFileError;
@@ -88,6 +89,7 @@ int ReportCommand::run(const QStringList &arguments) {
                        &settings);
     report.setProjectFileName(files.first());
     report.setPageNumbersVisible(parser.isSet(pageNumbers));
+    report.setAssessmentOrigin(evaluation.assessmentOrigin);
 
     // The PDF is made in memory and written only when complete, so that a failure leaves no partial file.
     QByteArray pdf;

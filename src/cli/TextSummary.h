@@ -2,7 +2,7 @@
 #define TextSummaryH
 
 // Short human-readable summary of a judged project for "calc --text": the figures and the verdict line of the
-// results panel, then every criterion row with its verdict.
+// results panel, then the assessment choices in force and every criterion row with its verdict.
 
 #include <QCoreApplication>
 #include <QString>

@@ -32,8 +32,8 @@ struct ValueRow {
 std::vector<ValueRow> valueRows(const ResultSummary &summary, const CriteriaBasis &basis, ResultCode resultCode) {
     using Key = ResultSummary::Key;
     std::vector<ValueRow> values;
-    for (Key key :
-         {Key::TransmittanceMoist, Key::TransmittanceDry, Key::ResistanceDry, Key::CondensateMass, Key::DryingTime}) {
+    for (Key key : {Key::TransmittanceIso6946, Key::TransmittanceMoist, Key::TransmittanceDry, Key::ResistanceDry,
+                    Key::CondensateMass, Key::DryingTime}) {
         const ResultSummary::Row &row = summary.row(key);
         if (row.available)
             values.push_back(

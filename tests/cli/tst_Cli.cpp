@@ -217,7 +217,7 @@ void tst_Cli::calcMatchesCore() {
     QCOMPARE(object["heatFlowDirection"].toInt(), int(document.projectInformation().m_heatFlowDirection));
 
     const QJsonObject results = object["results"].toObject();
-    QCOMPARE(results.size(), 38);
+    QCOMPARE(results.size(), 39);
     QCOMPARE(results["resultCode"].toInt(), int(r.resultCode));
     QCOMPARE(results["glaserResultCode"].toInt(), int(r.glaserResultCode));
     QCOMPARE(results["glaserFirstPlane"].toInt(), r.glaserFirstPlane);

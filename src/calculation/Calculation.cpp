@@ -1,5 +1,6 @@
 #include "Calculation.h"
 
+#include "Iso6946.h"
 #include "PhysicalProperties.h"
 #include "model/InputData.h"
 #include "model/ProjectInformation.h"
@@ -169,6 +170,7 @@ void dryThermalResistances(const InputData &input, HeatFlowDirection heatFlowDir
     r.R_layers = partialSum(r.R_moist, 0, r.R_moist.size());
     r.R_total = c.Rse() + r.R_layers + c.Rsi();
     r.U = 1 / r.R_total;
+    r.U_iso6946 = Iso6946::transmittance(r.R_layers, heatFlowDirection);
     Calculation::temperature_field(r.R_moist, c.Rsi(), c.Rse(), c.T_i(), c.T_e(), r.T_moist);
 }
 
@@ -311,6 +313,7 @@ ResultCode Calculation::glaser(const InputData &input, HeatFlowDirection heatFlo
     r.R_layers = partialSum(r.R, 0, r.R.size());
     r.R_total = r.R_layers + c.Rse() + c.Rsi();
     r.U = 1 / r.R_total;
+    r.U_iso6946 = Iso6946::transmittance(r.R_layers, heatFlowDirection);
     temperature_field(r.R, c.Rsi(), c.Rse(), c.T_i(), c.T_e(), r.T);
 
     const double p_i = vapourPressureMagnus(c.T_i(), c.rh_i());

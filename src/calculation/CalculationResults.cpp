@@ -14,7 +14,7 @@ void CalculationResults::clear() {
     glaserFirstPlane = -1;
     glaserLastPlane = -1;
     condensationZones.clear();
-    U = U_moist = R_total = R_total_moist = R_layers = R_layers_moist = 0;
+    U = U_moist = U_iso6946 = R_total = R_total_moist = R_layers = R_layers_moist = 0;
     Mc_stationary = Mc = tau = t_hyg = dryingTime = dryingMass = 0;
     for (std::vector<double> *v :
          {&R_moist, &Z_moist, &R_liquid, &T_moist, &p_sat_moist, &p_moist, &w_left, &w_right, &sk_Cond, &mc})
@@ -35,10 +35,10 @@ bool CalculationResults::operator==(const CalculationResults &o) const {
            glaserDryingMass == o.glaserDryingMass && glaserDryingTime == o.glaserDryingTime &&
            glaserFirstPlane == o.glaserFirstPlane && glaserLastPlane == o.glaserLastPlane &&
            condensationZones == o.condensationZones && glaserZones == o.glaserZones && U == o.U &&
-           U_moist == o.U_moist && R_total == o.R_total && R_total_moist == o.R_total_moist && R_layers == o.R_layers &&
-           R_layers_moist == o.R_layers_moist && Mc_stationary == o.Mc_stationary && Mc == o.Mc && tau == o.tau &&
-           t_hyg == o.t_hyg && dryingTime == o.dryingTime && dryingMass == o.dryingMass && R_moist == o.R_moist &&
-           Z_moist == o.Z_moist && R_liquid == o.R_liquid && T_moist == o.T_moist && p_sat_moist == o.p_sat_moist &&
-           p_moist == o.p_moist && w_left == o.w_left && w_right == o.w_right && sk_Cond == o.sk_Cond && mc == o.mc &&
-           messages == o.messages;
+           U_moist == o.U_moist && U_iso6946 == o.U_iso6946 && R_total == o.R_total &&
+           R_total_moist == o.R_total_moist && R_layers == o.R_layers && R_layers_moist == o.R_layers_moist &&
+           Mc_stationary == o.Mc_stationary && Mc == o.Mc && tau == o.tau && t_hyg == o.t_hyg &&
+           dryingTime == o.dryingTime && dryingMass == o.dryingMass && R_moist == o.R_moist && Z_moist == o.Z_moist &&
+           R_liquid == o.R_liquid && T_moist == o.T_moist && p_sat_moist == o.p_sat_moist && p_moist == o.p_moist &&
+           w_left == o.w_left && w_right == o.w_right && sk_Cond == o.sk_Cond && mc == o.mc && messages == o.messages;
 }

@@ -57,8 +57,11 @@ public:
     int glaserLastPlane = -1;
     std::vector<std::pair<int, int>> condensationZones;
     std::vector<std::pair<int, int>> glaserZones;
+    /*! U-values in W/(m2K) with the surface resistances of the condensation period: dry and moisture-dependent. */
     double U = 0;
     double U_moist = 0;
+    /*! U-value of DIN EN ISO 6946 (its surface resistances by heat-flow direction), dry layers. */
+    double U_iso6946 = 0;
     double R_total = 0;
     double R_total_moist = 0;
     double R_layers = 0;

@@ -88,7 +88,8 @@ QJsonValue criterionJson(const DINCriterion *row) {
 } // namespace
 
 std::vector<DINCriterion> DINCriteria::evaluate(const InputData &input, HeatFlowDirection heatFlowDirection,
-                                                const CalculationResults &results, const ReportSettings &settings) {
+                                                const CalculationResults &results, const ReportSettings &defaults) {
+    const ReportSettings settings = input.withAssessment(defaults);
     const QVector<MaterialLayer> &layers = input.layers();
     const AssessmentConditions &conditions = input.conditions();
     const int edition = settings.m_DIN4108_3Accordance_Type;

@@ -34,9 +34,10 @@ public:
         wood (with wood or wood-based layers in a zone), drying time (always), drying reserve (with a stationary
         condensate mass and a reserve set).
         The moisture rows judge the figures of CriteriaBasis(results); rows outside its scope are not
-        assessed. */
+        assessed. The rules are the project's assessment choices, or those of \a defaults for a project
+        without them. */
     static std::vector<DINCriterion> evaluate(const InputData &input, HeatFlowDirection heatFlowDirection,
-                                              const CalculationResults &results, const ReportSettings &settings);
+                                              const CalculationResults &results, const ReportSettings &defaults);
 
     /*! The rows as a JSON object with the keys "basis" (see CriteriaBasis::methodName), "allFulfilled",
         "minimumResistance", "frsi", "condensate", "wood", "dryingTime", "dryingReserve" and "surfaceCondensation"

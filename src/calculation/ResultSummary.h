@@ -2,7 +2,8 @@
 #define ResultSummaryH
 
 // The figures that sum up one calculation, as one list of rows: construction thickness, dry thermal
-// resistance, the U-values, the verdict line, condensate mass and drying time. The results panel, the report's
+// resistance, the U-values (with the surface resistances of the condensation period, and of DIN EN ISO 6946),
+// the verdict line, condensate mass and drying time. The results panel, the report's
 // conclusions and the command-line tool's text summary each present this list in their own form; which
 // figures exist, which ones the moisture criteria judge (CriteriaBasis), their captions, units and rounding,
 // and why a figure is not shown are decided here only.
@@ -24,6 +25,7 @@ public:
         ResistanceDry,
         TransmittanceDry,
         TransmittanceMoist,
+        TransmittanceIso6946,
         Verdict,
         CondensateMass,
         DryingTime
@@ -68,8 +70,8 @@ public:
     /*! The rows of \a results, calculated from \a input; see rows(). */
     ResultSummary(const InputData &input, const CalculationResults &results);
 
-    /*! In the order of the keys: thickness, dry resistance, dry and moisture-dependent U-value, verdict,
-        condensate mass, drying time. */
+    /*! In the order of the keys: thickness, dry resistance, dry and moisture-dependent U-value, U-value of
+        DIN EN ISO 6946, verdict, condensate mass, drying time. */
     const std::vector<Row> &rows() const { return m_rows; }
     const Row &row(Key key) const;
 

@@ -12,7 +12,6 @@
 #include "TextSummary.h"
 
 #include <calculation/CriteriaBasis.h>
-#include <model/ReportSettings.h>
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -55,9 +54,9 @@ int CalcCommand::run(const QStringList &arguments) {
     const QCommandLineOption jsonOption(QStringLiteral("json"));
     parser.addOptions({text, array, jsonLines, listKinds, jsonOption});
     MonthlyOptions::addTo(parser);
-    ReportSettings settings;
+    CriteriaOptions criteria;
     int exitCode = ExitSuccess;
-    if (!parseWithCriteria(parser, arguments, settings, exitCode))
+    if (!parseWithCriteria(parser, arguments, criteria, exitCode))
         return exitCode;
     if (parser.isSet(text) && (parser.isSet(array) || parser.isSet(jsonLines)))
         return usageError(tr("--text prints no JSON; choose one of --text, --array and --json-lines."));
@@ -92,9 +91,9 @@ int CalcCommand::run(const QStringList &arguments) {
 
     std::vector<ProjectEvaluation> evaluations;
     for (const QString &file : files)
-        evaluations.push_back(ProjectEvaluation::evaluate(file, settings));
+        evaluations.push_back(ProjectEvaluation::evaluate(file, criteria));
     if (monthly.monthly)
-        return runMonthly(evaluations, monthly, settings, parser.isSet(text), parser.isSet(jsonLines),
+        return runMonthly(evaluations, monthly, parser.isSet(text), parser.isSet(jsonLines),
                           evaluations.size() > 1 || parser.isSet(array));
     exitCode = reportProblems(evaluations);
 
@@ -120,7 +119,7 @@ int CalcCommand::run(const QStringList &arguments) {
 }
 
 int CalcCommand::runMonthly(const std::vector<ProjectEvaluation> &evaluations, const MonthlyOptions &options,
-                            const ReportSettings &settings, bool text, bool jsonLines, bool asArray) {
+                            bool text, bool jsonLines, bool asArray) {
     int exitCode = ExitSuccess;
     QStringList summaries;
     QByteArray lines;
@@ -128,7 +127,7 @@ int CalcCommand::runMonthly(const std::vector<ProjectEvaluation> &evaluations, c
     if (asArray)
         json.beginArray(JsonWriter::Block);
     for (const ProjectEvaluation &evaluation : evaluations) {
-        const MonthlyAssessment monthly = options.evaluate(evaluation, settings);
+        const MonthlyAssessment monthly = options.evaluate(evaluation);
         if (!evaluation.loaded) {
             CliOutput::printError(QStringLiteral("%1: %2").arg(evaluation.fileName, evaluation.errorText));
             exitCode = ExitFileError;

@@ -62,13 +62,13 @@ bool CliCommand::parse(QCommandLineParser &parser, const QStringList &arguments,
     return true;
 }
 
-bool CliCommand::parseWithCriteria(QCommandLineParser &parser, const QStringList &arguments, ReportSettings &settings,
+bool CliCommand::parseWithCriteria(QCommandLineParser &parser, const QStringList &arguments, CriteriaOptions &criteria,
                                    int &exitCode) const {
     CriteriaOptions::addTo(parser);
     if (!parse(parser, arguments, exitCode))
         return false;
     QString errorText;
-    if (!CriteriaOptions::read(parser, settings, errorText)) {
+    if (!criteria.read(parser, errorText)) {
         exitCode = usageError(errorText);
         return false;
     }

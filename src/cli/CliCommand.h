@@ -9,7 +9,7 @@
 #include <QStringList>
 
 class QCommandLineParser;
-class ReportSettings;
+class CriteriaOptions;
 class ProjectEvaluation;
 
 class CliCommand {
@@ -61,9 +61,9 @@ protected:
         ends here with \a exitCode: ExitUsage after a parse error, ExitSuccess after printing the usage text for
         --help or the version for --version. --verbose lets the log through to standard error. */
     bool parse(QCommandLineParser &parser, const QStringList &arguments, int &exitCode) const;
-    /*! parse() with the criteria options as well, whose values change the default report settings into
-        \a settings; an invalid criteria value ends the command with ExitUsage. */
-    bool parseWithCriteria(QCommandLineParser &parser, const QStringList &arguments, ReportSettings &settings,
+    /*! parse() with the criteria options as well, read into \a criteria; an invalid criteria value ends the
+        command with ExitUsage. */
+    bool parseWithCriteria(QCommandLineParser &parser, const QStringList &arguments, CriteriaOptions &criteria,
                            int &exitCode) const;
 };
 

@@ -1,24 +1,34 @@
 #ifndef CriteriaOptionsH
 #define CriteriaOptionsH
 
-// Command-line options that set the DIN criteria, shared by every command that judges a project. Anything not
-// given keeps the default of the report settings, never the user's stored choice, so that a run gives the same
+// Command-line options that set the DIN criteria, shared by every command that judges a project. An option given
+// overrides the project's own assessment choices for the run; anything not given keeps the project's choice, or for
+// a project without choices the built-in default, never the user's stored one, so that a run gives the same
 // verdicts on every machine.
 
 #include <QCoreApplication>
 #include <QString>
 
+#include <optional>
+
+class AssessmentChoices;
 class QCommandLineParser;
-class ReportSettings;
 
 class CriteriaOptions {
     Q_DECLARE_TR_FUNCTIONS(CriteriaOptions)
 public:
     static void addTo(QCommandLineParser &parser);
-    /*! Default report settings changed by the options given; false with \a errorText for a value that is not a
-        number or out of range (--din-edition 0..3, --min-res-version 0 or 1, --min-res-kind one of the kinds of
-        that table, A_w limit and drying reserve finite and not negative). */
-    static bool read(const QCommandLineParser &parser, ReportSettings &settings, QString &errorText);
+    /*! Takes the options given; false with \a errorText for a value that is not a number or out of range
+        (--din-edition 0..3, --min-res-version 0 or 1, --min-res-kind a kind of that table or, alone, of either
+        table, A_w limit and drying reserve finite and not negative). */
+    bool read(const QCommandLineParser &parser, QString &errorText);
+    /*! True when a criteria option was given. */
+    bool anyGiven() const;
+    /*! Lays the options given over \a choices. --min-res-version and --min-res-kind choose the table row
+        together: a version alone keeps the kind of \a choices where that table has it, else takes the table's
+        first kind; a kind alone keeps the table of \a choices where it has the kind, else takes the table
+        that has it (2013 first). */
+    void applyTo(AssessmentChoices &choices) const;
     /*! Option lines for the usage text. */
     static QString usage();
     /*! The values the options accept: the DIN 4108-3 editions and, per table version of DIN 4108-2, its
@@ -26,8 +36,19 @@ public:
     static QString choices();
 
 private:
-    static bool readInt(const QCommandLineParser &parser, const QString &name, int &value, QString &errorText);
-    static bool readDouble(const QCommandLineParser &parser, const QString &name, double &value, QString &errorText);
+    std::optional<int> m_edition;
+    std::optional<int> m_version;
+    std::optional<int> m_kind;
+    /*! kg/(m2 s^0.5) */
+    std::optional<double> m_nonCapillaryAw;
+    /*! kg/(m2 a) */
+    std::optional<double> m_dryingReserve;
+    bool m_frsi = false;
+
+    static bool readInt(const QCommandLineParser &parser, const QString &name, std::optional<int> &value,
+                        QString &errorText);
+    static bool readDouble(const QCommandLineParser &parser, const QString &name, std::optional<double> &value,
+                           QString &errorText);
 };
 
 #endif // CriteriaOptionsH

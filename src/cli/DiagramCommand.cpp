@@ -4,9 +4,9 @@
 #include "CliLanguage.h"
 #include "CliOutput.h"
 #include "MonthlyOptions.h"
+#include "CriteriaOptions.h"
 #include "ProjectEvaluation.h"
 
-#include <model/ReportSettings.h>
 #include <visualisation/DiagramExport.h>
 #include <visualisation/MonthlyChart.h>
 #include <visualisation/MonthlyProfile.h>
@@ -126,7 +126,7 @@ int DiagramCommand::run(const QStringList &arguments) {
     }
 
     const QString fileName = parser.positionalArguments().constFirst();
-    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, ReportSettings());
+    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, CriteriaOptions());
     if (!evaluation.loaded) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(fileName, evaluation.errorText));
         return ExitFileError;

@@ -121,11 +121,12 @@ QString MonthlyOptions::usage() {
               "  --indoor-t T           interior temperature in °C (default 20)");
 }
 
-MonthlyAssessment MonthlyOptions::evaluate(const ProjectEvaluation &evaluation, const ReportSettings &settings) const {
+MonthlyAssessment MonthlyOptions::evaluate(const ProjectEvaluation &evaluation) const {
     const Document &document = evaluation.document;
+    const AssessmentChoices choices = document.inputData().assessment().value_or(AssessmentChoices());
     return MonthlyAssessment::evaluate(
         document.inputData(), document.projectInformation().m_heatFlowDirection, climate, interior,
-        DINCriteriaResult::layerAwLimit(settings.m_DIN4108_3Accordance_Type, settings.m_nonCapillarAw));
+        DINCriteriaResult::layerAwLimit(choices.m_DIN4108_3Accordance_Type, choices.m_nonCapillarAw));
 }
 
 QString MonthlyOptions::notAssessedReason(const MonthlyAssessment &assessment) {

@@ -13,7 +13,6 @@
 
 class ProjectEvaluation;
 class QCommandLineParser;
-class ReportSettings;
 
 class MonthlyOptions {
     Q_DECLARE_TR_FUNCTIONS(MonthlyOptions)
@@ -26,8 +25,8 @@ public:
     /*! Option lines for the usage text. */
     static QString usage();
 
-    /*! The monthly method of \a evaluation's loaded project with the criteria of \a settings. */
-    MonthlyAssessment evaluate(const ProjectEvaluation &evaluation, const ReportSettings &settings) const;
+    /*! The monthly method of \a evaluation's loaded project with the assessment choices in force for it. */
+    MonthlyAssessment evaluate(const ProjectEvaluation &evaluation) const;
 
     /*! Why \a assessment has no results (its messages as plain text); empty when it has. */
     static QString notAssessedReason(const MonthlyAssessment &assessment);

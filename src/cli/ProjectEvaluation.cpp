@@ -4,7 +4,10 @@
 
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
+#include "CriteriaOptions.h"
+
 #include <model/Project.h>
+#include <model/ReportSettings.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,9 +30,22 @@ QString standardInputFile(const QTemporaryDir &dir) {
     return path;
 }
 
+/*! Puts the choices in force into \a input: its own or the defaults, with the options given laid over them.
+    Returns where they come from. */
+AssessmentChoices::Origin applyChoices(const CriteriaOptions &criteria, InputData &input) {
+    const bool own = input.assessment().has_value();
+    AssessmentChoices choices = input.assessment().value_or(AssessmentChoices());
+    criteria.applyTo(choices);
+    input.setAssessment(choices);
+    using Origin = AssessmentChoices::Origin;
+    if (criteria.anyGiven())
+        return own ? Origin::ProjectAndCommandLine : Origin::CommandLine;
+    return own ? Origin::Project : Origin::Defaults;
+}
+
 } // namespace
 
-ProjectEvaluation ProjectEvaluation::evaluate(const QString &fileName, const ReportSettings &settings) {
+ProjectEvaluation ProjectEvaluation::evaluate(const QString &fileName, const CriteriaOptions &criteria) {
     ProjectEvaluation evaluation;
     evaluation.fileName = fileName;
     QTemporaryDir stdinDirectory;
@@ -53,9 +69,10 @@ ProjectEvaluation ProjectEvaluation::evaluate(const QString &fileName, const Rep
     project.setModified(Project::ModificationType::AllModified);
     evaluation.loaded = true;
     evaluation.document = *project.document();
+    evaluation.assessmentOrigin = applyChoices(criteria, evaluation.document.inputData());
     const Document &document = evaluation.document;
     evaluation.criteria = DINCriteria::evaluate(document.inputData(), document.projectInformation().m_heatFlowDirection,
-                                                document.calculation().results(), settings);
+                                                document.calculation().results(), ReportSettings());
     return evaluation;
 }
 

@@ -6,6 +6,7 @@
 // command that reports on a project.
 
 #include <calculation/DINCriterion.h>
+#include <model/AssessmentChoices.h>
 #include <model/Document.h>
 
 #include <QCoreApplication>
@@ -13,14 +14,16 @@
 
 #include <vector>
 
-class ReportSettings;
+class CriteriaOptions;
 
 class ProjectEvaluation {
     Q_DECLARE_TR_FUNCTIONS(ProjectEvaluation)
 public:
-    /*! Loads \a fileName ("-": standard input, format by content), recalculates and evaluates the criteria with \a
-       settings. When the file cannot be loaded, loaded is false and errorText holds the load error. */
-    static ProjectEvaluation evaluate(const QString &fileName, const ReportSettings &settings);
+    /*! Loads \a fileName ("-": standard input, format by content), recalculates and evaluates the criteria by the
+        project's assessment choices (the defaults for a project without) with the options of \a criteria laid
+        over them; the document keeps the choices in force. When the file cannot be loaded, loaded is false and
+        errorText holds the load error. */
+    static ProjectEvaluation evaluate(const QString &fileName, const CriteriaOptions &criteria);
 
     /*! Why \a fileName cannot be opened at all ("not found", "is a directory", "permission denied"); empty
         when it can. */
@@ -36,6 +39,8 @@ public:
     QString errorText;
     /*! The recalculated project. */
     Document document;
+    /*! Where the choices in force come from. */
+    AssessmentChoices::Origin assessmentOrigin = AssessmentChoices::Origin::Defaults;
     /*! Criteria rows in report order. */
     std::vector<DINCriterion> criteria;
 };

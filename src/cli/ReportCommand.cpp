@@ -65,8 +65,9 @@ int ReportCommand::run(const QStringList &arguments) {
     CliLanguage::addTo(parser);
     MonthlyOptions::addTo(parser);
     ReportSettings settings;
+    CriteriaOptions criteria;
     int exitCode = ExitSuccess;
-    if (!parseWithCriteria(parser, arguments, settings, exitCode))
+    if (!parseWithCriteria(parser, arguments, criteria, exitCode))
         return exitCode;
     MonthlyOptions monthly;
     QString problem;
@@ -100,7 +101,7 @@ int ReportCommand::run(const QStringList &arguments) {
         return refused;
     }
 
-    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(files.first(), settings);
+    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(files.first(), criteria);
     if (!evaluation.loaded) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(files.first(), evaluation.errorText));
         return ExitFileError;
@@ -112,9 +113,10 @@ int ReportCommand::run(const QStringList &arguments) {
                        &settings);
     report.setProjectFileName(files.first());
     report.setPageNumbersVisible(parser.isSet(pageNumbers));
-    const MonthlyAssessment assessment = monthly.monthly ? monthly.evaluate(evaluation, settings) : MonthlyAssessment();
+    const MonthlyAssessment assessment = monthly.monthly ? monthly.evaluate(evaluation) : MonthlyAssessment();
     if (monthly.monthly)
         report.setMonthly(&assessment);
+    report.setAssessmentOrigin(evaluation.assessmentOrigin);
 
     // The PDF is made in memory and written only when complete, so that a failure leaves no partial file.
     QByteArray pdf;

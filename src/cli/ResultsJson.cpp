@@ -75,6 +75,7 @@ void writeResults(JsonWriter &json, const CalculationResults &r) {
     write(json, "glaserZones", r.glaserZones);
     write(json, "U", r.U);
     write(json, "U_moist", r.U_moist);
+    write(json, "U_iso6946", r.U_iso6946);
     write(json, "R_total", r.R_total);
     write(json, "R_total_moist", r.R_total_moist);
     write(json, "R_layers", r.R_layers);

@@ -214,9 +214,9 @@ int StudyCommand::run(const QStringList &arguments) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(option), QString(), QStringLiteral("VALUE")));
     for (const char *flag : {"json", "csv", "find-limit", "force"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(flag)));
-    ReportSettings settings;
+    CriteriaOptions criteria;
     int exitCode = ExitSuccess;
-    if (!parseWithCriteria(parser, arguments, settings, exitCode))
+    if (!parseWithCriteria(parser, arguments, criteria, exitCode))
         return exitCode;
     if (parser.positionalArguments().size() != 1)
         return usageError(tr("study needs exactly one project file."));
@@ -253,14 +253,15 @@ int StudyCommand::run(const QStringList &arguments) {
         return usageError(tr("--x-scale needs auto, linear or log."));
 
     const QString fileName = parser.positionalArguments().constFirst();
-    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, settings);
+    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, criteria);
     if (!evaluation.loaded) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(fileName, evaluation.errorText));
         return ExitFileError;
     }
     const Document &document = evaluation.document;
-    VariantStudy study(document.inputData(), document.projectInformation().m_heatFlowDirection, settings, *quantity,
-                       layer);
+    // The evaluated project carries the choices in force.
+    VariantStudy study(document.inputData(), document.projectInformation().m_heatFlowDirection, ReportSettings(),
+                       *quantity, layer);
     if (!study.problem().isEmpty())
         return usageError(study.problem());
     if (!study.warning().isEmpty())

@@ -103,6 +103,9 @@ QString TextSummary::figures(const ProjectEvaluation &evaluation) {
 
 QString TextSummary::criteria(const ProjectEvaluation &evaluation) {
     QString text = QStringLiteral("  ") + tr("Criteria:") + QLatin1Char('\n');
+    const std::optional<AssessmentChoices> &choices = evaluation.document.inputData().assessment();
+    if (choices)
+        text += indented(tr("Assessment: %1").arg(choices->inForceText(evaluation.assessmentOrigin)), 4);
     const QString reason = CriteriaBasis(evaluation.document.calculation().results()).notAssessedReason();
     if (!reason.isEmpty())
         text += indented(DINCriteria::notAssessedText() + QStringLiteral(": ") + PlainText::fromHtml(reason), 4);

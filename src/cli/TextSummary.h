@@ -2,8 +2,8 @@
 #define TextSummaryH
 
 // Short human-readable summary of a judged project for "calc --text": the figures and the verdict line of the
-// results panel, the interface values of the Glaser scheme where the criteria judge those, then every
-// criterion row with its verdict.
+// results panel, the interface values of the Glaser scheme where the criteria judge those, then the
+// assessment choices in force and every criterion row with its verdict.
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,5 +1,7 @@
 #include "InputData.h"
 
+#include "ReportSettings.h"
+
 #include <cmath>
 
 InputStatus InputData::check() {
@@ -38,5 +40,13 @@ QString InputData::checkMessage() const {
 }
 
 bool InputData::operator==(const InputData &other) const {
-    return sameLayers(other) && m_conditions == other.m_conditions && m_inputStatus == other.m_inputStatus;
+    return sameLayers(other) && m_conditions == other.m_conditions && m_assessment == other.m_assessment &&
+           m_inputStatus == other.m_inputStatus;
+}
+
+ReportSettings InputData::withAssessment(const ReportSettings &settings) const {
+    ReportSettings result = settings;
+    if (m_assessment)
+        static_cast<AssessmentChoices &>(result) = *m_assessment;
+    return result;
 }

@@ -1,9 +1,11 @@
 #ifndef InputDataH
 #define InputDataH
 
-// Input of one assessment case: the layer sequence (interior side first), the climate boundary conditions
-// and the status of the last input check. Held by the document, read by the calculation.
+// Input of one assessment case: the layer sequence (interior side first), the climate boundary conditions,
+// the assessment choices and the status of the last input check. Held by the document, read by the
+// calculation and the criteria.
 
+#include "AssessmentChoices.h"
 #include "AssessmentConditions.h"
 #include "MaterialLayer.h"
 
@@ -11,6 +13,9 @@
 #include <QVector>
 
 #include <iosfwd>
+#include <optional>
+
+class ReportSettings;
 
 class QXmlStreamReader;
 class QXmlStreamWriter;
@@ -29,6 +34,13 @@ public:
     const AssessmentConditions &conditions() const { return m_conditions; }
     AssessmentConditions &conditions() { return m_conditions; }
 
+    /*! The project's own assessment choices; none for a file written before projects carried them. */
+    const std::optional<AssessmentChoices> &assessment() const { return m_assessment; }
+    void setAssessment(const std::optional<AssessmentChoices> &choices) { m_assessment = choices; }
+    /*! \a settings with the project's assessment choices in place of their defaults; \a settings unchanged
+        when the project has none. The criteria evaluation and the report judge by this. */
+    ReportSettings withAssessment(const ReportSettings &settings) const;
+
     /*! Status of the last check(). */
     InputStatus inputStatus() const { return m_inputStatus; }
     /*! Lets readers of project files mark input they found invalid. */
@@ -43,12 +55,12 @@ public:
 
     /*! Same layers (material and width) position by position; conditions and status may differ. */
     bool sameLayers(const InputData &other) const { return m_layers == other.m_layers; }
-    /*! Same layers, conditions and input status. */
+    /*! Same layers, conditions, assessment choices and input status. */
     bool operator==(const InputData &other) const;
     bool operator!=(const InputData &other) const { return !(*this == other); }
 
     /*! Reads the "InputData" element the reader stands on: layers ordered by their "index" attribute,
-        climates and periods; invalid widths, materials or climates set the input status. True when
+        climates, periods and assessment choices; invalid widths, materials or climates set the input status. True when
         the reader has no error. */
     bool readXML(QXmlStreamReader &reader);
     /*! Writes the "InputData" element. */
@@ -65,6 +77,7 @@ public:
 private:
     QVector<MaterialLayer> m_layers;
     AssessmentConditions m_conditions;
+    std::optional<AssessmentChoices> m_assessment;
     InputStatus m_inputStatus = InputStatus::Valid;
 };
 

@@ -1,4 +1,4 @@
-// Project file element "InputData": the layers ("Construction"), climates and periods.
+// Project file element "InputData": the layers ("Construction"), climates, periods and assessment choices.
 
 #include "InputData.h"
 
@@ -47,6 +47,11 @@ bool InputData::readXML(QXmlStreamReader &reader) {
             if (!m_conditions.readOptionsXML(reader))
                 m_inputStatus = InputStatus::InvalidClimate;
         }
+        else if (reader.name() == QLatin1String("Assessment")) {
+            AssessmentChoices choices;
+            choices.readXML(reader);
+            m_assessment = choices;
+        }
         else
             XMLHelpers::readUnknownElement(reader);
     }
@@ -60,5 +65,8 @@ void InputData::writeXML(QXmlStreamWriter &writer) const {
         m_layers[i].writeLayerXML(writer, i);
     writer.writeEndElement();
     m_conditions.writeXML(writer);
+    // Files without choices of their own stay as they were: they are judged by the defaults.
+    if (m_assessment)
+        m_assessment->writeXML(writer);
     writer.writeEndElement();
 }

@@ -50,13 +50,9 @@ void ReportSettings::write(QSettings &settings) const {
 }
 
 bool ReportSettings::operator==(const ReportSettings &other) const {
-    return m_frames == other.m_frames && m_pageNumbersVisible == other.m_pageNumbersVisible &&
-           m_userLogo == other.m_userLogo && m_printDisclaimer == other.m_printDisclaimer &&
-           m_disclaimerText == other.m_disclaimerText && m_minimumHeatResVersion == other.m_minimumHeatResVersion &&
-           m_minimumHeatResConstruction == other.m_minimumHeatResConstruction && m_frsiCheck == other.m_frsiCheck &&
-           m_dryingReserve == other.m_dryingReserve && m_DIN4108_3Accordance_Type == other.m_DIN4108_3Accordance_Type &&
-           m_nonCapillarAw == other.m_nonCapillarAw && m_capillarActiveAw == other.m_capillarActiveAw &&
-           m_capillaryCheckOneSide == other.m_capillaryCheckOneSide;
+    return AssessmentChoices::operator==(other) && m_frames == other.m_frames &&
+           m_pageNumbersVisible == other.m_pageNumbersVisible && m_userLogo == other.m_userLogo &&
+           m_printDisclaimer == other.m_printDisclaimer && m_disclaimerText == other.m_disclaimerText;
 }
 
 QSet<int> ReportSettings::defaultFrames() {
@@ -69,15 +65,6 @@ QSet<int> ReportSettings::defaultFrames() {
             WaterContentDiagramFrameId,
             ConclusionsFrameId,
             GlaserFrameId};
-}
-
-double ReportSettings::awLimitForEdition(int edition) {
-    switch (edition) {
-    case DIN4108_3_2001: return 0.2;
-    case DIN4108_3_2014: return 0.5;
-    case DIN4108_3_2018: return 0.1;
-    default: return 0.0;
-    }
 }
 
 void ReportSettings::readFrames(const QString &activatedFrames) {

@@ -31,7 +31,7 @@ void XMLHelpers::readDoubleAttribute(QXmlStreamReader &reader, const QString &na
     value = text.toDouble(&ok);
     // "inf" and "nan" convert, but no quantity of a project is infinite or undefined.
     if (!ok || !std::isfinite(value))
-        reader.raiseError(tr("Invalid value for attribute '%1'.").arg(name));
+        raiseInvalidValue(reader, name);
 }
 
 void XMLHelpers::readIntAttribute(QXmlStreamReader &reader, const QString &name, int &value) {
@@ -41,7 +41,11 @@ void XMLHelpers::readIntAttribute(QXmlStreamReader &reader, const QString &name,
     bool ok = false;
     value = text.toInt(&ok, 10);
     if (!ok)
-        reader.raiseError(tr("Invalid value for attribute '%1'.").arg(name));
+        raiseInvalidValue(reader, name);
+}
+
+void XMLHelpers::raiseInvalidValue(QXmlStreamReader &reader, const QString &name) {
+    reader.raiseError(tr("Invalid value for attribute '%1'.").arg(name));
 }
 
 QString XMLHelpers::readElementText(QXmlStreamReader &reader) {

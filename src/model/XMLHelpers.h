@@ -18,6 +18,8 @@ public:
     static void readDoubleAttribute(QXmlStreamReader &reader, const QString &name, double &value);
     /*! As readDoubleAttribute for a decimal integer. */
     static void readIntAttribute(QXmlStreamReader &reader, const QString &name, int &value);
+    /*! Raises "Invalid value for attribute '%1'." for a value outside the attribute's choices. */
+    static void raiseInvalidValue(QXmlStreamReader &reader, const QString &name);
     /*! Text of the current element, or empty when the reader already has an error. */
     static QString readElementText(QXmlStreamReader &reader);
     /*! Skips the current element with all descendants. */

@@ -10,6 +10,7 @@
 #include <calculation/ResultTexts.h>
 #include <model/InputData.h>
 #include <model/ProjectInformation.h>
+#include <model/ReportSettings.h>
 
 #include <QtExt_Table.h>
 
@@ -31,8 +32,8 @@ struct ValueRow {
 std::vector<ValueRow> valueRows(const ResultSummary &summary, const CriteriaBasis &basis, ResultCode resultCode) {
     using Key = ResultSummary::Key;
     std::vector<ValueRow> values;
-    for (Key key :
-         {Key::TransmittanceMoist, Key::TransmittanceDry, Key::ResistanceDry, Key::CondensateMass, Key::DryingTime}) {
+    for (Key key : {Key::TransmittanceIso6946, Key::TransmittanceMoist, Key::TransmittanceDry, Key::ResistanceDry,
+                    Key::CondensateMass, Key::DryingTime}) {
         const ResultSummary::Row &row = summary.row(key);
         if (row.available)
             values.push_back(
@@ -93,11 +94,12 @@ QString ConclusionsFrame::resultText(ResultCode resultCode) {
 QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
     beginLayout(device, width);
     addText(QStringLiteral("<h2>%1</h2>").arg(tr("Summary of Results")));
+    const InputData &input = m_report->inputData();
+    const ReportSettings settings = input.withAssessment(m_report->reportSettings());
+    addText(tr("Assessment: %1").arg(settings.inForceText(m_report->assessmentOrigin()).toHtmlEscaped()));
     addSpacing(m_textMetrics.spacing());
 
-    const InputData &input = m_report->inputData();
     const CalculationResults &r = m_report->results();
-    const ReportSettings &settings = m_report->reportSettings();
     const std::vector<DINCriterion> criteria =
         DINCriteria::evaluate(input, m_report->projectInformation().m_heatFlowDirection, r, settings);
     const CriteriaBasis basis(r);

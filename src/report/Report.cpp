@@ -153,6 +153,12 @@ const ReportSettings &Report::reportSettings() const {
     return m_reportSettings ? *m_reportSettings : defaults;
 }
 
+AssessmentChoices::Origin Report::assessmentOrigin() const {
+    if (m_assessmentOrigin)
+        return *m_assessmentOrigin;
+    return inputData().assessment() ? AssessmentChoices::Origin::Project : AssessmentChoices::Origin::Defaults;
+}
+
 QString Report::projectName() const {
     const QString name = projectInformation().m_projectName;
     return name.isEmpty() ? QFileInfo(m_projectFileName).fileName() : name;

@@ -8,6 +8,7 @@
 
 #include "ReportPageLayout.h"
 
+#include <model/AssessmentChoices.h>
 #include <model/UserLogoSettings.h>
 
 #include <QObject>
@@ -15,6 +16,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CalculationResults;
@@ -57,6 +59,8 @@ public:
     void setAwInSeconds(bool inSeconds) { m_awInSeconds = inSeconds; }
     /*! One of TextFormat, for the captions and values of the project information. */
     void setProjectInfoTextFormat(int format) { m_projectInfoTextFormat = format; }
+    /*! Where the assessment choices come from, when not from the project's own or the report settings alone. */
+    void setAssessmentOrigin(AssessmentChoices::Origin origin) { m_assessmentOrigin = origin; }
 
     /*! Lays out for the printer's page and prints its page range (from and to page 0: all pages). False, with
         the error logged, when no painter can be opened on the printer; the caller tells the user. */
@@ -86,6 +90,8 @@ public:
     const UserLogoSettings &userLogo() const { return m_userLogo; }
     bool awInSeconds() const { return m_awInSeconds; }
     int projectInfoTextFormat() const { return m_projectInfoTextFormat; }
+    /*! The origin set, else Project for a project with choices of its own, else Defaults. */
+    AssessmentChoices::Origin assessmentOrigin() const;
     /*! Height of the page body between header and footer, known to the body frames while they lay out. */
     double bodyHeight() const { return m_bodyHeight; }
     /*! The project's name, or the project file's name when it has none. */
@@ -128,6 +134,7 @@ private:
     UserLogoSettings m_userLogo;
     bool m_awInSeconds = false;
     int m_projectInfoTextFormat = FormatNormal;
+    std::optional<AssessmentChoices::Origin> m_assessmentOrigin;
 };
 
 #endif // ReportH

@@ -16,7 +16,7 @@ CalculationResults filledRecord() {
     r.glaserFirstPlane = r.glaserLastPlane = 1;
     r.condensationZones = {{0, 1}};
     r.glaserZones = {{1, 1}};
-    r.U = r.U_moist = r.R_total = r.R_total_moist = r.R_layers = r.R_layers_moist = 8;
+    r.U = r.U_moist = r.U_iso6946 = r.R_total = r.R_total_moist = r.R_layers = r.R_layers_moist = 8;
     r.Mc_stationary = r.Mc = r.tau = r.t_hyg = r.dryingTime = r.dryingMass = 9;
     r.R_moist = r.Z_moist = r.R_liquid = r.w_left = r.w_right = r.sk_Cond = r.mc = {6, 6};
     r.T_moist = r.p_sat_moist = r.p_moist = {6, 6, 6};
@@ -40,7 +40,7 @@ private slots:
             QVERIFY(v->empty());
         QVERIFY(r.condensationZones.empty());
         for (double x :
-             {r.glaserMc, r.glaserDryingMass, r.glaserDryingTime, r.U, r.U_moist, r.R_total, r.R_total_moist,
+             {r.glaserMc, r.glaserDryingMass, r.glaserDryingTime, r.U, r.U_moist, r.U_iso6946, r.R_total, r.R_total_moist,
               r.R_layers, r.R_layers_moist, r.Mc_stationary, r.Mc, r.tau, r.t_hyg, r.dryingTime, r.dryingMass})
             QCOMPARE(x, 0.0);
         QCOMPARE(r.glaserFirstPlane, -1);

@@ -20,7 +20,7 @@ using Key = ResultSummary::Key;
 
 /*! The keys of the rows that hold a calculated figure, as short names separated by blanks. */
 QString availableKeys(const ResultSummary &summary) {
-    static const char *names[] = {"d", "R", "U", "U_moist", "verdict", "M_c", "t_ev"};
+    static const char *names[] = {"d", "R", "U", "U_moist", "U_iso", "verdict", "M_c", "t_ev"};
     QStringList keys;
     for (const ResultSummary::Row &row : summary.rows())
         if (row.available && row.key != Key::Verdict)
@@ -45,7 +45,7 @@ void tst_ResultSummary::projects_data() {
     QTest::addColumn<QString>("verdict");
     QTest::newRow("condensation in two zones")
         << "report/report_several_zones.v2p"
-        << "d R U U_moist M_c t_ev"
+        << "d R U U_moist U_iso M_c t_ev"
         << "0.255"
         << "1.314"
         << "45.48"
@@ -55,7 +55,7 @@ void tst_ResultSummary::projects_data() {
            "render).</font>";
     QTest::newRow("no stationary solution: Glaser figures judged")
         << "report/report_glaser_basis.v2p"
-        << "d R U M_c t_ev"
+        << "d R U U_iso M_c t_ev"
         << "0.365"
         << "0.027"
         << "109.70"
@@ -64,7 +64,7 @@ void tst_ResultSummary::projects_data() {
         << "<font color=\"#0000FF\">Condensation in the plane between layer 2 (EPS insulation 040) and layer 3 "
            "(Polymer-modified bitumen sheet sd 200 m), judged by the Glaser scheme of DIN 4108-3.</font>";
     QTest::newRow("no condensation") << "report/report_no_condensation.v2p"
-                                     << "d R U U_moist"
+                                     << "d R U U_moist U_iso"
                                      << "0.390"
                                      << "0.000"
                                      << "0.00"
@@ -93,9 +93,9 @@ void tst_ResultSummary::projects() {
     project.setModified(Project::ModificationType::AllModified);
     const ResultSummary summary(project.document()->inputData(), project.document()->calculation().results());
 
-    QCOMPARE(summary.rows().size(), std::size_t(7));
-    for (Key key : {Key::Thickness, Key::ResistanceDry, Key::TransmittanceDry, Key::TransmittanceMoist, Key::Verdict,
-                    Key::CondensateMass, Key::DryingTime})
+    QCOMPARE(summary.rows().size(), std::size_t(8));
+    for (Key key : {Key::Thickness, Key::ResistanceDry, Key::TransmittanceDry, Key::TransmittanceMoist,
+                    Key::TransmittanceIso6946, Key::Verdict, Key::CondensateMass, Key::DryingTime})
         QCOMPARE(int(summary.row(key).key), int(key));
     QCOMPARE(availableKeys(summary), available);
     QCOMPARE(shown(summary.row(Key::Thickness)), thickness);

@@ -150,6 +150,8 @@ private slots:
     void verdictsAndExitCodes();
     void criteriaOptions_data();
     void criteriaOptions();
+    void projectChoicesAndOptions_data();
+    void projectChoicesAndOptions();
     void severalFiles();
     void loadFailures_data();
     void loadFailures();
@@ -217,7 +219,7 @@ void tst_Cli::calcMatchesCore() {
     QCOMPARE(object["heatFlowDirection"].toInt(), int(document.projectInformation().m_heatFlowDirection));
 
     const QJsonObject results = object["results"].toObject();
-    QCOMPARE(results.size(), 38);
+    QCOMPARE(results.size(), 39);
     QCOMPARE(results["resultCode"].toInt(), int(r.resultCode));
     QCOMPARE(results["glaserResultCode"].toInt(), int(r.glaserResultCode));
     QCOMPARE(results["glaserFirstPlane"].toInt(), r.glaserFirstPlane);
@@ -356,6 +358,86 @@ void tst_Cli::criteriaOptions() {
     QVERIFY(criteria["minimumResistance"].isObject());
     QVERIFY(criteria["condensate"].isObject());
     QVERIFY(criteria["dryingTime"].isObject());
+}
+
+// A project with its own assessment choices is judged by them; an option given overrides its choice for the run.
+void tst_Cli::projectChoicesAndOptions_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<SettingsChange>("change");
+    QTest::addColumn<QString>("origin");
+    QTest::newRow("the project's choices") << QStringList() << SettingsChange([](ReportSettings &) {}) << "project";
+    QTest::newRow("options override theirs")
+        << QStringList{"--din-edition", "2", "--drying-reserve", "0"} << SettingsChange([](ReportSettings &s) {
+               s.m_DIN4108_3Accordance_Type = 2;
+               s.m_dryingReserve = 0;
+           })
+        << "project and command line";
+    QTest::newRow("kind alone, in the project's table")
+        << QStringList{"--min-res-kind", "10"}
+        << SettingsChange([](ReportSettings &s) { s.m_minimumHeatResConstruction = 10; }) << "project and command line";
+    QTest::newRow("table alone, without the project's kind")
+        << QStringList{"--min-res-version", "1"} << SettingsChange([](ReportSettings &s) {
+               s.m_minimumHeatResVersion = 1;
+               s.m_minimumHeatResConstruction = 12;
+           })
+        << "project and command line";
+}
+
+void tst_Cli::projectChoicesAndOptions() {
+    QFETCH(QStringList, options);
+    QFETCH(SettingsChange, change);
+    QFETCH(QString, origin);
+    const QString plain = dataFile("cli_timber_frame.v2p");
+    QFile source(plain);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QByteArray xml = source.readAll();
+    const QByteArray element = "\n        <Assessment dinEdition=\"0\" dryingReserve=\"0.25\" minResVersion=\"0\" "
+                               "minResKind=\"11\" frsiCheck=\"1\"/>";
+    const int optionsEnd = xml.indexOf("/>", xml.indexOf("<Options ")) + 2;
+    xml.insert(optionsEnd, element);
+    QTemporaryDir dir;
+    const QString own = dir.filePath("own.v2p");
+    QFile file(own);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(xml) == xml.size());
+    file.close();
+
+    ReportSettings settings;
+    settings.m_DIN4108_3Accordance_Type = 0;
+    settings.m_dryingReserve = 0.25;
+    settings.m_minimumHeatResVersion = 0;
+    settings.m_minimumHeatResConstruction = 11;
+    settings.m_frsiCheck = true;
+    change(settings);
+    Document document;
+    QVERIFY(loadProject(plain, document));
+    const CalculationResults &results = document.calculation().results();
+    const QJsonObject expected =
+        DINCriteria::toJson(DINCriteria::evaluate(document.inputData(),
+                                                  document.projectInformation().m_heatFlowDirection, results, settings),
+                            CriteriaBasis(results));
+    const CliRun run = runCli(QStringList{"calc"} + options + QStringList{own});
+    QCOMPARE(run.exitCode, 0);
+    QJsonObject judged = parse(run.out).toObject();
+    QCOMPARE(judged["criteria"].toObject(), expected);
+
+    // The same choices given as options on the project without its own give the same output.
+    const QStringList equal{"--din-edition",
+                            QString::number(settings.m_DIN4108_3Accordance_Type),
+                            "--drying-reserve",
+                            QString::number(settings.m_dryingReserve * 1000),
+                            "--min-res-version",
+                            QString::number(settings.m_minimumHeatResVersion),
+                            "--min-res-kind",
+                            QString::number(settings.m_minimumHeatResConstruction),
+                            "--frsi"};
+    QJsonObject byOptions = parse(runCli(QStringList{"calc"} + equal + QStringList{plain}).out).toObject();
+    judged.remove("file");
+    byOptions.remove("file");
+    QCOMPARE(judged, byOptions);
+
+    const QString text = QString::fromUtf8(runCli(QStringList{"calc", "--text"} + options + QStringList{own}).out);
+    QVERIFY2(text.contains(QString("Assessment: %1 (%2)\n").arg(AssessmentChoices(settings).summary(), origin)),
+             qPrintable(text));
 }
 
 void tst_Cli::severalFiles() {

@@ -17,6 +17,7 @@ inline std::vector<std::pair<const char *, double>> resultDoubleFields(const Cal
             {"glaserDryingTime", r.glaserDryingTime},
             {"U", r.U},
             {"U_moist", r.U_moist},
+            {"U_iso6946", r.U_iso6946},
             {"R_total", r.R_total},
             {"R_total_moist", r.R_total_moist},
             {"R_layers", r.R_layers},

@@ -204,6 +204,70 @@ private slots:
         QCOMPARE(error, expected);
     }
 
+    // A value outside an attribute's choices is refused like a malformed number, at its place in the file.
+    void assessmentReadErrors_data() {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("edition 4") << "dinEdition=\"4\""
+                                   << "dinEdition";
+        QTest::newRow("edition as a year") << "dinEdition=\"2018\""
+                                           << "dinEdition";
+        QTest::newRow("row of the other table") << "minResVersion=\"0\" minResKind=\"14\""
+                                                << "minResKind";
+        QTest::newRow("table version 2") << "minResVersion=\"2\""
+                                         << "minResVersion";
+        QTest::newRow("flag 2") << "oneSideCheck=\"2\""
+                                << "oneSideCheck";
+        QTest::newRow("flag as a word") << "frsiCheck=\"true\""
+                                        << "frsiCheck";
+        QTest::newRow("negative reserve") << "dryingReserve=\"-0.1\""
+                                          << "dryingReserve";
+        QTest::newRow("limit nan") << "nonCapillaryAw=\"nan\""
+                                   << "nonCapillaryAw";
+    }
+    void assessmentReadErrors() {
+        QFETCH(QString, attributes);
+        QFETCH(QString, name);
+        QByteArray xml = fileContent(dataFile("project_assessment.v2p"));
+        const int start = xml.indexOf("<Assessment ");
+        xml.replace(start, xml.indexOf("/>", start) - start, "<Assessment " + attributes.toUtf8());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("p.v2p"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(xml) == xml.size());
+        file.close();
+        Project project;
+        QString error;
+        QVERIFY(!project.read(file.fileName(), error));
+        QVERIFY2(error.startsWith("line 15, column "), qPrintable(error));
+        QVERIFY2(error.endsWith(QString(": Invalid value for attribute '%1'.").arg(name)), qPrintable(error));
+    }
+
+    void assessmentElementIsReadAndWrittenAfterOptions() {
+        Project project;
+        QString error;
+        QVERIFY2(project.read(dataFile("project_assessment.v2p"), error), qPrintable(error));
+        const std::optional<AssessmentChoices> &read = project.document()->inputData().assessment();
+        QVERIFY(read.has_value());
+        QCOMPARE(read->m_DIN4108_3Accordance_Type, 3);
+        QCOMPARE(read->m_nonCapillarAw, 0.005);
+        QCOMPARE(read->m_capillaryCheckOneSide, false);
+        QCOMPARE(read->m_dryingReserve, 0.25);
+        QCOMPARE(read->m_minimumHeatResVersion, 0);
+        QCOMPARE(read->m_minimumHeatResConstruction, 11);
+        QCOMPARE(read->m_frsiCheck, true);
+
+        Document defaults;
+        defaults.inputData().layers() = {simpleLayer("A", 0.1)};
+        QVERIFY(!toXML(defaults).contains("Assessment"));
+        defaults.inputData().setAssessment(AssessmentChoices());
+        const QByteArray xml = toXML(defaults);
+        QVERIFY2(xml.contains("/>\n        <Assessment dinEdition=\"2\" nonCapillaryAw=\"0.0033333333333333335\" "
+                              "capillaryAw=\"0.011666666666666665\" oneSideCheck=\"1\" dryingReserve=\"0\" "
+                              "minResVersion=\"1\" minResKind=\"12\" frsiCheck=\"0\"/>\n    </InputData>"),
+                 xml.constData());
+        QVERIFY(xml.indexOf("<Options ") < xml.indexOf("<Assessment "));
+    }
+
     void emptyProjectFileDoesNotTryLegacyReader() {
         QXmlStreamReader empty(QByteArray{});
         while (!empty.atEnd())
@@ -573,6 +637,9 @@ private slots:
         QString error;
         QVERIFY2(project.read(path, error), qPrintable(error));
         compareDocuments(*project.document(), expected);
+        // Written before projects kept their assessment choices: judged by the defaults, saved as they were.
+        QVERIFY(!project.document()->inputData().assessment());
+        QCOMPARE(toXML(*project.document()), fileContent(path));
         project.setModified(Project::ModificationType::AllModified);
         QCOMPARE(project.document()->inputData().inputStatus(), InputStatus::Valid);
         QCOMPARE(project.document()->inputData().conditions().type(), 2);

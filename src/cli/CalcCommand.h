@@ -13,7 +13,6 @@
 
 class MonthlyOptions;
 class ProjectEvaluation;
-class ReportSettings;
 
 class CalcCommand : public CliCommand {
     Q_DECLARE_TR_FUNCTIONS(CalcCommand)

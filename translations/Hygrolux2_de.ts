@@ -1751,7 +1751,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Diffusionsäquivalente Luftschichtdicke s&lt;sub&gt;d&lt;/sub&gt; in [m]</translation>
     </message>
     <message>
-        <location line="+223"/>
+        <location line="+224"/>
         <source>Warm side</source>
         <translation>Warmseite</translation>
     </message>
@@ -1948,7 +1948,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Ergebnisse nach DIN 4108-3 (Glaser-Verfahren)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Condensate %1 %2.</source>
         <translation>Tauwasser %1 %2.</translation>
     </message>
@@ -2019,7 +2019,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Schichtgrenze</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Inner surface</source>
         <translation>Innenoberfläche</translation>
     </message>
@@ -2762,7 +2762,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Exportdatei</translation>
     </message>
     <message>
-        <location line="+262"/>
+        <location line="+261"/>
         <source>Database</source>
         <translation>Datenbank</translation>
     </message>
@@ -4529,7 +4529,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Firma:</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>Result of the assessment</source>
         <translation>Ergebnis der Beurteilung</translation>
     </message>
@@ -5034,9 +5034,14 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Tauwasser %1.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>layer %1 (%2)</source>
         <translation>Schicht %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>layer %1</source>
+        <translation>Schicht %1</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -5658,7 +5663,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <translation>Schichtgrenze</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>inner surface</source>
         <translation>Innenoberfläche</translation>
     </message>

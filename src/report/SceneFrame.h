@@ -23,10 +23,13 @@ protected:
     /*! Sets the scene up as \a diagramType for a picture of \a height across the width of the layout, placed
         below the content so far. The caller adds the space it takes. */
     void placeScene(DiagramScene::DiagramType diagramType, double height);
+    /*! For frames that show a picture only sometimes: the next draw() paints none until placeScene(). */
+    void removeScene() { m_placed = false; }
 
 private:
     std::unique_ptr<DiagramScene> m_scene;
     QRectF m_sceneRect;
+    bool m_placed = false;
 };
 
 #endif // SceneFrameH

@@ -128,7 +128,7 @@
 <context>
     <name>CalcCommand</name>
     <message>
-        <location filename="../src/cli/CalcCommand.cpp" line="+24"/>
+        <location filename="../src/cli/CalcCommand.cpp" line="+21"/>
         <source>calc [options] FILE...       recalculate project files, print results and criteria as JSON</source>
         <translation>calc [options] FILE...       Projektdateien neu berechnen, Ergebnisse und Kriterien als JSON ausgeben</translation>
     </message>
@@ -139,7 +139,6 @@ Loads each project file (.v2p or .vpj; &apos;-&apos;: standard input), recalcula
 criteria as JSON: one object for one file, an array of objects for several.
 
 Options:
-  --json                 JSON (the default)
   --text                 short human-readable summary instead of JSON
   --array                always an array, also for one file
   --json-lines           one JSON object per line
@@ -147,10 +146,21 @@ Options:
   --list-kinds           print the editions, tables and construction kinds the criteria options
                          accept, and nothing else
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli calc [options] FILE...
+Lädt jede Projektdatei (.v2p oder .vpj; &apos;-&apos;: Standardeingabe), berechnet sie neu und gibt die Ergebnisse und die
+Kriterien als JSON aus: ein Objekt für eine Datei, ein Array von Objekten für mehrere.
+
+Optionen:
+  --text                 kurze lesbare Zusammenfassung statt JSON
+  --array                immer ein Array, auch für eine Datei
+  --json-lines           ein JSON-Objekt je Zeile
+  @LIST                  Projektdateien aus der Datei LIST lesen, eine je Zeile
+  --list-kinds           die Ausgaben, Tabellen und Bauteilarten ausgeben, die die Kriterienoptionen
+                         annehmen, und sonst nichts
+</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>
 
 Exit codes:
@@ -167,18 +177,17 @@ Rückgabewerte:
   3  jede Datei geladen, aber die Eingaben eines Projekts sind ungültig oder seine Berechnung hat kein bewertbares Ergebnis (seine Zeilen lauten &quot;Nicht bewertet&quot;)</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+31"/>
         <source>%1: the file list cannot be read.</source>
         <translation>%1: Die Dateiliste kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location line="+41"/>
+        <location line="+59"/>
         <source>%1: not assessed: %2</source>
         <translation>%1: nicht bewertet: %2</translation>
     </message>
     <message>
-        <location line="-88"/>
+        <location line="-51"/>
         <source>No project file given.</source>
         <translation>Keine Projektdatei angegeben.</translation>
     </message>
@@ -290,7 +299,7 @@ Rückgabewerte:
         <translation>Die Standardausgabe konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+14"/>
         <source>%1: not assessed: %2</source>
         <translation>%1: nicht bewertet: %2</translation>
     </message>
@@ -641,7 +650,7 @@ Befehle:
 <context>
     <name>ConclusionsFrame</name>
     <message>
-        <location filename="../src/report/ConclusionsFrame.cpp" line="+83"/>
+        <location filename="../src/report/ConclusionsFrame.cpp" line="+76"/>
         <source>Algorithm missing. No calculation possible.</source>
         <translation>Kein Rechenverfahren vorhanden. Keine Berechnung möglich.</translation>
     </message>
@@ -1573,7 +1582,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DiagramCommand</name>
     <message>
-        <location filename="../src/cli/DiagramCommand.cpp" line="+21"/>
+        <location filename="../src/cli/DiagramCommand.cpp" line="+18"/>
         <source>diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF</source>
         <translation>diagram FILE -o OUT          Skizze oder Verlaufsdiagramm als SVG, PNG, JPG oder PDF zeichnen</translation>
     </message>
@@ -1593,21 +1602,27 @@ Options:
   --width MM  width of the picture in millimetres (default 170; SVG at most 210)
   --dpi N     resolution of PNG and JPG pictures (default 150)
   --lang ID   language of the captions and numbers: en (default) or de
-With --method monthly: --type condensate (bar chart of the accumulated condensate per month, the
-default; svg, png or pdf), pressure (profile of the worst month) or sketch.
-
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source>
 
 Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot be written, 3 when the picture was written but the project has no results to draw (the reason goes to standard error).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture|glaser] -o OUT.{svg,png,jpg,pdf}
+Lädt das Projekt FILE, berechnet es neu und zeichnet ein Bild; die Endung von OUT bestimmt das Format.
+
+Optionen:
+  --type T    sketch (Konstruktionsskizze), pressure (Dampfdruckdiagramm), moisture
+              (Feuchtegehaltsdiagramm, die Vorgabe) oder glaser (Drücke des Glaser-Verfahrens über
+              der diffusionsäquivalenten Luftschichtdicke sd)
+  -o, --output OUT  zu schreibende Bilddatei; &apos;-&apos; schreibt sie auf die Standardausgabe im
+              Format von --format (svg, png, jpg oder pdf)
+  --format F  Bildformat, wenn OUT &apos;-&apos; ist
+  --force     OUT ersetzen, wenn die Datei existiert
+  --width MM  Bildbreite in Millimetern (Vorgabe 170; SVG höchstens 210)
+  --dpi N     Auflösung von PNG- und JPG-Bildern (Vorgabe 150)
+  --lang ID   Sprache der Beschriftungen und Zahlen: en (Vorgabe) oder de
+
+Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder das Bild nicht geschrieben werden kann, 3 wenn das Bild geschrieben wurde, das Projekt aber keine darstellbaren Ergebnisse hat (der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+45"/>
         <source>diagram needs exactly one project file.</source>
         <translation>diagram braucht genau eine Projektdatei.</translation>
     </message>
@@ -1617,17 +1632,12 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <translation>diagram braucht eine Ausgabedatei: -o OUT.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Unknown diagram type &apos;%1&apos;.</source>
         <translation>Unbekannter Diagrammtyp &apos;%1&apos;.</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Unknown chart format &apos;%1&apos;: use .svg, .png or .pdf.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
         <source>Unknown picture format &apos;%1&apos;: use .svg, .png, .jpg or .pdf.</source>
         <translation>Unbekanntes Bildformat &apos;%1&apos;: verwenden Sie .svg, .png, .jpg oder .pdf.</translation>
     </message>
@@ -1647,8 +1657,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <translation>diagram braucht ein GUI-Anwendungsobjekt.</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>%1: the picture could not be drawn.</source>
         <translation>%1: Das Bild konnte nicht gezeichnet werden.</translation>
     </message>
@@ -1929,12 +1938,27 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
 <context>
     <name>GlaserFrame</name>
     <message>
-        <location filename="../src/report/GlaserFrame.cpp" line="+23"/>
+        <location filename="../src/report/GlaserFrame.cpp" line="+41"/>
+        <source>No condensate %1 no evaporation period</source>
+        <translation>Kein Tauwasser %1 keine Verdunstungsperiode</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Results according DIN 4108-3 (Glaser Scheme)</source>
         <translation>Ergebnisse nach DIN 4108-3 (Glaser-Verfahren)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+30"/>
+        <source>Condensate %1 %2.</source>
+        <translation>Tauwasser %1 %2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Condensate %1.</source>
+        <translation>Tauwasser %1.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Condensation Period (Winter)</source>
         <translation>Tauperiode (Winter)</translation>
     </message>
@@ -1965,12 +1989,12 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <translation>Außenklima (rechts)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Condensation zone</source>
         <translation>Tauwasserbereich</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Condensation mass (according to Glaser)</source>
         <translation>Tauwassermasse (nach Glaser)</translation>
     </message>
@@ -1983,6 +2007,36 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <location line="+2"/>
         <source>Duration of drying (according to Glaser)</source>
         <translation>Austrocknungszeit (nach Glaser)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Interface values of the Glaser scheme</source>
+        <translation>Werte an den Schichtgrenzen nach dem Glaser-Verfahren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interface</source>
+        <translation>Schichtgrenze</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Inner surface</source>
+        <translation>Innenoberfläche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outer surface</source>
+        <translation>Außenoberfläche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Layer %1 | %2</source>
+        <translation>Schicht %1 | %2</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Condensation interfaces in bold. %1 - cumulative diffusion-equivalent air layer thickness from the inner surface.</source>
+        <translation>Schichtgrenzen mit Tauwasser fett. %1 - diffusionsäquivalente Luftschichtdicke ab der Innenoberfläche, aufsummiert.</translation>
     </message>
 </context>
 <context>
@@ -2110,49 +2164,6 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <location filename="../src/report/HeaderFrame.cpp" line="+24"/>
         <source>Hygrothermal assessment of the construction</source>
         <translation>Hygrothermische Bewertung der Konstruktion</translation>
-    </message>
-</context>
-<context>
-    <name>HourlyClimate</name>
-    <message>
-        <location filename="../src/calculation/HourlyClimate.cpp" line="+45"/>
-        <source>Line %1: expected the header line with the column names before the values.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Line %1: expected 3 columns (time in h, temperature in °C, relative humidity in %), found %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Line %1: &apos;%2&apos; is not a number.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Line %1: temperature %2 °C lies outside -80 ... 100 °C.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Line %1: relative humidity %2 % lies outside 0 ... 100 %.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Line %1: time %2 h lies outside -%3 ... %3 h.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Line %1: time %2 h does not follow %3 h in steps of %4 h (gap or disorder).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>No climate values after the header line.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2308,7 +2319,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <translation>Diagramm-Werkzeugleiste</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Heat flow direction</source>
         <translation>Wärmestromrichtung</translation>
     </message>
@@ -2384,7 +2395,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../src/ui/MainWindow.cpp" line="+86"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+88"/>
         <source>About %1 ...</source>
         <translation>Über %1 ...</translation>
     </message>
@@ -2447,6 +2458,21 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <location line="+3"/>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
         <translation>Wechselt zwischen der Anzeige des Dampfdruckverlaufs und des Feuchteverlaufs</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Show Glaser diagram</source>
+        <translation>Glaser-Diagramm anzeigen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Glaser diagram</source>
+        <translation>Glaser-Diagramm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Shows the Glaser diagram of DIN 4108-3: pressures over the diffusion-equivalent air layer thickness</source>
+        <translation>Zeigt das Glaser-Diagramm der DIN 4108-3: Drücke über der diffusionsäquivalenten Luftschichtdicke</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2676,7 +2702,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <translation>Zeigt die Protokolldatei von VAPRO2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="-57"/>
+        <location filename="../src/ui/MainWindow.cpp" line="-58"/>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
         <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
@@ -2701,7 +2727,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <translation>Blendet die Diagramm-Werkzeugleiste ein oder aus</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -2736,7 +2762,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <translation>Exportdatei</translation>
     </message>
     <message>
-        <location line="+247"/>
+        <location line="+261"/>
         <source>Database</source>
         <translation>Datenbank</translation>
     </message>
@@ -2746,7 +2772,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
         <translation>Die Benutzerdatenbanken konnten nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowExport.cpp" line="+32"/>
+        <location filename="../src/ui/MainWindowExport.cpp" line="+31"/>
         <source>Jpg image (*.jpg)</source>
         <translation>JPG-Bild (*.jpg)</translation>
     </message>
@@ -2777,8 +2803,8 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
     </message>
     <message>
         <location line="+43"/>
-        <source>Help file missing</source>
-        <translation>Hilfedatei fehlt</translation>
+        <source>Help file error</source>
+        <translation>Fehler in der Hilfedatei</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2788,29 +2814,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
 %1</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Help cannot be shown</source>
-        <translation>Hilfe kann nicht angezeigt werden</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>No program to show PDF files was found</source>
-        <translation>Es wurde kein Programm zum Anzeigen von PDF-Dateien gefunden.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The manual is here:
-%1</source>
-        <translation>Das Handbuch befindet sich hier:
-%1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Copy Path</source>
-        <translation>Pfad kopieren</translation>
-    </message>
-    <message>
-        <location line="+33"/>
+        <location line="+30"/>
         <source>Languange changed</source>
         <translation>Sprache geändert</translation>
     </message>
@@ -4176,522 +4180,6 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     </message>
 </context>
 <context>
-    <name>MonthlyChart</name>
-    <message>
-        <location filename="../src/visualisation/MonthlyChart.cpp" line="+55"/>
-        <source>Accumulated condensate M_a [kg/m²]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+25"/>
-        <location line="+41"/>
-        <source>Accumulated condensate at the end of each month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-20"/>
-        <source>limit %L1 kg/m²</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>No interstitial condensation in any month.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyChartFrame</name>
-    <message>
-        <location filename="../src/report/MonthlyChartFrame.cpp" line="+14"/>
-        <source>Accumulated Condensate per Month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Condensate at the end of each month, summed over the interfaces; the dashed line is the admissible mass of DIN 4108-3, the worst month red.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyClimate</name>
-    <message>
-        <location filename="../src/calculation/MonthlyClimate.cpp" line="+19"/>
-        <source>Jan</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Feb</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Mar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Apr</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>May</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Jun</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Jul</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Aug</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Sep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Oct</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Nov</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Dec</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyClimateCsv</name>
-    <message>
-        <location filename="../src/calculation/MonthlyClimateCsv.cpp" line="+67"/>
-        <source>%1: the climate file cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <source>line %1: three numbers expected (month, temperature, humidity).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>line %1: the month must be a whole number from 1 to 12.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>12 months expected, %1 found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+16"/>
-        <source>line %1: month %2 appears twice.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>line %1: the temperature must lie between -80 and 80 °C.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>line %1: the relative humidity must lie above 0 and at most 100 %.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>line %1: the vapour pressure must lie above 0 and at most %2 Pa.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyClimateFrame</name>
-    <message>
-        <location filename="../src/report/MonthlyClimateFrame.cpp" line="+14"/>
-        <source>Climate Data of the Monthly Method (DIN EN ISO 13788)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Exterior climate (monthly means)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Interior climate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Surface resistances</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>R&lt;sub&gt;si&lt;/sub&gt; = %L1 m&lt;sup&gt;2&lt;/sup&gt;K/W (condensation), %L2 m&lt;sup&gt;2&lt;/sup&gt;K/W (surface check), R&lt;sub&gt;se&lt;/sub&gt; = %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>The project&apos;s own climates and surface resistances are not used by the monthly method.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyConclusionsFrame</name>
-    <message>
-        <location filename="../src/report/MonthlyConclusionsFrame.cpp" line="+26"/>
-        <source>Conclusions of the Monthly Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+28"/>
-        <source>All requirements</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>The monthly method knows neither capillary transport nor hygroscopic storage: condensate stays in the planes where it forms until it evaporates by diffusion.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyCriteria</name>
-    <message>
-        <location filename="../src/calculation/MonthlyCriteria.cpp" line="+37"/>
-        <source>DIN 4108-3 largest accumulated condensate M&lt;sub&gt;a,max&lt;/sub&gt; &amp;le; %L1 kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
-        <translation type="unfinished">DIN 4108-3 (Holzwerkstoff) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
-        <translation type="unfinished">DIN 4108-3 (Holz) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>All condensate dries out within the year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Mould: &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;ge; &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Mould: no month with a minimum &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
-        <translation type="unfinished">&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyDiagramFrame</name>
-    <message>
-        <location filename="../src/report/MonthlyDiagramFrame.cpp" line="+18"/>
-        <source>Temperature and Vapour Pressure Profile of the Worst Month (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Temperature and Vapour Pressure Profile of the Coldest Month (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Monthly mean temperatures and vapour pressures; the vapour pressure runs straight in the equivalent air layer thickness between the interior, the interfaces at saturation and the exterior.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyMethod</name>
-    <message>
-        <location filename="../src/calculation/MonthlyMethod.cpp" line="+126"/>
-        <source>The construction has no layers.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished">Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Invalid mu %3 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished">Ungültige Wasserdampf-Diffusionswiderstandszahl µ = %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;. {3 ?} {2&quot;?} {2&lt;?}</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Invalid thermal conductivity %4 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation type="unfinished">Ungültige Wärmeleitfähigkeit %1 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;. {4 ?} {2&quot;?} {2&lt;?}</translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyOptions</name>
-    <message>
-        <location filename="../src/cli/MonthlyOptions.cpp" line="+49"/>
-        <source>--method must be &apos;period&apos; or &apos;monthly&apos;, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>--%1 needs --method monthly.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>--indoor-rh, --moisture-class and --moisture-excess exclude each other.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>--indoor-t needs a temperature from -40 to 80 °C.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>--indoor-rh needs a relative humidity above 0 and at most 100 %.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>--moisture-class needs a humidity class from 1 to 5.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>--moisture-excess needs a moisture excess from 0 to %1 kg/m3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Method:
-  --method M             period (Glaser scheme and moisture-dependent method, the default) or
-                         monthly (monthly method of DIN EN ISO 13788)
-  --climate C            monthly climate: potsdam (default) or a CSV file of 12 rows
-                         month, theta_e, phi_e in % or p_e in Pa
-  --indoor-rh P          constant interior relative humidity in % (default 50)
-  --moisture-class N     interior moisture excess of humidity class 1..5
-  --moisture-excess DV   interior moisture excess at 0 °C outside in kg/m3
-  --indoor-t T           interior temperature in °C (default 20)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlySummary</name>
-    <message>
-        <location filename="../src/calculation/MonthlySummary.cpp" line="+10"/>
-        <source>Method</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Monthly method of DIN EN ISO 13788</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Exterior climate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Interior climate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Condensation starts in</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>no interstitial condensation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Largest accumulated condensate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%L1 kg/m&lt;sup&gt;2&lt;/sup&gt; at the end of %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Dries out within the year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>no, %L1 kg/m&lt;sup&gt;2&lt;/sup&gt; remain</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Temperature factor of the construction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
-        <translation type="unfinished">&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Design month of the surface</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1, &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>none (never colder outside than inside)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%L1 °C, %L2 %</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%L1 °C, moisture excess %L2 kg/m&lt;sup&gt;3&lt;/sup&gt; at &lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; &amp;le; 0 °C</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlySurfaceFrame</name>
-    <message>
-        <location filename="../src/report/MonthlySurfaceFrame.cpp" line="+13"/>
-        <source>Interior Surface against Mould (Monthly Method)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [&amp;deg;C]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;si,min&lt;/sub&gt; [&amp;deg;C]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Design month %1: &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L2; the construction has &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L3 with R&lt;sub&gt;si&lt;/sub&gt; = 0.25 m&lt;sup&gt;2&lt;/sup&gt;K/W.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>No month is colder outside than inside: no design month.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyTableFrame</name>
-    <message>
-        <location filename="../src/report/MonthlyTableFrame.cpp" line="+24"/>
-        <source>Condensation and Drying Month by Month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [&amp;deg;C]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&lt;i&gt;&amp;phi;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [%]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&lt;i&gt;p&lt;/i&gt;&lt;sub&gt;i&lt;/sub&gt; [Pa]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>condensed (+) / evaporated (&amp;minus;) [kg/m&lt;sup&gt;2&lt;/sup&gt;]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>accumulated &lt;i&gt;M&lt;/i&gt;&lt;sub&gt;a&lt;/sub&gt; [kg/m&lt;sup&gt;2&lt;/sup&gt;]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+24"/>
-        <source>%1 (between layers %1 and %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>No interstitial condensation in any month; the months run from January.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The year starts in the first month with condensation. Condensate at interface %1; the worst month in bold.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>MonthlyText</name>
-    <message>
-        <location filename="../src/cli/MonthlyText.cpp" line="+28"/>
-        <source>Criteria:</source>
-        <translation type="unfinished">Kriterien:</translation>
-    </message>
-</context>
-<context>
     <name>NewProjectWizard</name>
     <message>
         <location filename="../src/ui/NewProjectWizard.cpp" line="+25"/>
@@ -5021,7 +4509,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>ProjectInfoFrame</name>
     <message>
-        <location filename="../src/report/ProjectInfoFrame.cpp" line="+22"/>
+        <location filename="../src/report/ProjectInfoFrame.cpp" line="+24"/>
         <source>Project:</source>
         <translation>Projekt:</translation>
     </message>
@@ -5039,6 +4527,11 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <location line="+1"/>
         <source>Company:</source>
         <translation>Firma:</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Result of the assessment</source>
+        <translation>Ergebnis der Beurteilung</translation>
     </message>
 </context>
 <context>
@@ -5299,7 +4792,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>Report</name>
     <message>
-        <location filename="../src/report/Report.cpp" line="+107"/>
+        <location filename="../src/report/Report.cpp" line="+89"/>
         <source>Cannot open painter with current printer.</source>
         <translation>Mit dem aktuellen Drucker kann nicht gezeichnet werden.</translation>
     </message>
@@ -5307,7 +4800,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>ReportCommand</name>
     <message>
-        <location filename="../src/cli/ReportCommand.cpp" line="+31"/>
+        <location filename="../src/cli/ReportCommand.cpp" line="+23"/>
         <source>report [options] FILE -o OUT.pdf  write the report of a project file as PDF</source>
         <translation>report [options] FILE -o OUT.pdf  den Bericht einer Projektdatei als PDF schreiben</translation>
     </message>
@@ -5322,18 +4815,28 @@ Options:
   --frames LIST          frame ids separated by commas, or &apos;all&apos;; default: 0,1,2,3,4,5,9,11,12
                          (0 header, 1 footer, 2 project, 3 sketch, 4 layers, 5 climate, 6 surface
                          resistances, 7 resistances, 8 results table, 9 moisture diagram,
-                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks);
-                         with --method monthly 5 is its climate, 8 the monthly table, 9 the
-                         condensate chart, 10 the worst month&apos;s profile, 11 its conclusions and
-                         12 the surface check, default 0,1,2,3,4,5,8,9,10,11,12
+                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks)
   --page-numbers         &apos;Page n of m&apos; in the footer
   --font FAMILY          report font (default: Verdana)
   --lang ID              language of the report: en (default) or de
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hygrolux2-cli report [options] FILE -o OUT.pdf
+Lädt die Projektdatei, berechnet sie neu und schreibt ihren Bericht als PDF (A4, 20 mm Ränder).
+
+Optionen:
+  -o, --output OUT.pdf   die zu schreibende PDF-Datei (erforderlich); &apos;-&apos; schreibt das PDF auf die Standardausgabe
+  --force                OUT.pdf ersetzen, wenn die Datei existiert
+  --frames LIST          Abschnittskennungen durch Kommas getrennt, oder &apos;all&apos;; Vorgabe: 0,1,2,3,4,5,9,11,12
+                         (0 Kopf, 1 Fuß, 2 Projekt, 3 Skizze, 4 Schichten, 5 Klima, 6 Wärmeübergangs-
+                         widerstände, 7 Widerstände, 8 Ergebnistabelle, 9 Feuchtediagramm,
+                         10 Dampfdruckdiagramm, 11 Zusammenfassung, 12 Glaser-Ergebnisse, 13 Bemerkungen)
+  --page-numbers         &apos;Seite n von m&apos; in der Fußzeile
+  --font FAMILY          Schriftart des Berichts (Vorgabe: Verdana)
+  --lang ID              Sprache des Berichts: en (Vorgabe) oder de
+</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+13"/>
         <source>
 
 Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, 1 for bad usage, 3 when the PDF was written but the project&apos;s results could not be judged (invalid input, a calculation without result; the reason goes to standard error).</source>
@@ -5342,7 +4845,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht geschrieben werden kann, 1 bei fehlerhaftem Aufruf, 3 wenn das PDF geschrieben wurde, die Ergebnisse des Projekts aber nicht bewertet werden konnten (ungültige Eingaben, Berechnung ohne Ergebnis; der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+20"/>
         <source>--frames needs frame ids 0..13 separated by commas, or &apos;all&apos;.</source>
         <translation>--frames braucht Abschnittskennungen 0..13, durch Kommas getrennt, oder &apos;all&apos;.</translation>
     </message>
@@ -5362,12 +4865,12 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <translation>Der Bericht ist ein PDF: Die Ausgabedatei braucht die Endung .pdf.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+28"/>
         <source>%1: the PDF file cannot be written.</source>
         <translation>%1: Die PDF-Datei kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+11"/>
         <source>Report font &apos;%1&apos; is not installed, &apos;%2&apos; is used.</source>
         <translation>Die Berichtsschrift &apos;%1&apos; ist nicht installiert, &apos;%2&apos; wird verwendet.</translation>
     </message>
@@ -5380,7 +4883,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
 <context>
     <name>ReportFrameBase</name>
     <message>
-        <location filename="../src/report/ReportFrameBase.cpp" line="+136"/>
+        <location filename="../src/report/ReportFrameBase.cpp" line="+140"/>
         <source>No results:</source>
         <translation>Keine Ergebnisse:</translation>
     </message>
@@ -5531,9 +5034,14 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Tauwasser %1.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>layer %1 (%2)</source>
         <translation>Schicht %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>layer %1</source>
+        <translation>Schicht %1</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -5761,8 +5269,8 @@ nach DIN 4108-2 Tabelle 3</translation>
     <name>ShowLogfile</name>
     <message>
         <location filename="../src/ui/ShowLogfile.cpp" line="+15"/>
-        <source>Log File</source>
-        <translation>Protokolldatei</translation>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -5780,191 +5288,6 @@ nach DIN 4108-2 Tabelle 3</translation>
  %1</source>
         <translation>Keine Protokolldatei gefunden unter
  %1</translation>
-    </message>
-</context>
-<context>
-    <name>SimulateCommand</name>
-    <message>
-        <location filename="../src/cli/SimulateCommand.cpp" line="+50"/>
-        <source>%1: cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+28"/>
-        <source>simulated %1 of %2 days (%3 %)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>Water content [kg/m²]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Relative humidity [%]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Temperature [°C]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+39"/>
-        <source>The construction has no layers.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Layer %1 (%2) needs a width, density, thermal conductivity and diffusion resistance factor above 0.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>simulate FILE [options]       transient heat and moisture simulation (EN 15026) under hourly climates</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Usage: hygrolux2-cli simulate FILE [options]
-Simulates the construction of the project FILE (&apos;-&apos;: standard input) hour by hour with coupled heat and moisture transport after EN 15026; material functions come from the catalogue values of the layers.
-
-Options:
-  --years N          simulated years (default 1)
-  --exterior C       sine:NAME (monthly means of a built-in climate: potsdam), sine:T1,...,T12 (twelve
-                     monthly means in °C) - both with a daily swing of ±4 K and 80 % relative humidity -
-                     or an hourly CSV file (default sine:potsdam)
-  --interior C       en15026-normal, en15026-high (EN 15026 Annex C from the exterior climate) or an
-                     hourly CSV file (default en15026-normal)
-  --initial-rh P     initial relative humidity in % (default 80), at 20 °C
-  --monitor X,Y      monitor positions from the interior surface in m (or with mm, cm) for the CSV
-  --refine F         mesh refinement factor (default 1)
-  --out-csv OUT      hourly values as CSV (&apos;-&apos;: standard output)
-  --json             the summary as JSON instead of text
-  --plot OUT         water content, relative humidity and temperature of each layer over time (.svg, .png, .pdf)
-  --force            replace existing output files
-
-Hourly CSV climate: one header line, then &apos;time in h, temperature in °C, relative humidity in %&apos; in equal steps;
-a shorter series repeats. Ctrl+C stops the run and writes what is computed (exit code 130).
-Exit code 0 on success, 1 for bad usage, 2 when a file could not be read or written, 3 when the solver failed
-(the results up to that hour are written).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+41"/>
-        <source>--exterior sine: needs a built-in climate (potsdam) or twelve monthly means in °C.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+49"/>
-        <source>simulate needs exactly one project file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>--years needs a whole number from 1 to %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>--initial-rh needs a relative humidity above 0 and up to 100 %.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>--refine needs a factor from 0.25 to 10.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>--monitor needs positions in m separated by commas.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>--plot needs a file ending in .svg, .png or .pdf.</source>
-        <translation type="unfinished">--plot braucht eine Datei mit der Endung .svg, .png oder .pdf.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>--out-csv - and --json cannot share standard output.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+47"/>
-        <source>%1: the simulation stopped: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1: interrupted after %2 h; writing what is computed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>%1: the chart could not be drawn.</source>
-        <translation type="unfinished">%1: Das Diagramm konnte nicht gezeichnet werden.</translation>
-    </message>
-</context>
-<context>
-    <name>SimulationChart</name>
-    <message>
-        <location filename="../src/visualisation/SimulationChart.cpp" line="+105"/>
-        <source>Time [d]</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SimulationOutput</name>
-    <message>
-        <location filename="../src/cli/SimulationOutput.cpp" line="+135"/>
-        <source>%1: %2 year(s), interior %3, exterior %4, initial relative humidity %5 %
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Water content per layer [kg/m²]: initial, maximum, final, trend per year
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>     wood moisture at most %1 M.-% (year %2, %3)%4
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>: above 20 M.-%</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Total water content: %1 -&gt; %2 kg/m², change in the last year %3 kg/m²: %4
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>still rising (no dynamic equilibrium yet)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>not rising</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Run: %1 h simulated%2, %3 cells, %4 steps, %5 Newton iterations, %6 failures, smallest step %7 s, %8 s
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source> (stopped early)</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -6445,14 +5768,19 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>V2_ResultsWidget</name>
     <message>
-        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+102"/>
+        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+105"/>
         <source>Invalid input!</source>
         <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Thermal transmission coefficient of the construction</source>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Requirements</source>
+        <translation>Anforderungen</translation>
     </message>
 </context>
 <context>
@@ -6577,6 +5905,59 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <location filename="../src/calculation/VariantStudy.cpp" line="+57"/>
         <source>Layer %1 does not exist: the construction has %2 layers.</source>
         <translation>Schicht %1 existiert nicht: Die Konstruktion hat %2 Schichten.</translation>
+    </message>
+</context>
+<context>
+    <name>VerdictBlock</name>
+    <message>
+        <location filename="../src/report/VerdictBlock.cpp" line="+25"/>
+        <source>DIN 4108-3 with user defined limits</source>
+        <translation>DIN 4108-3 mit benutzerdefinierten Grenzwerten</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The moisture criteria of %1 are judged %2.</source>
+        <translation>Die Feuchtekriterien der %1 werden %2 beurteilt.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>not every requirement assessed</source>
+        <translation>nicht alle Anforderungen beurteilt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>all requirements fulfilled</source>
+        <translation>alle Anforderungen erfüllt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>requirements not fulfilled</source>
+        <translation>Anforderungen nicht erfüllt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Overall result:</source>
+        <translation>Gesamtergebnis:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>No condensation between the layers.</source>
+        <translation>Kein Tauwasser zwischen den Schichten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensate %1 %2.</source>
+        <translation>Tauwasser %1 %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The Glaser scheme gives %1 of condensate, the moisture-dependent method %2: the verdict uses the moisture-dependent method, which includes the hygroscopic storage and the capillary transport of the materials that the Glaser scheme leaves out.</source>
+        <translation>Das Glaser-Verfahren ergibt %1 Tauwasser, das feuchteabhängige Verfahren %2: die Beurteilung verwendet das feuchteabhängige Verfahren, das die hygroskopische Speicherung und den kapillaren Transport der Baustoffe berücksichtigt, die das Glaser-Verfahren außer Acht lässt.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 row %2</source>
+        <translation>%1 Zeile %2</translation>
     </message>
 </context>
 <context>

@@ -73,7 +73,8 @@ ResultSummary::Mass ResultSummary::condensateMass(double kgPerSquareMetre) {
 QString ResultSummary::condensationPlace(const InputData &input, const std::vector<std::pair<int, int>> &zones) {
     const QVector<MaterialLayer> &layers = input.layers();
     const auto named = [&](int j) {
-        return tr("layer %1 (%2)").arg(j + 1).arg(j >= 0 && j < layers.size() ? layers[j].name() : QString());
+        const QString name = layers[j].name();
+        return name.isEmpty() ? tr("layer %1").arg(j + 1) : tr("layer %1 (%2)").arg(j + 1).arg(name);
     };
     QStringList places;
     for (const auto &zone : zones) {

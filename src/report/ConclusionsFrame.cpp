@@ -16,13 +16,6 @@
 
 namespace {
 
-QString verdictMarkup(const DINCriterion &criterion) {
-    if (!criterion.assessed)
-        return QStringLiteral("<font color=\"#808080\"><b>%1</b></font>").arg(criterion.verdict);
-    return criterion.fulfilled ? QStringLiteral("<b>%1</b>").arg(criterion.verdict)
-                               : QStringLiteral("<font color=\"#FF0000\"><b>%1</b></font>").arg(criterion.verdict);
-}
-
 struct ValueRow {
     QString caption, symbol, value, unit, note;
 };
@@ -71,7 +64,7 @@ void setCriteriaRows(QtExt::Table &table, int row, const std::vector<DINCriterio
         }
         table.setCellText(0, row, criterion.caption);
         table.setCellText(1, row, criterion.valueText);
-        table.setCellText(2, row, verdictMarkup(criterion));
+        table.setCellText(2, row, DINCriteria::verdictHtml(criterion));
         table.setCellJoined(2, row, 2, 1);
         ++row;
     }
@@ -115,7 +108,7 @@ QRectF ConclusionsFrame::frameRect(QPaintDevice *device, double width) {
 
     QStringList notes;
     if (basis.isGlaser())
-        notes << CriteriaBasis::glaserNote();
+        notes << basis.glaserReason();
     if (!basis.notAssessedReason().isEmpty())
         notes << DINCriteria::notAssessedText() + QStringLiteral(": ") + basis.notAssessedReason();
     notes << ResultTexts::plausibilityNotes(input.layers(), r, false);

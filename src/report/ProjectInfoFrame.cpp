@@ -1,7 +1,9 @@
 #include "ProjectInfoFrame.h"
 
 #include "Report.h"
+#include "VerdictBlock.h"
 
+#include <calculation/DINCriteria.h>
 #include <model/ProjectInformation.h>
 
 #include <QtExt_Table.h>
@@ -29,9 +31,6 @@ QRectF ProjectInfoFrame::frameRect(QPaintDevice *device, double width) {
 
     m_logo = m_report->userLogo().m_position == UserLogoSettings::LogoBesideProjectInfo ? userLogo() : QImage();
     m_logoSize = m_logo.isNull() ? QSizeF() : logoSizeOnDevice(m_logo);
-    if (rows.empty() && m_logo.isNull())
-        return endLayout();
-
     const double spacing = m_textMetrics.spacing();
     if (!rows.empty()) {
         auto table = createTable(3, int(rows.size()));
@@ -42,8 +41,31 @@ QRectF ProjectInfoFrame::frameRect(QPaintDevice *device, double width) {
         }
         addTable(std::move(table), m_logo.isNull() ? width : width - m_logoSize.width() - spacing);
     }
-    addSpacing(qMax(0.0, m_logoSize.height() - cursor()) + spacing);
+    if (!rows.empty() || !m_logo.isNull())
+        addSpacing(qMax(0.0, m_logoSize.height() - cursor()) + spacing);
+    addVerdict();
     return endLayout();
+}
+
+void ProjectInfoFrame::addVerdict() {
+    const ReportSettings &settings = m_report->reportSettings();
+    const std::vector<DINCriterion> criteria = DINCriteria::evaluate(
+        m_report->inputData(), m_report->projectInformation().m_heatFlowDirection, m_report->results(), settings);
+    if (criteria.empty())
+        return;
+    addText(QStringLiteral("<h3>%1</h3>").arg(tr("Result of the assessment")));
+    addText(VerdictBlock::summary(m_report->inputData(), m_report->results(), criteria, settings));
+    addSpacing(m_textMetrics.spacing());
+    auto table = createTable(3, int(criteria.size()));
+    for (int row = 0; row < int(criteria.size()); ++row) {
+        const DINCriterion &criterion = criteria[std::size_t(row)];
+        table->setCellText(0, row, criterion.caption);
+        table->setCellText(1, row,
+                           QStringLiteral("<small>%1</small>").arg(VerdictBlock::standard(criterion, settings)));
+        table->setCellText(2, row, DINCriteria::verdictHtml(criterion));
+    }
+    addTable(std::move(table));
+    addSpacing(m_textMetrics.spacing());
 }
 
 void ProjectInfoFrame::draw(QPainter *painter, const QRectF &frame) {

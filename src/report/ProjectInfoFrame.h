@@ -2,7 +2,8 @@
 #define ProjectInfoFrameH
 
 // Project information of the report (frame id 2): project, construction, user and company, one row for each
-// value that is set, and the user's logo to the right when chosen there.
+// value that is set, and the user's logo to the right when chosen there; below them the verdict block, so that
+// the first page says whether the construction passes.
 
 #include "ReportFrameBase.h"
 
@@ -19,6 +20,8 @@ public:
 private:
     /*! Wraps \a text in the markup of the chosen text format. */
     QString formatted(const QString &text) const;
+    /*! Overall result, basis, condensation and the criteria rows with their standards (VerdictBlock). */
+    void addVerdict();
 
     QImage m_logo;
     QSizeF m_logoSize;

@@ -3,6 +3,7 @@
 #include "Report.h"
 
 #include <calculation/CalculationResults.h>
+#include <calculation/CriteriaBasis.h>
 #include <calculation/ResultTexts.h>
 
 #include <QtExt_Table.h>
@@ -124,6 +125,9 @@ QString ReportFrameBase::missingResultsReason(bool glaser) const {
     // codes below "only one layer": no input, invalid input, no result, no algorithm, surface condensation
     if ((glaser ? r.glaserResultCode : r.resultCode) >= ResultCode::OneLayer)
         return QString();
+    // not a bare "No Solution found!" where the Glaser figures stand in for the moisture-dependent ones
+    if (!glaser && CriteriaBasis(r).isGlaser())
+        return CriteriaBasis::moistureMethodEmptyNote().toHtmlEscaped();
     return r.messages.isEmpty() ? ResultTexts::verdictText(r).toHtmlEscaped()
                                 : r.messages.join(QStringLiteral("<br/>"));
 }

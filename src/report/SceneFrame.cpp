@@ -24,10 +24,12 @@ void SceneFrame::placeScene(DiagramScene::DiagramType diagramType, double height
     }
     m_scene->setup(m_sceneRect, device(), m_report->pixelsPerMM(), results, input, diagramType);
     m_sceneRect.moveTop(cursor());
+    m_placed = true;
 }
 
 void SceneFrame::draw(QPainter *painter, const QRectF &frame) {
     painter->fillRect(frame, Qt::white);
     ReportFrameBase::draw(painter, frame);
-    m_scene->renderInto(painter, m_sceneRect.translated(frame.topLeft()));
+    if (m_placed)
+        m_scene->renderInto(painter, m_sceneRect.translated(frame.topLeft()));
 }

@@ -26,10 +26,13 @@ protected:
     /*! As above, for other results and input than the report's. */
     void placeScene(DiagramScene::DiagramType diagramType, double height, const CalculationResults &results,
                     const InputData &input);
+    /*! For frames that show a picture only sometimes: the next draw() paints none until placeScene(). */
+    void removeScene() { m_placed = false; }
 
 private:
     std::unique_ptr<DiagramScene> m_scene;
     QRectF m_sceneRect;
+    bool m_placed = false;
 };
 
 #endif // SceneFrameH

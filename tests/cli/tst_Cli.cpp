@@ -5,6 +5,7 @@
 #include <calculation/CriteriaBasis.h>
 #include <calculation/DINCriteria.h>
 #include <calculation/MinimumHeatResistance.h>
+#include <calculation/ResultSummary.h>
 #include <calculation/ResultTexts.h>
 #include <model/MaterialList.h>
 #include <model/ProgramInfo.h>
@@ -23,6 +24,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 #include <unistd.h>
@@ -550,7 +552,8 @@ void tst_Cli::textSummary() {
     QCOMPARE(run.exitCode, 0);
     const QString text = QString::fromUtf8(run.out);
     QVERIFY(text.startsWith(file + '\n'));
-    QVERIFY(text.contains(ResultTexts::verdictText(r)));
+    const QString verdict = ResultSummary(document.inputData(), r).row(ResultSummary::Key::Verdict).verdict;
+    QVERIFY(text.contains(QTextDocumentFragment::fromHtml(verdict).toPlainText()));
     QVERIFY(text.contains(QString::number(r.U, 'f', 3)));
     QVERIFY(text.contains(QString::number(r.Mc, 'f', 3)));
     QVERIFY(text.contains(QString::number(r.dryingTime / 86400, 'f', 2)));

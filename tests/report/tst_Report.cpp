@@ -231,15 +231,22 @@ void tst_Report::sketchHeight() {
 
 void tst_Report::emptyProjectInformationTakesNoSpace() {
     Document document = m_noCondensation;
-    document.projectInformation() = ProjectInformation();
     ReportSettings settings;
     Report report(installedFamily());
     prepare(report, document, settings);
     QImage image = pageImage();
     report.paintPage(&image, 1);
+    const double withInformation = report.pageLayout().frameRect(ReportSettings::ProjectInfoFrameId).height();
+    // without project information only the verdict block is left: no empty rows above it
+    document.projectInformation() = ProjectInformation();
+    prepare(report, document, settings);
+    report.paintPage(&image, 1);
     const ReportPageLayout &layout = report.pageLayout();
-    QCOMPARE(layout.frameRect(ReportSettings::ProjectInfoFrameId).height(), 0.0);
-    QCOMPARE(layout.frameRect(ReportSettings::SketchFrameId).top(), layout.bodyRect().top());
+    const QRectF info = layout.frameRect(ReportSettings::ProjectInfoFrameId);
+    QCOMPARE(info.top(), layout.bodyRect().top());
+    QVERIFY(info.height() > 0);
+    QVERIFY(info.height() < withInformation);
+    QCOMPARE(layout.frameRect(ReportSettings::SketchFrameId).top(), info.bottom());
 }
 
 void tst_Report::projectFileNameStandsInForMissingName() {

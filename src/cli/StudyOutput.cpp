@@ -29,11 +29,15 @@ QString textRow(const VariantStudy::Row &row) {
     QString line = QStringLiteral("%1").arg(QString::number(row.value, 'g', QLocale::FloatingPointShortest), 12);
     if (!row.isValid())
         return line + QStringLiteral("  ") + VariantStudy::resultText(row);
+    // On a surface condensation no condensate mass or drying time exists: a dash, never 0.
+    const bool surface =
+        row.resultCode == ResultCode::CondensationLeftSurface || row.resultCode == ResultCode::CondensationRightSurface;
+    const QString dash = QStringLiteral("-");
     line += QStringLiteral("%1%2%3%4  %5")
                 .arg(number(row.U, 3), 8)
-                .arg(number(row.glaserMc, 3), 12)
-                .arg(number(row.Mc, 3), 10)
-                .arg(number(row.dryingTimeDays, 1), 9)
+                .arg(surface ? dash : number(row.glaserMc, 3), 12)
+                .arg(surface ? dash : number(row.Mc, 3), 10)
+                .arg(surface ? dash : number(row.dryingTimeDays, 1), 9)
                 .arg(row.basis.methodName(), -18);
     for (DINCriterion::Kind kind : VariantStudyCsv::columns())
         line += QStringLiteral("%1").arg(VariantStudyCsv::verdict(row.criteria, kind), 8);

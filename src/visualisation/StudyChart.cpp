@@ -24,8 +24,9 @@ const double DryingLimitDays = 90;
 const QColor McColour(30, 90, 180);
 const QColor DryingColour(190, 90, 10);
 const QColor PassColour(120, 200, 120, 80);
-const QColor GlaserColour(110, 110, 110);
+const QColor GlaserColour(110, 110, 110, 110);
 const QColor SurfaceColour(200, 30, 30);
+const QColor SurfaceHatchColour(200, 30, 30, 90);
 
 /*! Maps values of one axis onto a pixel range, linearly or logarithmically. */
 struct Scale {
@@ -76,10 +77,19 @@ double axisTop(const std::vector<double> &values, double limit) {
     return std::ceil(top * 1.1 / step - 1e-9) * step;
 }
 
-/*! The stretch of the value axis a point stands for: half the way to each neighbour. */
-std::pair<double, double> stretch(const std::vector<StudyChart::Point> &p, size_t i, const Scale &x) {
-    const double left = i > 0 ? 0.5 * (x(p[i - 1].value) + x(p[i].value)) : x(p[i].value) - 3;
-    const double right = i + 1 < p.size() ? 0.5 * (x(p[i].value) + x(p[i + 1].value)) : x(p[i].value) + 3;
+/*! Where the stretches of two neighbouring points meet: at a found limit between them, else half way. */
+double boundary(const StudyChart::Content &content, double a, double b, const Scale &x) {
+    for (const StudyChart::Marker &marker : content.limits)
+        if (marker.value > a && marker.value < b)
+            return x(marker.value);
+    return 0.5 * (x(a) + x(b));
+}
+
+/*! The stretch of the value axis the point \a i stands for. */
+std::pair<double, double> stretch(const StudyChart::Content &content, size_t i, const Scale &x) {
+    const std::vector<StudyChart::Point> &p = content.points;
+    const double left = i > 0 ? boundary(content, p[i - 1].value, p[i].value, x) : x(p[i].value) - 3;
+    const double right = i + 1 < p.size() ? boundary(content, p[i].value, p[i + 1].value, x) : x(p[i].value) + 3;
     return {left, right};
 }
 
@@ -87,14 +97,14 @@ std::pair<double, double> stretch(const std::vector<StudyChart::Point> &p, size_
 void drawBands(QPainter &painter, const QRectF &plot, const StudyChart::Content &content, const Scale &x) {
     const std::vector<StudyChart::Point> &p = content.points;
     for (size_t i = 0; i < p.size(); ++i) {
-        const auto [left, right] = stretch(p, i, x);
+        const auto [left, right] = stretch(content, i, x);
         const QRectF band(left, plot.top(), std::max(right - left, 2.0), plot.height());
         if (p[i].passes)
             painter.fillRect(band, PassColour);
         if (p[i].glaser)
             painter.fillRect(band, QBrush(GlaserColour, Qt::BDiagPattern));
         if (p[i].surfaceCondensation)
-            painter.fillRect(band, QBrush(SurfaceColour, Qt::DiagCrossPattern));
+            painter.fillRect(band, QBrush(SurfaceHatchColour, Qt::DiagCrossPattern));
     }
 }
 
@@ -242,7 +252,7 @@ void drawLegend(QPainter &painter, const QRectF &rect, double y, const StudyChar
     if (has(&StudyChart::Point::surfaceCondensation))
         legendEntry(painter, x, y, StudyChart::tr("surface condensation (no M<sub>c</sub>)"),
                     [&painter](const QRectF &r) {
-                        painter.fillRect(r, QBrush(SurfaceColour, Qt::DiagCrossPattern));
+                        painter.fillRect(r, QBrush(SurfaceHatchColour, Qt::DiagCrossPattern));
                         painter.setPen(QPen(SurfaceColour, 2));
                         painter.drawLine(r.center() + QPointF(-5, -5), r.center() + QPointF(5, 5));
                         painter.drawLine(r.center() + QPointF(-5, 5), r.center() + QPointF(5, -5));

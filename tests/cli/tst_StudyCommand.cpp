@@ -232,6 +232,18 @@ void tst_StudyCommand::chartFiles() {
     QCOMPARE(runCli(study + QStringList{dir.filePath("chart.svg")}).exitCode, 2);
     QCOMPARE(runCli(study + QStringList{dir.filePath("chart.png"), "--force", "--dpi", "100"}).exitCode, 0);
     QCOMPARE(QImage(dir.filePath("chart.png")).size(), QSize(630, 394));
+
+    // Surface condensation is named in the legend; without it the legend does not mention it.
+    const QString surface = dir.filePath("surface.svg");
+    for (const char *values : {"50,60", "50,95"}) {
+        QCOMPARE(runCli({"study", example("masonry-wall-inside-insulation.v2p"), "--vary", "rh-inside", "--values",
+                         values, "--plot", surface, "--force"})
+                     .exitCode,
+                 0);
+        QFile file(surface);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().contains("surface condensation"), QByteArray(values) == "50,95");
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_StudyCommand)

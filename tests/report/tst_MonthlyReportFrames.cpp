@@ -11,8 +11,10 @@
 
 #include <QtExt_Table.h>
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QImage>
+#include <QPdfWriter>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -71,6 +73,28 @@ private slots:
             QCOMPARE(table.cellText(1, 3), QStringLiteral("<b>0.62</b>"));
             QCOMPARE(table.cellText(7, 0), QStringLiteral("Jul"));
         });
+    }
+
+    // Invalid input: every monthly frame is printed without values, the conclusions name the fault.
+    void invalidInputPrints() {
+        InputData input = wall();
+        input.layers()[1].setWidth(0);
+        input.check();
+        const ProjectInformation information;
+        ReportSettings settings;
+        settings.m_frames = {0, 1, 5, 8, 9, 10, 11, 12};
+        const MonthlyAssessment assessment = MonthlyAssessment::evaluate(
+            input, HeatFlowDirection::Horizontal, MonthlyClimate::potsdam(), MonthlyInterior(), 0.001);
+        QVERIFY(!assessment.results.valid);
+        Report report(QFontDatabase().families().value(0));
+        report.setSettings(&input, nullptr, &information, &settings);
+        report.setMonthly(&assessment);
+        QByteArray pdf;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        QVERIFY(report.printPages(&writer, 0, 0));
+        QCOMPARE(report.pageCount(), 1);
     }
 };
 

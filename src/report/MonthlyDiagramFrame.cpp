@@ -11,7 +11,8 @@ QRectF MonthlyDiagramFrame::frameRect(QPaintDevice *device, double width) {
     beginLayout(device, width);
     const MonthlyAssessment &a = m_report->monthly();
     const int month = MonthlyProfile::month(a);
-    if (month == 0)
+    m_hasProfile = month != 0;
+    if (!m_hasProfile)
         return endLayout();
     const bool worst = a.results.maxMonth != 0;
     addText(QStringLiteral("<h2>%1</h2>")
@@ -30,4 +31,11 @@ QRectF MonthlyDiagramFrame::frameRect(QPaintDevice *device, double width) {
                         "exterior.")));
     addSpacing(m_textMetrics.spacing());
     return endLayout();
+}
+
+void MonthlyDiagramFrame::draw(QPainter *painter, const QRectF &frame) {
+    if (m_hasProfile)
+        SceneFrame::draw(painter, frame);
+    else
+        ReportFrameBase::draw(painter, frame);
 }

@@ -14,6 +14,11 @@ public:
     MonthlyDiagramFrame(Report *report, QTextDocument *textDocument) : SceneFrame(report, textDocument) {}
 
     QRectF frameRect(QPaintDevice *device, double width) override;
+    /*! Without a month to draw (invalid input) nothing. */
+    void draw(QPainter *painter, const QRectF &frame) override;
+
+private:
+    bool m_hasProfile = false;
 };
 
 #endif // MonthlyDiagramFrameH

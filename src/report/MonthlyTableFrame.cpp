@@ -35,10 +35,13 @@ QRectF MonthlyTableFrame::frameRect(QPaintDevice *device, double width) {
     const int cols = 6;
     auto table = createTable(cols, int(r.months.size()) + 1);
     table->setSpacing(4);
-    for (int col = 1; col < 4; ++col)
+    for (int col = 0; col < 4; ++col)
         table->setColumnMinimumWidth(col, 4 * m_textMetrics.height(ReportTextMetrics::Body));
-    for (int col = 0; col < cols; ++col)
+    for (int col = 0; col < cols; ++col) {
         table->setCellText(col, 0, QStringLiteral("<b>%1</b>").arg(headers[col]));
+        if (col > 0)
+            table->setCellAlignment(col, 0, Qt::AlignRight | Qt::AlignBottom);
+    }
     for (int i = 0; i < int(r.months.size()); ++i) {
         const MonthlyMonthResult &m = r.months[std::size_t(i)];
         const int row = i + 1;

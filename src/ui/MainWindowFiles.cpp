@@ -62,9 +62,10 @@ void MainWindow::on_actionNew_triggered() {
     Document document;
     document.projectInformation() = settings.m_defaultProjectInformation;
     Globals &globals = Globals::instance();
-    const QStringList templates =
-        NewProjectWizard::templateFiles({Globals::resourcesDir() + QStringLiteral("/Templates"),
-                                         Settings::userDataDir() + QStringLiteral("/Templates")});
+    const QStringList templates = NewProjectWizard::templateFiles(
+        {NewProjectWizard::shippedTemplates(Globals::resourcesDir() + QStringLiteral("/Templates"),
+                                            globals.languageId()),
+         Settings::userDataDir() + QStringLiteral("/Templates")});
     NewProjectWizard wizard(document, globals.materialList(), globals.constructionList(), templates, this);
     if (wizard.exec() != QDialog::Accepted)
         return;

@@ -1,6 +1,7 @@
 #include "NewProjectWizard.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -47,6 +48,11 @@ NewProjectWizard::NewProjectWizard(Document &document, MaterialList &materials, 
     addPage(informationPage);
     addPage(m_materialPage);
     resize(894, 560);
+}
+
+QString NewProjectWizard::shippedTemplates(const QString &directory, const QString &languageId) {
+    const QString translated = directory + QLatin1Char('/') + languageId;
+    return !languageId.isEmpty() && QFileInfo(translated).isDir() ? translated : directory;
 }
 
 QStringList NewProjectWizard::templateFiles(const QStringList &directories) {

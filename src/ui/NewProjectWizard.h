@@ -22,6 +22,9 @@ public:
 
     /*! Project files in \a directories (shipped ones first), offered as templates. */
     static QStringList templateFiles(const QStringList &directories);
+    /*! The directory of the shipped templates in \a languageId: its subdirectory of \a directory when there is
+        one, else \a directory itself (the English templates). */
+    static QString shippedTemplates(const QString &directory, const QString &languageId);
 
 public slots:
     void accept() override;

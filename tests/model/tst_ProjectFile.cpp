@@ -651,6 +651,46 @@ private slots:
                                 .arg(int(results.glaserResultCode))
                                 .arg(results.messages.join('\n'))));
     }
+
+    void germanExamples_data() {
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("timber-frame wall") << "holzrahmenwand.v2p"
+                                           << "timber-frame-wall.v2p";
+        QTest::newRow("masonry wall") << "mauerwerk-mit-innendaemmung.v2p"
+                                      << "masonry-wall-inside-insulation.v2p";
+        QTest::newRow("flat roof") << "flachdach.v2p"
+                                   << "flat-roof.v2p";
+        QTest::newRow("flat roof on EPS") << "flachdach-auf-eps.v2p"
+                                          << "flat-roof-on-eps.v2p";
+        QTest::newRow("timber roof") << "holzdach.v2p"
+                                     << "timber-roof.v2p";
+    }
+    // The German copy of an example differs from the English one in its texts only.
+    void germanExamples() {
+        QFETCH(QString, german);
+        QFETCH(QString, english);
+        Project de;
+        Project en;
+        QString error;
+        QVERIFY2(de.read(QStringLiteral(HYGROLUX_EXAMPLES_DIR "/de/") + german, error), qPrintable(error));
+        QVERIFY2(en.read(QStringLiteral(HYGROLUX_EXAMPLES_DIR "/") + english, error), qPrintable(error));
+        Document translated = *de.document();
+        const Document &original = *en.document();
+        QCOMPARE(translated.inputData().layers().size(), original.inputData().layers().size());
+        for (int i = 0; i < translated.inputData().layers().size(); ++i) {
+            MaterialLayer &layer = translated.inputData().layers()[i];
+            QVERIFY(layer.name() != original.inputData().layers()[i].name());
+            layer.setName(original.inputData().layers()[i].name());
+            layer.setDataSource(original.inputData().layers()[i].dataSource());
+        }
+        ProjectInformation &info = translated.projectInformation();
+        QVERIFY(info.m_projectName != original.projectInformation().m_projectName);
+        info.m_projectName = original.projectInformation().m_projectName;
+        info.m_userName = original.projectInformation().m_userName;
+        info.m_description = original.projectInformation().m_description;
+        compareDocuments(translated, original);
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_ProjectFile)

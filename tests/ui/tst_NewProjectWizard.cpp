@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -36,6 +37,8 @@ private slots:
     void finishFollowsTheChoice();
     void doubleClickedMaterialFinishes();
     void templateFillsTheProject();
+    void templatesOfTheLanguage_data();
+    void templatesOfTheLanguage();
     void cancelLeavesTheDocument();
 
 private:
@@ -133,6 +136,27 @@ void tst_NewProjectWizard::templateFillsTheProject() {
     QCOMPARE(m_wizard->result(), int(QDialog::Accepted));
     QVERIFY(m_document.inputData() == original.document()->inputData());
     QCOMPARE(m_document.projectInformation().m_projectName, QStringLiteral("Villa"));
+}
+
+void tst_NewProjectWizard::templatesOfTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("German") << "de"
+                            << "flachdach.v2p";
+    QTest::newRow("English") << "en"
+                             << "flat-roof-on-eps.v2p";
+    QTest::newRow("a language without templates") << "fr"
+                                                  << "flat-roof-on-eps.v2p";
+}
+
+// The examples folder is laid out as the shipped templates: English ones with a folder per other language.
+void tst_NewProjectWizard::templatesOfTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, first);
+    const QStringList files =
+        NewProjectWizard::templateFiles({NewProjectWizard::shippedTemplates(HYGROLUX_EXAMPLES_DIR, language)});
+    QCOMPARE(files.size(), 5);
+    QCOMPARE(QFileInfo(files.first()).fileName(), first);
 }
 
 void tst_NewProjectWizard::cancelLeavesTheDocument() {

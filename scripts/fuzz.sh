@@ -8,8 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 RUN_SECONDS=${1:-60}
 BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
-TARGETS=(${FUZZ_TARGETS:-fuzz_project_xml fuzz_project_legacy fuzz_user_database fuzz_legacy_material_list
-                         fuzz_construction_database fuzz_system_materials fuzz_calculation})
+# Every target of fuzz/ by default, so that a new reader's target is replayed without being listed here.
+DEFAULT_TARGETS=$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//' | tr '\n' ' ')
+TARGETS=(${FUZZ_TARGETS:-$DEFAULT_TARGETS})
 
 scripts/install-deps.sh clang libclang-rt-14-dev
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/hygrolux-ccache}

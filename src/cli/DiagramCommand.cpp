@@ -135,7 +135,7 @@ int DiagramCommand::run(const QStringList &arguments) {
     content.results = evaluation.document.calculation().results();
     if (!monthly.monthly)
         return encodeAndWrite(evaluation, outFile, pictureFormat, paper, content);
-    const MonthlyAssessment assessment = monthly.evaluate(evaluation, ReportSettings());
+    const MonthlyAssessment assessment = monthly.evaluate(evaluation);
     if (content.type == DiagramScene::DiagramType::VapourPressure) {
         const MonthlyProfile profile(content.input, assessment, MonthlyProfile::month(assessment));
         content.input = profile.input;

@@ -25,6 +25,59 @@
     </message>
 </context>
 <context>
+    <name>AssessmentChoices</name>
+    <message>
+        <location filename="../src/model/AssessmentChoices.cpp" line="+96"/>
+        <source>DIN 4108-3:2001</source>
+        <translation>DIN 4108-3:2001</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 4108-3:2014</source>
+        <translation>DIN 4108-3:2014</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 4108-3:2018</source>
+        <translation>DIN 4108-3:2018</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DIN 4108-3 with the user-defined A_w limit %L1 kg/(m²·h^0.5)</source>
+        <translation>DIN 4108-3 mit dem benutzerdefinierten A_w-Grenzwert %L1 kg/(m²·h^0,5)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, no drying reserve</source>
+        <translation>%1, keine Trocknungsreserve</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, drying reserve %L2 g/(m²·a)</source>
+        <translation>%1, Trocknungsreserve %L2 g/(m²·a)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>defaults</source>
+        <translation>Vorgaben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>command line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>project and command line</source>
+        <translation>Projekt und Befehlszeile</translation>
+    </message>
+</context>
+<context>
     <name>AssessmentConditions</name>
     <message>
         <location filename="../src/calculation/ClimatePresets.cpp" line="+124"/>
@@ -110,7 +163,7 @@
         <translation>Dauer der Verdunstungsperiode in Tagen, größer als 0,1 und kleiner als 300.</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+56"/>
         <source>Undo change of condensation time.</source>
         <translation>Änderung der Tauperiode rückgängig machen.</translation>
     </message>
@@ -128,7 +181,7 @@
 <context>
     <name>CalcCommand</name>
     <message>
-        <location filename="../src/cli/CalcCommand.cpp" line="+21"/>
+        <location filename="../src/cli/CalcCommand.cpp" line="+23"/>
         <source>calc [options] FILE...       recalculate project files, print results and criteria as JSON</source>
         <translation>calc [options] FILE...       Projektdateien neu berechnen, Ergebnisse und Kriterien als JSON ausgeben</translation>
     </message>
@@ -139,6 +192,7 @@ Loads each project file (.v2p or .vpj; &apos;-&apos;: standard input), recalcula
 criteria as JSON: one object for one file, an array of objects for several.
 
 Options:
+  --json                 JSON (the default)
   --text                 short human-readable summary instead of JSON
   --array                always an array, also for one file
   --json-lines           one JSON object per line
@@ -147,10 +201,11 @@ Options:
                          accept, and nothing else
 </source>
         <translation>Aufruf: hygrolux2-cli calc [options] FILE...
-Lädt jede Projektdatei (.v2p oder .vpj; &apos;-&apos;: Standardeingabe), berechnet sie neu und gibt die Ergebnisse und die
+Lädt jede Projektdatei (.v2p oder .vpj; „-“: Standardeingabe), berechnet sie neu und gibt die Ergebnisse und die
 Kriterien als JSON aus: ein Objekt für eine Datei, ein Array von Objekten für mehrere.
 
 Optionen:
+  --json                 JSON (die Vorgabe)
   --text                 kurze lesbare Zusammenfassung statt JSON
   --array                immer ein Array, auch für eine Datei
   --json-lines           ein JSON-Objekt je Zeile
@@ -160,7 +215,7 @@ Optionen:
 </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>
 
 Exit codes:
@@ -177,17 +232,23 @@ Rückgabewerte:
   3  jede Datei geladen, aber die Eingaben eines Projekts sind ungültig oder seine Berechnung hat kein bewertbares Ergebnis (seine Zeilen lauten &quot;Nicht bewertet&quot;)</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+23"/>
+        <source>--text prints no JSON; choose one of --text, --array and --json-lines.</source>
+        <translation>--text gibt kein JSON aus; wählen Sie eine der Optionen --text, --array und --json-lines.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>%1: the file list cannot be read.</source>
         <translation>%1: Die Dateiliste kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+55"/>
+        <location line="+41"/>
         <source>%1: not assessed: %2</source>
         <translation>%1: nicht bewertet: %2</translation>
     </message>
     <message>
-        <location line="-51"/>
+        <location line="-88"/>
         <source>No project file given.</source>
         <translation>Keine Projektdatei angegeben.</translation>
     </message>
@@ -195,7 +256,7 @@ Rückgabewerte:
 <context>
     <name>Calculation</name>
     <message>
-        <location filename="../src/calculation/Calculation.cpp" line="+237"/>
+        <location filename="../src/calculation/Calculation.cpp" line="+239"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
@@ -299,7 +360,7 @@ Rückgabewerte:
         <translation>Die Standardausgabe konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>%1: not assessed: %2</source>
         <translation>%1: nicht bewertet: %2</translation>
     </message>
@@ -317,7 +378,7 @@ Rückgabewerte:
         <translation>Kein Befehl angegeben; siehe hygrolux2-cli --help.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
         <source>Unknown command &apos;%1&apos;; see hygrolux2-cli --help.</source>
         <translation>Unbekannter Befehl &apos;%1&apos;; siehe hygrolux2-cli --help.</translation>
     </message>
@@ -349,7 +410,7 @@ Befehle:
 <context>
     <name>CliFiles</name>
     <message>
-        <location filename="../src/cli/CliFiles.cpp" line="+26"/>
+        <location filename="../src/cli/CliFiles.cpp" line="+43"/>
         <source>%1: this is an input file; it is never written over.</source>
         <translation>%1: Dies ist eine Eingabedatei; sie wird nie überschrieben.</translation>
     </message>
@@ -470,7 +531,7 @@ Befehle:
         <translation>Wärmeübergangswiderstand in m²K/W, größer als 0.</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+101"/>
         <source>Undo change of temperature (condensation) at %1</source>
         <translation>Änderung der Temperatur (Tauperiode) auf der %1 rückgängig machen</translation>
     </message>
@@ -490,7 +551,7 @@ Befehle:
         <translation>Änderung der Klimavorgabe auf der %1 rückgängig machen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>warm side</source>
         <translation>Warmseite</translation>
     </message>
@@ -650,7 +711,7 @@ Befehle:
 <context>
     <name>ConclusionsFrame</name>
     <message>
-        <location filename="../src/report/ConclusionsFrame.cpp" line="+76"/>
+        <location filename="../src/report/ConclusionsFrame.cpp" line="+77"/>
         <source>Algorithm missing. No calculation possible.</source>
         <translation>Kein Rechenverfahren vorhanden. Keine Berechnung möglich.</translation>
     </message>
@@ -688,6 +749,11 @@ Befehle:
         <location line="+6"/>
         <source>Summary of Results</source>
         <translation>Zusammenfassung der Ergebnisse</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Assessment: %1</source>
+        <translation>Beurteilung: %1</translation>
     </message>
 </context>
 <context>
@@ -866,7 +932,7 @@ Befehle:
         <translation>Unbekannt</translation>
     </message>
     <message>
-        <location filename="../src/model/Construction.cpp" line="+30"/>
+        <location filename="../src/model/Construction.cpp" line="+24"/>
         <source>the name of construction &apos;%1&apos;</source>
         <translation>dem Namen der Konstruktion &apos;%1&apos;</translation>
     </message>
@@ -1038,12 +1104,12 @@ Schicht %1</translation>
 <context>
     <name>ConstructionEditDialog</name>
     <message>
-        <location filename="../src/ui/ConstructionEditDialog.cpp" line="+20"/>
+        <location filename="../src/ui/ConstructionEditDialog.cpp" line="+23"/>
         <source>Edit construction &apos;%1&apos;</source>
         <translation>Konstruktion &apos;%1&apos; bearbeiten</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+67"/>
         <source>Remove layer</source>
         <translation>Schicht entfernen</translation>
     </message>
@@ -1153,47 +1219,25 @@ Schicht %1</translation>
     </message>
 </context>
 <context>
-    <name>ConstructionTableWidget</name>
-    <message>
-        <location filename="../src/ui/ConstructionTableWidget.cpp" line="+160"/>
-        <source>Construction Sketch</source>
-        <translation>Konstruktionsskizze</translation>
-    </message>
-    <message>
-        <location line="+21"/>
-        <location line="+6"/>
-        <source>Save SVG</source>
-        <translation>Als SVG speichern</translation>
-    </message>
-    <message>
-        <location line="-6"/>
-        <source>SVG files (*.svg)</source>
-        <translation>SVG-Dateien (*.svg)</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Could not write &apos;%1&apos;.</source>
-        <translation>&apos;%1&apos; konnte nicht geschrieben werden.</translation>
-    </message>
-</context>
-<context>
     <name>ConvertCommand</name>
     <message>
-        <location filename="../src/cli/ConvertCommand.cpp" line="+14"/>
+        <location filename="../src/cli/ConvertCommand.cpp" line="+16"/>
         <source>convert OLD NEW.v2p          write a project file in the current format</source>
         <translation>convert OLD NEW.v2p          eine Projektdatei im aktuellen Format schreiben</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Usage: hygrolux2-cli convert [--force] OLD NEW.v2p
-Reads any project file the program can open (.v2p or the older .vpj) and writes it as NEW.v2p.
+Reads any project file the program can open (.v2p or the older .vpj) and writes it as NEW.v2p;
+NEW &apos;-&apos; writes it to standard output.
 
 Options:
   --force     replace NEW.v2p when it exists
 
 Exit codes: 0 written; 1 bad usage (also NEW is OLD itself, or ends in .vpj); 2 OLD could not be loaded, NEW exists without --force, or it could not be written.</source>
         <translation>Aufruf: hygrolux2-cli convert [--force] OLD NEW.v2p
-Liest jede Projektdatei, die das Programm öffnen kann (.v2p oder das ältere .vpj), und schreibt sie als NEW.v2p.
+Liest jede Projektdatei, die das Programm öffnen kann (.v2p oder das ältere .vpj), und schreibt sie als NEW.v2p;
+NEW „-“ schreibt sie auf die Standardausgabe.
 
 Optionen:
   --force     NEW.v2p ersetzen, wenn die Datei existiert
@@ -1201,7 +1245,7 @@ Optionen:
 Rückgabewerte: 0 geschrieben; 1 fehlerhafter Aufruf (auch wenn NEW die Datei OLD selbst ist oder auf .vpj endet); 2 OLD konnte nicht geladen werden, NEW existiert ohne --force oder konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>convert needs the old and the new file name.</source>
         <translation>convert braucht den alten und den neuen Dateinamen.</translation>
     </message>
@@ -1273,41 +1317,51 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>CriteriaOptions</name>
     <message>
-        <location filename="../src/cli/CriteriaOptions.cpp" line="+56"/>
+        <location filename="../src/cli/CriteriaOptions.cpp" line="+59"/>
         <source>--din-edition must be 0, 1, 2 or 3.</source>
         <translation>--din-edition muss 0, 1, 2 oder 3 sein.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--min-res-version must be 0 or 1.</source>
         <translation>--min-res-version muss 0 oder 1 sein.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
         <source>--min-res-kind must be one of %1 for table version %2.</source>
         <translation>--min-res-kind muss für die Tabellenversion %2 einer der Werte %1 sein.</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>Criteria (defaults of the report settings):
+        <location line="+6"/>
+        <source>--min-res-kind must be one of %1 (table version 1) or %2 (table version 0).</source>
+        <translation>--min-res-kind muss einer der Werte %1 (Tabellenversion 1) oder %2 (Tabellenversion 0) sein.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Criteria: an option given overrides the project&apos;s own assessment choice for this run; a project
+without choices of its own takes the defaults named here.
   --din-edition N        DIN 4108-3 edition: 0 2001, 1 2014, 2 2018, 3 user defined (default 2)
   --non-capillary-aw V   A_w limit of non-capillary materials in kg/(m2 h^0.5), edition 3 (default 0.2)
   --min-res-version V    DIN 4108-2 table of minimum thermal resistances: 0 2004, 1 2013 (default 1)
-  --min-res-kind K       construction kind (row) of that table (default: the table&apos;s first kind,
-                         12 for 2013, 0 for 2004)
+  --min-res-kind K       construction kind (row) of that table (default: the project&apos;s kind where
+                         the table has it, else the table&apos;s first kind, 12 for 2013, 0 for 2004)
   --frsi                 check the temperature factor f_Rsi
   --drying-reserve G     drying reserve to check in g/(m2 a); 0 = no check (default 0)</source>
-        <translation>Kriterien (Vorgaben der Berichtseinstellungen):
+        <translation>Kriterien: Eine angegebene Option ersetzt für diesen Lauf die eigene Bewertungseinstellung des Projekts;
+ein Projekt ohne eigene Einstellungen erhält die hier genannten Vorgaben.
   --din-edition N        Ausgabe der DIN 4108-3: 0 2001, 1 2014, 2 2018, 3 benutzerdefiniert (Vorgabe 2)
-  --non-capillary-aw V   A_w-Grenze nicht kapillaraktiver Materialien in kg/(m2 h^0.5), Ausgabe 3 (Vorgabe 0.2)
-  --min-res-version V    Tabelle der Mindestwerte des Wärmedurchlasswiderstands nach DIN 4108-2: 0 2004, 1 2013 (Vorgabe 1)
-  --min-res-kind K       Bauteilart (Zeile) dieser Tabelle (Vorgabe: erste Bauteilart der Tabelle,
-                         12 für 2013, 0 für 2004)
+  --non-capillary-aw V   A_w-Grenzwert nicht kapillaraktiver Materialien in kg/(m2 h^0.5), Ausgabe 3
+                         (Vorgabe 0.2)
+  --min-res-version V    Tabelle der Mindestwerte des Wärmedurchlasswiderstands nach DIN 4108-2:
+                         0 2004, 1 2013 (Vorgabe 1)
+  --min-res-kind K       Bauteilart (Zeile) dieser Tabelle (Vorgabe: die Bauteilart des Projekts, sofern
+                         die Tabelle sie enthält, sonst die erste Bauteilart der Tabelle, 12 für 2013,
+                         0 für 2004)
   --frsi                 Temperaturfaktor f_Rsi prüfen
   --drying-reserve G     zu prüfende Trocknungsreserve in g/(m2 a); 0 = keine Prüfung (Vorgabe 0)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source> (default)</source>
         <translation> (Vorgabe)</translation>
     </message>
@@ -1339,7 +1393,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>benutzerdefiniert, A_w-Grenze aus --non-capillary-aw</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>
 --min-res-version %1   %2%3
 </source>
@@ -1355,7 +1409,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 </translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>--%1 needs an integer, not &apos;%2&apos;.</source>
         <translation>--%1 braucht eine ganze Zahl, nicht &apos;%2&apos;.</translation>
     </message>
@@ -1368,7 +1422,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DINCriteria</name>
     <message>
-        <location filename="../src/calculation/DINCriteria.cpp" line="+145"/>
+        <location filename="../src/calculation/DINCriteria.cpp" line="+146"/>
         <source>Requirement fulfilled</source>
         <translation>Anforderung erfüllt</translation>
     </message>
@@ -1582,7 +1636,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DiagramCommand</name>
     <message>
-        <location filename="../src/cli/DiagramCommand.cpp" line="+18"/>
+        <location filename="../src/cli/DiagramCommand.cpp" line="+21"/>
         <source>diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF</source>
         <translation>diagram FILE -o OUT          Skizze oder Verlaufsdiagramm als SVG, PNG, JPG oder PDF zeichnen</translation>
     </message>
@@ -1602,8 +1656,10 @@ Options:
   --width MM  width of the picture in millimetres (default 170; SVG at most 210)
   --dpi N     resolution of PNG and JPG pictures (default 150)
   --lang ID   language of the captions and numbers: en (default) or de
+With --method monthly: --type condensate (bar chart of the accumulated condensate per month, the
+default; svg, png or pdf), pressure (profile of the worst month) or sketch.
 
-Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot be written, 3 when the picture was written but the project has no results to draw (the reason goes to standard error).</source>
+</source>
         <translation>Aufruf: hygrolux2-cli diagram FILE [--type sketch|pressure|moisture|glaser] -o OUT.{svg,png,jpg,pdf}
 Lädt das Projekt FILE, berechnet es neu und zeichnet ein Bild; die Endung von OUT bestimmt das Format.
 
@@ -1611,18 +1667,29 @@ Optionen:
   --type T    sketch (Konstruktionsskizze), pressure (Dampfdruckdiagramm), moisture
               (Feuchtegehaltsdiagramm, die Vorgabe) oder glaser (Drücke des Glaser-Verfahrens über
               der diffusionsäquivalenten Luftschichtdicke sd)
-  -o, --output OUT  zu schreibende Bilddatei; &apos;-&apos; schreibt sie auf die Standardausgabe im
+  -o, --output OUT  zu schreibende Bilddatei; „-“ schreibt sie auf die Standardausgabe im
               Format von --format (svg, png, jpg oder pdf)
-  --format F  Bildformat, wenn OUT &apos;-&apos; ist
+  --format F  Bildformat, wenn OUT „-“ ist
   --force     OUT ersetzen, wenn die Datei existiert
   --width MM  Bildbreite in Millimetern (Vorgabe 170; SVG höchstens 210)
   --dpi N     Auflösung von PNG- und JPG-Bildern (Vorgabe 150)
   --lang ID   Sprache der Beschriftungen und Zahlen: en (Vorgabe) oder de
+Mit --method monthly: --type condensate (Balkendiagramm der angesammelten Tauwassermasse je Monat, die
+Vorgabe; svg, png oder pdf), pressure (Verlauf im ungünstigsten Monat) oder sketch.
+
+</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>
+
+Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or the picture cannot be written, 3 when the picture was written but the project has no results to draw (the reason goes to standard error).</source>
+        <translation>
 
 Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder das Bild nicht geschrieben werden kann, 3 wenn das Bild geschrieben wurde, das Projekt aber keine darstellbaren Ergebnisse hat (der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>diagram needs exactly one project file.</source>
         <translation>diagram braucht genau eine Projektdatei.</translation>
     </message>
@@ -1632,12 +1699,17 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>diagram braucht eine Ausgabedatei: -o OUT.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Unknown diagram type &apos;%1&apos;.</source>
         <translation>Unbekannter Diagrammtyp &apos;%1&apos;.</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>Unknown chart format &apos;%1&apos;: use .svg, .png or .pdf.</source>
+        <translation>Unbekanntes Diagrammformat „%1“: Verwenden Sie .svg, .png oder .pdf.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Unknown picture format &apos;%1&apos;: use .svg, .png, .jpg or .pdf.</source>
         <translation>Unbekanntes Bildformat &apos;%1&apos;: verwenden Sie .svg, .png, .jpg oder .pdf.</translation>
     </message>
@@ -1657,7 +1729,8 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>diagram braucht ein GUI-Anwendungsobjekt.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+25"/>
+        <location line="+11"/>
         <source>%1: the picture could not be drawn.</source>
         <translation>%1: Das Bild konnte nicht gezeichnet werden.</translation>
     </message>
@@ -1665,17 +1738,18 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>DiagramExport</name>
     <message>
-        <location filename="../src/visualisation/DiagramExport.cpp" line="+142"/>
+        <location filename="../src/visualisation/DiagramExport.cpp" line="+144"/>
         <source>Unknown picture format &apos;%1&apos;: use .svg, .png, .jpg or .pdf.</source>
         <translation>Unbekanntes Bildformat &apos;%1&apos;: verwenden Sie .svg, .png, .jpg oder .pdf.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+12"/>
+        <location line="+16"/>
         <source>Could not write &apos;%1&apos;.</source>
         <translation>&apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+56"/>
         <source>Construction Sketch</source>
         <translation>Konstruktionsskizze</translation>
     </message>
@@ -1764,25 +1838,6 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+19"/>
         <source>No results to draw.</source>
         <translation>Keine Ergebnisse darzustellen.</translation>
-    </message>
-</context>
-<context>
-    <name>DiagramView</name>
-    <message>
-        <location filename="../src/visualisation/DiagramView.cpp" line="+118"/>
-        <location line="+7"/>
-        <source>Save SVG</source>
-        <translation>Als SVG speichern</translation>
-    </message>
-    <message>
-        <location line="-7"/>
-        <source>SVG files (*.svg)</source>
-        <translation>SVG-Dateien (*.svg)</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Could not write &apos;%1&apos;.</source>
-        <translation>&apos;%1&apos; konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -2167,6 +2222,49 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
 </context>
 <context>
+    <name>HourlyClimate</name>
+    <message>
+        <location filename="../src/calculation/HourlyClimate.cpp" line="+45"/>
+        <source>Line %1: expected the header line with the column names before the values.</source>
+        <translation>Zeile %1: Vor den Werten wird die Kopfzeile mit den Spaltennamen erwartet.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Line %1: expected 3 columns (time in h, temperature in °C, relative humidity in %), found %2.</source>
+        <translation>Zeile %1: 3 Spalten erwartet (Zeit in h, Temperatur in °C, relative Luftfeuchte in %), %2 gefunden.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Line %1: &apos;%2&apos; is not a number.</source>
+        <translation>Zeile %1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Line %1: temperature %2 °C lies outside -80 ... 100 °C.</source>
+        <translation>Zeile %1: Die Temperatur %2 °C liegt außerhalb von -80 … 100 °C.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Line %1: relative humidity %2 % lies outside 0 ... 100 %.</source>
+        <translation>Zeile %1: Die relative Luftfeuchte %2 % liegt außerhalb von 0 … 100 %.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Line %1: time %2 h lies outside -%3 ... %3 h.</source>
+        <translation>Zeile %1: Die Zeit %2 h liegt außerhalb von -%3 … %3 h.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Line %1: time %2 h does not follow %3 h in steps of %4 h (gap or disorder).</source>
+        <translation>Zeile %1: Die Zeit %2 h folgt nicht im Abstand von %4 h auf %3 h (Lücke oder falsche Reihenfolge).</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>No climate values after the header line.</source>
+        <translation>Keine Klimawerte nach der Kopfzeile.</translation>
+    </message>
+</context>
+<context>
     <name>InputData</name>
     <message>
         <location filename="../src/model/InputDataLegacy.cpp" line="+20"/>
@@ -2215,7 +2313,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Vier Klimarandbedingungen sind erforderlich!</translation>
     </message>
     <message>
-        <location filename="../src/model/InputData.cpp" line="+25"/>
+        <location filename="../src/model/InputData.cpp" line="+27"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
@@ -2319,7 +2417,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Diagramm-Werkzeugleiste</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Heat flow direction</source>
         <translation>Wärmestromrichtung</translation>
     </message>
@@ -2395,7 +2493,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../src/ui/MainWindow.cpp" line="+88"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+87"/>
         <source>About %1 ...</source>
         <translation>Über %1 ...</translation>
     </message>
@@ -2458,21 +2556,6 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+3"/>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
         <translation>Wechselt zwischen der Anzeige des Dampfdruckverlaufs und des Feuchteverlaufs</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Show Glaser diagram</source>
-        <translation>Glaser-Diagramm anzeigen</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Glaser diagram</source>
-        <translation>Glaser-Diagramm</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Shows the Glaser diagram of DIN 4108-3: pressures over the diffusion-equivalent air layer thickness</source>
-        <translation>Zeigt das Glaser-Diagramm der DIN 4108-3: Drücke über der diffusionsäquivalenten Luftschichtdicke</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2702,7 +2785,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Zeigt die Protokolldatei von VAPRO2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="-58"/>
+        <location filename="../src/ui/MainWindow.cpp" line="-57"/>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
         <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
@@ -2727,7 +2810,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Blendet die Diagramm-Werkzeugleiste ein oder aus</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -2752,17 +2835,17 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Schichtaufbau</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+7"/>
         <source>Profile diagram</source>
         <translation>Verlaufsdiagramm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ui/MainWindowExport.cpp" line="+64"/>
         <source>Export file</source>
         <translation>Exportdatei</translation>
     </message>
     <message>
-        <location line="+261"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+232"/>
         <source>Database</source>
         <translation>Datenbank</translation>
     </message>
@@ -2772,7 +2855,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Die Benutzerdatenbanken konnten nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowExport.cpp" line="+31"/>
+        <location filename="../src/ui/MainWindowExport.cpp" line="-34"/>
         <source>Jpg image (*.jpg)</source>
         <translation>JPG-Bild (*.jpg)</translation>
     </message>
@@ -2792,19 +2875,14 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>PNG-Datei (*.png)</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+62"/>
         <source>Export failed</source>
         <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <source>The file &apos;%1&apos; could not be written.</source>
-        <translation>Die Datei &apos;%1&apos; konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <location line="+43"/>
-        <source>Help file error</source>
-        <translation>Fehler in der Hilfedatei</translation>
+        <source>Help file missing</source>
+        <translation>Hilfedatei fehlt</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2814,7 +2892,29 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+6"/>
+        <source>Help cannot be shown</source>
+        <translation>Hilfe kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No program to show PDF files was found</source>
+        <translation>Es wurde kein Programm zum Anzeigen von PDF-Dateien gefunden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The manual is here:
+%1</source>
+        <translation>Das Handbuch befindet sich hier:
+%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy Path</source>
+        <translation>Pfad kopieren</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Languange changed</source>
         <translation>Sprache geändert</translation>
     </message>
@@ -2844,7 +2944,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Möchten Sie das Projekt vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>%1 Projects (*.%2)</source>
         <translation>%1-Projekte (*.%2)</translation>
     </message>
@@ -2869,12 +2969,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Die Datei &apos;%1&apos; wurde nicht gefunden oder existiert nicht.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Error loading project file</source>
         <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Error #3: Saving failed</source>
         <translation>Fehler Nr. 3: Speichern fehlgeschlagen</translation>
     </message>
@@ -2884,7 +2984,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Fehler beim Speichern der Projektdatei!</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Specify %1 project file</source>
         <translation>%1-Projektdatei angeben</translation>
     </message>
@@ -2939,7 +3039,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>Material</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="+195"/>
+        <location filename="../src/model/Material.cpp" line="+216"/>
         <location line="+80"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
@@ -3026,7 +3126,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialCatalogueTable</name>
     <message>
-        <location filename="../src/model/MaterialCatalogueTable.cpp" line="+58"/>
+        <location filename="../src/model/MaterialCatalogueTable.cpp" line="+61"/>
         <source>Expected %1 fields, found %2.</source>
         <translation>%1 Felder erwartet, %2 gefunden.</translation>
     </message>
@@ -3036,7 +3136,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Ungültige Zahl, Kennzeichnung oder Farbe.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Cannot open material table &apos;%1&apos;.</source>
         <translation>Materialtabelle &apos;%1&apos; kann nicht geöffnet werden.</translation>
     </message>
@@ -3054,7 +3154,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialCategory</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="-285"/>
+        <location filename="../src/model/Material.cpp" line="-306"/>
         <source>Coating</source>
         <translation>Beschichtungen</translation>
     </message>
@@ -3485,7 +3585,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../src/ui/MaterialEditWidget.cpp" line="+162"/>
+        <location filename="../src/ui/MaterialEditWidget.cpp" line="+177"/>
         <source>Layer width/height [%1]:</source>
         <translation>Schichtdicke [%1]:</translation>
     </message>
@@ -3520,7 +3620,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>sd-Wert [m]</translation>
     </message>
     <message>
-        <location filename="../src/ui/MaterialEditWidget.cpp" line="-135"/>
+        <location filename="../src/ui/MaterialEditWidget.cpp" line="-150"/>
         <source>Moisture content at 80% RH [m%1/m%1]:</source>
         <translation>Feuchtegehalt bei 80 % r. F. [m%1/m%1]:</translation>
     </message>
@@ -3645,7 +3745,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Diffusionsäquivalente Luftschichtdicke in m: Schichtdicke mal Wasserdampf-Diffusionswiderstandszahl, oder der Produktwert, der dann die Schichtdicke festlegt.</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+111"/>
         <source>This filed changes the width of a material layer.</source>
         <translation>Dieses Feld ändert die Dicke einer Materialschicht.</translation>
     </message>
@@ -3675,7 +3775,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Wasseraufnahmekoeffizient in kg/(m²·h½), 0 oder größer.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+66"/>
         <source>Undo change of material name at layer No. %1</source>
         <translation>Änderung des Materialnamens in Schicht Nr. %1 rückgängig machen</translation>
     </message>
@@ -3685,7 +3785,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Schichtfarbe wählen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+9"/>
         <source>Undo layer width change at layer No. %1</source>
         <translation>Änderung der Schichtdicke in Schicht Nr. %1 rückgängig machen</translation>
     </message>
@@ -3809,7 +3909,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Doppelte Systemmaterial-Kennung %1 in &apos;%2&apos; übergangen.</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+94"/>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
         <translation>Fehler beim Lesen der Materialliste aus der Datei &apos;%1&apos;!
@@ -4180,9 +4280,533 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     </message>
 </context>
 <context>
+    <name>MonthlyChart</name>
+    <message>
+        <location filename="../src/visualisation/MonthlyChart.cpp" line="+55"/>
+        <source>Accumulated condensate M_a [kg/m²]</source>
+        <translation>Angesammelte Tauwassermasse M_a [kg/m²]</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <location line="+41"/>
+        <source>Accumulated condensate at the end of each month</source>
+        <translation>Angesammelte Tauwassermasse am Ende jedes Monats</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>limit %L1 kg/m²</source>
+        <translation>Grenzwert %L1 kg/m²</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No interstitial condensation in any month.</source>
+        <translation>In keinem Monat Tauwasser im Bauteilinneren.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyChartFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyChartFrame.cpp" line="+14"/>
+        <source>Accumulated Condensate per Month</source>
+        <translation>Angesammelte Tauwassermasse je Monat</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Condensate at the end of each month, summed over the interfaces; the dashed line is the admissible mass of DIN 4108-3, the worst month red.</source>
+        <translation>Tauwassermasse am Ende jedes Monats, summiert über die Schichtgrenzen; die gestrichelte Linie ist die nach DIN 4108-3 zulässige Tauwassermasse, der ungünstigste Monat ist rot.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyClimate</name>
+    <message>
+        <location filename="../src/calculation/MonthlyClimate.cpp" line="+19"/>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyClimateCsv</name>
+    <message>
+        <location filename="../src/calculation/MonthlyClimateCsv.cpp" line="+67"/>
+        <source>%1: the climate file cannot be read (%2).</source>
+        <translation>%1: Die Klimadatei kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>line %1: three numbers expected (month, temperature, humidity).</source>
+        <translation>Zeile %1: drei Zahlen erwartet (Monat, Temperatur, Luftfeuchte).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line %1: the month must be a whole number from 1 to 12.</source>
+        <translation>Zeile %1: Der Monat muss eine ganze Zahl von 1 bis 12 sein.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>12 months expected, %1 found.</source>
+        <translation>12 Monate erwartet, %1 gefunden.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>line %1: month %2 appears twice.</source>
+        <translation>Zeile %1: Monat %2 kommt doppelt vor.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>line %1: the temperature must lie between -80 and 80 °C.</source>
+        <translation>Zeile %1: Die Temperatur muss zwischen -80 und 80 °C liegen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>line %1: the relative humidity must lie above 0 and at most 100 %.</source>
+        <translation>Zeile %1: Die relative Luftfeuchte muss größer als 0 und höchstens 100 % sein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>line %1: the vapour pressure must lie above 0 and at most %2 Pa.</source>
+        <translation>Zeile %1: Der Wasserdampfteildruck muss größer als 0 und höchstens %2 Pa sein.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyClimateFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyClimateFrame.cpp" line="+14"/>
+        <source>Climate Data of the Monthly Method (DIN EN ISO 13788)</source>
+        <translation>Klimarandbedingungen des Monatsverfahrens (DIN EN ISO 13788)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Exterior climate (monthly means)</source>
+        <translation>Außenklima (Monatsmittelwerte)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interior climate</source>
+        <translation>Innenklima</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Surface resistances</source>
+        <translation>Wärmeübergangswiderstände</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>R&lt;sub&gt;si&lt;/sub&gt; = %L1 m&lt;sup&gt;2&lt;/sup&gt;K/W (condensation), %L2 m&lt;sup&gt;2&lt;/sup&gt;K/W (surface check), R&lt;sub&gt;se&lt;/sub&gt; = %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</source>
+        <translation>R&lt;sub&gt;si&lt;/sub&gt; = %L1 m&lt;sup&gt;2&lt;/sup&gt;K/W (Tauwasser), %L2 m&lt;sup&gt;2&lt;/sup&gt;K/W (Oberflächennachweis), R&lt;sub&gt;se&lt;/sub&gt; = %L3 m&lt;sup&gt;2&lt;/sup&gt;K/W</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The project&apos;s own climates and surface resistances are not used by the monthly method.</source>
+        <translation>Die Klimate und Wärmeübergangswiderstände des Projekts werden vom Monatsverfahren nicht verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyConclusionsFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyConclusionsFrame.cpp" line="+26"/>
+        <source>Conclusions of the Monthly Method</source>
+        <translation>Zusammenfassung des Monatsverfahrens</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>All requirements</source>
+        <translation>Alle Anforderungen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The monthly method knows neither capillary transport nor hygroscopic storage: condensate stays in the planes where it forms until it evaporates by diffusion.</source>
+        <translation>Das Monatsverfahren berücksichtigt weder kapillaren Transport noch hygroskopische Speicherung: Tauwasser bleibt in den Ebenen, in denen es ausfällt, bis es durch Diffusion verdunstet.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyCriteria</name>
+    <message>
+        <location filename="../src/calculation/MonthlyCriteria.cpp" line="+37"/>
+        <source>DIN 4108-3 largest accumulated condensate M&lt;sub&gt;a,max&lt;/sub&gt; &amp;le; %L1 kg/m&lt;sup&gt;2&lt;/sup&gt;</source>
+        <translation>DIN 4108-3 größte angesammelte Tauwassermasse M&lt;sub&gt;a,max&lt;/sub&gt; &amp;le; %L1 kg/m&lt;sup&gt;2&lt;/sup&gt;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>DIN 4108-3 (Wood based material) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3%</source>
+        <translation>DIN 4108-3 (Holzwerkstoff) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 3 %</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>DIN 4108-3 (Wood) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5%</source>
+        <translation>DIN 4108-3 (Holz) %1u&lt;sub&gt;m&lt;/sub&gt; &amp;lt; 5 %</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>All condensate dries out within the year</source>
+        <translation>Das gesamte Tauwasser trocknet innerhalb des Jahres aus</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mould: &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;ge; &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L1 (%2)</source>
+        <translation>Schimmel: &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; &amp;ge; &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mould: no month with a minimum &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt;</source>
+        <translation>Schimmel: kein Monat mit einem Mindestwert &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyDiagramFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyDiagramFrame.cpp" line="+19"/>
+        <source>Temperature and Vapour Pressure Profile of the Worst Month (%1)</source>
+        <translation>Temperatur- und Dampfdruckverlauf im ungünstigsten Monat (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperature and Vapour Pressure Profile of the Coldest Month (%1)</source>
+        <translation>Temperatur- und Dampfdruckverlauf im kältesten Monat (%1)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Monthly mean temperatures and vapour pressures; the vapour pressure runs straight in the equivalent air layer thickness between the interior, the interfaces at saturation and the exterior.</source>
+        <translation>Monatsmittel der Temperaturen und Wasserdampfteildrücke; über der diffusionsäquivalenten Luftschichtdicke verläuft der Wasserdampfteildruck geradlinig zwischen dem Innenraum, den Schichtgrenzen mit Sättigung und dem Außenraum.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyMethod</name>
+    <message>
+        <location filename="../src/calculation/MonthlyMethod.cpp" line="+126"/>
+        <source>The construction has no layers.</source>
+        <translation>Die Konstruktion hat keine Schichten.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Invalid mu %3 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation>Ungültige Wasserdampf-Diffusionswiderstandszahl %3 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Invalid thermal conductivity %4 of material in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
+        <translation>Ungültige Wärmeleitfähigkeit %4 des Materials in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyOptions</name>
+    <message>
+        <location filename="../src/cli/MonthlyOptions.cpp" line="+49"/>
+        <source>--method must be &apos;period&apos; or &apos;monthly&apos;, not &apos;%1&apos;.</source>
+        <translation>--method muss „period“ oder „monthly“ sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--%1 needs --method monthly.</source>
+        <translation>--%1 braucht --method monthly.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>--indoor-rh, --moisture-class and --moisture-excess exclude each other.</source>
+        <translation>--indoor-rh, --moisture-class und --moisture-excess schließen einander aus.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--indoor-t needs a temperature from -40 to 80 °C.</source>
+        <translation>--indoor-t braucht eine Temperatur von -40 bis 80 °C.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--indoor-rh needs a relative humidity above 0 and at most 100 %.</source>
+        <translation>--indoor-rh braucht eine relative Luftfeuchte größer als 0 und höchstens 100 %.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--moisture-class needs a humidity class from 1 to 5.</source>
+        <translation>--moisture-class braucht eine Feuchtelastklasse von 1 bis 5.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--moisture-excess needs a moisture excess from 0 to %1 kg/m3.</source>
+        <translation>--moisture-excess braucht einen Feuchteüberschuss von 0 bis %1 kg/m3.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Method:
+  --method M             period (Glaser scheme and moisture-dependent method, the default) or
+                         monthly (monthly method of DIN EN ISO 13788)
+  --climate C            monthly climate: potsdam (default) or a CSV file of 12 rows
+                         month, theta_e, phi_e in % or p_e in Pa
+  --indoor-rh P          constant interior relative humidity in % (default 50)
+  --moisture-class N     interior moisture excess of humidity class 1..5
+  --moisture-excess DV   interior moisture excess at 0 °C outside in kg/m3
+  --indoor-t T           interior temperature in °C (default 20)</source>
+        <translation>Verfahren:
+  --method M             period (Glaser-Verfahren und feuchteabhängiges Verfahren, die Vorgabe) oder
+                         monthly (Monatsverfahren nach DIN EN ISO 13788)
+  --climate C            Monatsklima: potsdam (Vorgabe) oder eine CSV-Datei mit 12 Zeilen
+                         Monat, theta_e, phi_e in % oder p_e in Pa
+  --indoor-rh P          konstante relative Luftfeuchte innen in % (Vorgabe 50)
+  --moisture-class N     Feuchteüberschuss innen nach Feuchtelastklasse 1..5
+  --moisture-excess DV   Feuchteüberschuss innen bei 0 °C außen in kg/m3
+  --indoor-t T           Innentemperatur in °C (Vorgabe 20)</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlySummary</name>
+    <message>
+        <location filename="../src/calculation/MonthlySummary.cpp" line="+10"/>
+        <source>Method</source>
+        <translation>Verfahren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monthly method of DIN EN ISO 13788</source>
+        <translation>Monatsverfahren nach DIN EN ISO 13788</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exterior climate</source>
+        <translation>Außenklima</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Interior climate</source>
+        <translation>Innenklima</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Condensation starts in</source>
+        <translation>Beginn des Tauwasserausfalls</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no interstitial condensation</source>
+        <translation>kein Tauwasser im Bauteilinneren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Largest accumulated condensate</source>
+        <translation>Größte angesammelte Tauwassermasse</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%L1 kg/m&lt;sup&gt;2&lt;/sup&gt; at the end of %2</source>
+        <translation>%L1 kg/m&lt;sup&gt;2&lt;/sup&gt; am Ende des Monats %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Dries out within the year</source>
+        <translation>Trocknet innerhalb des Jahres aus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>no, %L1 kg/m&lt;sup&gt;2&lt;/sup&gt; remain</source>
+        <translation>nein, %L1 kg/m&lt;sup&gt;2&lt;/sup&gt; verbleiben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Temperature factor of the construction</source>
+        <translation>Temperaturfaktor der Konstruktion</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</source>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Design month of the surface</source>
+        <translation>Maßgebender Monat der Oberfläche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L2</source>
+        <translation>%1, &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>none (never colder outside than inside)</source>
+        <translation>keiner (außen nie kälter als innen)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%L1 °C, %L2 %</source>
+        <translation>%L1 °C, %L2 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%L1 °C, moisture excess %L2 kg/m&lt;sup&gt;3&lt;/sup&gt; at &lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; &amp;le; 0 °C</source>
+        <translation>%L1 °C, Feuchteüberschuss %L2 kg/m&lt;sup&gt;3&lt;/sup&gt; bei &lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; &amp;le; 0 °C</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlySurfaceFrame</name>
+    <message>
+        <location filename="../src/report/MonthlySurfaceFrame.cpp" line="+13"/>
+        <source>Interior Surface against Mould (Monthly Method)</source>
+        <translation>Schimmelschutz der Innenoberfläche (Monatsverfahren)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [&amp;deg;C]</source>
+        <translation>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [&amp;deg;C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;si,min&lt;/sub&gt; [&amp;deg;C]</source>
+        <translation>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;si,min&lt;/sub&gt; [&amp;deg;C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt;</source>
+        <translation>&lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Design month %1: &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L2; the construction has &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L3 with R&lt;sub&gt;si&lt;/sub&gt; = 0.25 m&lt;sup&gt;2&lt;/sup&gt;K/W.</source>
+        <translation>Maßgebender Monat %1: &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi,min&lt;/sub&gt; = %L2; die Konstruktion hat &lt;i&gt;f&lt;/i&gt;&lt;sub&gt;Rsi&lt;/sub&gt; = %L3 mit R&lt;sub&gt;si&lt;/sub&gt; = 0,25 m&lt;sup&gt;2&lt;/sup&gt;K/W.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No month is colder outside than inside: no design month.</source>
+        <translation>In keinem Monat ist es außen kälter als innen: kein maßgebender Monat.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyTableFrame</name>
+    <message>
+        <location filename="../src/report/MonthlyTableFrame.cpp" line="+24"/>
+        <source>Condensation and Drying Month by Month</source>
+        <translation>Tauwasserausfall und Verdunstung Monat für Monat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [&amp;deg;C]</source>
+        <translation>&lt;i&gt;&amp;theta;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [&amp;deg;C]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;&amp;phi;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [%]</source>
+        <translation>&lt;i&gt;&amp;phi;&lt;/i&gt;&lt;sub&gt;e&lt;/sub&gt; [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;i&gt;p&lt;/i&gt;&lt;sub&gt;i&lt;/sub&gt; [Pa]</source>
+        <translation>&lt;i&gt;p&lt;/i&gt;&lt;sub&gt;i&lt;/sub&gt; [Pa]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>condensed (+) / evaporated (&amp;minus;) [kg/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation>ausgefallen (+) / verdunstet (&amp;minus;) [kg/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>accumulated &lt;i&gt;M&lt;/i&gt;&lt;sub&gt;a&lt;/sub&gt; [kg/m&lt;sup&gt;2&lt;/sup&gt;]</source>
+        <translation>angesammelt &lt;i&gt;M&lt;/i&gt;&lt;sub&gt;a&lt;/sub&gt; [kg/m&lt;sup&gt;2&lt;/sup&gt;]</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 (between layers %1 and %2)</source>
+        <translation>%1 (zwischen den Schichten %1 und %2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No interstitial condensation in any month; the months run from January.</source>
+        <translation>In keinem Monat Tauwasser im Bauteilinneren; die Monate beginnen mit Januar.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The year starts in the first month with condensation. Condensate at interface %1; the worst month in bold.</source>
+        <translation>Das Jahr beginnt mit dem ersten Monat mit Tauwasserausfall. Tauwasser an der Schichtgrenze %1; der ungünstigste Monat ist fett.</translation>
+    </message>
+</context>
+<context>
+    <name>MonthlyText</name>
+    <message>
+        <location filename="../src/cli/MonthlyText.cpp" line="+28"/>
+        <source>Criteria:</source>
+        <translation>Kriterien:</translation>
+    </message>
+</context>
+<context>
     <name>NewProjectWizard</name>
     <message>
-        <location filename="../src/ui/NewProjectWizard.cpp" line="+25"/>
+        <location filename="../src/ui/NewProjectWizard.cpp" line="+26"/>
         <source>Project Information</source>
         <translation>Projektinformationen</translation>
     </message>
@@ -4197,7 +4821,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Assistent für neue Projekte</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+51"/>
         <source>Error loading project file</source>
         <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
@@ -4238,21 +4862,25 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>PrintDialog</name>
     <message>
-        <location filename="../src/ui/PrintDialog.cpp" line="+69"/>
+        <location filename="../src/ui/PrintDialog.cpp" line="+60"/>
         <source>Report Preview Dialog</source>
         <translation>Berichtsvorschau</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+74"/>
         <source>Cannot print report.</source>
         <translation>Der Bericht kann nicht gedruckt werden.</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+12"/>
-        <location line="+14"/>
         <source>Creating paint device failed.</source>
         <translation>Die Zeichenfläche konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+15"/>
+        <source>Cannot write file &apos;%1&apos;: creating the paint device failed.</source>
+        <translation>Datei „%1“ kann nicht geschrieben werden: Die Zeichenfläche konnte nicht erzeugt werden.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -4261,21 +4889,14 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     </message>
     <message>
         <location line="+12"/>
-        <source>The picture cannot be encoded.</source>
-        <translation>Das Bild kann nicht kodiert werden.</translation>
+        <source>Cannot write file &apos;%1&apos;: the picture cannot be encoded.</source>
+        <translation>Datei „%1“ kann nicht geschrieben werden: Das Bild kann nicht kodiert werden.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <location line="+5"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>The PDF cannot be written:
-%1</source>
-        <translation>Das PDF kann nicht geschrieben werden:
-%1</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -4303,13 +4924,6 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <location line="+1"/>
         <source>Jpg image (*.jpg)</source>
         <translation>JPG-Bild (*.jpg)</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>The page cannot be written:
-%1</source>
-        <translation>Die Seite kann nicht geschrieben werden:
-%1</translation>
     </message>
     <message>
         <location filename="../src/ui/PrintDialogForm.cpp" line="-34"/>
@@ -4473,7 +5087,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Das Projekt hat mehr als %1 Schichten.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>No project to save.</source>
         <translation>Kein Projekt zum Speichern.</translation>
     </message>
@@ -4486,12 +5100,12 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>ProjectEvaluation</name>
     <message>
-        <location filename="../src/cli/ProjectEvaluation.cpp" line="+40"/>
+        <location filename="../src/cli/ProjectEvaluation.cpp" line="+56"/>
         <source>standard input cannot be read</source>
         <translation>Standardeingabe kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>not found</source>
         <translation>nicht gefunden</translation>
     </message>
@@ -4792,7 +5406,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>Report</name>
     <message>
-        <location filename="../src/report/Report.cpp" line="+89"/>
+        <location filename="../src/report/Report.cpp" line="+107"/>
         <source>Cannot open painter with current printer.</source>
         <translation>Mit dem aktuellen Drucker kann nicht gezeichnet werden.</translation>
     </message>
@@ -4800,7 +5414,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>ReportCommand</name>
     <message>
-        <location filename="../src/cli/ReportCommand.cpp" line="+23"/>
+        <location filename="../src/cli/ReportCommand.cpp" line="+31"/>
         <source>report [options] FILE -o OUT.pdf  write the report of a project file as PDF</source>
         <translation>report [options] FILE -o OUT.pdf  den Bericht einer Projektdatei als PDF schreiben</translation>
     </message>
@@ -4815,7 +5429,10 @@ Options:
   --frames LIST          frame ids separated by commas, or &apos;all&apos;; default: 0,1,2,3,4,5,9,11,12
                          (0 header, 1 footer, 2 project, 3 sketch, 4 layers, 5 climate, 6 surface
                          resistances, 7 resistances, 8 results table, 9 moisture diagram,
-                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks)
+                         10 vapour pressure diagram, 11 conclusions, 12 Glaser results, 13 remarks);
+                         with --method monthly 5 is its climate, 8 the monthly table, 9 the
+                         condensate chart, 10 the worst month&apos;s profile, 11 its conclusions and
+                         12 the surface check, default 0,1,2,3,4,5,8,9,10,11,12
   --page-numbers         &apos;Page n of m&apos; in the footer
   --font FAMILY          report font (default: Verdana)
   --lang ID              language of the report: en (default) or de
@@ -4824,19 +5441,22 @@ Options:
 Lädt die Projektdatei, berechnet sie neu und schreibt ihren Bericht als PDF (A4, 20 mm Ränder).
 
 Optionen:
-  -o, --output OUT.pdf   die zu schreibende PDF-Datei (erforderlich); &apos;-&apos; schreibt das PDF auf die Standardausgabe
+  -o, --output OUT.pdf   die zu schreibende PDF-Datei (erforderlich); „-“ schreibt das PDF auf die Standardausgabe
   --force                OUT.pdf ersetzen, wenn die Datei existiert
-  --frames LIST          Abschnittskennungen durch Kommas getrennt, oder &apos;all&apos;; Vorgabe: 0,1,2,3,4,5,9,11,12
+  --frames LIST          Abschnittskennungen durch Kommas getrennt, oder „all“; Vorgabe: 0,1,2,3,4,5,9,11,12
                          (0 Kopf, 1 Fuß, 2 Projekt, 3 Skizze, 4 Schichten, 5 Klima, 6 Wärmeübergangs-
                          widerstände, 7 Widerstände, 8 Ergebnistabelle, 9 Feuchtediagramm,
-                         10 Dampfdruckdiagramm, 11 Zusammenfassung, 12 Glaser-Ergebnisse, 13 Bemerkungen)
-  --page-numbers         &apos;Seite n von m&apos; in der Fußzeile
+                         10 Dampfdruckdiagramm, 11 Zusammenfassung, 12 Glaser-Ergebnisse, 13 Bemerkungen);
+                         mit --method monthly ist 5 das Monatsklima, 8 die Monatstabelle, 9 das
+                         Tauwasserdiagramm, 10 der Verlauf im ungünstigsten Monat, 11 die
+                         Zusammenfassung und 12 der Oberflächennachweis, Vorgabe 0,1,2,3,4,5,8,9,10,11,12
+  --page-numbers         „Seite n von m“ in der Fußzeile
   --font FAMILY          Schriftart des Berichts (Vorgabe: Verdana)
   --lang ID              Sprache des Berichts: en (Vorgabe) oder de
 </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>
 
 Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be written, 1 for bad usage, 3 when the PDF was written but the project&apos;s results could not be judged (invalid input, a calculation without result; the reason goes to standard error).</source>
@@ -4845,7 +5465,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht geschrieben werden kann, 1 bei fehlerhaftem Aufruf, 3 wenn das PDF geschrieben wurde, die Ergebnisse des Projekts aber nicht bewertet werden konnten (ungültige Eingaben, Berechnung ohne Ergebnis; der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+32"/>
         <source>--frames needs frame ids 0..13 separated by commas, or &apos;all&apos;.</source>
         <translation>--frames braucht Abschnittskennungen 0..13, durch Kommas getrennt, oder &apos;all&apos;.</translation>
     </message>
@@ -4860,17 +5480,22 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <translation>Keine Ausgabedatei angegeben (-o OUT.pdf).</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>--font needs the name of a font family.</source>
+        <translation>--font braucht den Namen einer Schriftfamilie.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>The report is a PDF: the output file needs the extension .pdf.</source>
         <translation>Der Bericht ist ein PDF: Die Ausgabedatei braucht die Endung .pdf.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+32"/>
         <source>%1: the PDF file cannot be written.</source>
         <translation>%1: Die PDF-Datei kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Report font &apos;%1&apos; is not installed, &apos;%2&apos; is used.</source>
         <translation>Die Berichtsschrift &apos;%1&apos; ist nicht installiert, &apos;%2&apos; wird verwendet.</translation>
     </message>
@@ -5064,27 +5689,32 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Wärmedurchlass­widerstand der Konstruktion (trocken)</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>U-value (dry, surface resistances of the condensation period)</source>
+        <translation>U-Wert (trocken, Wärmeübergangswiderstände der Tauperiode)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Thermal transmission coefficient of the construction (dry), with the surface resistances of the condensation period</source>
+        <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken), mit den Wärmeübergangswiderständen der Tauperiode</translation>
+    </message>
+    <message>
         <location line="+3"/>
-        <source>U-value (dry)</source>
-        <translation>U-Wert (trocken)</translation>
+        <source>U-value (moisture dependent, surface resistances of the condensation period)</source>
+        <translation>U-Wert (feuchteabhängig, Wärmeübergangswiderstände der Tauperiode)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Thermal transmission coefficient of the construction (dry)</source>
-        <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>U-value (moisture dependent)</source>
-        <translation>U-Wert (feuchteabhängig)</translation>
+        <source>Thermal transmission coefficient of the construction (moisture dependent), with the surface resistances of the condensation period</source>
+        <translation>Wärmedurchgangs­koeffizient der Konstruktion (feuchteabhängig), mit den Wärmeübergangswiderständen der Tauperiode</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
-        <translation>Wärmedurchgangs­koeffizient der Konstruktion (feuchteabhängig)</translation>
+        <source>U-value (DIN EN ISO 6946)</source>
+        <translation>U-Wert (DIN EN ISO 6946)</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Condensation mass after condensation period</source>
         <translation>Tauwassermasse nach der Tauperiode</translation>
     </message>
@@ -5269,8 +5899,8 @@ nach DIN 4108-2 Tabelle 3</translation>
     <name>ShowLogfile</name>
     <message>
         <location filename="../src/ui/ShowLogfile.cpp" line="+15"/>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
+        <source>Log File</source>
+        <translation>Protokolldatei</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -5291,6 +5921,217 @@ nach DIN 4108-2 Tabelle 3</translation>
     </message>
 </context>
 <context>
+    <name>SimulateCommand</name>
+    <message>
+        <location filename="../src/cli/SimulateCommand.cpp" line="+50"/>
+        <source>%1: cannot be read (%2).</source>
+        <translation>%1: kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>simulated %1 of %2 days (%3 %)</source>
+        <translation>%1 von %2 Tagen simuliert (%3 %)</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Water content [kg/m²]</source>
+        <translation>Feuchtegehalt [kg/m²]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Relative humidity [%]</source>
+        <translation>Relative Luftfeuchte [%]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Temperature [°C]</source>
+        <translation>Temperatur [°C]</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>The construction has no layers.</source>
+        <translation>Die Konstruktion hat keine Schichten.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Layer %1 (%2) needs a width, density, thermal conductivity and diffusion resistance factor above 0.</source>
+        <translation>Schicht %1 (%2) braucht eine Dicke, Rohdichte, Wärmeleitfähigkeit und Wasserdampf-Diffusionswiderstandszahl größer als 0.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>simulate FILE [options]       transient heat and moisture simulation (EN 15026) under hourly climates</source>
+        <translation>simulate FILE [options]       instationäre Wärme- und Feuchtesimulation (EN 15026) mit stündlichen Klimadaten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Usage: hygrolux2-cli simulate FILE [options]
+Simulates the construction of the project FILE (&apos;-&apos;: standard input) hour by hour with coupled heat and moisture transport after EN 15026; material functions come from the catalogue values of the layers.
+
+Options:
+  --years N          simulated years (default 1)
+  --exterior C       sine:NAME (monthly means of a built-in climate: potsdam), sine:T1,...,T12 (twelve
+                     monthly means in °C) - both with a daily swing of ±4 K and 80 % relative humidity -
+                     or an hourly CSV file (default sine:potsdam)
+  --interior C       en15026-normal, en15026-high (EN 15026 Annex C from the exterior climate) or an
+                     hourly CSV file (default en15026-normal)
+  --initial-rh P     initial relative humidity in % (default 80), at 20 °C
+  --monitor X,Y      monitor positions from the interior surface in m (or with mm, cm) for the CSV
+  --refine F         mesh refinement factor (default 1)
+  --out-csv OUT      hourly values as CSV (&apos;-&apos;: standard output)
+  --json             the summary as JSON instead of text
+  --plot OUT         water content, relative humidity and temperature of each layer over time (.svg, .png, .pdf)
+  --force            replace existing output files
+
+Hourly CSV climate: one header line, then &apos;time in h, temperature in °C, relative humidity in %&apos; in equal steps;
+a shorter series repeats. Ctrl+C stops the run and writes what is computed (exit code 130).
+Exit code 0 on success, 1 for bad usage, 2 when a file could not be read or written, 3 when the solver failed
+(the results up to that hour are written).</source>
+        <translation>Aufruf: hygrolux2-cli simulate FILE [options]
+Simuliert die Konstruktion des Projekts FILE („-“: Standardeingabe) Stunde für Stunde mit gekoppeltem Wärme- und Feuchtetransport nach EN 15026; die Materialfunktionen ergeben sich aus den Katalogwerten der Schichten.
+
+Optionen:
+  --years N          simulierte Jahre (Vorgabe 1)
+  --exterior C       sine:NAME (Monatsmittel eines eingebauten Klimas: potsdam), sine:T1,...,T12 (zwölf
+                     Monatsmittel in °C) – beide mit einer Tagesschwankung von ±4 K und 80 % relativer
+                     Luftfeuchte – oder eine stündliche CSV-Datei (Vorgabe sine:potsdam)
+  --interior C       en15026-normal, en15026-high (EN 15026 Anhang C aus dem Außenklima) oder eine
+                     stündliche CSV-Datei (Vorgabe en15026-normal)
+  --initial-rh P     relative Anfangsfeuchte in % (Vorgabe 80), bei 20 °C
+  --monitor X,Y      Messstellen ab der Innenoberfläche in m (oder mit mm, cm) für die CSV-Ausgabe
+  --refine F         Verfeinerungsfaktor des Rechengitters (Vorgabe 1)
+  --out-csv OUT      Stundenwerte als CSV („-“: Standardausgabe)
+  --json             die Zusammenfassung als JSON statt als Text
+  --plot OUT         Feuchtegehalt, relative Luftfeuchte und Temperatur jeder Schicht über der Zeit (.svg, .png, .pdf)
+  --force            vorhandene Ausgabedateien ersetzen
+
+Stündliches CSV-Klima: eine Kopfzeile, dann „Zeit in h, Temperatur in °C, relative Luftfeuchte in %“ in gleichen
+Schritten; eine kürzere Reihe wird wiederholt. Strg+C beendet den Lauf und schreibt das bisher Berechnete (Rückgabewert 130).
+Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn eine Datei nicht gelesen oder geschrieben werden konnte,
+3 wenn der Löser versagte (die Ergebnisse bis zu dieser Stunde werden geschrieben).</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>--exterior sine: needs a built-in climate (potsdam) or twelve monthly means in °C.</source>
+        <translation>--exterior sine: braucht ein eingebautes Klima (potsdam) oder zwölf Monatsmittel in °C.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>simulate needs exactly one project file.</source>
+        <translation>simulate braucht genau eine Projektdatei.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--years needs a whole number from 1 to %1.</source>
+        <translation>--years braucht eine ganze Zahl von 1 bis %1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--initial-rh needs a relative humidity above 0 and up to 100 %.</source>
+        <translation>--initial-rh braucht eine relative Luftfeuchte größer als 0 und bis 100 %.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--refine needs a factor from 0.25 to 10.</source>
+        <translation>--refine braucht einen Faktor von 0.25 bis 10.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--monitor needs positions in m separated by commas.</source>
+        <translation>--monitor braucht durch Kommas getrennte Positionen in m.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--plot needs a file ending in .svg, .png or .pdf.</source>
+        <translation>--plot braucht eine Datei mit der Endung .svg, .png oder .pdf.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--out-csv - and --json cannot share standard output.</source>
+        <translation>--out-csv - und --json können sich die Standardausgabe nicht teilen.</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1: the simulation stopped: %2</source>
+        <translation>%1: Die Simulation wurde abgebrochen: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: interrupted after %2 h; writing what is computed.</source>
+        <translation>%1: nach %2 h unterbrochen; das bisher Berechnete wird geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1: the chart could not be drawn.</source>
+        <translation>%1: Das Diagramm konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationChart</name>
+    <message>
+        <location filename="../src/visualisation/SimulationChart.cpp" line="+105"/>
+        <source>Time [d]</source>
+        <translation>Zeit [d]</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationOutput</name>
+    <message>
+        <location filename="../src/cli/SimulationOutput.cpp" line="+135"/>
+        <source>%1: %2 year(s), interior %3, exterior %4, initial relative humidity %5 %
+</source>
+        <translation>%1: %2 Jahr(e), innen %3, außen %4, relative Anfangsfeuchte %5 %
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Water content per layer [kg/m²]: initial, maximum, final, trend per year
+</source>
+        <translation>Feuchtegehalt je Schicht [kg/m²]: Anfang, Maximum, Ende, Trend je Jahr
+</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>     wood moisture at most %1 M.-% (year %2, %3)%4
+</source>
+        <translation>     Holzfeuchte höchstens %1 M.-% (Jahr %2, %3)%4
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>: above 20 M.-%</source>
+        <translation>: über 20 M.-%</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Total water content: %1 -&gt; %2 kg/m², change in the last year %3 kg/m²: %4
+</source>
+        <translation>Gesamter Feuchtegehalt: %1 -&gt; %2 kg/m², Änderung im letzten Jahr %3 kg/m²: %4
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>still rising (no dynamic equilibrium yet)</source>
+        <translation>steigt noch (noch kein dynamisches Gleichgewicht)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>not rising</source>
+        <translation>steigt nicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Run: %1 h simulated%2, %3 cells, %4 steps, %5 Newton iterations, %6 failures, smallest step %7 s, %8 s
+</source>
+        <translation>Lauf: %1 h simuliert%2, %3 Zellen, %4 Schritte, %5 Newton-Iterationen, %6 Fehlschläge, kleinster Schritt %7 s, %8 s
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> (stopped early)</source>
+        <translation> (vorzeitig beendet)</translation>
+    </message>
+</context>
+<context>
     <name>SketchFrame</name>
     <message>
         <location filename="../src/report/SketchFrame.cpp" line="+13"/>
@@ -5301,40 +6142,70 @@ nach DIN 4108-2 Tabelle 3</translation>
 <context>
     <name>StudyChart</name>
     <message>
-        <location filename="../src/visualisation/StudyChart.cpp" line="+198"/>
-        <source>Condensate mass M_c [kg/m²]</source>
-        <translation>Tauwassermasse M_c [kg/m²]</translation>
+        <location filename="../src/visualisation/StudyChart.cpp" line="+234"/>
+        <source>Condensate mass M&lt;sub&gt;c&lt;/sub&gt;</source>
+        <translation>Tauwassermasse M&lt;sub&gt;c&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Drying time</source>
+        <translation>Austrocknungszeit</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>all requirements fulfilled</source>
+        <translation>alle Anforderungen erfüllt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>judged on the Glaser basis</source>
+        <translation>nach dem Glaser-Verfahren beurteilt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>surface condensation (no M&lt;sub&gt;c&lt;/sub&gt;)</source>
+        <translation>Oberflächentauwasser (keine M&lt;sub&gt;c&lt;/sub&gt;)</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <source> of layer %1 (%2)</source>
+        <translation> der Schicht %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> in %1</source>
+        <translation> in %1</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>M&lt;sub&gt;c&lt;/sub&gt; limit %1 kg/m²</source>
+        <translation>Grenzwert M&lt;sub&gt;c&lt;/sub&gt; %1 kg/m²</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>drying time limit %1 d</source>
+        <translation>Grenzwert Austrocknungszeit %1 d</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Condensate mass M&lt;sub&gt;c&lt;/sub&gt; in kg/m²</source>
+        <translation>Tauwassermasse M&lt;sub&gt;c&lt;/sub&gt; in kg/m²</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Drying time [d]</source>
-        <translation>Austrocknungszeit [d]</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>M_c limit 1.0 kg/m²</source>
-        <translation>Grenze M_c 1,0 kg/m²</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>M_c limit 0.5 kg/m² (non-capillary layers)</source>
-        <translation>Grenze M_c 0,5 kg/m² (nicht kapillar saugfähige Schichten)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>drying time limit 90 d</source>
-        <translation>Grenze Austrocknungszeit 90 d</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>shaded: every requirement fulfilled</source>
-        <translation>schattiert: alle Anforderungen erfüllt</translation>
+        <source>Drying time in days</source>
+        <translation>Austrocknungszeit in Tagen</translation>
     </message>
 </context>
 <context>
     <name>StudyCommand</name>
     <message>
-        <location filename="../src/cli/StudyCommand.cpp" line="+44"/>
+        <location filename="../src/cli/StudyCommand.cpp" line="+54"/>
+        <source>--values &apos;%1&apos; looks like a number with a decimal comma; write decimals with a point (0.06) and separate values with commas (0.06,0.08).</source>
+        <translation>--values „%1“ sieht nach einer Zahl mit Dezimalkomma aus; schreiben Sie Dezimalzahlen mit Punkt (0.06) und trennen Sie die Werte durch Kommas (0.06,0.08).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Invalid value &apos;%1&apos; in --values.</source>
         <translation>Ungültiger Wert &apos;%1&apos; in --values.</translation>
     </message>
@@ -5342,6 +6213,11 @@ nach DIN 4108-2 Tabelle 3</translation>
         <location line="+16"/>
         <source>--from and --to need numbers.</source>
         <translation>--from und --to brauchen Zahlen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The range from %1 to %2 is too wide to be divided into steps.</source>
+        <translation>Der Bereich von %1 bis %2 ist zu groß, um in Schritte geteilt zu werden.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -5359,12 +6235,84 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Höchstens %1 Werte.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source> of layer %1 (%2)</source>
-        <translation> der Schicht %1 (%2)</translation>
+        <location line="+47"/>
+        <source>Usage: hygrolux2-cli study FILE --vary width|sd|lambda|mu|aw --layer N (--from A --to B [--steps K] | --values a,b,c) [options]
+       hygrolux2-cli study FILE --vary rh-inside|t-inside (--from A --to B [--steps K] | --values a,b,c) [options]
+Loads the project FILE (&apos;-&apos;: standard input), sets each value in turn, recalculates and judges it like &apos;calc&apos; and prints one row per value.
+
+Options:
+  --vary Q        width (m, also with the suffix mm or cm), sd (m), lambda (W/(m K)), mu (-),
+                  aw (kg/(m2 h^0.5)) of layer N; rh-inside (%) or t-inside (°C) of the winter
+                  interior climate (no --layer)
+  --layer N       layer counted from 1 on the warm side, as in the report
+  --from A --to B --steps K   K evenly spaced values from A to B (default 11)
+  --values a,b,c  the values to judge, decimals with a point
+  --json, --csv   JSON or CSV instead of the text table; the CSV header names the quantity and
+                  unit, numbers are in their shortest exact form
+  --find-limit    find every change between passing and failing values in the scan and refine
+                  each by bisection to 1e-4 of its values (the tolerance is printed); JSON: &quot;limit&quot;
+                  with &quot;changes&quot;, CSV: comment lines &apos;# limit,...&apos; and &apos;# change,...&apos; after the rows
+  --plot OUT      draw M_c and drying time against the value to OUT (.svg, .png or .pdf, 16 cm wide)
+  --dpi D         resolution of a PNG chart (default 300)
+  --x-scale S     value axis of the chart: auto (logarithmic for sd and for values spanning more
+                  than two decades), linear or log
+  --force         replace OUT when it exists
+</source>
+        <translation>Aufruf: hygrolux2-cli study FILE --vary width|sd|lambda|mu|aw --layer N (--from A --to B [--steps K] | --values a,b,c) [options]
+        hygrolux2-cli study FILE --vary rh-inside|t-inside (--from A --to B [--steps K] | --values a,b,c) [options]
+Lädt das Projekt FILE („-“: Standardeingabe), setzt nacheinander jeden Wert, berechnet und bewertet ihn wie „calc“ und gibt eine Zeile je Wert aus.
+
+Optionen:
+  --vary Q        width (Dicke in m, auch mit der Endung mm oder cm), sd (m), lambda (W/(m K)), mu (-),
+                  aw (kg/(m2 h^0.5)) der Schicht N; rh-inside (%) oder t-inside (°C) des winterlichen
+                  Innenklimas (ohne --layer)
+  --layer N       Schicht, von 1 an auf der Warmseite gezählt, wie im Bericht
+  --from A --to B --steps K   K gleichmäßig verteilte Werte von A bis B (Vorgabe 11)
+  --values a,b,c  die zu bewertenden Werte, Dezimalzahlen mit Punkt
+  --json, --csv   JSON oder CSV statt der Texttabelle; die CSV-Kopfzeile nennt Größe und
+                  Einheit, Zahlen stehen in ihrer kürzesten exakten Form
+  --find-limit    jeden Wechsel zwischen erfüllenden und nicht erfüllenden Werten im Verlauf finden und
+                  jeden durch Intervallhalbierung auf 1e-4 seiner Werte verfeinern (die Toleranz wird
+                  ausgegeben); JSON: &quot;limit&quot; mit &quot;changes&quot;, CSV: Kommentarzeilen „# limit,...“ und
+                  „# change,...“ nach den Zeilen
+  --plot OUT      M_c und Austrocknungszeit über dem Wert nach OUT zeichnen (.svg, .png oder .pdf, 16 cm breit)
+  --dpi D         Auflösung eines PNG-Diagramms (Vorgabe 300)
+  --x-scale S     Werteachse des Diagramms: auto (logarithmisch für sd und für Werte, die mehr als
+                  zwei Dekaden umfassen), linear oder log
+  --force         OUT ersetzen, wenn die Datei existiert
+</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+24"/>
+        <source>
+
+A value that makes the input invalid gives a row saying so. Exit codes: 0 the study ran, 1 bad usage, 2 the project could not be loaded or an output not written, 3 no value could be judged.</source>
+        <translation>
+
+Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das angibt. Rückgabewerte: 0 die Studie lief, 1 fehlerhafter Aufruf, 2 das Projekt konnte nicht geladen oder eine Ausgabe nicht geschrieben werden, 3 kein Wert konnte bewertet werden.</translation>
+    </message>
+    <message>
+        <location line="+71"/>
+        <source>--dpi needs a resolution between 30 and 1200.</source>
+        <translation>--dpi braucht eine Auflösung zwischen 30 und 1200.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--x-scale needs auto, linear or log.</source>
+        <translation>--x-scale braucht auto, linear oder log.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>%1: no value could be judged: every row is invalid or has no result.</source>
+        <translation>%1: Kein Wert konnte bewertet werden: Jede Zeile ist ungültig oder hat kein Ergebnis.</translation>
+    </message>
+    <message>
+        <location line="-162"/>
         <source>%1: the chart could not be drawn.</source>
         <translation>%1: Das Diagramm konnte nicht gezeichnet werden.</translation>
     </message>
@@ -5374,53 +6322,7 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>study FILE --vary Q ...      eine Größe variieren, jeden Wert bewerten, die Grenze finden</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Usage: hygrolux2-cli study FILE --vary width|sd|lambda|mu|aw --layer N (--from A --to B [--steps K] | --values a,b,c) [options]
-       hygrolux2-cli study FILE --vary rh-inside|t-inside (--from A --to B [--steps K] | --values a,b,c) [options]
-Loads the project FILE (&apos;-&apos;: standard input), sets each value in turn, recalculates and judges it like &apos;calc&apos; and prints one row per value.
-
-Options:
-  --vary Q        width (m, also with the suffix mm or cm), sd (m), lambda (W/(m K)), mu (-),
-                  aw (kg/(m2 h^0.5)) of layer N; rh-inside (%) or t-inside (°C) of the winter
-                  interior climate
-  --layer N       layer counted from 1 on the warm side, as in the report
-  --from A --to B --steps K   K evenly spaced values from A to B (default 11)
-  --values a,b,c  the values to judge
-  --json, --csv   JSON or CSV instead of the text table
-  --find-limit    search the boundary between passing and failing values by bisection on top of the scan,
-                  to 0.1 % of the scanned range
-  --plot OUT      draw M_c and drying time against the value to OUT (.svg, .png or .pdf)
-  --force         replace OUT when it exists
-</source>
-        <translation>Aufruf: hygrolux2-cli study FILE --vary width|sd|lambda|mu|aw --layer N (--from A --to B [--steps K] | --values a,b,c) [options]
-        hygrolux2-cli study FILE --vary rh-inside|t-inside (--from A --to B [--steps K] | --values a,b,c) [options]
-Lädt das Projekt FILE (&apos;-&apos;: Standardeingabe), setzt nacheinander jeden Wert, berechnet und bewertet ihn wie &apos;calc&apos; und gibt eine Zeile je Wert aus.
-
-Optionen:
-  --vary Q        width (Dicke in m, auch mit der Endung mm oder cm), sd (m), lambda (W/(m K)), mu (-),
-                  aw (kg/(m2 h^0.5)) der Schicht N; rh-inside (%) oder t-inside (°C) des winterlichen
-                  Innenklimas
-  --layer N       Schicht, von 1 an auf der Warmseite gezählt, wie im Bericht
-  --from A --to B --steps K   K gleichmäßig verteilte Werte von A bis B (Vorgabe 11)
-  --values a,b,c  die zu bewertenden Werte
-  --json, --csv   JSON oder CSV statt der Texttabelle
-  --find-limit    die Grenze zwischen erfüllenden und nicht erfüllenden Werten zusätzlich durch Intervallhalbierung
-                  suchen, auf 0,1 % des abgetasteten Bereichs
-  --plot OUT      M_c und Austrocknungszeit über dem Wert nach OUT zeichnen (.svg, .png oder .pdf)
-  --force         OUT ersetzen, wenn die Datei existiert
-</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>
-
-A value that makes the input invalid gives a row saying so. Exit code 0 when the study ran, 1 for bad usage, 2 when the project could not be loaded or an output not written.</source>
-        <translation>
-
-Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rückgabewert 0, wenn die Studie lief, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder eine Ausgabe nicht geschrieben werden konnte.</translation>
-    </message>
-    <message>
-        <location line="+56"/>
+        <location line="+71"/>
         <source>study needs exactly one project file.</source>
         <translation>study braucht genau eine Projektdatei.</translation>
     </message>
@@ -5428,6 +6330,11 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <location line="+3"/>
         <source>--vary needs one of width, sd, lambda, mu, aw, rh-inside, t-inside.</source>
         <translation>--vary braucht einen der Werte width, sd, lambda, mu, aw, rh-inside, t-inside.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--vary %1 is a value of the interior climate; --layer does not apply.</source>
+        <translation>--vary %1 ist ein Wert des Innenklimas; --layer gilt hier nicht.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -5448,42 +6355,37 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>StudyOutput</name>
     <message>
-        <location filename="../src/cli/StudyOutput.cpp" line="+42"/>
-        <source>invalid input: layer width</source>
-        <translation>ungültige Eingabe: Schichtdicke</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>invalid input: material values</source>
-        <translation>ungültige Eingabe: Materialkennwerte</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>invalid input: climate</source>
-        <translation>ungültige Eingabe: Klima</translation>
-    </message>
-    <message>
-        <location line="+23"/>
+        <location filename="../src/cli/StudyOutput.cpp" line="+53"/>
         <source>Every judged value fulfils all requirements.</source>
         <translation>Jeder bewertete Wert erfüllt alle Anforderungen.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>No value fulfils all requirements.</source>
-        <translation>Kein Wert erfüllt alle Anforderungen.</translation>
+        <source>No judged value fulfils all requirements.</source>
+        <translation>Kein bewerteter Wert erfüllt alle Anforderungen.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Limit: fulfilled at %1 %3, not fulfilled at %2 %3.</source>
-        <translation>Grenze: erfüllt bei %1 %3, nicht erfüllt bei %2 %3.</translation>
+        <location line="+1"/>
+        <source>No value could be judged: every row is invalid or has no result.</source>
+        <translation>Kein Wert konnte bewertet werden: Jede Zeile ist ungültig oder hat kein Ergebnis.</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The verdict changes %1 times in the scan; this is the first change.</source>
-        <translation>Das Urteil wechselt im Verlauf %1-mal; dies ist der erste Wechsel.</translation>
+        <location line="+5"/>
+        <source>The verdict changes %1 times:</source>
+        <translation>Das Urteil wechselt %1-mal:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+2"/>
+        <source>Limit: </source>
+        <translation>Grenzwert: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fulfilled at %1 %3, not fulfilled at %2 %3 (tolerance %4 %3; changes: %5).</source>
+        <translation>erfüllt bei %1 %3, nicht erfüllt bei %2 %3 (Toleranz %4 %3; Wechsel: %5).</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source> of layer %1 (%2)</source>
         <translation> der Schicht %1 (%2)</translation>
     </message>
@@ -5496,6 +6398,11 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <location line="+3"/>
         <source>all</source>
         <translation>alle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>result</source>
+        <translation>Ergebnis</translation>
     </message>
 </context>
 <context>
@@ -5519,7 +6426,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>SystemMaterialFile</name>
     <message>
-        <location filename="../src/model/SystemMaterialFile.cpp" line="+67"/>
+        <location filename="../src/model/SystemMaterialFile.cpp" line="+74"/>
         <source>Not a system material file.</source>
         <translation>Keine Systemmaterialdatei.</translation>
     </message>
@@ -5545,7 +6452,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <translation>Ungültige komprimierte Daten in der Systemmaterialdatei.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Damaged material record %1 in system material file.</source>
         <translation>Beschädigter Materialdatensatz %1 in der Systemmaterialdatei.</translation>
     </message>
@@ -5555,7 +6462,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <translation>Die Systemmaterialdatei enthält mehr Daten als ihre Datensätze.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+25"/>
         <location line="+5"/>
         <source>Cannot write system material file &apos;%1&apos;.</source>
         <translation>Systemmaterialdatei &apos;%1&apos; kann nicht geschrieben werden.</translation>
@@ -5687,6 +6594,11 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <source>Criteria:</source>
         <translation>Kriterien:</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>Assessment: %1</source>
+        <translation>Beurteilung: %1</translation>
+    </message>
 </context>
 <context>
     <name>UndoChangeDisclaimer</name>
@@ -5768,19 +6680,14 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>V2_ResultsWidget</name>
     <message>
-        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+105"/>
+        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+102"/>
         <source>Invalid input!</source>
         <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+25"/>
         <source>Thermal transmission coefficient of the construction</source>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Requirements</source>
-        <translation>Anforderungen</translation>
     </message>
 </context>
 <context>
@@ -5902,9 +6809,159 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>VariantStudy</name>
     <message>
-        <location filename="../src/calculation/VariantStudy.cpp" line="+57"/>
+        <location filename="../src/calculation/VariantStudy.cpp" line="+54"/>
         <source>Layer %1 does not exist: the construction has %2 layers.</source>
         <translation>Schicht %1 existiert nicht: Die Konstruktion hat %2 Schichten.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Layer %1 is an air layer: its thermal conductivity and diffusion resistance follow from its width and the heat flow direction, so these values change nothing.</source>
+        <translation>Schicht %1 ist eine Luftschicht: Ihre Wärmeleitfähigkeit und ihr Diffusionswiderstand ergeben sich aus ihrer Dicke und der Wärmestromrichtung, daher ändern diese Werte nichts.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>invalid input: layer width</source>
+        <translation>ungültige Eingabe: Schichtdicke</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>invalid input: material values</source>
+        <translation>ungültige Eingabe: Materialkennwerte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>invalid input: climate</source>
+        <translation>ungültige Eingabe: Klima</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>no layers</source>
+        <translation>keine Schichten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>invalid input</source>
+        <translation>ungültige Eingabe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no stationary solution</source>
+        <translation>keine stationäre Lösung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no calculation method</source>
+        <translation>kein Rechenverfahren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>surface condensation on the warm side</source>
+        <translation>Oberflächentauwasser auf der Warmseite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>surface condensation on the cold side</source>
+        <translation>Oberflächentauwasser auf der Kaltseite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>one layer only</source>
+        <translation>nur eine Schicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no condensation</source>
+        <translation>kein Tauwasserausfall</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hygroscopic loading time too long</source>
+        <translation>hygroskopische Auffeuchtungszeit zu lang</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>condensation in one plane</source>
+        <translation>Tauwasser in einer Ebene</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>condensation in one zone</source>
+        <translation>Tauwasser in einem Bereich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>condensation in several planes or zones</source>
+        <translation>Tauwasser in mehreren Ebenen oder Bereichen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>criteria basis</source>
+        <translation>Bewertungsgrundlage</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Thickness</source>
+        <translation>Dicke</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sd-value</source>
+        <translation>sd-Wert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thermal conductivity</source>
+        <translation>Wärmeleitfähigkeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diffusion resistance factor</source>
+        <translation>Diffusionswiderstandszahl</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Water absorption coefficient</source>
+        <translation>Wasseraufnahmekoeffizient</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indoor relative humidity</source>
+        <translation>Relative Luftfeuchte innen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indoor temperature</source>
+        <translation>Innentemperatur</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>minimum thermal resistance</source>
+        <translation>Mindestwert des Wärmedurchlasswiderstands</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>temperature factor f_Rsi</source>
+        <translation>Temperaturfaktor f_Rsi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>condensate mass</source>
+        <translation>Tauwassermasse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>moisture of wood</source>
+        <translation>Holzfeuchte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drying time</source>
+        <translation>Austrocknungszeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drying reserve</source>
+        <translation>Trocknungsreserve</translation>
     </message>
 </context>
 <context>
@@ -5976,8 +7033,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>XMLHelpers</name>
     <message>
-        <location filename="../src/model/XMLHelpers.cpp" line="+34"/>
-        <location line="+10"/>
+        <location filename="../src/model/XMLHelpers.cpp" line="+48"/>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
         <translation>Ungültiger Wert für das Attribut &apos;%1&apos;.</translation>
     </message>

@@ -2,11 +2,11 @@
 
 #include "CliFiles.h"
 #include "CliOutput.h"
+#include "CriteriaOptions.h"
 #include "ProjectEvaluation.h"
 #include "SimulationOutput.h"
 
 #include <calculation/TransientSimulation.h>
-#include <model/ReportSettings.h>
 #include <visualisation/SimulationChart.h>
 
 #include <QCommandLineParser>
@@ -293,7 +293,7 @@ int SimulateCommand::run(const QStringList &arguments) {
     }
 
     const QString fileName = parser.positionalArguments().constFirst();
-    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, ReportSettings());
+    const ProjectEvaluation evaluation = ProjectEvaluation::evaluate(fileName, CriteriaOptions());
     if (!evaluation.loaded) {
         CliOutput::printError(QStringLiteral("%1: %2").arg(fileName, evaluation.errorText));
         return ExitFileError;

@@ -271,7 +271,7 @@ void tst_MaterialCatalogue::generatedFileEqualsTable() {
     QVERIFY2(SystemMaterialFile::read(QString::fromUtf8(SystemFile), generated, errmsg), qPrintable(errmsg));
     QCOMPARE(generated.size(), table.size());
     for (int i = 0; i < table.size(); ++i)
-        QVERIFY2(generated[i] == table[i], qPrintable(table[i].name()));
+        QVERIFY2(identical(generated[i], table[i]), qPrintable(table[i].name()));
 }
 
 void tst_MaterialCatalogue::databaseReadsCatalogue() {

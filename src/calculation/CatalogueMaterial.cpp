@@ -11,6 +11,7 @@ namespace {
 // cells stays regular: w80 at least 0.01 kg/m3 and w_f at least 1.25 w80 + 0.01 kg/m3 (b stays finite).
 const double MIN_W80 = 0.01;
 const double PHI_LINEAR = 0.98;
+const double LN_1000 = 6.907755278982137;
 } // namespace
 
 CatalogueMaterial::CatalogueMaterial(const MaterialLayer &layer, HeatFlowDirection direction) {
@@ -40,8 +41,9 @@ double CatalogueMaterial::storage(double phi, double &dwdphi) const {
 
 void CatalogueMaterial::evaluate(double phi, MoistureProperties &properties) const {
     properties.w = storage(phi, properties.dwdphi);
+    // 1000^(w/w_f - 1) = exp(ln(1000) (w/w_f - 1))
     properties.Dphi =
-        m_dwCoefficient > 0 ? m_dwCoefficient * std::pow(1000.0, properties.w / m_wf - 1) * properties.dwdphi : 0.0;
+        m_dwCoefficient > 0 ? m_dwCoefficient * std::exp(LN_1000 * (properties.w / m_wf - 1)) * properties.dwdphi : 0.0;
     properties.mu = m_mu;
     properties.lambda = m_lambda;
 }

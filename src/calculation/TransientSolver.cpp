@@ -1,5 +1,6 @@
 #include "TransientSolver.h"
 
+#include "FunctionTable.h"
 #include "HourlyClimate.h"
 #include "HygrothermalMaterial.h"
 #include "PhysicalProperties.h"
@@ -32,6 +33,17 @@ const double MIN_STEP = 1e-3;
 /*! d p_sat / dT of the power form of saturationPressure, Pa/K. */
 double saturationPressureSlope(double theta, double psat) {
     return theta >= 0 ? psat * 8.02 / (109.8 + theta) : psat * 12.3 / (148.6 + theta);
+}
+
+/*! saturationPressure (Pa) at theta (°C) and its slope (Pa/K); tabulated at 0.01 K from -80 to 100 °C, where
+    linear interpolation stays within 1e-7 of the function. */
+double saturationPressureTabulated(double theta, double &slope) {
+    static const FunctionTable table(-80, 100, 0.01, [](double t) { return saturationPressure(t); });
+    if (table.covers(theta))
+        return table.value(theta, slope);
+    const double psat = saturationPressure(theta);
+    slope = saturationPressureSlope(theta, psat);
+    return psat;
 }
 
 /*! Conductance between two cell centres at distances hL and hR (m) from the face: the mean of both values in
@@ -99,7 +111,11 @@ TransientSolver::TransientSolver(TransientSetup setup) : m_setup(std::move(setup
     m_phi.assign(m_n, std::clamp(m_setup.initialRh, PHI_MIN, PHI_MAX));
     m_Told = m_T;
     m_phiOld = m_phi;
-    m_wOld.assign(m_n, 0);
+    m_wOld.resize(m_n);
+    for (int i = 0; i < m_n; ++i)
+        m_wOld[i] = waterContent(i);
+    m_lastChangeT.assign(m_n, 0);
+    m_lastChangePhi.assign(m_n, 0);
     m_props.resize(m_n);
     m_system.resize(m_n);
     m_maxStep = m_setup.maxStep;
@@ -116,8 +132,7 @@ State TransientSolver::stateAt(int cell, double T, double phi, double &w, double
     State s;
     s.T = T;
     s.phi = phi;
-    s.psat = saturationPressure(T);
-    s.dpsatdT = saturationPressureSlope(T, s.psat);
+    s.psat = saturationPressureTabulated(T, s.dpsatdT);
     s.p = phi * s.psat;
     s.Dphi = mp.Dphi;
     s.delta = material->airPermeability(T + KELVIN_OFFSET, s.deltaExponent) / mp.mu;
@@ -190,8 +205,7 @@ void TransientSolver::evaluateCells() {
         State &s = cp.base;
         s.T = m_T[i];
         s.phi = m_phi[i];
-        s.psat = saturationPressure(s.T);
-        s.dpsatdT = saturationPressureSlope(s.T, s.psat);
+        s.psat = saturationPressureTabulated(s.T, s.dpsatdT);
         s.p = s.phi * s.psat;
         const double deltaA = m_cellMaterial[i]->airPermeability(s.T + KELVIN_OFFSET, s.deltaExponent);
         m_cellMaterial[i]->evaluate(s.phi, mp);
@@ -288,11 +302,8 @@ void TransientSolver::assemble(double dt) {
         value = -value;
 }
 
-bool TransientSolver::newtonIteration(double dt, bool first, double &maxDT, double &maxDPhi) {
+bool TransientSolver::newtonIteration(double dt, double &maxDT, double &maxDPhi) {
     evaluateCells();
-    if (first)
-        for (int i = 0; i < m_n; ++i)
-            m_wOld[i] = m_props[i].w;
     assemble(dt);
     if (!m_system.solve())
         return false;
@@ -313,14 +324,37 @@ bool TransientSolver::newtonIteration(double dt, bool first, double &maxDT, doub
     return true;
 }
 
+void TransientSolver::predict(double dt) {
+    if (m_lastStep <= 0)
+        return;
+    const double ratio = std::min(dt / m_lastStep, 2.0);
+    for (int i = 0; i < m_n; ++i) {
+        m_T[i] += ratio * m_lastChangeT[i];
+        // half the humidity change only: thin, weakly storing layers swing with the day and overshoot
+        m_phi[i] = std::clamp(m_phi[i] + 0.5 * ratio * m_lastChangePhi[i], PHI_MIN, PHI_MAX);
+    }
+}
+
+void TransientSolver::accept(double dt) {
+    for (int i = 0; i < m_n; ++i) {
+        // w at the accepted state from the last evaluation, which differs from it by one tiny Newton update
+        const CellProperties &cp = m_props[i];
+        m_wOld[i] = cp.w + cp.dwdphi * (m_phi[i] - cp.base.phi);
+        m_lastChangeT[i] = m_T[i] - m_Told[i];
+        m_lastChangePhi[i] = m_phi[i] - m_phiOld[i];
+    }
+    m_lastStep = dt;
+}
+
 bool TransientSolver::step(double dt) {
     m_Told = m_T;
     m_phiOld = m_phi;
+    predict(dt);
     setBoundary(m_setup.interior, 0, m_left);
     setBoundary(m_setup.exterior, m_n - 1, m_right);
     for (int iteration = 0; iteration < MAX_ITERATIONS; ++iteration) {
         double maxDT = 0, maxDPhi = 0;
-        const bool solved = newtonIteration(dt, iteration == 0, maxDT, maxDPhi);
+        const bool solved = newtonIteration(dt, maxDT, maxDPhi);
         ++m_statistics.newtonIterations;
         if (!solved)
             break;
@@ -339,6 +373,7 @@ bool TransientSolver::step(double dt) {
             m_balance.heatExchanged += (std::fabs(m_leftFlux.q) + std::fabs(m_rightFlux.q)) * dt;
             m_balance.moistureIn += (m_leftFlux.g + m_rightFlux.g) * dt;
             m_balance.moistureExchanged += (std::fabs(m_leftFlux.g) + std::fabs(m_rightFlux.g)) * dt;
+            accept(dt);
             return true;
         }
     }

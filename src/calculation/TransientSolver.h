@@ -117,7 +117,10 @@ private:
     };
 
     bool step(double dt);
-    bool newtonIteration(double dt, bool first, double &maxDT, double &maxDPhi);
+    /*! First guess of a step: the change of the last step, scaled to this step's length. */
+    void predict(double dt);
+    bool newtonIteration(double dt, double &maxDT, double &maxDPhi);
+    void accept(double dt);
     void evaluateCells();
     void assemble(double dt);
     void setBoundary(const SurfaceCondition &condition, int cell, Boundary &boundary) const;
@@ -131,6 +134,8 @@ private:
     std::vector<double> m_dx;
     std::vector<char> m_sameAsNext;
     std::vector<double> m_T, m_phi, m_Told, m_phiOld, m_wOld;
+    std::vector<double> m_lastChangeT, m_lastChangePhi;
+    double m_lastStep = 0;
     std::vector<CellProperties> m_props;
     BlockTridiagonal m_system;
     Boundary m_left{}, m_right{};

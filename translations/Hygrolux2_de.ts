@@ -25,6 +25,59 @@
     </message>
 </context>
 <context>
+    <name>AssessmentChoices</name>
+    <message>
+        <location filename="../src/model/AssessmentChoices.cpp" line="+96"/>
+        <source>DIN 4108-3:2001</source>
+        <translation>DIN 4108-3:2001</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 4108-3:2014</source>
+        <translation>DIN 4108-3:2014</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIN 4108-3:2018</source>
+        <translation>DIN 4108-3:2018</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DIN 4108-3 with the user-defined A_w limit %L1 kg/(m²·h^0.5)</source>
+        <translation>DIN 4108-3 mit der benutzerdefinierten A_w-Grenze %L1 kg/(m²·h^0,5)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, no drying reserve</source>
+        <translation>%1, keine Trocknungsreserve</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, drying reserve %L2 g/(m²·a)</source>
+        <translation>%1, Trocknungsreserve %L2 g/(m²·a)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>defaults</source>
+        <translation>Vorgaben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>command line</source>
+        <translation>Kommandozeile</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>project and command line</source>
+        <translation>Projekt und Kommandozeile</translation>
+    </message>
+</context>
+<context>
     <name>AssessmentConditions</name>
     <message>
         <location filename="../src/calculation/ClimatePresets.cpp" line="+124"/>
@@ -128,7 +181,7 @@
 <context>
     <name>CalcCommand</name>
     <message>
-        <location filename="../src/cli/CalcCommand.cpp" line="+21"/>
+        <location filename="../src/cli/CalcCommand.cpp" line="+20"/>
         <source>calc [options] FILE...       recalculate project files, print results and criteria as JSON</source>
         <translation>calc [options] FILE...       Projektdateien neu berechnen, Ergebnisse und Kriterien als JSON ausgeben</translation>
     </message>
@@ -195,7 +248,7 @@ Rückgabewerte:
 <context>
     <name>Calculation</name>
     <message>
-        <location filename="../src/calculation/Calculation.cpp" line="+229"/>
+        <location filename="../src/calculation/Calculation.cpp" line="+231"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
@@ -650,7 +703,7 @@ Befehle:
 <context>
     <name>ConclusionsFrame</name>
     <message>
-        <location filename="../src/report/ConclusionsFrame.cpp" line="+83"/>
+        <location filename="../src/report/ConclusionsFrame.cpp" line="+84"/>
         <source>Algorithm missing. No calculation possible.</source>
         <translation>Kein Rechenverfahren vorhanden. Keine Berechnung möglich.</translation>
     </message>
@@ -688,6 +741,11 @@ Befehle:
         <location line="+6"/>
         <source>Summary of Results</source>
         <translation>Zusammenfassung der Ergebnisse</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Assessment: %1</source>
+        <translation>Bewertung: %1</translation>
     </message>
 </context>
 <context>
@@ -823,7 +881,7 @@ Befehle:
 <context>
     <name>ConfigPrintDefaults</name>
     <message>
-        <location filename="../src/ui/ConfigPrintDefaults.cpp" line="+43"/>
+        <location filename="../src/ui/ConfigPrintDefaults.cpp" line="+42"/>
         <source>General Appearance</source>
         <translation>Allgemeines Erscheinungsbild</translation>
     </message>
@@ -848,7 +906,7 @@ Befehle:
         <translation>Schlussbemerkungen</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+28"/>
         <source>User logo</source>
         <translation>Eigenes Logo</translation>
     </message>
@@ -1253,41 +1311,48 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>CriteriaOptions</name>
     <message>
-        <location filename="../src/cli/CriteriaOptions.cpp" line="+56"/>
+        <location filename="../src/cli/CriteriaOptions.cpp" line="+58"/>
         <source>--din-edition must be 0, 1, 2 or 3.</source>
         <translation>--din-edition muss 0, 1, 2 oder 3 sein.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--min-res-version must be 0 or 1.</source>
         <translation>--min-res-version muss 0 oder 1 sein.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
         <source>--min-res-kind must be one of %1 for table version %2.</source>
         <translation>--min-res-kind muss für die Tabellenversion %2 einer der Werte %1 sein.</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>Criteria (defaults of the report settings):
+        <location line="+6"/>
+        <source>--min-res-kind must be one of %1 (table version 1) or %2 (table version 0).</source>
+        <translation>--min-res-kind muss einer der Werte %1 (Tabellenversion 1) oder %2 (Tabellenversion 0) sein.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Criteria: an option given overrides the project&apos;s own assessment choice for this run; a project
+without choices of its own takes the defaults named here.
   --din-edition N        DIN 4108-3 edition: 0 2001, 1 2014, 2 2018, 3 user defined (default 2)
   --non-capillary-aw V   A_w limit of non-capillary materials in kg/(m2 h^0.5), edition 3 (default 0.2)
   --min-res-version V    DIN 4108-2 table of minimum thermal resistances: 0 2004, 1 2013 (default 1)
-  --min-res-kind K       construction kind (row) of that table (default: the table&apos;s first kind,
-                         12 for 2013, 0 for 2004)
+  --min-res-kind K       construction kind (row) of that table (default: the project&apos;s kind where
+                         the table has it, else the table&apos;s first kind, 12 for 2013, 0 for 2004)
   --frsi                 check the temperature factor f_Rsi
   --drying-reserve G     drying reserve to check in g/(m2 a); 0 = no check (default 0)</source>
-        <translation>Kriterien (Vorgaben der Berichtseinstellungen):
+        <translation>Kriterien: Eine angegebene Option ersetzt für diesen Lauf die Vorgabe des Projekts; ein Projekt
+ohne eigene Vorgaben erhält die hier genannten.
   --din-edition N        Ausgabe der DIN 4108-3: 0 2001, 1 2014, 2 2018, 3 benutzerdefiniert (Vorgabe 2)
   --non-capillary-aw V   A_w-Grenze nicht kapillaraktiver Materialien in kg/(m2 h^0.5), Ausgabe 3 (Vorgabe 0.2)
   --min-res-version V    Tabelle der Mindestwerte des Wärmedurchlasswiderstands nach DIN 4108-2: 0 2004, 1 2013 (Vorgabe 1)
-  --min-res-kind K       Bauteilart (Zeile) dieser Tabelle (Vorgabe: erste Bauteilart der Tabelle,
-                         12 für 2013, 0 für 2004)
+  --min-res-kind K       Bauteilart (Zeile) dieser Tabelle (Vorgabe: die Bauteilart des Projekts, wenn die
+                         Tabelle sie enthält, sonst die erste der Tabelle, 12 für 2013, 0 für 2004)
   --frsi                 Temperaturfaktor f_Rsi prüfen
   --drying-reserve G     zu prüfende Trocknungsreserve in g/(m2 a); 0 = keine Prüfung (Vorgabe 0)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source> (default)</source>
         <translation> (Vorgabe)</translation>
     </message>
@@ -1319,7 +1384,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>benutzerdefiniert, A_w-Grenze aus --non-capillary-aw</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>
 --min-res-version %1   %2%3
 </source>
@@ -1335,7 +1400,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 </translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>--%1 needs an integer, not &apos;%2&apos;.</source>
         <translation>--%1 braucht eine ganze Zahl, nicht &apos;%2&apos;.</translation>
     </message>
@@ -1348,7 +1413,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DINCriteria</name>
     <message>
-        <location filename="../src/calculation/DINCriteria.cpp" line="+144"/>
+        <location filename="../src/calculation/DINCriteria.cpp" line="+145"/>
         <source>Requirement fulfilled</source>
         <translation>Anforderung erfüllt</translation>
     </message>
@@ -1485,7 +1550,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/ui/DINCriteriaSettings.cpp" line="+24"/>
+        <location filename="../src/ui/DINCriteriaSettings.cpp" line="+20"/>
         <source>Aw value for non capillar material</source>
         <translation>Aw-Wert für nicht kapillaraktive Materialien</translation>
     </message>
@@ -2075,7 +2140,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Vier Klimarandbedingungen sind erforderlich!</translation>
     </message>
     <message>
-        <location filename="../src/model/InputData.cpp" line="+25"/>
+        <location filename="../src/model/InputData.cpp" line="+27"/>
         <source>Invalid width %1 of &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
         <translation>Ungültige Dicke %1 der &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
@@ -2679,7 +2744,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Das Programm &lt;b&gt;qtconfig&lt;/b&gt; konnte nicht gestartet werden. Stellen Sie sicher, dass es im Suchpfad für Programme liegt!</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowFiles.cpp" line="+41"/>
+        <location filename="../src/ui/MainWindowFiles.cpp" line="+48"/>
         <source>Save project before closing</source>
         <translation>Projekt vor dem Schließen speichern</translation>
     </message>
@@ -2689,7 +2754,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Möchten Sie das Projekt vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>%1 Projects (*.%2)</source>
         <translation>%1-Projekte (*.%2)</translation>
     </message>
@@ -2719,7 +2784,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Error #3: Saving failed</source>
         <translation>Fehler Nr. 3: Speichern fehlgeschlagen</translation>
     </message>
@@ -4042,7 +4107,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Assistent für neue Projekte</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>Error loading project file</source>
         <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
@@ -4083,7 +4148,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>PrintDialog</name>
     <message>
-        <location filename="../src/ui/PrintDialog.cpp" line="+69"/>
+        <location filename="../src/ui/PrintDialog.cpp" line="+70"/>
         <source>Report Preview Dialog</source>
         <translation>Berichtsvorschau</translation>
     </message>
@@ -4125,7 +4190,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+17"/>
         <location line="+16"/>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="+110"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="+106"/>
         <source>Export current page to file</source>
         <translation>Aktuelle Seite in Datei exportieren</translation>
     </message>
@@ -4157,7 +4222,32 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="-39"/>
+        <location line="+47"/>
+        <source>Undo change of the DIN 4108-2 table.</source>
+        <translation>Änderung der Tabelle der DIN 4108-2 rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo change of the construction kind of DIN 4108-2.</source>
+        <translation>Änderung der Bauteilart nach DIN 4108-2 rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Undo change of the f_Rsi check.</source>
+        <translation>Änderung des f_Rsi-Nachweises rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Undo change of the drying reserve.</source>
+        <translation>Änderung der Trocknungsreserve rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo change of the DIN 4108-3 check.</source>
+        <translation>Änderung des Nachweises nach DIN 4108-3 rückgängig machen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="-34"/>
         <source>Print...</source>
         <translation>Drucken...</translation>
     </message>
@@ -4202,7 +4292,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Schlussbemerkungen</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+9"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
@@ -4331,12 +4421,12 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>ProjectEvaluation</name>
     <message>
-        <location filename="../src/cli/ProjectEvaluation.cpp" line="+40"/>
+        <location filename="../src/cli/ProjectEvaluation.cpp" line="+56"/>
         <source>standard input cannot be read</source>
         <translation>Standardeingabe kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>not found</source>
         <translation>nicht gefunden</translation>
     </message>
@@ -4685,7 +4775,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht geschrieben werden kann, 1 bei fehlerhaftem Aufruf, 3 wenn das PDF geschrieben wurde, die Ergebnisse des Projekts aber nicht bewertet werden konnten (ungültige Eingaben, Berechnung ohne Ergebnis; der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>--frames needs frame ids 0..13 separated by commas, or &apos;all&apos;.</source>
         <translation>--frames braucht Abschnittskennungen 0..13, durch Kommas getrennt, oder &apos;all&apos;.</translation>
     </message>
@@ -4705,7 +4795,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <translation>Der Bericht ist ein PDF: Die Ausgabedatei braucht die Endung .pdf.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>%1: the PDF file cannot be written.</source>
         <translation>%1: Die PDF-Datei kann nicht geschrieben werden.</translation>
     </message>
@@ -4731,7 +4821,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
 <context>
     <name>ReportOptionControls</name>
     <message>
-        <location filename="../src/ui/ReportOptionControls.cpp" line="+22"/>
+        <location filename="../src/ui/ReportOptionControls.cpp" line="+24"/>
         <source>Header</source>
         <translation>Kopfzeile</translation>
     </message>
@@ -4874,27 +4964,32 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Wärmedurchlass­widerstand der Konstruktion (trocken)</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>U-value (dry, surface resistances of the condensation period)</source>
+        <translation>U-Wert (trocken, Wärmeübergangswiderstände der Tauperiode)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Thermal transmission coefficient of the construction (dry), with the surface resistances of the condensation period</source>
+        <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken), mit den Wärmeübergangs­widerständen der Tauperiode</translation>
+    </message>
+    <message>
         <location line="+3"/>
-        <source>U-value (dry)</source>
-        <translation>U-Wert (trocken)</translation>
+        <source>U-value (moisture dependent, surface resistances of the condensation period)</source>
+        <translation>U-Wert (feuchteabhängig, Wärmeübergangswiderstände der Tauperiode)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Thermal transmission coefficient of the construction (moisture dependent), with the surface resistances of the condensation period</source>
+        <translation>Wärmedurchgangs­koeffizient der Konstruktion (feuchteabhängig), mit den Wärmeübergangs­widerständen der Tauperiode</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Thermal transmission coefficient of the construction (dry)</source>
-        <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken)</translation>
+        <source>U-value (DIN EN ISO 6946)</source>
+        <translation>U-Wert (DIN EN ISO 6946)</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>U-value (moisture dependent)</source>
-        <translation>U-Wert (feuchteabhängig)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Thermal transmission coefficient of the construction (moisture dependent)</source>
-        <translation>Wärmedurchgangs­koeffizient der Konstruktion (feuchteabhängig)</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Condensation mass after condensation period</source>
         <translation>Tauwassermasse nach der Tauperiode</translation>
     </message>
@@ -5467,6 +5562,11 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <source>Criteria:</source>
         <translation>Kriterien:</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>Assessment: %1</source>
+        <translation>Bewertung: %1</translation>
+    </message>
 </context>
 <context>
     <name>UndoChangeDisclaimer</name>
@@ -5553,7 +5653,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Thermal transmission coefficient of the construction</source>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion</translation>
     </message>
@@ -5698,8 +5798,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>XMLHelpers</name>
     <message>
-        <location filename="../src/model/XMLHelpers.cpp" line="+34"/>
-        <location line="+10"/>
+        <location filename="../src/model/XMLHelpers.cpp" line="+48"/>
         <source>Invalid value for attribute &apos;%1&apos;.</source>
         <translation>Ungültiger Wert für das Attribut &apos;%1&apos;.</translation>
     </message>

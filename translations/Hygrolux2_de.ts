@@ -1311,7 +1311,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>CriteriaOptions</name>
     <message>
-        <location filename="../src/cli/CriteriaOptions.cpp" line="+58"/>
+        <location filename="../src/cli/CriteriaOptions.cpp" line="+59"/>
         <source>--din-edition must be 0, 1, 2 or 3.</source>
         <translation>--din-edition muss 0, 1, 2 oder 3 sein.</translation>
     </message>
@@ -4964,19 +4964,19 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Wärmedurchlass­widerstand der Konstruktion (trocken)</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>U-value (dry, surface resistances of the condensation period)</source>
-        <translation>U-Wert (trocken, Wärmeübergangswiderstände der Tauperiode)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>Thermal transmission coefficient of the construction (dry), with the surface resistances of the condensation period</source>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken), mit den Wärmeübergangs­widerständen der Tauperiode</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>U-value (moisture dependent, surface resistances of the condensation period)</source>
-        <translation>U-Wert (feuchteabhängig, Wärmeübergangswiderstände der Tauperiode)</translation>
+        <location line="-2"/>
+        <source>U-value (dry, R_si/R_se of the condensation period)</source>
+        <translation>U-Wert (trocken, R_si/R_se der Tauperiode)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>U-value (moist, R_si/R_se of the condensation period)</source>
+        <translation>U-Wert (feucht, R_si/R_se der Tauperiode)</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -1579,7 +1579,7 @@ ein Projekt ohne eigene Einstellungen erhält die hier genannten Vorgaben.
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../src/ui/DINCriteriaSettings.cpp" line="+24"/>
+        <location filename="../src/ui/DINCriteriaSettings.cpp" line="+20"/>
         <source>Aw value for non capillar material</source>
         <translation>Aw-Wert für nicht kapillaraktive Materialien</translation>
     </message>
@@ -2934,7 +2934,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Das Programm &lt;b&gt;qtconfig&lt;/b&gt; konnte nicht gestartet werden. Stellen Sie sicher, dass es im Suchpfad für Programme liegt!</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowFiles.cpp" line="+41"/>
+        <location filename="../src/ui/MainWindowFiles.cpp" line="+48"/>
         <source>Save project before closing</source>
         <translation>Projekt vor dem Schließen speichern</translation>
     </message>
@@ -2944,7 +2944,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Möchten Sie das Projekt vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>%1 Projects (*.%2)</source>
         <translation>%1-Projekte (*.%2)</translation>
     </message>
@@ -2974,7 +2974,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>Error #3: Saving failed</source>
         <translation>Fehler Nr. 3: Speichern fehlgeschlagen</translation>
     </message>
@@ -4862,7 +4862,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>PrintDialog</name>
     <message>
-        <location filename="../src/ui/PrintDialog.cpp" line="+60"/>
+        <location filename="../src/ui/PrintDialog.cpp" line="+61"/>
         <source>Report Preview Dialog</source>
         <translation>Berichtsvorschau</translation>
     </message>
@@ -4901,7 +4901,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+17"/>
         <location line="+16"/>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="+104"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="+106"/>
         <source>Export current page to file</source>
         <translation>Aktuelle Seite in Datei exportieren</translation>
     </message>
@@ -4924,6 +4924,31 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <location line="+1"/>
         <source>Jpg image (*.jpg)</source>
         <translation>JPG-Bild (*.jpg)</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Undo change of the DIN 4108-2 table.</source>
+        <translation>Änderung der Tabelle der DIN 4108-2 rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo change of the construction kind of DIN 4108-2.</source>
+        <translation>Änderung der Bauteilart nach DIN 4108-2 rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Undo change of the f_Rsi check.</source>
+        <translation>Änderung des f_Rsi-Nachweises rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Undo change of the drying reserve.</source>
+        <translation>Änderung der Trocknungsreserve rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo change of the DIN 4108-3 check.</source>
+        <translation>Änderung des Nachweises nach DIN 4108-3 rückgängig machen.</translation>
     </message>
     <message>
         <location filename="../src/ui/PrintDialogForm.cpp" line="-34"/>
@@ -5649,7 +5674,27 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Keine Austrocknung</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+60"/>
+        <source>Construction thickness</source>
+        <translation>Bauteildicke</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Thermal transfer resistance of the construction (dry)</source>
+        <translation>Wärmedurchlass­widerstand der Konstruktion (trocken)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Thermal transmission coefficient of the construction (dry), with the surface resistances of the condensation period</source>
+        <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken), mit den Wärmeübergangswiderständen der Tauperiode</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>U-value (dry, R_si/R_se of the condensation period)</source>
+        <translation>U-Wert (trocken, R_si/R_se der Tauperiode)</translation>
+    </message>
+    <message>
+        <location line="-57"/>
         <source>Condensation %1, judged %2.</source>
         <translation>Tauwasser %1, beurteilt %2.</translation>
     </message>
@@ -5660,13 +5705,13 @@ nach DIN 4108-2 Tabelle 3</translation>
     </message>
     <message>
         <location line="+24"/>
-        <source>layer %1 (%2)</source>
-        <translation>Schicht %1 (%2)</translation>
+        <source>layer %1</source>
+        <translation>Schicht %1</translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>layer %1</source>
-        <translation>Schicht %1</translation>
+        <source>layer %1 (%2)</source>
+        <translation>Schicht %1 (%2)</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -5679,32 +5724,12 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>im Bereich zwischen %1 und %2</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Construction thickness</source>
-        <translation>Bauteildicke</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation>Wärmedurchlass­widerstand der Konstruktion (trocken)</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>U-value (dry, surface resistances of the condensation period)</source>
-        <translation>U-Wert (trocken, Wärmeübergangswiderstände der Tauperiode)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Thermal transmission coefficient of the construction (dry), with the surface resistances of the condensation period</source>
-        <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken), mit den Wärmeübergangswiderständen der Tauperiode</translation>
+        <location line="+28"/>
+        <source>U-value (moist, R_si/R_se of the condensation period)</source>
+        <translation>U-Wert (feucht, R_si/R_se der Tauperiode)</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>U-value (moisture dependent, surface resistances of the condensation period)</source>
-        <translation>U-Wert (feuchteabhängig, Wärmeübergangswiderstände der Tauperiode)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
         <source>Thermal transmission coefficient of the construction (moisture dependent), with the surface resistances of the condensation period</source>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion (feuchteabhängig), mit den Wärmeübergangswiderständen der Tauperiode</translation>
     </message>

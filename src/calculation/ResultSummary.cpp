@@ -105,13 +105,13 @@ ResultSummary::ResultSummary(const InputData &input, const CalculationResults &r
                             dryFigures));
     // The moisture check's surface resistances differ from those of the energy certificate: each U-value says
     // which it uses.
-    m_rows.push_back(figure(Key::TransmittanceDry, tr("U-value (dry, surface resistances of the condensation period)"),
+    m_rows.push_back(figure(Key::TransmittanceDry, tr("U-value (dry, R_si/R_se of the condensation period)"),
                             QStringLiteral("U ="), results.U, 3, TransmittanceUnit, dryFigures));
     m_rows.back().caption = tr("Thermal transmission coefficient of the construction (dry), with the surface "
                                "resistances of the condensation period");
-    m_rows.push_back(figure(
-        Key::TransmittanceMoist, tr("U-value (moisture dependent, surface resistances of the condensation period)"),
-        QStringLiteral("U ="), results.U_moist, 3, TransmittanceUnit, results.resultCode >= ResultCode::OneLayer));
+    m_rows.push_back(figure(Key::TransmittanceMoist, tr("U-value (moist, R_si/R_se of the condensation period)"),
+                            QStringLiteral("U ="), results.U_moist, 3, TransmittanceUnit,
+                            results.resultCode >= ResultCode::OneLayer));
     m_rows.back().caption = tr("Thermal transmission coefficient of the construction (moisture dependent), with the "
                                "surface resistances of the condensation period");
     m_rows.push_back(figure(Key::TransmittanceIso6946, tr("U-value (DIN EN ISO 6946)"), QStringLiteral("U ="),

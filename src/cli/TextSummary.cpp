@@ -13,7 +13,7 @@
 
 namespace {
 
-const int LabelWidth = 56;
+const int LabelWidth = 60;
 
 QString line(const QString &label, const QString &value) {
     return QStringLiteral("  %1 %2\n").arg(label, -LabelWidth).arg(value);

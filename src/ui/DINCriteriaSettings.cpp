@@ -2,13 +2,9 @@
 #include "ui_DINCriteriaSettings.h"
 
 #include <calculation/PhysicalProperties.h>
-#include <model/ReportSettings.h>
+#include <model/AssessmentChoices.h>
 
 #include <limits>
-
-namespace {
-/*! Limits are kept per s^0.5 and shown per h^0.5. */
-} // namespace
 
 DINCriteriaSettings::DINCriteriaSettings(QWidget *parent) : QWidget(parent), m_ui(new Ui::DINCriteriaSettings) {
     m_ui->setupUi(this);
@@ -23,73 +19,78 @@ DINCriteriaSettings::DINCriteriaSettings(QWidget *parent) : QWidget(parent), m_u
     }
     m_ui->lineEditNonCapillar->setAccessibleName(tr("Aw value for non capillar material"));
     m_ui->lineEditCapillarActive->setAccessibleName(tr("Aw value for capillar active material"));
-    connect(m_ui->lineEditNonCapillar, &QLineEdit::textChanged, this, &DINCriteriaSettings::valueTextChanged);
-    setSettings(ReportSettings());
+    setSettings(AssessmentChoices());
 }
 
 DINCriteriaSettings::~DINCriteriaSettings() {
     delete m_ui;
 }
 
-void DINCriteriaSettings::setSettings(const ReportSettings &settings) {
-    switch (settings.m_DIN4108_3Accordance_Type) {
-    case ReportSettings::DIN4108_3_2001: m_ui->radioButtonDIN4108_3_2001->setChecked(true); break;
-    case ReportSettings::DIN4108_3_2014: m_ui->radioButtonDIN4108_3_2014->setChecked(true); break;
-    case ReportSettings::DIN4108_3_UserDefined: m_ui->radioButtonUserDefined->setChecked(true); break;
+// Limits are kept per s^0.5 and shown per h^0.5.
+void DINCriteriaSettings::setSettings(const AssessmentChoices &settings) {
+    const int edition = settings.m_DIN4108_3Accordance_Type;
+    switch (edition) {
+    case AssessmentChoices::DIN4108_3_2001: m_ui->radioButtonDIN4108_3_2001->setChecked(true); break;
+    case AssessmentChoices::DIN4108_3_2014: m_ui->radioButtonDIN4108_3_2014->setChecked(true); break;
+    case AssessmentChoices::DIN4108_3_UserDefined: m_ui->radioButtonUserDefined->setChecked(true); break;
     default: m_ui->radioButtonDIN4108_3_2018->setChecked(true); break;
     }
     if (settings.m_capillaryCheckOneSide)
         m_ui->radioButtonOnSide->setChecked(true);
     else
         m_ui->radioButtonTwoSide->setChecked(true);
-    m_ui->lineEditNonCapillar->setReadOnly(settings.m_DIN4108_3Accordance_Type !=
-                                           ReportSettings::DIN4108_3_UserDefined);
-    m_ui->lineEditNonCapillar->setValue(awPerRootHour(settings.m_nonCapillarAw));
+    const bool userDefined = edition == AssessmentChoices::DIN4108_3_UserDefined;
+    m_userDefinedAw = awPerRootHour(settings.m_nonCapillarAw);
+    m_ui->lineEditNonCapillar->setReadOnly(!userDefined);
+    // A standard edition shows the limit it applies, whatever the record keeps for the user-defined one.
+    AssessmentChoices shown;
+    getSettings(shown);
+    m_ui->lineEditNonCapillar->setValue(
+        userDefined ? m_userDefinedAw : AssessmentChoices::awLimitForEdition(shown.m_DIN4108_3Accordance_Type));
     m_ui->lineEditCapillarActive->setValue(awPerRootHour(settings.m_capillarActiveAw));
 }
 
-void DINCriteriaSettings::getSettings(ReportSettings &settings) const {
-    if (m_ui->radioButtonUserDefined->isChecked())
-        settings.m_DIN4108_3Accordance_Type = ReportSettings::DIN4108_3_UserDefined;
+void DINCriteriaSettings::getSettings(AssessmentChoices &settings) const {
+    if (m_ui->radioButtonUserDefined->isChecked()) {
+        settings.m_DIN4108_3Accordance_Type = AssessmentChoices::DIN4108_3_UserDefined;
+        settings.m_nonCapillarAw = awPerRootSecond(m_ui->lineEditNonCapillar->value());
+    }
     else if (m_ui->radioButtonDIN4108_3_2001->isChecked())
-        settings.m_DIN4108_3Accordance_Type = ReportSettings::DIN4108_3_2001;
+        settings.m_DIN4108_3Accordance_Type = AssessmentChoices::DIN4108_3_2001;
     else if (m_ui->radioButtonDIN4108_3_2014->isChecked())
-        settings.m_DIN4108_3Accordance_Type = ReportSettings::DIN4108_3_2014;
+        settings.m_DIN4108_3Accordance_Type = AssessmentChoices::DIN4108_3_2014;
     else
-        settings.m_DIN4108_3Accordance_Type = ReportSettings::DIN4108_3_2018;
+        settings.m_DIN4108_3Accordance_Type = AssessmentChoices::DIN4108_3_2018;
     settings.m_capillaryCheckOneSide = m_ui->radioButtonOnSide->isChecked();
-    settings.m_nonCapillarAw = awPerRootSecond(m_ui->lineEditNonCapillar->value());
     settings.m_capillarActiveAw = awPerRootSecond(m_ui->lineEditCapillarActive->value());
 }
 
 void DINCriteriaSettings::on_radioButtonUserDefined_clicked() {
     m_ui->lineEditNonCapillar->setReadOnly(false);
+    m_ui->lineEditNonCapillar->setValue(m_userDefinedAw);
     emit DINCriteriaSettingsChanged();
 }
 
 void DINCriteriaSettings::on_radioButtonDIN4108_3_2001_clicked() {
-    chooseStandardEdition(ReportSettings::DIN4108_3_2001);
+    chooseStandardEdition(AssessmentChoices::DIN4108_3_2001);
 }
 
 void DINCriteriaSettings::on_radioButtonDIN4108_3_2014_clicked() {
-    chooseStandardEdition(ReportSettings::DIN4108_3_2014);
+    chooseStandardEdition(AssessmentChoices::DIN4108_3_2014);
 }
 
 void DINCriteriaSettings::on_radioButtonDIN4108_3_2018_clicked() {
-    chooseStandardEdition(ReportSettings::DIN4108_3_2018);
+    chooseStandardEdition(AssessmentChoices::DIN4108_3_2018);
 }
 
 void DINCriteriaSettings::valueChanged() {
+    if (!m_ui->lineEditNonCapillar->isReadOnly())
+        m_userDefinedAw = m_ui->lineEditNonCapillar->value();
     emit DINCriteriaSettingsChanged();
-}
-
-void DINCriteriaSettings::valueTextChanged(const QString &) {
-    if (m_ui->lineEditNonCapillar->isValid())
-        emit DINCriteriaSettingsChanged();
 }
 
 void DINCriteriaSettings::chooseStandardEdition(int edition) {
     m_ui->lineEditNonCapillar->setReadOnly(true);
-    m_ui->lineEditNonCapillar->setValue(ReportSettings::awLimitForEdition(edition));
+    m_ui->lineEditNonCapillar->setValue(AssessmentChoices::awLimitForEdition(edition));
     emit DINCriteriaSettingsChanged();
 }

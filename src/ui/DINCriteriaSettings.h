@@ -3,8 +3,9 @@
 
 // Option panel of the DIN 4108-3 validity check: the edition (or user defined limits), the water absorption
 // limits of non-capillary and capillary-active materials (shown per h^0.5, kept per s^0.5) and the one- or
-// two-sided check. Embedded by the print dialog and the preferences; fills and reads the criteria fields of a
-// report settings record on request and signals every change. It never changes the project.
+// two-sided check. Embedded by the print dialog (the project's choices) and the preferences (the defaults);
+// fills and reads an assessment choices record on request and signals every finished change. It never changes
+// the project.
 
 #include <QWidget>
 
@@ -12,7 +13,7 @@ namespace Ui {
 class DINCriteriaSettings;
 }
 
-class ReportSettings;
+class AssessmentChoices;
 
 class DINCriteriaSettings : public QWidget {
     Q_OBJECT
@@ -21,10 +22,12 @@ public:
     explicit DINCriteriaSettings(QWidget *parent = nullptr);
     ~DINCriteriaSettings() override;
 
-    /*! Shows the edition, the side check and both limits of \a settings. */
-    void setSettings(const ReportSettings &settings);
-    /*! Writes the shown edition, side check and limits into \a settings; other fields stay. */
-    void getSettings(ReportSettings &settings) const;
+    /*! Shows the edition, the side check and both limits of \a settings; a standard edition shows its own
+        non-capillary limit, the user-defined one that of \a settings. */
+    void setSettings(const AssessmentChoices &settings);
+    /*! Writes the shown edition, side check and limits into \a settings; the non-capillary limit only for the
+        user-defined edition, which alone uses it. Other fields stay. */
+    void getSettings(AssessmentChoices &settings) const;
 
 signals:
     void DINCriteriaSettingsChanged();
@@ -35,13 +38,14 @@ public slots:
     void on_radioButtonDIN4108_3_2014_clicked();
     void on_radioButtonDIN4108_3_2018_clicked();
     void valueChanged();
-    void valueTextChanged(const QString &text);
 
 private:
     /*! Puts the edition's standard limit into the read-only non-capillary field and signals. */
     void chooseStandardEdition(int edition);
 
     Ui::DINCriteriaSettings *m_ui;
+    /*! User-defined non-capillary limit in kg/(m2 h^0.5), shown again when "User defined" is chosen. */
+    double m_userDefinedAw = 0;
 };
 
 #endif // DINCriteriaSettingsH

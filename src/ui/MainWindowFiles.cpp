@@ -26,6 +26,13 @@ QString startDirectory() {
     return last.isEmpty() ? QDir::toNativeSeparators(QDir::homePath()) : last;
 }
 
+/*! A project without assessment choices of its own takes the defaults of the preferences and keeps them: the
+    next save writes them, so that it is judged alike on every computer. */
+void takeDefaultAssessment(InputData &input) {
+    if (!input.assessment())
+        input.setAssessment(static_cast<const AssessmentChoices &>(Settings::instance().m_reportSettings));
+}
+
 } // namespace
 
 QString MainWindow::withProjectExtension(const QString &fileName) {
@@ -69,6 +76,7 @@ void MainWindow::on_actionNew_triggered() {
     NewProjectWizard wizard(document, globals.materialList(), globals.constructionList(), templates, this);
     if (wizard.exec() != QDialog::Accepted)
         return;
+    takeDefaultAssessment(document.inputData());
     m_project.createNew(settings.m_defaultProjectInformation);
     m_project.setDocumentData(document);
     // Never saved: modified until it has a file.
@@ -113,6 +121,7 @@ void MainWindow::openProjectFile(const QString &fileName) {
         return;
     }
     m_project.setFileName(fileName);
+    takeDefaultAssessment(m_project.document()->inputData());
     m_project.setModified(Project::ModificationType::AllModified);
     // A file of the old format is not what saving writes: the user is asked before it is closed.
     m_modifiedState->reset(converted);

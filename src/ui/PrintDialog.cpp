@@ -8,6 +8,7 @@
 #include "ReportOptionControls.h"
 #include "TextEditWidget.h"
 #include "UserLogoSettingsWidget.h"
+#include "V2_UndoAssessmentCommands.h"
 #include "V2_UndoProjectCommands.h"
 
 #include <app/Settings.h>
@@ -286,18 +287,20 @@ void PrintDialog::on_comboBoxZoomOptions_currentIndexChanged(int index) {
 }
 
 void PrintDialog::on_comboBoxMinHeatResVersion_currentIndexChanged(int) {
+    AssessmentChoices choices = assessmentInForce();
+    const QSignalBlocker blocker(m_minHeatRes);
     ReportOptionControls::fillMinimumResistanceKinds(m_minHeatResVersion, m_minHeatRes);
-    ReportSettings &settings = m_settings.m_reportSettings;
-    settings.m_minimumHeatResVersion = m_minHeatResVersion->currentData().toInt();
+    choices.m_minimumHeatResVersion = m_minHeatResVersion->currentData().toInt();
     // Keep the construction kind where the other edition has it too.
-    m_minHeatRes->setCurrentIndex(qMax(0, m_minHeatRes->findData(settings.m_minimumHeatResConstruction)));
-    settings.m_minimumHeatResConstruction = m_minHeatRes->currentData().toInt();
-    updatePreview();
+    m_minHeatRes->setCurrentIndex(qMax(0, m_minHeatRes->findData(choices.m_minimumHeatResConstruction)));
+    choices.m_minimumHeatResConstruction = m_minHeatRes->currentData().toInt();
+    changeAssessment(choices, tr("Undo change of the DIN 4108-2 table."));
 }
 
 void PrintDialog::on_comboBoxMinHeatRes_currentIndexChanged(int) {
-    m_settings.m_reportSettings.m_minimumHeatResConstruction = m_minHeatRes->currentData().toInt();
-    updatePreview();
+    AssessmentChoices choices = assessmentInForce();
+    choices.m_minimumHeatResConstruction = m_minHeatRes->currentData().toInt();
+    changeAssessment(choices, tr("Undo change of the construction kind of DIN 4108-2."));
 }
 
 void PrintDialog::on_fontComboBoxDefault_currentFontChanged(const QFont &font) {
@@ -328,8 +331,9 @@ void PrintDialog::pageNumbersEnabled(int state) {
 }
 
 void PrintDialog::frsiCheckEnabled(int state) {
-    m_settings.m_reportSettings.m_frsiCheck = state == Qt::Checked;
-    updatePreview();
+    AssessmentChoices choices = assessmentInForce();
+    choices.m_frsiCheck = state == Qt::Checked;
+    changeAssessment(choices, tr("Undo change of the f_Rsi check."));
 }
 
 void PrintDialog::userLogoChanged() {
@@ -363,13 +367,28 @@ void PrintDialog::hideEvent(QHideEvent *event) {
 }
 
 void PrintDialog::dryingReserveSettingsChanged(double value) {
-    m_settings.m_reportSettings.m_dryingReserve = value;
-    updatePreview();
+    AssessmentChoices choices = assessmentInForce();
+    choices.m_dryingReserve = value;
+    changeAssessment(choices, tr("Undo change of the drying reserve."));
 }
 
 void PrintDialog::DINCriteriaSettingsChanged() {
-    m_criteriaSettings->getSettings(m_settings.m_reportSettings);
-    updatePreview();
+    AssessmentChoices choices = assessmentInForce();
+    m_criteriaSettings->getSettings(choices);
+    changeAssessment(choices, tr("Undo change of the DIN 4108-3 check."));
+}
+
+AssessmentChoices PrintDialog::assessmentInForce() const {
+    const ReportSettings &defaults = m_settings.m_reportSettings;
+    return m_project.hasDocument() ? m_project.document()->inputData().withAssessment(defaults) : defaults;
+}
+
+void PrintDialog::changeAssessment(const AssessmentChoices &choices, const QString &text) {
+    // Without a project the panels only show the defaults; the preferences change those.
+    if (!m_project.hasDocument() || !m_undoStack || m_project.document()->inputData().assessment() == choices)
+        return;
+    // The command changes the project, whose modified signal shows the choices and updates the preview.
+    m_undoStack->push(new V2_UndoAssessment(m_project, choices, text));
 }
 
 void PrintDialog::actionHelp_triggered() {
@@ -378,6 +397,7 @@ void PrintDialog::actionHelp_triggered() {
 }
 
 void PrintDialog::projectModified(Project::ModificationType) {
+    showAssessment();
     // An undo or redo of the final remarks elsewhere shows in the editor, unless the user is typing there.
     const QString remarks =
         m_project.hasDocument() ? m_project.document()->projectInformation().m_disclaimerText : QString();

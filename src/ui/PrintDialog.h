@@ -3,10 +3,12 @@
 
 // The report preview dialog: a live preview of the report's pages beside the options that shape it (frames,
 // fonts, page numbers, user logo, criteria options, final remarks), zoom, page setup, printing, the PDF of the
-// whole report and the export of the shown page. Every option is written straight into the application
-// settings, so that the next report and the preferences see it. The final remarks belong to the project and
-// change through an undo command, one per burst of typing. Created by the main window for the open project.
+// whole report and the export of the shown page. The layout options are written straight into the application
+// settings, so that the next report and the preferences see them. The assessment choices and the final remarks
+// belong to the project and change through undo commands (the remarks one per burst of typing). Created by the
+// main window for the open project.
 
+#include <model/AssessmentChoices.h>
 #include <model/Project.h>
 
 #include <QDialog>
@@ -109,7 +111,13 @@ private:
     /*! The check boxes of \a frameIds, entered in the check box map. */
     QList<QWidget *> frameCheckBoxes(const QVector<int> &frameIds);
     void showSettings();
+    /*! Shows the assessment choices in force in the criteria controls, without signals. */
+    void showAssessment();
     void connectControls();
+    /*! The project's assessment choices, or the defaults of the settings for a project without. */
+    AssessmentChoices assessmentInForce() const;
+    /*! Gives the project \a choices through an undo command named \a text, when they differ from its own. */
+    void changeAssessment(const AssessmentChoices &choices, const QString &text);
 
     /*! Prints the report onto \a printer unless a print runs already (then true without printing). False
         when the printer cannot be painted on. */

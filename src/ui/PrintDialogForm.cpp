@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace {
 
 const int MinimumFontSize = 6;
@@ -193,16 +195,24 @@ void PrintDialog::showSettings() {
     for (auto it = m_frameCheckBoxes.cbegin(); it != m_frameCheckBoxes.cend(); ++it)
         it.key()->setChecked(report.m_frames.contains(it.value()));
     m_pageNumbers->setChecked(report.m_pageNumbersVisible);
-    m_frsiCheck->setChecked(report.m_frsiCheck);
-    m_minHeatResVersion->setCurrentIndex(qMax(0, m_minHeatResVersion->findData(report.m_minimumHeatResVersion)));
-    ReportOptionControls::fillMinimumResistanceKinds(m_minHeatResVersion, m_minHeatRes);
-    m_minHeatRes->setCurrentIndex(qMax(0, m_minHeatRes->findData(report.m_minimumHeatResConstruction)));
+    showAssessment();
     m_font->setCurrentFont(QFont(m_settings.m_fontFamily));
     m_fontSize->setValue(m_settings.m_reportFontPointSize);
     m_userLogo->setSettings(report.m_userLogo);
     m_projectInfoFormat->setFormat(m_projectInfoTextFormat);
-    m_criteriaSettings->setSettings(report);
-    m_dryingReserve->setDryingReserve(report.m_dryingReserve * 1000);
+}
+
+void PrintDialog::showAssessment() {
+    const AssessmentChoices choices = assessmentInForce();
+    const QList<QWidget *> controls = {m_frsiCheck, m_minHeatResVersion, m_minHeatRes, m_criteriaSettings,
+                                       m_dryingReserve};
+    std::vector<QSignalBlocker> blockers(controls.cbegin(), controls.cend());
+    m_frsiCheck->setChecked(choices.m_frsiCheck);
+    m_minHeatResVersion->setCurrentIndex(qMax(0, m_minHeatResVersion->findData(choices.m_minimumHeatResVersion)));
+    ReportOptionControls::fillMinimumResistanceKinds(m_minHeatResVersion, m_minHeatRes);
+    m_minHeatRes->setCurrentIndex(qMax(0, m_minHeatRes->findData(choices.m_minimumHeatResConstruction)));
+    m_criteriaSettings->setSettings(choices);
+    m_dryingReserve->setDryingReserve(choices.m_dryingReserve * 1000);
 }
 
 void PrintDialog::connectControls() {

@@ -39,9 +39,9 @@ private slots:
               &r.p_moist, &r.w_left, &r.w_right, &r.sk_Cond, &r.mc})
             QVERIFY(v->empty());
         QVERIFY(r.condensationZones.empty());
-        for (double x :
-             {r.glaserMc, r.glaserDryingMass, r.glaserDryingTime, r.U, r.U_moist, r.U_iso6946, r.R_total, r.R_total_moist,
-              r.R_layers, r.R_layers_moist, r.Mc_stationary, r.Mc, r.tau, r.t_hyg, r.dryingTime, r.dryingMass})
+        for (double x : {r.glaserMc, r.glaserDryingMass, r.glaserDryingTime, r.U, r.U_moist, r.U_iso6946, r.R_total,
+                         r.R_total_moist, r.R_layers, r.R_layers_moist, r.Mc_stationary, r.Mc, r.tau, r.t_hyg,
+                         r.dryingTime, r.dryingMass})
             QCOMPARE(x, 0.0);
         QCOMPARE(r.glaserFirstPlane, -1);
         QCOMPARE(r.glaserLastPlane, -1);

@@ -237,11 +237,11 @@ void tst_ReportFrames::dryingTimeNote() {
     layOutFrame<ConclusionsFrame>(input, results, false, [&](const QtExt::Table &table) {
         QCOMPARE(tableContains(table, QStringLiteral("Not applicable")), expectedNote == "Not applicable");
         QCOMPARE(tableContains(table, QStringLiteral("No drying")), expectedNote == "No drying");
-        // Three value rows, then condensation mass and drying time, or the text of the result code.
+        // Four value rows, then condensation mass and drying time, or the text of the result code.
         if (resultCode >= ResultCode::OnePlane)
-            QCOMPARE(table.cellText(0, 4), QStringLiteral("Drying time"));
+            QCOMPARE(table.cellText(0, 5), QStringLiteral("Drying time"));
         else
-            QCOMPARE(table.cellText(0, 3), QStringLiteral("No condensation."));
+            QCOMPARE(table.cellText(0, 4), QStringLiteral("No condensation."));
         if (!expectedValue.isEmpty())
             QVERIFY(tableContains(table, expectedValue));
     });

@@ -1,6 +1,6 @@
 // The option panels of the DIN 4108-3 check and of the drying reserve: the settings they show and return
-// (limits shown per h^0.5, kept per s^0.5), the read-only rule of the non-capillary limit, the matching of the
-// standard reserves and the no-condensation state.
+// (limits shown per h^0.5, kept per s^0.5), the read-only rule of the non-capillary limit and the limit a
+// standard edition shows, the matching of the standard reserves and the no-condensation state.
 
 #include <ui/DINCriteriaSettings.h>
 #include <ui/DryingReserveSettings.h>
@@ -39,16 +39,18 @@ void tst_CriteriaSettingsPanels::criteriaRoundTrip_data() {
     QTest::addColumn<int>("edition");
     QTest::addColumn<bool>("oneSide");
     QTest::addColumn<bool>("nonCapillarReadOnly");
-    QTest::newRow("2001, two sides") << int(ReportSettings::DIN4108_3_2001) << false << true;
-    QTest::newRow("2014") << int(ReportSettings::DIN4108_3_2014) << true << true;
-    QTest::newRow("2018") << int(ReportSettings::DIN4108_3_2018) << true << true;
-    QTest::newRow("user defined") << int(ReportSettings::DIN4108_3_UserDefined) << false << false;
+    QTest::addColumn<QString>("shownLimit");
+    QTest::newRow("2001, two sides") << int(ReportSettings::DIN4108_3_2001) << false << true << "0.2";
+    QTest::newRow("2014") << int(ReportSettings::DIN4108_3_2014) << true << true << "0.5";
+    QTest::newRow("2018") << int(ReportSettings::DIN4108_3_2018) << true << true << "0.1";
+    QTest::newRow("user defined") << int(ReportSettings::DIN4108_3_UserDefined) << false << false << "0.3";
 }
 
 void tst_CriteriaSettingsPanels::criteriaRoundTrip() {
     QFETCH(int, edition);
     QFETCH(bool, oneSide);
     QFETCH(bool, nonCapillarReadOnly);
+    QFETCH(QString, shownLimit);
     ReportSettings settings;
     settings.m_DIN4108_3Accordance_Type = edition;
     settings.m_capillaryCheckOneSide = oneSide;
@@ -59,16 +61,18 @@ void tst_CriteriaSettingsPanels::criteriaRoundTrip() {
     panel.setSettings(settings);
     QCOMPARE(changed.count(), 0);
     auto *nonCapillar = panel.findChild<QtExt::ValidatingLineEdit *>("lineEditNonCapillar");
-    QCOMPARE(nonCapillar->text(), QString("0.3"));
+    QCOMPARE(nonCapillar->text(), shownLimit);
     QCOMPARE(panel.findChild<QtExt::ValidatingLineEdit *>("lineEditCapillarActive")->text(), QString("0.9"));
     QCOMPARE(nonCapillar->isReadOnly(), nonCapillarReadOnly);
 
     ReportSettings read;
     read.m_dryingReserve = 0.25;
+    read.m_nonCapillarAw = 0.4 / 60;
     panel.getSettings(read);
     QCOMPARE(read.m_DIN4108_3Accordance_Type, edition);
     QCOMPARE(read.m_capillaryCheckOneSide, oneSide);
-    QCOMPARE(read.m_nonCapillarAw, 0.3 / 60);
+    // Only the user-defined edition uses the limit; a standard one leaves the record's alone.
+    QCOMPARE(read.m_nonCapillarAw, nonCapillarReadOnly ? 0.4 / 60 : 0.3 / 60);
     QCOMPARE(read.m_capillarActiveAw, 0.9 / 60);
     QCOMPARE(read.m_dryingReserve, 0.25);
 }
@@ -94,11 +98,15 @@ void tst_CriteriaSettingsPanels::standardEditionFixesLimit() {
     QSignalSpy changed(&panel, &DINCriteriaSettings::DINCriteriaSettingsChanged);
     panel.findChild<QRadioButton *>(button)->click();
     QCOMPARE(changed.count(), 1);
-    QVERIFY(panel.findChild<QtExt::ValidatingLineEdit *>("lineEditNonCapillar")->isReadOnly());
+    auto *nonCapillar = panel.findChild<QtExt::ValidatingLineEdit *>("lineEditNonCapillar");
+    QVERIFY(nonCapillar->isReadOnly());
+    QCOMPARE(nonCapillar->value(), limit);
     ReportSettings read;
     panel.getSettings(read);
     QCOMPARE(read.m_DIN4108_3Accordance_Type, edition);
-    QCOMPARE(read.m_nonCapillarAw, limit / 60);
+    // Back to user defined: the user's own limit again.
+    panel.findChild<QRadioButton *>("radioButtonUserDefined")->click();
+    QCOMPARE(nonCapillar->value(), 0.7);
 }
 
 void tst_CriteriaSettingsPanels::userDefinedLimitSignals() {
@@ -109,9 +117,13 @@ void tst_CriteriaSettingsPanels::userDefinedLimitSignals() {
     auto *nonCapillar = panel.findChild<QtExt::ValidatingLineEdit *>("lineEditNonCapillar");
     QVERIFY(!nonCapillar->isReadOnly());
     nonCapillar->setText("-1");
+    emit nonCapillar->editingFinished();
     QCOMPARE(changed.count(), 1);
     QCOMPARE(nonCapillar->toolTip(), QString("The Aw value cannot be < 0."));
+    // One change per finished edit, not per key: each is an undo step of the project.
     nonCapillar->setText("0.35");
+    QCOMPARE(changed.count(), 1);
+    emit nonCapillar->editingFinished();
     QCOMPARE(changed.count(), 2);
     ReportSettings read;
     panel.getSettings(read);

@@ -1,7 +1,6 @@
 // The report preview dialog: each frame check box switches its frame in the settings, the PDF and the page
-// export write complete files, the final remarks go through the undo stack (one command per burst of typing)
-// and a paint request that arrives
-// while a print runs is ignored.
+// export write complete files, the assessment choices and the final remarks go through the undo stack (the
+// remarks one command per burst of typing) and a paint request that arrives while a print runs is ignored.
 
 #include <app/Settings.h>
 #include <model/Project.h>
@@ -13,8 +12,10 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QPrintPreviewWidget>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -49,6 +50,7 @@ private slots:
     void exportPage_data();
     void exportPage();
     void finalRemarksAreUndoable();
+    void assessmentChangesAreUndoable();
     void paintRequestDuringPrintIsIgnored();
 
 private:
@@ -97,6 +99,35 @@ void tst_PrintDialog::frameCheckBoxSwitchesItsFrame() {
     QCOMPARE(m_dialog->report().pageLayout().pieces(frameId).size(), 0);
     if (frameId == ReportSettings::HeaderFrameId)
         QCOMPARE(m_dialog->report().pageLayout().frameRect(frameId).height(), 0.0);
+}
+
+// The criteria panels change the project, one command per change, never the settings' defaults.
+void tst_PrintDialog::assessmentChangesAreUndoable() {
+    const ReportSettings defaults = m_settings->m_reportSettings;
+    const InputData &input = m_project->document()->inputData();
+    QVERIFY(!input.assessment());
+    auto *frsi = m_dialog->findChild<QCheckBox *>("checkBoxFrsi");
+    auto *aw = m_dialog->findChild<QLineEdit *>("lineEditNonCapillar");
+    QCOMPARE(aw->text(), QString("0.1"));
+    frsi->setChecked(true);
+    m_dialog->findChild<QRadioButton *>("radioButton_250DryingReserve")->click();
+    m_dialog->findChild<QRadioButton *>("radioButtonDIN4108_3_2014")->click();
+    QCOMPARE(m_stack.count(), 3);
+    QVERIFY(m_project->isModified());
+    QVERIFY(input.assessment()->m_frsiCheck);
+    QCOMPARE(input.assessment()->m_dryingReserve, 0.25);
+    QCOMPARE(input.assessment()->m_DIN4108_3Accordance_Type, int(AssessmentChoices::DIN4108_3_2014));
+    QCOMPARE(aw->text(), QString("0.5"));
+    QVERIFY(m_settings->m_reportSettings == defaults);
+
+    m_stack.undo();
+    QCOMPARE(input.assessment()->m_DIN4108_3Accordance_Type, int(AssessmentChoices::DIN4108_3_2018));
+    QCOMPARE(aw->text(), QString("0.1"));
+    m_stack.undo();
+    m_stack.undo();
+    QVERIFY(!input.assessment());
+    QVERIFY(!frsi->isChecked());
+    QCOMPARE(m_stack.count(), 3);
 }
 
 void tst_PrintDialog::pdfNameWithoutSuffixGetsPdf() {

@@ -17,6 +17,7 @@
 #include <ZOT_MessageStream.h>
 #include <app/Globals.h>
 #include <app/Settings.h>
+#include <calculation/DINCriteria.h>
 #include <model/ProgramInfo.h>
 #include <model/Project.h>
 
@@ -81,6 +82,7 @@ void MainWindow::setupForm(QSplashScreen *splash) {
     m_ui->menu_View->addAction(showMainToolbar);
     m_ui->menu_View->addAction(showDiagramToolbar);
     m_ui->menu_View->addAction(m_ui->actionToggleGlaser);
+    m_ui->menu_View->addAction(m_ui->actionShowGlaserDiagram);
 
     m_recentProjectsMenu = new QMenu(this);
     rebuildRecentProjectsMenu();
@@ -185,7 +187,11 @@ void MainWindow::updateUi(Project::ModificationType modType) {
     updateConstructionTable();
     if (hasDocument) {
         const Document &document = *m_project.document();
-        m_ui->widgetResults->setData(document.inputData(), document.calculation().results());
+        // the verdicts of the report's conclusions, live after every edit
+        const std::vector<DINCriterion> criteria =
+            DINCriteria::evaluate(document.inputData(), document.projectInformation().m_heatFlowDirection,
+                                  document.calculation().results(), Settings::instance().m_reportSettings);
+        m_ui->widgetResults->setData(document.inputData(), document.calculation().results(), criteria);
     }
     updateActionsAndTitle();
     m_ui->tableWidgetConstruction->viewport()->update();
@@ -236,10 +242,10 @@ void MainWindow::constructionTableColumnChanged(int, int currentColumn, int, int
 
 void MainWindow::updateActionsAndTitle() {
     const bool active = isActive();
-    for (QAction *action :
-         {m_ui->actionSave, m_ui->actionSaveAs, m_ui->actionPrint, m_ui->actionExportChart, m_ui->actionExportSketch,
-          m_ui->actionCopyChart, m_ui->actionCopySketch, m_ui->actionEditProjectInformation,
-          m_ui->actionAddToConstructionDatabase, m_ui->actionReport, m_ui->actionToggleGlaser})
+    for (QAction *action : {m_ui->actionSave, m_ui->actionSaveAs, m_ui->actionPrint, m_ui->actionExportChart,
+                            m_ui->actionExportSketch, m_ui->actionCopyChart, m_ui->actionCopySketch,
+                            m_ui->actionEditProjectInformation, m_ui->actionAddToConstructionDatabase,
+                            m_ui->actionReport, m_ui->actionToggleGlaser, m_ui->actionShowGlaserDiagram})
         action->setEnabled(active);
     m_ui->actionOpen->setEnabled(true);
     m_ui->actionAddMaterialToUserDatabase->setEnabled(true);
@@ -251,6 +257,7 @@ void MainWindow::updateActionsAndTitle() {
     m_ui->actionUseHashes->setVisible(false);
     m_ui->actionToggleGlaser->setChecked(m_ui->diagramView->diagramType() ==
                                          DiagramScene::DiagramType::MoistureContent);
+    m_ui->actionShowGlaserDiagram->setChecked(m_ui->diagramView->diagramType() == DiagramScene::DiagramType::Glaser);
 
     if (active) {
         QString filePart = m_project.fileName().isEmpty() ? QStringLiteral("unnamed.%1").arg("v2p")
@@ -263,7 +270,7 @@ void MainWindow::updateActionsAndTitle() {
     }
     for (QAction *action : {m_ui->actionSelectMaterial, m_ui->actionAddLeft, m_ui->actionAddRight, m_ui->actionMoveLeft,
                             m_ui->actionMoveRight, m_ui->actionRemoveLayer, m_ui->actionAddMaterialToUserDatabase,
-                            m_ui->actionToggleGlaser})
+                            m_ui->actionToggleGlaser, m_ui->actionShowGlaserDiagram})
         action->setEnabled(false);
     setWindowTitle(ProgramInfo::productName());
     if (m_printPreview && m_printPreview->isVisible())
@@ -294,8 +301,17 @@ bool MainWindow::isProjectModified() const {
 void MainWindow::setProgress(int) {}
 
 void MainWindow::on_actionToggleGlaser_triggered(bool checked) {
+    m_ui->actionShowGlaserDiagram->setChecked(false);
     m_ui->diagramView->setDiagramType(checked ? DiagramScene::DiagramType::MoistureContent
                                               : DiagramScene::DiagramType::VapourPressure);
+}
+
+void MainWindow::on_actionShowGlaserDiagram_triggered(bool checked) {
+    // unchecked, the other switch decides between the moisture and the pressure profile again
+    if (checked)
+        m_ui->diagramView->setDiagramType(DiagramScene::DiagramType::Glaser);
+    else
+        on_actionToggleGlaser_triggered(m_ui->actionToggleGlaser->isChecked());
 }
 
 void MainWindow::on_actionUseHashes_triggered(bool) {}

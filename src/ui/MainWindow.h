@@ -80,6 +80,7 @@ private slots:
     void on_actionCopyChart_triggered();
     void on_actionCopySketch_triggered();
     void on_actionToggleGlaser_triggered(bool checked);
+    void on_actionShowGlaserDiagram_triggered(bool checked);
     void on_actionUseHashes_triggered(bool checked);
     void on_actionEditProjectInformation_triggered();
     void on_actionReport_triggered();

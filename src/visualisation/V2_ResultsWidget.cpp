@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <calculation/CriteriaBasis.h>
+#include <calculation/DINCriteria.h>
 #include <calculation/ResultSummary.h>
 #include <calculation/ResultTexts.h>
 
@@ -59,9 +60,11 @@ V2_ResultsWidget::V2_ResultsWidget(QWidget *parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
-void V2_ResultsWidget::setData(const InputData &input, const CalculationResults &results) {
+void V2_ResultsWidget::setData(const InputData &input, const CalculationResults &results,
+                               const std::vector<DINCriterion> &criteria) {
     m_input = input;
     m_results = results;
+    m_criteria = criteria;
     updateGeometry();
     update();
 }
@@ -108,7 +111,7 @@ QString V2_ResultsWidget::invalidInputText(const CalculationResults &results) {
 QStringList V2_ResultsWidget::notes(const InputData &input, const CalculationResults &results) {
     QStringList notes;
     if (CriteriaBasis(results).isGlaser())
-        notes << CriteriaBasis::glaserNote();
+        notes << CriteriaBasis(results).glaserReason();
     return notes + ResultTexts::plausibilityNotes(input.layers(), results, true);
 }
 
@@ -117,7 +120,8 @@ std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textD
     const QStringList notes = V2_ResultsWidget::notes(m_input, m_results);
     // one more row: the heading above the U-values
     const int summaryRows = int(summary.rows().size()) + 1;
-    auto table = std::make_unique<QtExt::Table>(textDocument, 3, summaryRows + notes.size());
+    const int criteriaRows = criteriaRowCount();
+    auto table = std::make_unique<QtExt::Table>(textDocument, 3, summaryRows + criteriaRows + notes.size());
     table->setSpacing(2);
     // The verdict and the notes wrap below the captions instead of pulling the number columns wide.
     table->setJoinedCellsWidenColumns(false);
@@ -130,11 +134,41 @@ std::unique_ptr<QtExt::Table> V2_ResultsWidget::createTable(QTextDocument *textD
         }
         setSummaryRow(*table, tableRow++, row);
     }
+    setCriteriaRows(*table, summaryRows);
     for (int i = 0; i < notes.size(); ++i) {
-        table->setCellText(0, summaryRows + i, notes.at(i));
-        table->setCellJoined(0, summaryRows + i, 3, 1);
+        table->setCellText(0, summaryRows + criteriaRows + i, notes.at(i));
+        table->setCellJoined(0, summaryRows + criteriaRows + i, 3, 1);
     }
     return table;
+}
+
+int V2_ResultsWidget::criteriaRowCount() const {
+    if (m_criteria.empty())
+        return 0;
+    int rows = 1;
+    for (const DINCriterion &criterion : m_criteria)
+        rows += criterion.heading.isEmpty() ? 1 : 2;
+    return rows;
+}
+
+void V2_ResultsWidget::setCriteriaRows(QtExt::Table &table, int row) const {
+    if (m_criteria.empty())
+        return;
+    table.setCellText(0, row, QStringLiteral("<b>%1</b>").arg(tr("Requirements")));
+    table.setCellJoined(0, row, 3, 1);
+    ++row;
+    for (const DINCriterion &criterion : m_criteria) {
+        if (!criterion.heading.isEmpty()) {
+            table.setCellText(0, row, criterion.heading);
+            table.setCellJoined(0, row, 3, 1);
+            ++row;
+        }
+        table.setCellText(0, row, criterion.caption);
+        table.setCellText(1, row, DINCriteria::verdictHtml(criterion));
+        table.setCellJoined(1, row, 2, 1);
+        table.setCellAlignment(1, row, Qt::AlignLeft | Qt::AlignVCenter);
+        ++row;
+    }
 }
 
 void V2_ResultsWidget::paintEvent(QPaintEvent *) {

@@ -2,16 +2,19 @@
 #define V2_ResultsWidgetH
 
 // The main window's compact summary of the current calculation: thickness, dry resistance, U-values, the
-// coloured verdict line, condensate mass and drying time; the input errors instead when the input is invalid.
+// coloured verdict line, condensate mass and drying time, then the rows of the DIN criteria with their
+// verdicts as the report's conclusions print them; the input errors instead when the input is invalid.
 // Keeps its own copies of the input data and the results and paints them with the report's table facility.
 
 #include <calculation/CalculationResults.h>
+#include <calculation/DINCriterion.h>
 #include <model/InputData.h>
 
 #include <QUrl>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QTextDocument;
 
@@ -24,8 +27,10 @@ class V2_ResultsWidget : public QWidget {
 public:
     explicit V2_ResultsWidget(QWidget *parent = nullptr);
 
-    /*! Copies the input data and the results and repaints. Called after every calculation. */
-    void setData(const InputData &input, const CalculationResults &results);
+    /*! Copies the input data, the results and the criteria rows judged on them (DINCriteria::evaluate) and
+        repaints. Called after every calculation. */
+    void setData(const InputData &input, const CalculationResults &results,
+                 const std::vector<DINCriterion> &criteria = {});
 
     /*! The verdict line of \a results as coloured rich text. */
     static QString verdictLine(const CalculationResults &results);
@@ -59,8 +64,13 @@ private:
         target at \a pos. */
     QString layOut(QPainter *painter, const QPoint &pos);
 
+    /*! The criteria rows from \a row on: a heading row where a row has one, then caption and verdict. */
+    void setCriteriaRows(QtExt::Table &table, int row) const;
+    int criteriaRowCount() const;
+
     InputData m_input;
     CalculationResults m_results;
+    std::vector<DINCriterion> m_criteria;
 };
 
 #endif // V2_ResultsWidgetH

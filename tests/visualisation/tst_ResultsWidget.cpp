@@ -1,6 +1,8 @@
 // The results panel: the verdict line for every result code with its colour, the message list of invalid
 // input, the table values and what is painted.
 
+#include <calculation/DINCriteria.h>
+#include <model/ReportSettings.h>
 #include <visualisation/V2_ResultsWidget.h>
 
 #include <QtExt_Table.h>
@@ -49,6 +51,7 @@ private slots:
     void verdictLine();
     void invalidInputListsMessages();
     void tableValues();
+    void criteriaRows();
     void judgedFiguresAndNotes_data();
     void judgedFiguresAndNotes();
     void paintedVerdictColour_data();
@@ -144,10 +147,36 @@ void tst_ResultsWidget::tableValues() {
     QCOMPARE(table->cellText(1, 1), QStringLiteral("2.500"));
     QCOMPARE(table->cellText(1, 3), QStringLiteral("0.357"));
     QCOMPARE(table->cellText(1, 4), QStringLiteral("0.400"));
-    QCOMPARE(table->cellText(0, 5), blue("Condensation between layer 1 and 2!"));
+    QCOMPARE(table->cellText(0, 5), blue("Condensation in the plane between layer 1 and layer 2."));
     QCOMPARE(table->cellText(1, 6), QStringLiteral("0.123"));
     QCOMPARE(table->cellText(1, 7), QStringLiteral("1.00"));
     QCOMPARE(table->cellText(2, 7), QStringLiteral("d"));
+}
+
+void tst_ResultsWidget::criteriaRows() {
+    // Dew on the warm surface: the thermal row passes, the dew fails, the condensate rows are not assessed.
+    InputData input;
+    Material material;
+    input.layers() = {MaterialLayer(material, 0.2), MaterialLayer(material, 0.1)};
+    CalculationResults results;
+    results.resultCode = ResultCode::CondensationLeftSurface;
+    results.R_layers = 5;
+    const std::vector<DINCriterion> criteria =
+        DINCriteria::evaluate(input, HeatFlowDirection::Horizontal, results, ReportSettings());
+    V2_ResultsWidget widget;
+    widget.setData(input, results, criteria);
+    QTextDocument document;
+    const auto table = widget.createTable(&document);
+    // the summary rows, a heading, then one row per criterion with the conclusions' verdict
+    const int first = 9;
+    QCOMPARE(table->rowCount(), first + int(criteria.size()));
+    for (std::size_t i = 0; i < criteria.size(); ++i) {
+        QCOMPARE(table->cellText(0, first + int(i)), criteria[i].caption);
+        QCOMPARE(table->cellText(1, first + int(i)), DINCriteria::verdictHtml(criteria[i]));
+    }
+    QVERIFY(table->cellText(1, first).startsWith("<b>"));
+    QVERIFY(table->cellText(1, first + 1).contains("#FF0000"));
+    QVERIFY(table->cellText(1, first + 2).contains("#808080"));
 }
 
 void tst_ResultsWidget::judgedFiguresAndNotes_data() {
@@ -209,8 +238,12 @@ void tst_ResultsWidget::judgedFiguresAndNotes() {
         QCOMPARE(table->cellText(1, 7), QStringLiteral("40.00"));
     for (int i = 0; i < notes.size(); ++i)
         QCOMPARE(table->cellText(0, 8 + i), notes.at(i));
-    // The failure stays visible above the judged figures.
-    if (code == ResultCode::CalculationError)
+    // On the Glaser basis a neutral line names the plane and the basis instead of the method's failure.
+    if (glaser)
+        QCOMPARE(table->cellText(0, 5),
+                 blue("Condensation in the plane between layer 1 and layer 2, judged by the Glaser scheme of "
+                      "DIN 4108-3."));
+    else if (code == ResultCode::CalculationError)
         QCOMPARE(table->cellText(0, 5), red("No Solution found!"));
 }
 

@@ -26,6 +26,7 @@ class QMenu;
 class QScrollArea;
 class QSplashScreen;
 class QUndoStack;
+class VariantStudyDialog;
 
 namespace Ui {
 class MainWindow;
@@ -79,6 +80,7 @@ private slots:
     void on_actionUseHashes_triggered(bool checked);
     void on_actionEditProjectInformation_triggered();
     void on_actionReport_triggered();
+    void on_actionVariantStudy_triggered();
     void on_actionMoveRight_triggered();
     void on_actionMoveLeft_triggered();
     void on_actionAddRight_triggered();
@@ -157,6 +159,7 @@ private:
     QList<QAction *> m_recentProjectActions;
     QFileDialog *m_exportDialog = nullptr;
     QPointer<PrintDialog> m_printPreview;
+    QPointer<VariantStudyDialog> m_variantStudy;
     QScrollArea *m_resultsScrollArea = nullptr;
     MaterialEditWidget *m_materialEditor = nullptr;
     AssessmentClimateWidget *m_assessmentClimateEditor = nullptr;

@@ -27,6 +27,7 @@ class QMenu;
 class QScrollArea;
 class QSplashScreen;
 class QUndoStack;
+class VariantStudyDialog;
 
 namespace Ui {
 class MainWindow;
@@ -84,6 +85,7 @@ private slots:
     void on_actionUseHashes_triggered(bool checked);
     void on_actionEditProjectInformation_triggered();
     void on_actionReport_triggered();
+    void on_actionVariantStudy_triggered();
     void on_actionMoveRight_triggered();
     void on_actionMoveLeft_triggered();
     void on_actionAddRight_triggered();
@@ -159,6 +161,7 @@ private:
     /*! The picture export's file dialog, made on first use. */
     QFileDialog *m_exportDialog = nullptr;
     QPointer<PrintDialog> m_printPreview;
+    QPointer<VariantStudyDialog> m_variantStudy;
     QScrollArea *m_resultsScrollArea = nullptr;
     MaterialEditWidget *m_materialEditor = nullptr;
     AssessmentClimateWidget *m_assessmentClimateEditor = nullptr;

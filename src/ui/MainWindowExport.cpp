@@ -22,6 +22,7 @@
 #include "AboutDialog.h"
 #include "FileOutput.h"
 #include "PrintDialog.h"
+#include "VariantStudyDialog.h"
 #include "ShowLogfile.h"
 
 namespace {
@@ -206,6 +207,14 @@ void MainWindow::on_actionReport_triggered() {
     PrintDialog *dialog = printDialog();
     dialog->updatePreview();
     dialog->show();
+}
+
+void MainWindow::on_actionVariantStudy_triggered() {
+    if (!m_variantStudy)
+        m_variantStudy = new VariantStudyDialog(m_project, m_undoStack, Settings::instance().m_reportSettings, this);
+    m_variantStudy->setLayer(std::max(0, currentLayerIndex()));
+    m_variantStudy->show();
+    m_variantStudy->raise();
 }
 
 void MainWindow::on_actionPrint_triggered() {

@@ -21,7 +21,7 @@
     <message>
         <location line="+8"/>
         <source>Feedback or bug reports...</source>
-        <translation>Rückmeldungen oder Fehlerberichte...</translation>
+        <translation>Rückmeldungen oder Fehlerberichte …</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@
     <message>
         <location filename="../src/cli/CalcCommand.cpp" line="+21"/>
         <source>calc [options] FILE...       recalculate project files, print results and criteria as JSON</source>
-        <translation>calc [options] FILE...       Projektdateien neu berechnen, Ergebnisse und Kriterien als JSON ausgeben</translation>
+        <translation>calc [options] FILE …        Projektdateien neu berechnen, Ergebnisse und Kriterien als JSON ausgeben</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -146,7 +146,7 @@ Options:
   --list-kinds           print the editions, tables and construction kinds the criteria options
                          accept, and nothing else
 </source>
-        <translation>Aufruf: hygrolux2-cli calc [options] FILE...
+        <translation>Aufruf: hygrolux2-cli calc [options] FILE …
 Lädt jede Projektdatei (.v2p oder .vpj; &apos;-&apos;: Standardeingabe), berechnet sie neu und gibt die Ergebnisse und die
 Kriterien als JSON aus: ein Objekt für eine Datei, ein Array von Objekten für mehrere.
 
@@ -940,7 +940,7 @@ Schicht %1</translation>
     <message>
         <location line="+1"/>
         <source>Edit Construction ...</source>
-        <translation>Konstruktion bearbeiten ...</translation>
+        <translation>Konstruktion bearbeiten …</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -961,7 +961,7 @@ Schicht %1</translation>
     <message>
         <location line="-1"/>
         <source>Edit Layers ...</source>
-        <translation>Schichten bearbeiten ...</translation>
+        <translation>Schichten bearbeiten …</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2082,7 +2082,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+2"/>
         <source>Invalid material values of &quot;%1&quot; in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation>Ungültige Materialkennwerte von &quot;%1&quot; in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
+        <translation>Ungültige Materialkennwerte von „%1“ in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2186,7 +2186,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+20"/>
         <source>New project...</source>
-        <translation>Neues Projekt...</translation>
+        <translation>Neues Projekt …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2196,7 +2196,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Open project...</source>
-        <translation>Projekt öffnen...</translation>
+        <translation>Projekt öffnen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2216,7 +2216,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+12"/>
         <source>Save project as...</source>
-        <translation>Projekt speichern unter...</translation>
+        <translation>Projekt speichern unter …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2236,7 +2236,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Print...</source>
-        <translation>Drucken...</translation>
+        <translation>Drucken …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2246,7 +2246,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Help...</source>
-        <translation>Hilfe...</translation>
+        <translation>Hilfe …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2257,7 +2257,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+12"/>
         <location filename="../src/ui/MainWindow.cpp" line="+86"/>
         <source>About %1 ...</source>
-        <translation>Über %1 ...</translation>
+        <translation>Über %1 …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2267,7 +2267,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+5"/>
         <source>About Qt...</source>
-        <translation>Über Qt...</translation>
+        <translation>Über Qt …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2277,7 +2277,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+5"/>
         <source>Program web site...</source>
-        <translation>Webseite des Programms...</translation>
+        <translation>Webseite des Programms …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2287,7 +2287,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Preferences...</source>
-        <translation>Einstellungen...</translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2332,7 +2332,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+5"/>
         <source>Qt User Interface Configuration...</source>
-        <translation>Qt-Oberflächeneinstellungen...</translation>
+        <translation>Qt-Oberflächeneinstellungen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2342,7 +2342,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Select Material...</source>
-        <translation>Material wählen...</translation>
+        <translation>Material wählen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2357,7 +2357,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Edit Material Database...</source>
-        <translation>Materialdatenbank bearbeiten...</translation>
+        <translation>Materialdatenbank bearbeiten …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2442,7 +2442,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Report setup / Print preview ...</source>
-        <translation>Berichtseinstellungen / Druckvorschau ...</translation>
+        <translation>Berichtseinstellungen / Druckvorschau …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2452,7 +2452,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Edit project information...</source>
-        <translation>Projektinformationen bearbeiten...</translation>
+        <translation>Projektinformationen bearbeiten …</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2489,7 +2489,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Add to Construction Database...</source>
-        <translation>Zur Konstruktionsdatenbank hinzufügen...</translation>
+        <translation>Zur Konstruktionsdatenbank hinzufügen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3038,7 +3038,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="-20"/>
         <source>Import ...</source>
-        <translation>Importieren ...</translation>
+        <translation>Importieren …</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4159,7 +4159,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location filename="../src/ui/PrintDialogForm.cpp" line="-39"/>
         <source>Print...</source>
-        <translation>Drucken...</translation>
+        <translation>Drucken …</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4169,7 +4169,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+1"/>
         <source>Page Setup...</source>
-        <translation>Seite einrichten...</translation>
+        <translation>Seite einrichten …</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -4254,7 +4254,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+1"/>
         <source>Export page...</source>
-        <translation>Seite exportieren...</translation>
+        <translation>Seite exportieren …</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -4541,12 +4541,12 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
     <message>
         <location line="+150"/>
         <source>Add Material ...</source>
-        <translation>Material hinzufügen ...</translation>
+        <translation>Material hinzufügen …</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Edit Material ...</source>
-        <translation>Material bearbeiten ...</translation>
+        <translation>Material bearbeiten …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -5181,7 +5181,7 @@ nach DIN 4108-2 Tabelle 3</translation>
     <message>
         <location line="+11"/>
         <source>study FILE --vary Q ...      vary one quantity, judge every value, find the limit</source>
-        <translation>study FILE --vary Q ...      eine Größe variieren, jeden Wert bewerten, die Grenze finden</translation>
+        <translation>study FILE --vary Q …        eine Größe variieren, jeden Wert bewerten, die Grenze finden</translation>
     </message>
     <message>
         <location line="+4"/>

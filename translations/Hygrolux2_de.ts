@@ -312,7 +312,7 @@ Rückgabewerte:
 <context>
     <name>CliDispatcher</name>
     <message>
-        <location filename="../src/cli/CliDispatcher.cpp" line="+23"/>
+        <location filename="../src/cli/CliDispatcher.cpp" line="+29"/>
         <source>No command given; see hygrolux2-cli --help.</source>
         <translation>Kein Befehl angegeben; siehe hygrolux2-cli --help.</translation>
     </message>
@@ -339,11 +339,13 @@ Befehle:
         <source>
   -h, --help                   this text; &apos;hygrolux2-cli COMMAND --help&apos; for a command
   -V, --version                program version (also after a command)
-  --verbose                    the program&apos;s log on standard error (before or after a command)</source>
+  --verbose                    the program&apos;s log on standard error (before or after a command)
+  --lang ID                    language of texts and numbers: en (default) or de (before or after a command)</source>
         <translation>
   -h, --help                   dieser Text; &apos;hygrolux2-cli COMMAND --help&apos; für einen Befehl
   -V, --version                Programmversion (auch nach einem Befehl)
-  --verbose                    das Protokoll des Programms auf der Standardfehlerausgabe (vor oder nach einem Befehl)</translation>
+  --verbose                    das Protokoll des Programms auf der Standardfehlerausgabe (vor oder nach einem Befehl)
+  --lang ID                    Sprache der Texte und Zahlen: en (Vorgabe) oder de (vor oder nach einem Befehl)</translation>
     </message>
 </context>
 <context>
@@ -373,6 +375,11 @@ Befehle:
     <name>CliLanguage</name>
     <message>
         <location filename="../src/cli/CliLanguage.cpp" line="+24"/>
+        <source>--lang needs a language id (en or de).</source>
+        <translation>--lang braucht eine Sprachkennung (en oder de).</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Language &apos;%1&apos; is not available: its catalogues are missing in %2.</source>
         <translation>Die Sprache &apos;%1&apos; ist nicht verfügbar: ihre Übersetzungskataloge fehlen in %2.</translation>
     </message>
@@ -823,7 +830,7 @@ Befehle:
 <context>
     <name>ConfigPrintDefaults</name>
     <message>
-        <location filename="../src/ui/ConfigPrintDefaults.cpp" line="+43"/>
+        <location filename="../src/ui/ConfigPrintDefaults.cpp" line="+42"/>
         <source>General Appearance</source>
         <translation>Allgemeines Erscheinungsbild</translation>
     </message>
@@ -848,7 +855,7 @@ Befehle:
         <translation>Schlussbemerkungen</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+28"/>
         <source>User logo</source>
         <translation>Eigenes Logo</translation>
     </message>
@@ -1542,7 +1549,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>DiagramCommand</name>
     <message>
-        <location filename="../src/cli/DiagramCommand.cpp" line="+18"/>
+        <location filename="../src/cli/DiagramCommand.cpp" line="+17"/>
         <source>diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF</source>
         <translation>diagram FILE -o OUT          Skizze oder Verlaufsdiagramm als SVG, PNG, JPG oder PDF zeichnen</translation>
     </message>
@@ -1580,7 +1587,7 @@ Optionen:
 Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder das Bild nicht geschrieben werden kann, 3 wenn das Bild geschrieben wurde, das Projekt aber keine darstellbaren Ergebnisse hat (der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>diagram needs exactly one project file.</source>
         <translation>diagram braucht genau eine Projektdatei.</translation>
     </message>
@@ -1610,7 +1617,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>--dpi braucht eine Auflösung zwischen 30 und 1200.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>diagram needs a GUI application object.</source>
         <translation>diagram braucht ein GUI-Anwendungsobjekt.</translation>
     </message>
@@ -2689,7 +2696,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Möchten Sie das Projekt vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>%1 Projects (*.%2)</source>
         <translation>%1-Projekte (*.%2)</translation>
     </message>
@@ -2784,7 +2791,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>Material</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="+195"/>
+        <location filename="../src/model/Material.cpp" line="+214"/>
         <location line="+80"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
@@ -2871,7 +2878,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialCatalogueTable</name>
     <message>
-        <location filename="../src/model/MaterialCatalogueTable.cpp" line="+58"/>
+        <location filename="../src/model/MaterialCatalogueTable.cpp" line="+61"/>
         <source>Expected %1 fields, found %2.</source>
         <translation>%1 Felder erwartet, %2 gefunden.</translation>
     </message>
@@ -2881,7 +2888,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Ungültige Zahl, Kennzeichnung oder Farbe.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Cannot open material table &apos;%1&apos;.</source>
         <translation>Materialtabelle &apos;%1&apos; kann nicht geöffnet werden.</translation>
     </message>
@@ -2899,7 +2906,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialCategory</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="-285"/>
+        <location filename="../src/model/Material.cpp" line="-304"/>
         <source>Coating</source>
         <translation>Beschichtungen</translation>
     </message>
@@ -3654,7 +3661,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Doppelte Systemmaterial-Kennung %1 in &apos;%2&apos; übergangen.</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+94"/>
         <source>Error reading material list from file &apos;%1&apos;!
 %2</source>
         <translation>Fehler beim Lesen der Materialliste aus der Datei &apos;%1&apos;!
@@ -3741,7 +3748,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialsCommand</name>
     <message>
-        <location filename="../src/cli/MaterialsCommand.cpp" line="+21"/>
+        <location filename="../src/cli/MaterialsCommand.cpp" line="+22"/>
         <source>materials [options]          list the material database</source>
         <translation>materials [options]          die Materialdatenbank auflisten</translation>
     </message>
@@ -3755,8 +3762,8 @@ Options:
   --json             JSON array instead of a table
   --csv              comma-separated values with a header line, the keys of --json
   --category N       only materials of category N (0..12, 13 unknown)
-  --filter WORDS     only materials whose name or product name contains every word (plain
-                     text, any letter case; &quot;quotes&quot; for a phrase)
+  --filter WORDS     only materials whose name (in any language) or product name contains every
+                     word (plain text, any letter case; &quot;quotes&quot; for a phrase)
   --user-dir DIR     directory of the user database (default: %1)
 
 Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).
@@ -3770,8 +3777,9 @@ Optionen:
   --json             JSON-Array statt einer Tabelle
   --csv              kommagetrennte Werte mit Kopfzeile, die Schlüssel von --json
   --category N       nur Materialien der Kategorie N (0..12, 13 unbekannt)
-  --filter WORDS     nur Materialien, deren Name oder Produktname jedes Wort enthält (einfacher
-                     Text, Groß-/Kleinschreibung beliebig; &quot;Anführungszeichen&quot; für eine Wortgruppe)
+  --filter WORDS     nur Materialien, deren Name (in einer beliebigen Sprache) oder Produktname jedes
+                     Wort enthält (einfacher Text, Groß-/Kleinschreibung beliebig; &quot;Anführungszeichen&quot;
+                     für eine Wortgruppe)
   --user-dir DIR     Verzeichnis der Benutzerdatenbank (Vorgabe: %1)
 
 Einheiten: rho kg/m3, lambda W/(m K), w80 und wsat m3/m3, A_w kg/(m2 s^0.5).
@@ -4027,7 +4035,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 <context>
     <name>NewProjectWizard</name>
     <message>
-        <location filename="../src/ui/NewProjectWizard.cpp" line="+25"/>
+        <location filename="../src/ui/NewProjectWizard.cpp" line="+26"/>
         <source>Project Information</source>
         <translation>Projektinformationen</translation>
     </message>
@@ -4042,7 +4050,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Assistent für neue Projekte</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+51"/>
         <source>Error loading project file</source>
         <translation>Fehler beim Laden der Projektdatei</translation>
     </message>
@@ -4125,7 +4133,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+17"/>
         <location line="+16"/>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="+110"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="+104"/>
         <source>Export current page to file</source>
         <translation>Aktuelle Seite in Datei exportieren</translation>
     </message>
@@ -4157,7 +4165,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
 %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/PrintDialogForm.cpp" line="-39"/>
+        <location filename="../src/ui/PrintDialogForm.cpp" line="-34"/>
         <source>Print...</source>
         <translation>Drucken …</translation>
     </message>
@@ -4202,7 +4210,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Schlussbemerkungen</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+9"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
@@ -4640,7 +4648,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>ReportCommand</name>
     <message>
-        <location filename="../src/cli/ReportCommand.cpp" line="+23"/>
+        <location filename="../src/cli/ReportCommand.cpp" line="+22"/>
         <source>report [options] FILE -o OUT.pdf  write the report of a project file as PDF</source>
         <translation>report [options] FILE -o OUT.pdf  den Bericht einer Projektdatei als PDF schreiben</translation>
     </message>
@@ -4685,7 +4693,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht geschrieben werden kann, 1 bei fehlerhaftem Aufruf, 3 wenn das PDF geschrieben wurde, die Ergebnisse des Projekts aber nicht bewertet werden konnten (ungültige Eingaben, Berechnung ohne Ergebnis; der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>--frames needs frame ids 0..13 separated by commas, or &apos;all&apos;.</source>
         <translation>--frames braucht Abschnittskennungen 0..13, durch Kommas getrennt, oder &apos;all&apos;.</translation>
     </message>
@@ -4705,7 +4713,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <translation>Der Bericht ist ein PDF: Die Ausgabedatei braucht die Endung .pdf.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+25"/>
         <source>%1: the PDF file cannot be written.</source>
         <translation>%1: Die PDF-Datei kann nicht geschrieben werden.</translation>
     </message>
@@ -4731,7 +4739,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
 <context>
     <name>ReportOptionControls</name>
     <message>
-        <location filename="../src/ui/ReportOptionControls.cpp" line="+22"/>
+        <location filename="../src/ui/ReportOptionControls.cpp" line="+24"/>
         <source>Header</source>
         <translation>Kopfzeile</translation>
     </message>
@@ -5329,7 +5337,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
 <context>
     <name>SystemMaterialFile</name>
     <message>
-        <location filename="../src/model/SystemMaterialFile.cpp" line="+67"/>
+        <location filename="../src/model/SystemMaterialFile.cpp" line="+74"/>
         <source>Not a system material file.</source>
         <translation>Keine Systemmaterialdatei.</translation>
     </message>
@@ -5355,7 +5363,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <translation>Ungültige komprimierte Daten in der Systemmaterialdatei.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Damaged material record %1 in system material file.</source>
         <translation>Beschädigter Materialdatensatz %1 in der Systemmaterialdatei.</translation>
     </message>
@@ -5365,7 +5373,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <translation>Die Systemmaterialdatei enthält mehr Daten als ihre Datensätze.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+25"/>
         <location line="+5"/>
         <source>Cannot write system material file &apos;%1&apos;.</source>
         <translation>Systemmaterialdatei &apos;%1&apos; kann nicht geschrieben werden.</translation>
@@ -5553,7 +5561,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das sagt. Rü
         <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Thermal transmission coefficient of the construction</source>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion</translation>
     </message>

@@ -373,7 +373,7 @@ Rückgabewerte:
 <context>
     <name>CliDispatcher</name>
     <message>
-        <location filename="../src/cli/CliDispatcher.cpp" line="+23"/>
+        <location filename="../src/cli/CliDispatcher.cpp" line="+29"/>
         <source>No command given; see hygrolux2-cli --help.</source>
         <translation>Kein Befehl angegeben; siehe hygrolux2-cli --help.</translation>
     </message>
@@ -400,11 +400,13 @@ Befehle:
         <source>
   -h, --help                   this text; &apos;hygrolux2-cli COMMAND --help&apos; for a command
   -V, --version                program version (also after a command)
-  --verbose                    the program&apos;s log on standard error (before or after a command)</source>
+  --verbose                    the program&apos;s log on standard error (before or after a command)
+  --lang ID                    language of texts and numbers: en (default) or de (before or after a command)</source>
         <translation>
   -h, --help                   dieser Text; &apos;hygrolux2-cli COMMAND --help&apos; für einen Befehl
   -V, --version                Programmversion (auch nach einem Befehl)
-  --verbose                    das Protokoll des Programms auf der Standardfehlerausgabe (vor oder nach einem Befehl)</translation>
+  --verbose                    das Protokoll des Programms auf der Standardfehlerausgabe (vor oder nach einem Befehl)
+  --lang ID                    Sprache der Texte und Zahlen: en (Vorgabe) oder de (vor oder nach einem Befehl)</translation>
     </message>
 </context>
 <context>
@@ -433,7 +435,12 @@ Befehle:
 <context>
     <name>CliLanguage</name>
     <message>
-        <location filename="../src/cli/CliLanguage.cpp" line="+24"/>
+        <location filename="../src/cli/CliLanguage.cpp" line="+25"/>
+        <source>--lang needs a language id (en or de).</source>
+        <translation>--lang braucht eine Sprachkennung (en oder de).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Language &apos;%1&apos; is not available: its catalogues are missing in %2.</source>
         <translation>Die Sprache &apos;%1&apos; ist nicht verfügbar: ihre Übersetzungskataloge fehlen in %2.</translation>
     </message>
@@ -1636,7 +1643,7 @@ ein Projekt ohne eigene Einstellungen erhält die hier genannten Vorgaben.
 <context>
     <name>DiagramCommand</name>
     <message>
-        <location filename="../src/cli/DiagramCommand.cpp" line="+21"/>
+        <location filename="../src/cli/DiagramCommand.cpp" line="+20"/>
         <source>diagram FILE -o OUT          draw the sketch or a profile diagram to SVG, PNG, JPG or PDF</source>
         <translation>diagram FILE -o OUT          Skizze oder Verlaufsdiagramm als SVG, PNG, JPG oder PDF zeichnen</translation>
     </message>
@@ -1689,7 +1696,7 @@ Exit code 0 on success, 1 for bad usage, 2 when the project cannot be loaded or 
 Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht geladen oder das Bild nicht geschrieben werden kann, 3 wenn das Bild geschrieben wurde, das Projekt aber keine darstellbaren Ergebnisse hat (der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+41"/>
         <source>diagram needs exactly one project file.</source>
         <translation>diagram braucht genau eine Projektdatei.</translation>
     </message>
@@ -1724,7 +1731,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>--dpi braucht eine Auflösung zwischen 30 und 1200.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>diagram needs a GUI application object.</source>
         <translation>diagram braucht ein GUI-Anwendungsobjekt.</translation>
     </message>
@@ -2397,7 +2404,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>&amp;Wärmestromrichtung</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
@@ -2412,12 +2419,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Hauptwerkzeugleiste</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Diagram toolbar</source>
         <translation>Diagramm-Werkzeugleiste</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Heat flow direction</source>
         <translation>Wärmestromrichtung</translation>
     </message>
@@ -2493,7 +2500,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+12"/>
-        <location filename="../src/ui/MainWindow.cpp" line="+87"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+89"/>
         <source>About %1 ...</source>
         <translation>Über %1 ...</translation>
     </message>
@@ -2556,6 +2563,21 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+3"/>
         <source>Toggles display of vapor pressure profile or moisture content profile</source>
         <translation>Wechselt zwischen der Anzeige des Dampfdruckverlaufs und des Feuchteverlaufs</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Show Glaser diagram</source>
+        <translation>Glaser-Diagramm anzeigen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Glaser diagram</source>
+        <translation>Glaser-Diagramm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Shows the Glaser diagram of DIN 4108-3: pressures over the diffusion-equivalent air layer thickness</source>
+        <translation>Zeigt das Glaser-Diagramm der DIN 4108-3: Drücke über der diffusionsäquivalenten Luftschichtdicke</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2679,6 +2701,16 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     </message>
     <message>
         <location line="+9"/>
+        <source>Variant study ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Varies one quantity of the construction or the indoor climate and finds the limit of the requirements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Report setup / Print preview ...</source>
         <translation>Berichtseinstellungen / Druckvorschau ...</translation>
     </message>
@@ -2785,7 +2817,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Zeigt die Protokolldatei von VAPRO2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="-57"/>
+        <location filename="../src/ui/MainWindow.cpp" line="-58"/>
         <source>A software for hygrothermal evaluation of building envelope systems</source>
         <translation>Software zur hygrothermischen Bewertung von Bauteilen der Gebäudehülle</translation>
     </message>
@@ -2810,7 +2842,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Blendet die Diagramm-Werkzeugleiste ein oder aus</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -2840,12 +2872,12 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <translation>Verlaufsdiagramm</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindowExport.cpp" line="+64"/>
+        <location filename="../src/ui/MainWindowExport.cpp" line="+65"/>
         <source>Export file</source>
         <translation>Exportdatei</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="+232"/>
+        <location filename="../src/ui/MainWindow.cpp" line="+246"/>
         <source>Database</source>
         <translation>Datenbank</translation>
     </message>
@@ -3996,7 +4028,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialsCommand</name>
     <message>
-        <location filename="../src/cli/MaterialsCommand.cpp" line="+21"/>
+        <location filename="../src/cli/MaterialsCommand.cpp" line="+22"/>
         <source>materials [options]          list the material database</source>
         <translation>materials [options]          die Materialdatenbank auflisten</translation>
     </message>
@@ -4010,8 +4042,8 @@ Options:
   --json             JSON array instead of a table
   --csv              comma-separated values with a header line, the keys of --json
   --category N       only materials of category N (0..12, 13 unknown)
-  --filter WORDS     only materials whose name or product name contains every word (plain
-                     text, any letter case; &quot;quotes&quot; for a phrase)
+  --filter WORDS     only materials whose name (in any language) or product name contains every
+                     word (plain text, any letter case; &quot;quotes&quot; for a phrase)
   --user-dir DIR     directory of the user database (default: %1)
 
 Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).
@@ -4025,8 +4057,9 @@ Optionen:
   --json             JSON-Array statt einer Tabelle
   --csv              kommagetrennte Werte mit Kopfzeile, die Schlüssel von --json
   --category N       nur Materialien der Kategorie N (0..12, 13 unbekannt)
-  --filter WORDS     nur Materialien, deren Name oder Produktname jedes Wort enthält (einfacher
-                     Text, Groß-/Kleinschreibung beliebig; &quot;Anführungszeichen&quot; für eine Wortgruppe)
+  --filter WORDS     nur Materialien, deren Name (in einer beliebigen Sprache) oder Produktname jedes
+                     Wort enthält (einfacher Text, Groß-/Kleinschreibung beliebig; &quot;Anführungszeichen&quot;
+                     für eine Wortgruppe)
   --user-dir DIR     Verzeichnis der Benutzerdatenbank (Vorgabe: %1)
 
 Einheiten: rho kg/m3, lambda W/(m K), w80 und wsat m3/m3, A_w kg/(m2 s^0.5).
@@ -4893,7 +4926,32 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Datei „%1“ kann nicht geschrieben werden: Das Bild kann nicht kodiert werden.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+108"/>
+        <source>Undo change of the DIN 4108-2 table.</source>
+        <translation>Änderung der Tabelle der DIN 4108-2 rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo change of the construction kind of DIN 4108-2.</source>
+        <translation>Änderung der Bauteilart nach DIN 4108-2 rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Undo change of the f_Rsi check.</source>
+        <translation>Änderung des f_Rsi-Nachweises rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Undo change of the drying reserve.</source>
+        <translation>Änderung der Trocknungsreserve rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Undo change of the DIN 4108-3 check.</source>
+        <translation>Änderung des Nachweises nach DIN 4108-3 rückgängig machen.</translation>
+    </message>
+    <message>
+        <location line="-170"/>
         <location line="+5"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
@@ -4924,31 +4982,6 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <location line="+1"/>
         <source>Jpg image (*.jpg)</source>
         <translation>JPG-Bild (*.jpg)</translation>
-    </message>
-    <message>
-        <location line="+64"/>
-        <source>Undo change of the DIN 4108-2 table.</source>
-        <translation>Änderung der Tabelle der DIN 4108-2 rückgängig machen.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Undo change of the construction kind of DIN 4108-2.</source>
-        <translation>Änderung der Bauteilart nach DIN 4108-2 rückgängig machen.</translation>
-    </message>
-    <message>
-        <location line="+33"/>
-        <source>Undo change of the f_Rsi check.</source>
-        <translation>Änderung des f_Rsi-Nachweises rückgängig machen.</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>Undo change of the drying reserve.</source>
-        <translation>Änderung der Trocknungsreserve rückgängig machen.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Undo change of the DIN 4108-3 check.</source>
-        <translation>Änderung des Nachweises nach DIN 4108-3 rückgängig machen.</translation>
     </message>
     <message>
         <location filename="../src/ui/PrintDialogForm.cpp" line="-34"/>
@@ -5439,7 +5472,7 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
 <context>
     <name>ReportCommand</name>
     <message>
-        <location filename="../src/cli/ReportCommand.cpp" line="+31"/>
+        <location filename="../src/cli/ReportCommand.cpp" line="+30"/>
         <source>report [options] FILE -o OUT.pdf  write the report of a project file as PDF</source>
         <translation>report [options] FILE -o OUT.pdf  den Bericht einer Projektdatei als PDF schreiben</translation>
     </message>
@@ -5490,7 +5523,7 @@ Exit code 0 on success, 2 when the project cannot be loaded or the PDF cannot be
 Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht geschrieben werden kann, 1 bei fehlerhaftem Aufruf, 3 wenn das PDF geschrieben wurde, die Ergebnisse des Projekts aber nicht bewertet werden konnten (ungültige Eingaben, Berechnung ohne Ergebnis; der Grund steht in der Standardfehlerausgabe).</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>--frames needs frame ids 0..13 separated by commas, or &apos;all&apos;.</source>
         <translation>--frames braucht Abschnittskennungen 0..13, durch Kommas getrennt, oder &apos;all&apos;.</translation>
     </message>
@@ -5515,7 +5548,7 @@ Rückgabewert 0 bei Erfolg, 2 wenn das Projekt nicht geladen oder das PDF nicht 
         <translation>Der Bericht ist ein PDF: Die Ausgabedatei braucht die Endung .pdf.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+29"/>
         <source>%1: the PDF file cannot be written.</source>
         <translation>%1: Die PDF-Datei kann nicht geschrieben werden.</translation>
     </message>
@@ -5674,27 +5707,7 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>Keine Austrocknung</translation>
     </message>
     <message>
-        <location line="+60"/>
-        <source>Construction thickness</source>
-        <translation>Bauteildicke</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Thermal transfer resistance of the construction (dry)</source>
-        <translation>Wärmedurchlass­widerstand der Konstruktion (trocken)</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Thermal transmission coefficient of the construction (dry), with the surface resistances of the condensation period</source>
-        <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken), mit den Wärmeübergangswiderständen der Tauperiode</translation>
-    </message>
-    <message>
-        <location line="-2"/>
-        <source>U-value (dry, R_si/R_se of the condensation period)</source>
-        <translation>U-Wert (trocken, R_si/R_se der Tauperiode)</translation>
-    </message>
-    <message>
-        <location line="-57"/>
+        <location line="+10"/>
         <source>Condensation %1, judged %2.</source>
         <translation>Tauwasser %1, beurteilt %2.</translation>
     </message>
@@ -5724,7 +5737,27 @@ nach DIN 4108-2 Tabelle 3</translation>
         <translation>im Bereich zwischen %1 und %2</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+17"/>
+        <source>Construction thickness</source>
+        <translation>Bauteildicke</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Thermal transfer resistance of the construction (dry)</source>
+        <translation>Wärmedurchlass­widerstand der Konstruktion (trocken)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>U-value (dry, R_si/R_se of the condensation period)</source>
+        <translation>U-Wert (trocken, R_si/R_se der Tauperiode)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Thermal transmission coefficient of the construction (dry), with the surface resistances of the condensation period</source>
+        <translation>Wärmedurchgangs­koeffizient der Konstruktion (trocken), mit den Wärmeübergangswiderständen der Tauperiode</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>U-value (moist, R_si/R_se of the condensation period)</source>
         <translation>U-Wert (feucht, R_si/R_se der Tauperiode)</translation>
     </message>
@@ -6705,14 +6738,19 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das angibt. R
 <context>
     <name>V2_ResultsWidget</name>
     <message>
-        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+102"/>
+        <location filename="../src/visualisation/V2_ResultsWidget.cpp" line="+105"/>
         <source>Invalid input!</source>
         <translation>Ungültige Eingaben!</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Thermal transmission coefficient of the construction</source>
         <translation>Wärmedurchgangs­koeffizient der Konstruktion</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Requirements</source>
+        <translation>Anforderungen</translation>
     </message>
 </context>
 <context>
@@ -6987,6 +7025,201 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das angibt. R
         <location line="+1"/>
         <source>drying reserve</source>
         <translation>Trocknungsreserve</translation>
+    </message>
+</context>
+<context>
+    <name>VariantStudyDialog</name>
+    <message>
+        <location filename="../src/ui/VariantStudyDialog.cpp" line="+75"/>
+        <source>Variant study</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Range from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>for example 20; 40; 60</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Apply value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sets the value of the selected row in the project (undoable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export table...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>Unit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Enter the first and the last value of the range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&apos;%1&apos; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enter values separated by semicolons.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Limit: fulfilled at %1 %3, not fulfilled at %2 %3 (%4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Every judged value fulfils all requirements.</source>
+        <translation type="unfinished">Jeder bewertete Wert erfüllt alle Anforderungen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No judged value fulfils all requirements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No value could be judged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>U [W/(m²K)]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>M_c [kg/m²]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drying time [d]</source>
+        <translation type="unfinished">Austrocknungszeit [d]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Basis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All fulfilled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Glaser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>moisture-dependent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>limit: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Select the row whose value is to be applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 set to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+8"/>
+        <source>Export study table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+7"/>
+        <source>Export study chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Pictures (*.png *.svg *.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Choose a file name ending in .png, .svg or .pdf.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

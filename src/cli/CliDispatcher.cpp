@@ -16,6 +16,12 @@ CliDispatcher::CliDispatcher() {
 }
 
 int CliDispatcher::run(QStringList arguments) {
+    QString languageId;
+    QString errorText;
+    if (!CliLanguage::take(arguments, languageId, errorText) || !m_language.apply(languageId, errorText)) {
+        CliOutput::printError(errorText);
+        return CliCommand::ExitUsage;
+    }
     // "--verbose" may stand in front of the command as well; main() has already let the log through.
     while (!arguments.isEmpty() && arguments.constFirst() == QLatin1String("--verbose"))
         arguments.removeFirst();
@@ -47,8 +53,19 @@ QString CliDispatcher::usage() const {
         text += QStringLiteral("  ") + command->synopsis() + QLatin1Char('\n');
     text += tr("\n  -h, --help                   this text; 'hygrolux2-cli COMMAND --help' for a command\n"
                "  -V, --version                program version (also after a command)\n"
-               "  --verbose                    the program's log on standard error (before or after a command)");
+               "  --verbose                    the program's log on standard error (before or after a command)\n"
+               "  --lang ID                    language of texts and numbers: en (default) or de (before or after a "
+               "command)");
     return text;
+}
+
+QString CliDispatcher::commandName(const QStringList &arguments) {
+    QStringList rest = arguments;
+    QString languageId;
+    QString errorText;
+    CliLanguage::take(rest, languageId, errorText);
+    rest.removeAll(QStringLiteral("--verbose"));
+    return rest.value(0);
 }
 
 CliCommand *CliDispatcher::command(const QString &name) const {

@@ -1,10 +1,11 @@
 #ifndef CliDispatcherH
 #define CliDispatcherH
 
-// Entry of the command-line tool: answers --help and --version and hands everything else to the command named
-// by the first argument. Commands are registered in the constructor, one line each.
+// Entry of the command-line tool: applies --lang, answers --help and --version and hands everything else to the
+// command named by the first argument. Commands are registered in the constructor, one line each.
 
 #include "CliCommand.h"
+#include "CliLanguage.h"
 
 #include <QCoreApplication>
 
@@ -27,9 +28,14 @@ public:
 
     /*! The command called \a name, or nullptr. */
     CliCommand *command(const QString &name) const;
+    /*! The command name among \a arguments: the first one after the options allowed in front of it (--verbose,
+        --lang ID). */
+    static QString commandName(const QStringList &arguments);
 
 private:
     std::vector<std::unique_ptr<CliCommand>> m_commands;
+    // Installed for the whole run, before any text is written.
+    CliLanguage m_language;
 };
 
 #endif // CliDispatcherH

@@ -1,7 +1,6 @@
 #include "DiagramCommand.h"
 
 #include "CliFiles.h"
-#include "CliLanguage.h"
 #include "CliOutput.h"
 #include "MonthlyOptions.h"
 #include "CriteriaOptions.h"
@@ -66,7 +65,6 @@ int DiagramCommand::run(const QStringList &arguments) {
     const QCommandLineOption width(QStringLiteral("width"), QString(), QStringLiteral("MM"));
     const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
     parser.addOptions({type, output, format, force, width, dpi});
-    CliLanguage::addTo(parser);
     MonthlyOptions::addTo(parser);
     int exitCode = ExitSuccess;
     if (!parse(parser, arguments, exitCode))
@@ -111,10 +109,7 @@ int DiagramCommand::run(const QStringList &arguments) {
     if (pictureFormat.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
         paper.widthMM = std::min(paper.widthMM, MaximumSvgWidthMM);
     paper.heightMM = paper.widthMM / AspectRatio;
-    CliLanguage language;
     QString refusal;
-    if (!language.apply(parser, refusal))
-        return usageError(refusal);
     if (const int refused =
             CliFiles::checkOutput(outFile, parser.positionalArguments(), parser.isSet(force), refusal)) {
         CliOutput::printError(refusal);

@@ -1,5 +1,6 @@
 #include "MaterialsCommand.h"
 
+#include "CliLanguage.h"
 #include "CliOutput.h"
 #include "JsonWriter.h"
 
@@ -29,8 +30,8 @@ QString MaterialsCommand::usage() const {
               "  --json             JSON array instead of a table\n"
               "  --csv              comma-separated values with a header line, the keys of --json\n"
               "  --category N       only materials of category N (0..12, 13 unknown)\n"
-              "  --filter WORDS     only materials whose name or product name contains every word (plain\n"
-              "                     text, any letter case; \"quotes\" for a phrase)\n"
+              "  --filter WORDS     only materials whose name (in any language) or product name contains every\n"
+              "                     word (plain text, any letter case; \"quotes\" for a phrase)\n"
               "  --user-dir DIR     directory of the user database (default: %1)\n\n"
               "Units: rho kg/m3, lambda W/(m K), w80 and wsat m3/m3, A_w kg/(m2 s^0.5).\n\n"
               "Exit codes: 0 listed, 1 bad usage, 2 standard output could not be written, 3 listed with a warning "
@@ -64,7 +65,7 @@ int MaterialsCommand::run(const QStringList &arguments) {
 
     const QString directory =
         parser.isSet(userDir) ? parser.value(userDir) : UserDirectories::defaultUserMaterialsDir();
-    MaterialList list(QStringLiteral("en"), directory);
+    MaterialList list(CliLanguage::current(), directory);
     list.setReadOnly(true);
     list.readDatabase(ProgramInfo::resourcesDir());
     // The tool never writes the database, so there is nothing to keep; the user still learns of the damage.
@@ -106,8 +107,9 @@ bool MaterialsCommand::matchesFilter(const Material &material, const QString &fi
     while (words.hasNext()) {
         const QRegularExpressionMatch match = words.next();
         const QString word = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
-        if (!material.name().contains(word, Qt::CaseInsensitive) &&
-            !material.productName().contains(word, Qt::CaseInsensitive))
+        const QStringList texts = QStringList{material.name(), material.productName()} + material.otherNames();
+        if (!std::any_of(texts.cbegin(), texts.cend(),
+                         [&word](const QString &text) { return text.contains(word, Qt::CaseInsensitive); }))
             return false;
     }
     return true;

@@ -2,7 +2,8 @@
 #define MaterialsCommandH
 
 // "materials": lists the material database (system catalogue, the built-in air space and the user materials)
-// as a table, JSON or CSV, optionally filtered by category and name words. Reads only; never writes a database.
+// as a table, JSON or CSV, optionally filtered by category and name words. Names, notes and categories are
+// those of the tool's language (--lang). Reads only; never writes a database.
 
 #include "CliCommand.h"
 
@@ -20,8 +21,8 @@ public:
     int run(const QStringList &arguments) override;
 
     /*! Name filter: the text split at blanks into words, or phrases in double quotes; a material passes when
-        every one is found, as plain text in any letter case, in its name or product name. An empty filter
-        passes everything. */
+        every one is found, as plain text in any letter case, in its name, its name in another language of the
+        catalogue or its product name. An empty filter passes everything. */
     static bool matchesFilter(const Material &material, const QString &filter);
 
 private:

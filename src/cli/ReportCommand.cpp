@@ -1,7 +1,6 @@
 #include "ReportCommand.h"
 
 #include "CliFiles.h"
-#include "CliLanguage.h"
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
 #include "MonthlyOptions.h"
@@ -62,7 +61,6 @@ int ReportCommand::run(const QStringList &arguments) {
     const QCommandLineOption font(QStringLiteral("font"), QString(), QStringLiteral("FAMILY"));
     const QCommandLineOption force(QStringLiteral("force"));
     parser.addOptions({output, framesOption, pageNumbers, font, force});
-    CliLanguage::addTo(parser);
     MonthlyOptions::addTo(parser);
     ReportSettings settings;
     CriteriaOptions criteria;
@@ -92,10 +90,7 @@ int ReportCommand::run(const QStringList &arguments) {
     if (!CliFiles::isStandardOutput(outFile) &&
         QFileInfo(outFile).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
         return usageError(tr("The report is a PDF: the output file needs the extension .pdf."));
-    CliLanguage language;
     QString refusal;
-    if (!language.apply(parser, refusal))
-        return usageError(refusal);
     if (const int refused = CliFiles::checkOutput(outFile, files, parser.isSet(force), refusal)) {
         CliOutput::printError(refusal);
         return refused;

@@ -36,11 +36,10 @@ int main(int argc, char *argv[]) {
     dispatcher.addCommand(std::make_unique<SimulateCommand>());
     // A core application runs on any machine and never touches the settings store. A command that draws with the
     // graphics scene needs a GUI application; the offscreen platform spares it a display.
-    int commandIndex = 1;
-    while (commandIndex < argc && std::strcmp(argv[commandIndex], "--verbose") == 0)
-        ++commandIndex;
-    const CliCommand *command =
-        commandIndex < argc ? dispatcher.command(QString::fromLocal8Bit(argv[commandIndex])) : nullptr;
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const CliCommand *command = dispatcher.command(CliDispatcher::commandName(rawArguments));
     const bool drawing = command && command->needsGuiApplication();
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -165,6 +165,8 @@ private slots:
     void materialsList();
     void materialsFilters_data();
     void materialsFilters();
+    void languageComesFirst_data();
+    void languageComesFirst();
     void materialsLeavesUserDatabaseAlone();
     void materialsWarnsOfDamagedDatabase();
     void helpAndVersion();
@@ -662,32 +664,41 @@ void tst_Cli::materialsList() {
 
 void tst_Cli::materialsFilters_data() {
     QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<MaterialPredicate>("accepted");
-    QTest::newRow("category 5") << QStringList{"--category", "5"}
+    QTest::newRow("category 5") << QStringList{"--category", "5"} << "en"
                                 << MaterialPredicate([](const Material &m) { return m.category() == 5; });
-    QTest::newRow("category 0") << QStringList{"--category", "0"}
+    QTest::newRow("category 0") << QStringList{"--category", "0"} << "en"
                                 << MaterialPredicate([](const Material &m) { return m.category() == 0; });
     QTest::newRow("every word, any letter case")
-        << QStringList{"--filter", "POLYSTYRENE eps"} << MaterialPredicate([](const Material &m) {
+        << QStringList{"--filter", "POLYSTYRENE eps"} << "en" << MaterialPredicate([](const Material &m) {
                return m.name().contains("polystyrene", Qt::CaseInsensitive) &&
                       m.name().contains("eps", Qt::CaseInsensitive);
            });
     // Brackets of a regular expression are plain text: "(EPS)" is not the word EPS anywhere.
     QTest::newRow("plain text, never a pattern")
-        << QStringList{"--filter", "(EPS)"}
+        << QStringList{"--filter", "(EPS)"} << "en"
         << MaterialPredicate([](const Material &m) { return m.name().contains("(EPS)", Qt::CaseInsensitive); });
-    QTest::newRow("a phrase in quotes") << QStringList{"--filter", "\"rock wool\" 040"}
+    QTest::newRow("a phrase in quotes") << QStringList{"--filter", "\"rock wool\" 040"} << "en"
                                         << MaterialPredicate([](const Material &m) {
                                                return m.name().contains("rock wool", Qt::CaseInsensitive) &&
                                                       m.name().contains("040");
                                            });
+    QTest::newRow("German names found by a German word")
+        << QStringList{"--filter", "gips", "--lang", "de"} << "de"
+        << MaterialPredicate([](const Material &m) { return m.name().contains("gips", Qt::CaseInsensitive); });
+    QTest::newRow("German names found by an English word")
+        << QStringList{"--lang=de", "--filter", "plasterboard"} << "de" << MaterialPredicate([](const Material &m) {
+               return m.otherNames().filter("plasterboard", Qt::CaseInsensitive).size() == 1;
+           });
 }
 
 void tst_Cli::materialsFilters() {
     QFETCH(QStringList, options);
+    QFETCH(QString, language);
     QFETCH(MaterialPredicate, accepted);
     QTemporaryDir dir;
-    MaterialList list("en", dir.path());
+    MaterialList list(language, dir.path());
     list.setReadOnly(true);
     list.readDatabase(QStringLiteral(HYGROLUX_RESOURCES_DIR));
     QStringList expected;
@@ -703,6 +714,32 @@ void tst_Cli::materialsFilters() {
     for (const QJsonValue &value : parse(run.out).toArray())
         names << value.toObject()["name"].toString();
     QCOMPARE(names, expected);
+}
+
+void tst_Cli::languageComesFirst_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("usage error, language in front")
+        << QStringList{"--lang", "de", "materials", "--category", "14"} << 1 << "--category muss eine ganze Zahl";
+    QTest::newRow("usage error, language behind")
+        << QStringList{"materials", "--category", "14", "--lang=de"} << 1 << "Siehe hygrolux2-cli materials --help";
+    QTest::newRow("overview") << QStringList{"--lang", "de", "--help"} << 0 << "Aufruf: hygrolux2-cli COMMAND";
+    for (const char *command : {"calc", "materials", "convert", "criteria", "report", "diagram", "study"})
+        QTest::newRow(command) << QStringList{command, "--help", "--lang", "de"} << 0
+                               << QStringLiteral("Aufruf: hygrolux2-cli %1").arg(command);
+    QTest::newRow("no language id") << QStringList{"calc", "--lang"} << 1 << "--lang";
+}
+
+// "--lang" is taken before any command parses its options: its usage errors and help are in that language too.
+void tst_Cli::languageComesFirst() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    const QByteArray text = exitCode == 0 ? run.out : run.err;
+    QVERIFY2(text.contains(expected.toUtf8()), text.constData());
 }
 
 void tst_Cli::materialsLeavesUserDatabaseAlone() {

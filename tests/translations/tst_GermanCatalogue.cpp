@@ -5,13 +5,15 @@
 #include "CatalogueReader.h"
 
 // A finished German translation must show the same values and markup as its source: the same "%1" placeholders,
-// HTML tags and entities, and an accelerator where the source has one (the letter may differ).
+// HTML tags and entities, and an accelerator where the source has one (the letter may differ). It is set in German
+// typography: an ellipsis "…" instead of three dots, and „…“ around a quoted placeholder.
 class tst_GermanCatalogue : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
     void markupKept_data();
     void markupKept();
+    void germanTypography();
 
 private:
     QVector<Message> m_messages;
@@ -52,6 +54,16 @@ void tst_GermanCatalogue::markupKept() {
     QFETCH(QString, source);
     QFETCH(QString, translation);
     QCOMPARE(markup(translation), markup(source));
+}
+
+void tst_GermanCatalogue::germanTypography() {
+    static const QRegularExpression straightQuotes(QStringLiteral("\"%L?[1-9][0-9]?\""));
+    QStringList offenders;
+    for (const Message &message : qAsConst(m_messages))
+        if (message.finished &&
+            (message.translation.contains(QLatin1String("...")) || message.translation.contains(straightQuotes)))
+            offenders << message.context + ": " + message.translation;
+    QVERIFY2(offenders.isEmpty(), qPrintable(offenders.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(tst_GermanCatalogue)

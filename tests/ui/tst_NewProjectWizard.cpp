@@ -142,7 +142,7 @@ void tst_NewProjectWizard::templatesOfTheLanguage_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("first");
     QTest::newRow("German") << "de"
-                            << "flachdach.v2p";
+                            << "flachdach-auf-eps.v2p";
     QTest::newRow("English") << "en"
                              << "flat-roof-on-eps.v2p";
     QTest::newRow("a language without templates") << "fr"

@@ -113,7 +113,7 @@ void tst_PrintDialog::assessmentChangesAreUndoable() {
     m_dialog->findChild<QRadioButton *>("radioButton_250DryingReserve")->click();
     m_dialog->findChild<QRadioButton *>("radioButtonDIN4108_3_2014")->click();
     QCOMPARE(m_stack.count(), 3);
-    QVERIFY(m_project->isModified());
+    QVERIFY(!m_stack.isClean());
     QVERIFY(input.assessment()->m_frsiCheck);
     QCOMPARE(input.assessment()->m_dryingReserve, 0.25);
     QCOMPARE(input.assessment()->m_DIN4108_3Accordance_Type, int(AssessmentChoices::DIN4108_3_2014));

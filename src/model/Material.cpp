@@ -164,13 +164,11 @@ double Material::effectiveMu(double width) const {
 }
 
 bool Material::operator==(const Material &other) const {
-    return m_name == other.m_name && m_materialId == other.m_materialId && m_category == other.m_category &&
-           m_color == other.m_color && m_notes == other.m_notes && m_productName == other.m_productName &&
-           m_producer == other.m_producer && m_dataSource == other.m_dataSource && m_rho == other.m_rho &&
-           m_lambda == other.m_lambda && m_mu == other.m_mu && m_mu_min == other.m_mu_min &&
-           m_mu_max == other.m_mu_max && m_w_80 == other.m_w_80 && m_w_sat == other.m_w_sat && m_Aw == other.m_Aw &&
-           m_sd_value == other.m_sd_value && m_flags == other.m_flags && m_measuringDate == other.m_measuringDate &&
-           m_samplingDate == other.m_samplingDate && m_productionDate == other.m_productionDate;
+    return m_name == other.m_name && m_category == other.m_category && m_color == other.m_color &&
+           m_notes == other.m_notes && m_productName == other.m_productName && m_producer == other.m_producer &&
+           m_dataSource == other.m_dataSource && m_rho == other.m_rho && m_lambda == other.m_lambda &&
+           m_mu == other.m_mu && m_mu_min == other.m_mu_min && m_mu_max == other.m_mu_max && m_w_80 == other.m_w_80 &&
+           m_w_sat == other.m_w_sat && m_Aw == other.m_Aw && m_sd_value == other.m_sd_value && m_flags == other.m_flags;
 }
 
 void Material::showLanguage(const QString &languageId) {

@@ -157,8 +157,8 @@ public:
         the equivalent thickness never exceeds 0.01 m. */
     double effectiveMu(double width) const;
 
-    /*! Every field, doubles exactly: two materials are equal when the calculation, the files and the
-        window cannot tell them apart (the catalogue's texts in the languages not shown are left out). */
+    /*! Every value the calculation, the window and the files use, doubles exactly; not the identity (materialId),
+        which each database assigns anew, nor the catalogue's dates and its texts in the languages not shown. */
     bool operator==(const Material &other) const;
     bool operator!=(const Material &other) const { return !(*this == other); }
 

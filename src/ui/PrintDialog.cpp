@@ -62,7 +62,7 @@ PrintDialog::PrintDialog(Project &project, QUndoStack *undoStack, Settings &sett
     m_remarksBurst = new QTimer(this);
     m_remarksBurst->setSingleShot(true);
     m_remarksBurst->setInterval(RemarksBurstPause);
-    connect(m_remarksBurst, &QTimer::timeout, this, &PrintDialog::commitFinalRemarks);
+    connect(m_remarksBurst, &QTimer::timeout, this, &PrintDialog::pushFinalRemarks);
     m_printer->setPageMargins(QMarginsF(PageMarginMM, PageMarginMM, PageMarginMM, PageMarginMM),
                               QPageLayout::Millimeter);
     buildForm();
@@ -352,7 +352,14 @@ void PrintDialog::textEdit_textChanged() {
 }
 
 void PrintDialog::commitFinalRemarks() {
+    // Only typed text counts: the editor's HTML of untouched remarks need not equal the stored text.
+    if (!m_remarksBurst->isActive())
+        return;
     m_remarksBurst->stop();
+    pushFinalRemarks();
+}
+
+void PrintDialog::pushFinalRemarks() {
     if (!m_project.hasDocument() || !m_undoStack)
         return;
     const QString remarks = m_finalRemarks->html();

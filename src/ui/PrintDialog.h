@@ -126,9 +126,10 @@ private:
     void prepareReport();
     void showPrintError();
     QString exportStartPath() const;
-    /*! Pushes the final remarks typed since the last command as one command, when they differ from the
-        project's. */
+    /*! Ends a burst of typing in the final remarks now: pushFinalRemarks() when one is going on. */
     void commitFinalRemarks();
+    /*! Pushes the final remarks as one command, when they differ from the project's. */
+    void pushFinalRemarks();
 
     Project &m_project;
     QUndoStack *m_undoStack;

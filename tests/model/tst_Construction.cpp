@@ -34,7 +34,7 @@ private slots:
     void equality_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<bool>("equal");
-        QTest::newRow("different widths") << "width" << true;
+        QTest::newRow("different widths") << "width" << false;
         QTest::newRow("different name") << "name" << false;
         QTest::newRow("different notes") << "notes" << false;
         QTest::newRow("one layer less") << "count" << false;

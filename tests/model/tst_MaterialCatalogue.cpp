@@ -28,9 +28,10 @@ QVector<Material> catalogue() {
     return materials;
 }
 
-// Everything the system file stores: the record and its texts in every language.
+// Everything the system file stores: the values, the id, the dates and the texts in every language.
 bool identical(const Material &a, const Material &b) {
-    return a == b && a.catalogueTexts() == b.catalogueTexts();
+    return a == b && a.materialId() == b.materialId() && a.measuringDate() == b.measuringDate() &&
+           a.catalogueTexts() == b.catalogueTexts();
 }
 
 QByteArray what(const Material &m) {

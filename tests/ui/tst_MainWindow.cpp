@@ -32,7 +32,6 @@
 #include <ui/PrintDialog.h>
 #include <visualisation/V2_ResultsWidget.h>
 
-#include "FileSizeLimit.h"
 #include "MessageCapture.h"
 #include "ModalAnswerer.h"
 
@@ -365,11 +364,19 @@ void tst_MainWindow::failedSaveKeepsProjectModified() {
 }
 
 void tst_MainWindow::failedExportKeepsTheOldFile() {
-    const QString target = m_dir.filePath("chart.jpg");
+    const QString directory = m_dir.filePath("exports");
+    QVERIFY(QDir().mkpath(directory));
+    const QString target = directory + "/chart.jpg";
     QFile old(target);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("the earlier picture");
     old.close();
+    QFile::setPermissions(directory, QFile::ReadOwner | QFile::ExeOwner);
+    const auto restore = qScopeGuard(
+        [&directory] { QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    if (QFileInfo(directory).isWritable())
+        QSKIP("running with rights that ignore directory permissions");
+
     openWindow(example("flat-roof.v2p"));
     ModalAnswerer answerer;
     answerer.chooseFile(target);
@@ -379,11 +386,7 @@ void tst_MainWindow::failedExportKeepsTheOldFile() {
         boxText = qobject_cast<QMessageBox *>(dialog)->text();
         dialog->accept();
     });
-    {
-        // A full disk: the picture is far larger.
-        FileSizeLimit diskFull(1000);
-        trigger("actionExportChart");
-    }
+    trigger("actionExportChart");
     QCOMPARE(answerer.titles(), (QStringList{"Export file", "Export file", "Export failed"}));
     QVERIFY2(boxText.contains(target), qPrintable(boxText));
     QVERIFY(old.open(QIODevice::ReadOnly));

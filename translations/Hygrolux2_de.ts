@@ -21,7 +21,7 @@
     <message>
         <location line="+8"/>
         <source>Feedback or bug reports...</source>
-        <translation>Rückmeldungen oder Fehlerberichte...</translation>
+        <translation>Rückmeldungen oder Fehlerberichte …</translation>
     </message>
 </context>
 <context>
@@ -183,7 +183,7 @@
     <message>
         <location filename="../src/cli/CalcCommand.cpp" line="+23"/>
         <source>calc [options] FILE...       recalculate project files, print results and criteria as JSON</source>
-        <translation>calc [options] FILE...       Projektdateien neu berechnen, Ergebnisse und Kriterien als JSON ausgeben</translation>
+        <translation>calc [options] FILE …        Projektdateien neu berechnen, Ergebnisse und Kriterien als JSON ausgeben</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -200,7 +200,7 @@ Options:
   --list-kinds           print the editions, tables and construction kinds the criteria options
                          accept, and nothing else
 </source>
-        <translation>Aufruf: hygrolux2-cli calc [options] FILE...
+        <translation>Aufruf: hygrolux2-cli calc [options] FILE…
 Lädt jede Projektdatei (.v2p oder .vpj; „-“: Standardeingabe), berechnet sie neu und gibt die Ergebnisse und die
 Kriterien als JSON aus: ein Objekt für eine Datei, ein Array von Objekten für mehrere.
 
@@ -1013,7 +1013,7 @@ Schicht %1</translation>
     <message>
         <location line="+1"/>
         <source>Edit Construction ...</source>
-        <translation>Konstruktion bearbeiten ...</translation>
+        <translation>Konstruktion bearbeiten …</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1034,7 +1034,7 @@ Schicht %1</translation>
     <message>
         <location line="-1"/>
         <source>Edit Layers ...</source>
-        <translation>Schichten bearbeiten ...</translation>
+        <translation>Schichten bearbeiten …</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2327,7 +2327,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+2"/>
         <source>Invalid material values of &quot;%1&quot; in &lt;a href=&quot;layer-%2&quot;&gt;layer #%2&lt;/a&gt;.</source>
-        <translation>Ungültige Materialkennwerte von &quot;%1&quot; in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
+        <translation>Ungültige Materialkennwerte von „%1“ in &lt;a href=&quot;layer-%2&quot;&gt;Schicht Nr. %2&lt;/a&gt;.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2431,7 +2431,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+20"/>
         <source>New project...</source>
-        <translation>Neues Projekt...</translation>
+        <translation>Neues Projekt …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2441,7 +2441,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Open project...</source>
-        <translation>Projekt öffnen...</translation>
+        <translation>Projekt öffnen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2461,7 +2461,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+12"/>
         <source>Save project as...</source>
-        <translation>Projekt speichern unter...</translation>
+        <translation>Projekt speichern unter …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2481,7 +2481,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Print...</source>
-        <translation>Drucken...</translation>
+        <translation>Drucken …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2491,7 +2491,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Help...</source>
-        <translation>Hilfe...</translation>
+        <translation>Hilfe …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2502,7 +2502,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
         <location line="+12"/>
         <location filename="../src/ui/MainWindow.cpp" line="+89"/>
         <source>About %1 ...</source>
-        <translation>Über %1 ...</translation>
+        <translation>Über %1 …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2512,7 +2512,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+5"/>
         <source>About Qt...</source>
-        <translation>Über Qt...</translation>
+        <translation>Über Qt …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2522,7 +2522,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+5"/>
         <source>Program web site...</source>
-        <translation>Webseite des Programms...</translation>
+        <translation>Webseite des Programms …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2532,7 +2532,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Preferences...</source>
-        <translation>Einstellungen...</translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2592,7 +2592,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+5"/>
         <source>Qt User Interface Configuration...</source>
-        <translation>Qt-Oberflächeneinstellungen...</translation>
+        <translation>Qt-Oberflächeneinstellungen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2602,7 +2602,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Select Material...</source>
-        <translation>Material wählen...</translation>
+        <translation>Material wählen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2617,7 +2617,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Edit Material Database...</source>
-        <translation>Materialdatenbank bearbeiten...</translation>
+        <translation>Materialdatenbank bearbeiten …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2702,17 +2702,17 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Variant study ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantenstudie …</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Varies one quantity of the construction or the indoor climate and finds the limit of the requirements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variiert eine Größe der Konstruktion oder des Innenklimas und ermittelt den Grenzwert der Anforderungen.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Report setup / Print preview ...</source>
-        <translation>Berichtseinstellungen / Druckvorschau ...</translation>
+        <translation>Berichtseinstellungen / Druckvorschau …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2722,7 +2722,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Edit project information...</source>
-        <translation>Projektinformationen bearbeiten...</translation>
+        <translation>Projektinformationen bearbeiten …</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2759,7 +2759,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="+9"/>
         <source>Add to Construction Database...</source>
-        <translation>Zur Konstruktionsdatenbank hinzufügen...</translation>
+        <translation>Zur Konstruktionsdatenbank hinzufügen …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -3071,7 +3071,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>Material</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="+216"/>
+        <location filename="../src/model/Material.cpp" line="+214"/>
         <location line="+80"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
@@ -3186,7 +3186,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
 <context>
     <name>MaterialCategory</name>
     <message>
-        <location filename="../src/model/Material.cpp" line="-306"/>
+        <location filename="../src/model/Material.cpp" line="-304"/>
         <source>Coating</source>
         <translation>Beschichtungen</translation>
     </message>
@@ -3325,7 +3325,7 @@ Rückgabewert 0 bei Erfolg, 1 bei fehlerhaftem Aufruf, 2 wenn das Projekt nicht 
     <message>
         <location line="-20"/>
         <source>Import ...</source>
-        <translation>Importieren ...</translation>
+        <translation>Importieren …</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4941,7 +4941,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Änderung des f_Rsi-Nachweises rückgängig machen.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Undo change of the drying reserve.</source>
         <translation>Änderung der Trocknungsreserve rückgängig machen.</translation>
     </message>
@@ -4951,7 +4951,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
         <translation>Änderung des Nachweises nach DIN 4108-3 rückgängig machen.</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-177"/>
         <location line="+5"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
@@ -4986,7 +4986,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location filename="../src/ui/PrintDialogForm.cpp" line="-34"/>
         <source>Print...</source>
-        <translation>Drucken...</translation>
+        <translation>Drucken …</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -4996,7 +4996,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+1"/>
         <source>Page Setup...</source>
-        <translation>Seite einrichten...</translation>
+        <translation>Seite einrichten …</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -5081,7 +5081,7 @@ Rückgabewerte: 0 aufgelistet, 1 fehlerhafter Aufruf, 2 Standardausgabe nicht sc
     <message>
         <location line="+1"/>
         <source>Export page...</source>
-        <translation>Seite exportieren...</translation>
+        <translation>Seite exportieren …</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -5373,12 +5373,12 @@ Neue Projekte erhalten zunächst die Standard-Projektinformationen, die im Einst
     <message>
         <location line="+150"/>
         <source>Add Material ...</source>
-        <translation>Material hinzufügen ...</translation>
+        <translation>Material hinzufügen …</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Edit Material ...</source>
-        <translation>Material bearbeiten ...</translation>
+        <translation>Material bearbeiten …</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -6049,7 +6049,7 @@ Simuliert die Konstruktion des Projekts FILE („-“: Standardeingabe) Stunde f
 
 Optionen:
   --years N          simulierte Jahre (Vorgabe 1)
-  --exterior C       sine:NAME (Monatsmittel eines eingebauten Klimas: potsdam), sine:T1,...,T12 (zwölf
+  --exterior C       sine:NAME (Monatsmittel eines eingebauten Klimas: potsdam), sine:T1,…,T12 (zwölf
                      Monatsmittel in °C) – beide mit einer Tagesschwankung von ±4 K und 80 % relativer
                      Luftfeuchte – oder eine stündliche CSV-Datei (Vorgabe sine:potsdam)
   --interior C       en15026-normal, en15026-high (EN 15026 Anhang C aus dem Außenklima) oder eine
@@ -6331,8 +6331,8 @@ Optionen:
                   Einheit, Zahlen stehen in ihrer kürzesten exakten Form
   --find-limit    jeden Wechsel zwischen erfüllenden und nicht erfüllenden Werten im Verlauf finden und
                   jeden durch Intervallhalbierung auf 1e-4 seiner Werte verfeinern (die Toleranz wird
-                  ausgegeben); JSON: &quot;limit&quot; mit &quot;changes&quot;, CSV: Kommentarzeilen „# limit,...“ und
-                  „# change,...“ nach den Zeilen
+                  ausgegeben); JSON: &quot;limit&quot; mit &quot;changes&quot;, CSV: Kommentarzeilen „# limit,…“ und
+                  „# change,…“ nach den Zeilen
   --plot OUT      M_c und Austrocknungszeit über dem Wert nach OUT zeichnen (.svg, .png oder .pdf, 16 cm breit)
   --dpi D         Auflösung eines PNG-Diagramms (Vorgabe 300)
   --x-scale S     Werteachse des Diagramms: auto (logarithmisch für sd und für Werte, die mehr als
@@ -6377,7 +6377,7 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das angibt. R
     <message>
         <location line="+11"/>
         <source>study FILE --vary Q ...      vary one quantity, judge every value, find the limit</source>
-        <translation>study FILE --vary Q ...      eine Größe variieren, jeden Wert bewerten, die Grenze finden</translation>
+        <translation>study FILE --vary Q …        eine Größe variieren, jeden Wert bewerten, die Grenze finden</translation>
     </message>
     <message>
         <location line="+71"/>
@@ -7032,194 +7032,194 @@ Ein Wert, der die Eingaben ungültig macht, ergibt eine Zeile, die das angibt. R
     <message>
         <location filename="../src/ui/VariantStudyDialog.cpp" line="+75"/>
         <source>Variant study</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantenstudie</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Range from</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich von</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>for example 20; 40; 60</source>
-        <translation type="unfinished"></translation>
+        <translation>zum Beispiel 20; 40; 60</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schicht</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzwert ermitteln</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Apply value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert übernehmen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sets the value of the selected row in the project (undoable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt den Wert der gewählten Zeile im Projekt (rückgängig machbar)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle exportieren …</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm exportieren …</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>Unit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit: %1</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Enter the first and the last value of the range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den ersten und den letzten Wert des Bereichs ein.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&apos;%1&apos; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Enter values separated by semicolons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Werte durch Semikolons getrennt ein.</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Limit: fulfilled at %1 %3, not fulfilled at %2 %3 (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzwert: erfüllt bei %1 %3, nicht erfüllt bei %2 %3 (%4).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Every judged value fulfils all requirements.</source>
-        <translation type="unfinished">Jeder bewertete Wert erfüllt alle Anforderungen.</translation>
+        <translation>Jeder bewertete Wert erfüllt alle Anforderungen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No judged value fulfils all requirements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein bewerteter Wert erfüllt alle Anforderungen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No value could be judged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Wert bewertet werden.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>U [W/(m²K)]</source>
-        <translation type="unfinished"></translation>
+        <translation>U [W/(m²K)]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>M_c [kg/m²]</source>
-        <translation type="unfinished"></translation>
+        <translation>M_c [kg/m²]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drying time [d]</source>
-        <translation type="unfinished">Austrocknungszeit [d]</translation>
+        <translation>Austrocknungszeit [d]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundlage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All fulfilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle erfüllt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Glaser</source>
-        <translation type="unfinished"></translation>
+        <translation>Glaser</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>moisture-dependent</source>
-        <translation type="unfinished"></translation>
+        <translation>feuchteabhängig</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>limit: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzwert: </translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Select the row whose value is to be applied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Zeile, deren Wert übernommen werden soll.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2 gesetzt</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+8"/>
         <source>Export study table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle der Studie exportieren</translation>
     </message>
     <message>
         <location line="-8"/>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+7"/>
         <source>Export study chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm der Studie exportieren</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>Pictures (*.png *.svg *.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.svg *.pdf)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Choose a file name ending in .png, .svg or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Dateinamen mit der Endung .png, .svg oder .pdf.</translation>
     </message>
 </context>
 <context>

@@ -118,8 +118,8 @@ int CalcCommand::run(const QStringList &arguments) {
     return CliOutput::write(json.text()) ? exitCode : outputFailed();
 }
 
-int CalcCommand::runMonthly(const std::vector<ProjectEvaluation> &evaluations, const MonthlyOptions &options,
-                            bool text, bool jsonLines, bool asArray) {
+int CalcCommand::runMonthly(const std::vector<ProjectEvaluation> &evaluations, const MonthlyOptions &options, bool text,
+                            bool jsonLines, bool asArray) {
     int exitCode = ExitSuccess;
     QStringList summaries;
     QByteArray lines;

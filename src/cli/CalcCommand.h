@@ -26,8 +26,8 @@ public:
 
 private:
     /*! The monthly method of every loaded project as text, JSON lines or JSON; returns the exit code. */
-    static int runMonthly(const std::vector<ProjectEvaluation> &evaluations, const MonthlyOptions &options,
-                          bool text, bool jsonLines, bool asArray);
+    static int runMonthly(const std::vector<ProjectEvaluation> &evaluations, const MonthlyOptions &options, bool text,
+                          bool jsonLines, bool asArray);
     /*! One compact JSON object per file and line. */
     static QByteArray jsonLinesText(const std::vector<ProjectEvaluation> &evaluations);
     /*! Names every file that failed to load or could not be judged on standard error; returns the exit code. */

@@ -83,7 +83,7 @@ void tst_ReportPdf::reportText_data() {
     QTest::newRow("one zone") << "report_wood" << 0.0
                               << QStringList{"Condensation mass after condensation period (based on VAPRO)",
                                              "Wood based material", "Softwood (spruce)"}
-                              << QStringList{"No condensation.", "drying reserve"};
+                              << QStringList{"No condensation.", "Check for drying reserve"};
     QTest::newRow("wood with drying reserve")
         << "report_wood" << 0.25
         << QStringList{"Check for drying reserve of 250 g/m",

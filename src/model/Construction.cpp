@@ -9,6 +9,15 @@ bool Construction::operator==(const Construction &other) const {
     return m_name == other.m_name && m_notes == other.m_notes && m_layers == other.m_layers;
 }
 
+bool Construction::sameDatabaseEntry(const Construction &other) const {
+    if (m_name != other.m_name || m_notes != other.m_notes || m_layers.size() != other.m_layers.size())
+        return false;
+    for (int i = 0; i < m_layers.size(); ++i)
+        if (m_layers[i].material() != other.m_layers[i].material())
+            return false;
+    return true;
+}
+
 void Construction::writeBinary(QDataStream &out) const {
     out << qint32(1) << qint32(m_layers.size()) << m_name << m_notes;
     for (const MaterialLayer &layer : m_layers)

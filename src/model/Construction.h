@@ -24,6 +24,9 @@ public:
     /*! Same name, notes and layers (material and width) position by position. */
     bool operator==(const Construction &other) const;
     bool operator!=(const Construction &other) const { return !(*this == other); }
+    /*! Same name, notes and layer materials, whatever the widths: the construction database keeps one entry for
+        such constructions, since a width is chosen anew each time a construction is used. */
+    bool sameDatabaseEntry(const Construction &other) const;
 
     /*! Writes version 1, the layer count, name, notes and every layer record. */
     void writeBinary(QDataStream &out) const;

@@ -79,7 +79,7 @@ bool ConstructionList::write() const {
 
 bool ConstructionList::addConstruction(const Construction &construction) {
     for (const auto &c : m_constructions) {
-        if (*c == construction)
+        if (c->sameDatabaseEntry(construction))
             return false;
     }
     m_constructions.push_back(std::make_unique<Construction>(construction));
@@ -89,7 +89,7 @@ bool ConstructionList::addConstruction(const Construction &construction) {
 
 bool ConstructionList::removeConstruction(const Construction &construction) {
     for (auto it = m_constructions.begin(); it != m_constructions.end(); ++it) {
-        if (**it == construction) {
+        if ((*it)->sameDatabaseEntry(construction)) {
             m_constructions.erase(it);
             emit constructionRemoved();
             return true;

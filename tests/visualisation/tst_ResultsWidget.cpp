@@ -135,6 +135,7 @@ void tst_ResultsWidget::tableValues() {
     results.R_layers = 2.5;
     results.U = 0.35714;
     results.U_moist = 0.4;
+    results.U_iso6946 = 0.37;
     results.Mc = 0.1234;
     results.dryingTime = 86400;
     V2_ResultsWidget widget;
@@ -142,15 +143,16 @@ void tst_ResultsWidget::tableValues() {
     QTextDocument document;
     const auto table = widget.createTable(&document);
     QCOMPARE(table->columnCount(), 3);
-    QCOMPARE(table->rowCount(), 8);
+    QCOMPARE(table->rowCount(), 9);
     QCOMPARE(table->cellText(1, 0), QStringLiteral("0.213"));
     QCOMPARE(table->cellText(1, 1), QStringLiteral("2.500"));
     QCOMPARE(table->cellText(1, 3), QStringLiteral("0.357"));
     QCOMPARE(table->cellText(1, 4), QStringLiteral("0.400"));
-    QCOMPARE(table->cellText(0, 5), blue("Condensation in the plane between layer 1 and layer 2."));
-    QCOMPARE(table->cellText(1, 6), QStringLiteral("0.123"));
-    QCOMPARE(table->cellText(1, 7), QStringLiteral("1.00"));
-    QCOMPARE(table->cellText(2, 7), QStringLiteral("d"));
+    QCOMPARE(table->cellText(1, 5), QStringLiteral("0.370"));
+    QCOMPARE(table->cellText(0, 6), blue("Condensation in the plane between layer 1 and layer 2."));
+    QCOMPARE(table->cellText(1, 7), QStringLiteral("0.123"));
+    QCOMPARE(table->cellText(1, 8), QStringLiteral("1.00"));
+    QCOMPARE(table->cellText(2, 8), QStringLiteral("d"));
 }
 
 void tst_ResultsWidget::criteriaRows() {
@@ -168,7 +170,7 @@ void tst_ResultsWidget::criteriaRows() {
     QTextDocument document;
     const auto table = widget.createTable(&document);
     // the summary rows, a heading, then one row per criterion with the conclusions' verdict
-    const int first = 9;
+    const int first = 10;
     QCOMPARE(table->rowCount(), first + int(criteria.size()));
     for (std::size_t i = 0; i < criteria.size(); ++i) {
         QCOMPARE(table->cellText(0, first + int(i)), criteria[i].caption);
@@ -229,22 +231,22 @@ void tst_ResultsWidget::judgedFiguresAndNotes() {
     QTextDocument document;
     const auto table = widget.createTable(&document);
 
-    QCOMPARE(table->rowCount(), 8 + notes.size());
-    QCOMPARE(table->cellText(1, 6), massText);
+    QCOMPARE(table->rowCount(), 9 + notes.size());
+    QCOMPARE(table->cellText(1, 7), massText);
     const bool glaser = code == ResultCode::CalculationError && glaserCode == ResultCode::OnePlane;
-    QCOMPARE(table->cellText(0, 6).endsWith(" (Glaser)"), glaser);
     QCOMPARE(table->cellText(0, 7).endsWith(" (Glaser)"), glaser);
+    QCOMPARE(table->cellText(0, 8).endsWith(" (Glaser)"), glaser);
     if (glaser)
-        QCOMPARE(table->cellText(1, 7), QStringLiteral("40.00"));
+        QCOMPARE(table->cellText(1, 8), QStringLiteral("40.00"));
     for (int i = 0; i < notes.size(); ++i)
-        QCOMPARE(table->cellText(0, 8 + i), notes.at(i));
+        QCOMPARE(table->cellText(0, 9 + i), notes.at(i));
     // On the Glaser basis a neutral line names the plane and the basis instead of the method's failure.
     if (glaser)
-        QCOMPARE(table->cellText(0, 5),
+        QCOMPARE(table->cellText(0, 6),
                  blue("Condensation in the plane between layer 1 and layer 2, judged by the Glaser scheme of "
                       "DIN 4108-3."));
     else if (code == ResultCode::CalculationError)
-        QCOMPARE(table->cellText(0, 5), red("No Solution found!"));
+        QCOMPARE(table->cellText(0, 6), red("No Solution found!"));
 }
 
 void tst_ResultsWidget::paintedVerdictColour_data() {

@@ -58,11 +58,11 @@ wait_for_window() {
     return 1
 }
 
-# Opens the material and construction database from the Edit menu by keyboard, saves a screenshot of both
-# tabs (the first construction selected) and closes the dialog again.
+# Opens the material and construction database from the Edit menu by keyboard (the fifth item from the end),
+# saves a screenshot of both tabs (the first construction selected) and closes the dialog again.
 shoot_databases() {
     local window=$1 pid=$2 size=$3 dialog
-    xdotool windowfocus --sync "$window" key --delay 150 alt+e Up Up Up Up Return
+    xdotool windowfocus --sync "$window" key --delay 150 alt+e Up Up Up Up Up Return
     dialog=$(wait_for_window "Material/Construction Database" "$pid") || fail "the database dialog did not open"
     sleep 1
     screenshot_window "$dialog" "$SHOTS/materials-$size.png"

@@ -61,13 +61,8 @@ int CalcCommand::run(const QStringList &arguments) {
     if (parser.isSet(text) && (parser.isSet(array) || parser.isSet(jsonLines)))
         return usageError(tr("--text prints no JSON; choose one of --text, --array and --json-lines."));
     MonthlyOptions monthly;
-    QString refusal;
-    if (const int refused = monthly.read(parser, refusal)) {
-        if (refused == ExitUsage)
-            return usageError(refusal);
-        CliOutput::printError(refusal);
-        return refused;
-    }
+    if (!readMonthly(parser, monthly, exitCode))
+        return exitCode;
     if (parser.isSet(listKinds))
         return CliOutput::write(CriteriaOptions::choices().toUtf8()) ? ExitSuccess : outputFailed();
     QStringList files;

@@ -4,6 +4,7 @@
 #include "CliMessageHandler.h"
 #include "CliOutput.h"
 #include "CriteriaOptions.h"
+#include "MonthlyOptions.h"
 #include "ProjectEvaluation.h"
 
 #include <model/ProgramInfo.h>
@@ -73,4 +74,19 @@ bool CliCommand::parseWithCriteria(QCommandLineParser &parser, const QStringList
         return false;
     }
     return true;
+}
+
+bool CliCommand::readMonthly(const QCommandLineParser &parser, MonthlyOptions &monthly, int &exitCode) const {
+    QString problem;
+    const int refused = monthly.read(parser, problem);
+    if (!refused)
+        return true;
+    if (refused == ExitUsage) {
+        exitCode = usageError(problem);
+    }
+    else {
+        CliOutput::printError(problem);
+        exitCode = refused;
+    }
+    return false;
 }

@@ -10,6 +10,7 @@
 
 class QCommandLineParser;
 class CriteriaOptions;
+class MonthlyOptions;
 class ProjectEvaluation;
 
 class CliCommand {
@@ -65,6 +66,9 @@ protected:
         command with ExitUsage. */
     bool parseWithCriteria(QCommandLineParser &parser, const QStringList &arguments, CriteriaOptions &criteria,
                            int &exitCode) const;
+    /*! Reads the monthly method's options into \a monthly; false when the command ends here with \a exitCode
+        (ExitUsage for a bad value, the file error code when a climate file cannot be read). */
+    bool readMonthly(const QCommandLineParser &parser, MonthlyOptions &monthly, int &exitCode) const;
 };
 
 #endif // CliCommandH

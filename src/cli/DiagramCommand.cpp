@@ -70,13 +70,8 @@ int DiagramCommand::run(const QStringList &arguments) {
     if (!parse(parser, arguments, exitCode))
         return exitCode;
     MonthlyOptions monthly;
-    QString problem;
-    if (const int refused = monthly.read(parser, problem)) {
-        if (refused == ExitUsage)
-            return usageError(problem);
-        CliOutput::printError(problem);
-        return refused;
-    }
+    if (!readMonthly(parser, monthly, exitCode))
+        return exitCode;
     const bool chart = monthly.monthly && (!parser.isSet(type) || parser.value(type) == QLatin1String("condensate"));
     if (parser.positionalArguments().size() != 1)
         return usageError(tr("diagram needs exactly one project file."));

@@ -68,13 +68,8 @@ int ReportCommand::run(const QStringList &arguments) {
     if (!parseWithCriteria(parser, arguments, criteria, exitCode))
         return exitCode;
     MonthlyOptions monthly;
-    QString problem;
-    if (const int refused = monthly.read(parser, problem)) {
-        if (refused == ExitUsage)
-            return usageError(problem);
-        CliOutput::printError(problem);
-        return refused;
-    }
+    if (!readMonthly(parser, monthly, exitCode))
+        return exitCode;
     if (monthly.monthly)
         settings.m_frames = MonthlyFrames;
     if (parser.isSet(framesOption) && !parseFrames(parser.value(framesOption), settings.m_frames))

@@ -186,10 +186,10 @@ QString SimulateCommand::usage() const {
               "(the results up to that hour are written).");
 }
 
-bool SimulateCommand::exteriorClimate(const QString &spec, HourlyClimate &climate, QString &errorText) {
-    if (!spec.startsWith(QLatin1String("sine:")))
-        return readClimateFile(spec, climate, errorText);
-    const QString name = spec.mid(5);
+bool SimulateCommand::exteriorClimate(const QString &choice, HourlyClimate &climate, QString &errorText) {
+    if (!choice.startsWith(QLatin1String("sine:")))
+        return readClimateFile(choice, climate, errorText);
+    const QString name = choice.mid(5);
     double means[12];
     if (!HourlyClimate::monthlyMeans(name, means)) {
         const QStringList values = name.split(QLatin1Char(','));
@@ -205,14 +205,14 @@ bool SimulateCommand::exteriorClimate(const QString &spec, HourlyClimate &climat
     return true;
 }
 
-bool SimulateCommand::interiorClimate(const QString &spec, const HourlyClimate &exterior, HourlyClimate &climate,
+bool SimulateCommand::interiorClimate(const QString &choice, const HourlyClimate &exterior, HourlyClimate &climate,
                                       QString &errorText) {
-    if (spec == QLatin1String("en15026-normal") || spec == QLatin1String("en15026-high")) {
+    if (choice == QLatin1String("en15026-normal") || choice == QLatin1String("en15026-high")) {
         climate = HourlyClimate::en15026Interior(
-            exterior, spec.endsWith(QLatin1String("high")) ? HourlyClimate::HighLoad : HourlyClimate::NormalLoad);
+            exterior, choice.endsWith(QLatin1String("high")) ? HourlyClimate::HighLoad : HourlyClimate::NormalLoad);
         return true;
     }
-    return readClimateFile(spec, climate, errorText);
+    return readClimateFile(choice, climate, errorText);
 }
 
 bool SimulateCommand::parseMonitors(const QString &text, std::vector<double> &positions) {

@@ -27,10 +27,10 @@ public:
 
     /*! The exterior climate of --exterior: "sine:NAME" (built-in monthly means, 80 % relative humidity),
         "sine:T1,...,T12" or an hourly CSV file. False with the reason (naming the line of a bad file). */
-    static bool exteriorClimate(const QString &spec, HourlyClimate &climate, QString &errorText);
+    static bool exteriorClimate(const QString &choice, HourlyClimate &climate, QString &errorText);
     /*! The interior climate of --interior: "en15026-normal", "en15026-high" (from the exterior climate) or an
         hourly CSV file. */
-    static bool interiorClimate(const QString &spec, const HourlyClimate &exterior, HourlyClimate &climate,
+    static bool interiorClimate(const QString &choice, const HourlyClimate &exterior, HourlyClimate &climate,
                                 QString &errorText);
     /*! Comma-separated monitor positions in m (also with the suffix "mm" or "cm"). */
     static bool parseMonitors(const QString &text, std::vector<double> &positions);

@@ -41,6 +41,15 @@ QGraphicsPathItem *DiagramPart::addBoundaryZone(double edgeX, double edgeY, doub
     return addPath(path, pen);
 }
 
+void DiagramPart::addProfile(const std::vector<double> &values, double inside, double outside,
+                             const std::function<double(double)> &y, const QPen &pen) const {
+    const std::vector<double> &pos = m_geo.positions;
+    addBoundaryZone(m_geo.warmEdge, y(inside), pos.front(), y(values.front()), pen);
+    for (std::size_t k = 0; k + 1 < pos.size(); ++k)
+        addLine(pos[k], y(values[k]), pos[k + 1], y(values[k + 1]), pen);
+    addBoundaryZone(m_geo.coldEdge, y(outside), pos.back(), y(values.back()), pen);
+}
+
 double DiagramPart::arrowHalfWidth() const {
     return std::max(2.0, std::trunc(0.4 * m_style.scale()));
 }

@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class DiagramStyle;
@@ -64,6 +65,10 @@ protected:
         in the air and bends sharply at the surface. */
     QGraphicsPathItem *addBoundaryZone(double edgeX, double edgeY, double surfaceX, double surfaceY,
                                        const QPen &pen) const;
+    /*! A profile over the layer interfaces: boundary-zone curves from the air values \a inside and \a outside at
+        the plot edges to the surfaces, straight lines between the interfaces; \a y maps a value to its pixel. */
+    void addProfile(const std::vector<double> &values, double inside, double outside,
+                    const std::function<double(double)> &y, const QPen &pen) const;
     /*! Vertical axis at x from the plot top to the plot bottom with a filled arrow head at the top. */
     void addAxis(double x, const QPen &pen) const;
     /*! Half width of the arrow head, also the tick half length. */

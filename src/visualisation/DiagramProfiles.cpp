@@ -55,14 +55,9 @@ double TemperatureProfile::y(double theta) const {
 }
 
 void TemperatureProfile::draw(QGraphicsTextItem *title) const {
-    const std::vector<double> &pos = m_geo.positions;
-    const QPen &pen = m_style.pen(DiagramStyle::Temperature);
-    if (m_T.size() == pos.size()) {
-        addBoundaryZone(m_geo.warmEdge, y(m_Ti), pos.front(), y(m_T.front()), pen);
-        for (std::size_t k = 0; k + 1 < pos.size(); ++k)
-            addLine(pos[k], y(m_T[k]), pos[k + 1], y(m_T[k + 1]), pen);
-        addBoundaryZone(m_geo.coldEdge, y(m_Te), pos.back(), y(m_T.back()), pen);
-    }
+    if (m_T.size() == m_geo.positions.size())
+        addProfile(
+            m_T, m_Ti, m_Te, [this](double theta) { return y(theta); }, m_style.pen(DiagramStyle::Temperature));
 
     ValueAxis axis(m_scene, m_style, m_geo, m_geo.warmEdge - axisOffset(), m_style.pen(DiagramStyle::TemperatureAxis),
                    ValueAxis::LabelsLeft);
@@ -121,12 +116,8 @@ void VapourPressureProfile::draw(QGraphicsTextItem *title) const {
 }
 
 void VapourPressureProfile::drawSaturation() const {
-    const std::vector<double> &pos = m_geo.positions;
-    const QPen &pen = m_style.pen(DiagramStyle::SaturationPressure);
-    addBoundaryZone(m_geo.warmEdge, y(m_psati), pos.front(), y(m_psat.front()), pen);
-    for (std::size_t k = 0; k + 1 < pos.size(); ++k)
-        addLine(pos[k], y(m_psat[k]), pos[k + 1], y(m_psat[k + 1]), pen);
-    addBoundaryZone(m_geo.coldEdge, y(m_psate), pos.back(), y(m_psat.back()), pen);
+    addProfile(
+        m_psat, m_psati, m_psate, [this](double p) { return y(p); }, m_style.pen(DiagramStyle::SaturationPressure));
 }
 
 void VapourPressureProfile::drawRealPressure() const {

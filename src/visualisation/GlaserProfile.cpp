@@ -64,13 +64,9 @@ void GlaserProfile::draw(QGraphicsTextItem *title) const {
 }
 
 void GlaserProfile::drawSaturation() const {
-    const std::vector<double> &pos = m_geo.positions;
-    const std::vector<double> &psat = m_results.p_sat;
-    const QPen &pen = m_style.pen(DiagramStyle::SaturationPressure);
-    addBoundaryZone(m_geo.warmEdge, y(m_psati), pos.front(), y(psat.front()), pen);
-    for (std::size_t k = 0; k + 1 < pos.size(); ++k)
-        addLine(pos[k], y(psat[k]), pos[k + 1], y(psat[k + 1]), pen);
-    addBoundaryZone(m_geo.coldEdge, y(m_psate), pos.back(), y(psat.back()), pen);
+    addProfile(
+        m_results.p_sat, m_psati, m_psate, [this](double p) { return y(p); },
+        m_style.pen(DiagramStyle::SaturationPressure));
 }
 
 void GlaserProfile::drawRealPressure() const {
